@@ -1,0 +1,58 @@
+#include "app/cli/subcommands.h"
+
+#include "app/cli/options.h"
+
+#include <ostream>
+
+namespace guivarna::cli {
+
+namespace {
+
+constexpr std::string_view kIntro =
+    "guivarna-cli: the command-line companion of Guivarna, for scripting and for checking\n"
+    "chord names and search results by machine. Output is UTF-8 text, one result per line.\n";
+
+void printHelp(std::ostream& out)
+{
+    out << kIntro << "\nUsage: guivarna-cli <subcommand> [options]\n       guivarna-cli --help\n";
+    const auto all = subcommands();
+    if (all.empty()) {
+        out << "\nNo subcommands are available in this build yet.\n";
+        return;
+    }
+    out << "\nSubcommands:\n";
+    for (const Subcommand& command : all)
+        out << "  " << command.usage << '\n';
+}
+
+}  // namespace
+
+std::span<const Subcommand> subcommands()
+{
+    static const std::vector<Subcommand> all = {};
+    return all;
+}
+
+int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+        printHelp(args.empty() ? err : out);
+        return args.empty() ? 2 : 0;
+    }
+    for (const Subcommand& command : subcommands()) {
+        if (command.name != args[0])
+            continue;
+        try {
+            return command.run({args.begin() + 1, args.end()}, out, err);
+        } catch (const UsageError& error) {
+            err << "guivarna-cli " << command.name << ": " << error.what() << '\n';
+            return 2;
+        }
+    }
+    const bool isOption = args[0].rfind('-', 0) == 0;
+    err << "guivarna-cli: unknown " << (isOption ? "option" : "subcommand") << " '" << args[0]
+        << "' (see guivarna-cli --help)\n";
+    return 2;
+}
+
+}  // namespace guivarna::cli

@@ -1,0 +1,44 @@
+#include "tests/app/cli/cli_process.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace guivarna::test {
+namespace {
+
+int lineCount(const std::string& text)
+{
+    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+}
+
+TEST(CliDispatch, HelpExplainsItselfOnStdout)
+{
+    const CliRun run = runCli({"--help"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("Usage: guivarna-cli"), std::string::npos);
+    EXPECT_TRUE(run.err.empty());
+}
+
+TEST(CliDispatch, MistakesExitWithStatusTwoAndOneLineOnStderr)
+{
+    struct Case {
+        std::vector<std::string> args;
+        std::string mentions;
+    };
+    const std::vector<Case> cases = {
+        {{"frobnicate"}, "unknown subcommand 'frobnicate'"},
+        {{"--verbose"}, "unknown option '--verbose'"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.front());
+        const CliRun run = runCli(c.args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_TRUE(run.out.empty());
+        EXPECT_EQ(lineCount(run.err), 1);
+        EXPECT_NE(run.err.find(c.mentions), std::string::npos) << run.err;
+    }
+}
+
+}  // namespace
+}  // namespace guivarna::test

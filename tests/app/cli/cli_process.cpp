@@ -1,0 +1,65 @@
+#include "tests/app/cli/cli_process.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace guivarna::test {
+
+namespace {
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}  // namespace
+
+CliRun runCli(const std::vector<std::string>& args)
+{
+    std::array<char, 32> outPath{"/tmp/guivarna-cli-out-XXXXXX"};
+    std::array<char, 32> errPath{"/tmp/guivarna-cli-err-XXXXXX"};
+    const int outFd = mkstemp(outPath.data());
+    const int errFd = mkstemp(errPath.data());
+    if (outFd < 0 || errFd < 0)
+        throw std::runtime_error("cannot create capture files");
+
+    std::vector<char*> argv;
+    std::string program = GUIVARNA_CLI_PATH;
+    argv.push_back(program.data());
+    std::vector<std::string> copies = args;
+    for (std::string& arg : copies)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(outFd, STDOUT_FILENO);
+        dup2(errFd, STDERR_FILENO);
+        execv(program.c_str(), argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    close(outFd);
+    close(errFd);
+
+    CliRun run;
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.out = readFile(outPath.data());
+    run.err = readFile(errPath.data());
+    std::remove(outPath.data());
+    std::remove(errPath.data());
+    return run;
+}
+
+}  // namespace guivarna::test

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace guivarna::theory {
+
+// Note numbers: pitch classes 60 (C) .. 71 (B); open strings carry absolute numbers (64 is the
+// E above 60). Names come from the number modulo 12 taken as an unsigned 32-bit value, so any
+// integer has a name (-1 and 999999 are both "Eb").
+using Note = std::uint32_t;
+
+// Stands for an unknown note or interval.
+inline constexpr std::uint32_t kUnknown = 999999;
+
+// "C" -> 60 ... "B" -> 71, flats only, exact and case-sensitive; anything else gives kUnknown.
+std::uint32_t NoteNumber(std::string_view name);
+
+// The flat spelling of note mod 12: 60 and 72 and 0 give "C".
+std::string NoteName(std::uint32_t note);
+
+// "b2" -> 1 ... "7" -> 11; anything else, the empty string included, gives kUnknown.
+std::uint32_t IntervalSemitones(std::string_view name);
+
+// The name of semitones mod 12: 0 gives "", 3 gives "b3", 11 gives "7".
+std::string IntervalName(std::uint32_t semitones);
+
+// The twelve note names in pitch order from C, for messages that list the accepted names.
+std::string_view AcceptedNoteNames();
+
+}  // namespace guivarna::theory
