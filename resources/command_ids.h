@@ -1,0 +1,42 @@
+#pragma once
+
+namespace guivarna {
+
+// The program's menu and accelerator commands, keyed by their resource ids. The frame's command
+// table maps each id to its action; later features add their rows there with the id from here.
+enum class CommandId : int {
+    FilePrint = 57607,
+    FilePrintSetup = 57606,
+    AppExit = 57665,
+    ChordWizard = 133,
+    CopyChordBoard = 163,
+    SaveChordBoard = 166,
+    SaveChordList = 170,
+    SaveChordListHtml = 171,
+    SaveAllChordImages = 173,
+    SaveAllChordsHtmlAndImages = 174,
+    SetDotColor = 177,
+    ScaleWizard = 141,
+    ShowArpeggio = 140,
+    SelectAllOnClick = 175,
+    IntervalStacker = 161,
+    CopyScaleBoard = 164,
+    SaveScaleBoard = 167,
+    SaveScaleList = 169,
+    ClearBoard = 172,
+    CalculationsWindow = 138,
+    CalculationsWindowKey = 137,
+    HelpTopics = 57667,
+    AppAbout = 57664,
+};
+
+// The pop-up menus of the menu bar, in menu-bar order.
+enum class MenuId : int {
+    File = 0,
+    ChordBoard = 1,
+    ScaleBoard = 2,
+    Windows = 3,
+    Help = 4,
+};
+
+} // namespace guivarna
