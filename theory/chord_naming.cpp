@@ -133,7 +133,7 @@ std::string ParenthesisedList(int mask, std::string opening, ItemText itemText)
     return text + ")";
 }
 
-} // namespace
+}  // namespace
 
 std::string ChordSuffixFor(int intervalMask, int mode)
 {
@@ -150,4 +150,4 @@ std::string ChordSuffixFor(int intervalMask, int mode)
     }
 }
 
-} // namespace guivarna::theory
+}  // namespace guivarna::theory

@@ -12,4 +12,4 @@ namespace guivarna::theory {
 //   any other mode gives "".
 std::string ChordSuffixFor(int intervalMask, int mode);
 
-} // namespace guivarna::theory
+}  // namespace guivarna::theory

@@ -17,7 +17,7 @@ bool IsSemitoneStep(Note a, Note b)
     return difference == 1 || difference == 11;
 }
 
-} // namespace
+}  // namespace
 
 int MusicTheory::SetRootName(const std::string& name)
 {
@@ -111,7 +111,7 @@ bool MusicTheory::WithinSemitoneRun(const std::vector<Note>& notes, int limit)
     const std::size_t last = notes.size() - 1;
     int run = -1;
     int wrapPairsSeen = 0;
-    std::size_t upper = last; // the pair is (notes[upper], notes[(upper + 1) % size])
+    std::size_t upper = last;  // the pair is (notes[upper], notes[(upper + 1) % size])
     while (true) {
         const Note a = notes[upper];
         const Note b = notes[upper == last ? 0 : upper + 1];
@@ -160,4 +160,4 @@ bool MusicTheory::NextNotePermutation(const std::vector<Note>& notes, std::vecto
     return false;
 }
 
-} // namespace guivarna::theory
+}  // namespace guivarna::theory

@@ -10,9 +10,9 @@ namespace guivarna::theory {
 
 // Chord naming styles understood by ChordSuffix and SuggestChordNames.
 enum NamingMode : int {
-    kTraditionalNames = 0, // "-7", "sus4", "^9" ...
-    kIntervalNames = 1, // " (3, 5)"
-    kSemitoneNames = 3, // " (0, 4, 7)"
+    kTraditionalNames = 0,  // "-7", "sus4", "^9" ...
+    kIntervalNames = 1,  // " (3, 5)"
+    kSemitoneNames = 3,  // " (0, 4, 7)"
 };
 
 // The current chord selection: a root and the set of pitch classes above it (the SelectionMask,
@@ -76,4 +76,4 @@ private:
     std::vector<Note> permutationWorkingArray_;
 };
 
-} // namespace guivarna::theory
+}  // namespace guivarna::theory

@@ -12,7 +12,7 @@ constexpr std::array<std::string_view, 12> kIntervalNames = {
     "", "b2", "2", "b3", "3", "4", "b5", "5", "b6", "6", "b7", "7"};
 constexpr Note kFirstPitchClass = 60;
 
-} // namespace
+}  // namespace
 
 std::uint32_t NoteNumber(std::string_view name)
 {
@@ -49,4 +49,4 @@ std::string_view AcceptedNoteNames()
     return "C, Db, D, Eb, E, F, Gb, G, Ab, A, Bb, B";
 }
 
-} // namespace guivarna::theory
+}  // namespace guivarna::theory

@@ -29,4 +29,4 @@ std::string IntervalName(std::uint32_t semitones);
 // The twelve note names in pitch order from C, for messages that list the accepted names.
 std::string_view AcceptedNoteNames();
 
-} // namespace guivarna::theory
+}  // namespace guivarna::theory

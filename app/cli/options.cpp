@@ -5,7 +5,7 @@
 namespace guivarna::cli {
 
 Options::Options(const std::vector<std::string>& args, const std::set<std::string>& valueOptions,
-                 const std::set<std::string>& flagOptions)
+    const std::set<std::string>& flagOptions)
 {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -53,15 +53,15 @@ std::vector<std::string> splitList(const std::string& text, char separator)
     return items;
 }
 
-long long parseInteger(const std::string& option, const std::string& text, long long min,
-                       long long max)
+long long parseInteger(
+    const std::string& option, const std::string& text, long long min, long long max)
 {
     long long value = 0;
     const char* const end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
     if (text.empty() || ec != std::errc() || ptr != end || value < min || value > max)
         throw UsageError("--" + option + ": '" + text + "' is not a whole number from " +
-                         std::to_string(min) + " to " + std::to_string(max));
+            std::to_string(min) + " to " + std::to_string(max));
     return value;
 }
 

@@ -19,7 +19,7 @@ class Options {
 public:
     // Parses args; throws UsageError for an unknown option, a missing value or a repeat.
     Options(const std::vector<std::string>& args, const std::set<std::string>& valueOptions,
-            const std::set<std::string>& flagOptions);
+        const std::set<std::string>& flagOptions);
 
     bool has(const std::string& name) const;
     // The value of a value option, or fallback when it was not given.
@@ -33,7 +33,7 @@ private:
 std::vector<std::string> splitList(const std::string& text, char separator = ',');
 
 // Parses a whole decimal integer within [min, max]; throws UsageError naming the option otherwise.
-long long parseInteger(const std::string& option, const std::string& text, long long min,
-                       long long max);
+long long parseInteger(
+    const std::string& option, const std::string& text, long long min, long long max);
 
 }  // namespace guivarna::cli

@@ -1,5 +1,6 @@
 #include "app/cli/subcommands.h"
 
+#include "app/cli/names_command.h"
 #include "app/cli/options.h"
 
 #include <ostream>
@@ -29,7 +30,10 @@ void printHelp(std::ostream& out)
 
 std::span<const Subcommand> subcommands()
 {
-    static const std::vector<Subcommand> all = {};
+    static const std::vector<Subcommand> all = {
+        {"names", "names --notes C,E,G [--root C] [--mode traditional|intervals|semitones|N]",
+            RunNamesCommand},
+    };
     return all;
 }
 
@@ -42,6 +46,10 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     for (const Subcommand& command : subcommands()) {
         if (command.name != args[0])
             continue;
+        if (args.size() == 2 && (args[1] == "--help" || args[1] == "-h")) {
+            out << "Usage: guivarna-cli " << command.usage << '\n';
+            return 0;
+        }
         try {
             return command.run({args.begin() + 1, args.end()}, out, err);
         } catch (const UsageError& error) {

@@ -30,7 +30,7 @@ TEST(ChordNaming, TraditionalAndSemitoneNamesOfCommonChords)
     struct Case {
         std::initializer_list<int> intervals;
         const char* traditional;
-        const char* semitones; // nullptr where the table gives none
+        const char* semitones;  // nullptr where the table gives none
     };
     const Case cases[] = {
         {{0, 4, 7}, "", " (0, 4, 7)"},
@@ -151,5 +151,5 @@ TEST(ChordSuggestions, CountEqualsSelectedNotesForEveryMask)
     }
 }
 
-} // namespace
-} // namespace guivarna::theory
+}  // namespace
+}  // namespace guivarna::theory

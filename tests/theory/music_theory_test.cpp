@@ -95,19 +95,19 @@ TEST(MusicTheory, SetNoteAndMaskBits)
     EXPECT_EQ(theory.GetMask(), 0x403);
     theory.SetMaskBits(0x403, false);
     EXPECT_EQ(theory.GetMask(), 0);
-    theory.SetMaskBits(0x1, false); // clearing an empty mask leaves it empty
+    theory.SetMaskBits(0x1, false);  // clearing an empty mask leaves it empty
     EXPECT_EQ(theory.GetMask(), 0);
 }
 
 TEST(MusicTheory, SetNoteWithoutRootOrWithUnknownNameStillPicksABit)
 {
     MusicTheory noRoot;
-    noRoot.SetNote("C", true); // (60 - (-1) + 12) mod 12 = 1
+    noRoot.SetNote("C", true);  // (60 - (-1) + 12) mod 12 = 1
     EXPECT_EQ(noRoot.GetMask(), 1 << 1);
 
     MusicTheory unknown;
     unknown.SetRootName("C");
-    unknown.SetNote("H", true); // (999999 - 60 + 12) mod 12 = 3
+    unknown.SetNote("H", true);  // (999999 - 60 + 12) mod 12 = 3
     EXPECT_EQ(unknown.GetMask(), 1 << 3);
 }
 
@@ -121,7 +121,7 @@ TEST(SemitoneRun, WorkedExamples)
     const Case cases[] = {
         {{60, 61, 62, 64}, 2, true},
         {{60, 61, 62, 63}, 2, false},
-        {{60, 61, 70, 71}, 2, false}, // Bb B C Db across the wrap
+        {{60, 61, 70, 71}, 2, false},  // Bb B C Db across the wrap
         {{60, 62, 64, 65, 67, 69, 71}, 2, true},
         {{60, 62, 64, 65, 67, 69, 71}, 0, false},
         {{60, 62, 64, 66, 68, 70}, 0, true},
@@ -194,13 +194,13 @@ TEST(NotePermutation, AnAbandonedSequenceContinuesWhereItStopped)
     theory.NextNotePermutation({60, 64, 67}, out);
     theory.NextNotePermutation({60, 64, 67}, out);
     EXPECT_EQ(out, (std::vector<Note>{60, 67, 64}));
-    theory.NextNotePermutation({62, 65}, out); // the working array is still the old chord's
+    theory.NextNotePermutation({62, 65}, out);  // the working array is still the old chord's
     EXPECT_EQ(out, (std::vector<Note>{64, 60, 67}));
 
-    MusicTheory fresh; // a fresh instance has its own stepper
+    MusicTheory fresh;  // a fresh instance has its own stepper
     fresh.NextNotePermutation({62, 65}, out);
     EXPECT_EQ(out, (std::vector<Note>{62, 65}));
 }
 
-} // namespace
-} // namespace guivarna::theory
+}  // namespace
+}  // namespace guivarna::theory

@@ -54,5 +54,5 @@ TEST(Intervals, NamesAndSemitones)
     EXPECT_EQ(IntervalSemitones("B7"), kUnknown);
 }
 
-} // namespace
-} // namespace guivarna::theory
+}  // namespace
+}  // namespace guivarna::theory

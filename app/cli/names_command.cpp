@@ -1,0 +1,51 @@
+#include "app/cli/names_command.h"
+
+#include "app/cli/note_arguments.h"
+#include "app/cli/options.h"
+#include "theory/music_theory.h"
+
+#include <climits>
+#include <ostream>
+
+namespace guivarna::cli {
+
+namespace {
+
+int parseNamingMode(const std::string& text)
+{
+    if (text == "traditional")
+        return theory::kTraditionalNames;
+    if (text == "intervals")
+        return theory::kIntervalNames;
+    if (text == "semitones")
+        return theory::kSemitoneNames;
+    if (!text.empty() && (text[0] == '-' || (text[0] >= '0' && text[0] <= '9')))
+        return static_cast<int>(parseInteger("mode", text, INT_MIN, INT_MAX));
+    throw UsageError("--mode: '" + text +
+        "' is not a naming mode (traditional, intervals, semitones or a number)");
+}
+
+}  // namespace
+
+int RunNamesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
+{
+    const Options options(args, {"notes", "root", "mode"}, {});
+    if (!options.has("notes"))
+        throw UsageError("--notes is required, e.g. --notes C,E,G");
+    const std::vector<std::string> notes = parseNoteList("notes", options.value("notes"));
+    const std::string root = parseNoteName("root", options.value("root", notes.front()));
+    const int mode = parseNamingMode(options.value("mode", "traditional"));
+
+    // Load the chord the way the chord wizard does.
+    theory::MusicTheory theory;
+    theory.ClearSelection();
+    theory.SetRootName(root);
+    for (const std::string& note : notes)
+        theory.AddNote(note);
+
+    for (const std::string& name : theory.SuggestChordNames(mode))
+        out << name << '\n';
+    return 0;
+}
+
+}  // namespace guivarna::cli

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace guivarna::cli {
+
+// Checks one note name ("C" .. "B", flats only); throws UsageError naming the option, the bad
+// value and the accepted names otherwise.
+std::string parseNoteName(const std::string& option, const std::string& text);
+
+// A comma-separated list of note names, in the given order (repeats allowed); an empty list or
+// any bad name throws UsageError.
+std::vector<std::string> parseNoteList(const std::string& option, const std::string& text);
+
+}  // namespace guivarna::cli
