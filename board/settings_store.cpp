@@ -1,0 +1,224 @@
+#include "board/settings_store.h"
+
+#include <QMetaType>
+#include <QSettings>
+#include <QStringList>
+#include <QVariant>
+
+#include <array>
+#include <limits>
+
+namespace guivarna::board {
+
+namespace {
+
+// The value names of a window placement, appended to the window's base path in this order.
+// Top comes before right on purpose: stored placements were written in this order.
+constexpr std::array<QStringView, 10> kPlacementNames = {
+    u"WindowPlacement\\Flags",
+    u"WindowPlacement\\ShowCmd",
+    u"WindowPlacement\\MinPosition\\x",
+    u"WindowPlacement\\MinPosition\\y",
+    u"WindowPlacement\\MaxPosition\\x",
+    u"WindowPlacement\\MaxPosition\\y",
+    u"WindowPlacement\\NormalPosition\\left",
+    u"WindowPlacement\\NormalPosition\\top",
+    u"WindowPlacement\\NormalPosition\\right",
+    u"WindowPlacement\\NormalPosition\\bottom",
+};
+
+std::array<std::int32_t*, 10> PlacementFields(WindowPlacement& p)
+{
+    return {&p.flags, &p.showCmd, &p.minPositionX, &p.minPositionY, &p.maxPositionX,
+        &p.maxPositionY, &p.normalLeft, &p.normalTop, &p.normalRight, &p.normalBottom};
+}
+
+bool IsSeparator(QChar c)
+{
+    return c == u'\\' || c == u'/';
+}
+
+// The non-empty components of a path, and whether it ends in a separator.
+QStringList Components(QStringView path, bool& endsInSeparator)
+{
+    QStringList parts;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= path.size(); ++i) {
+        if (i == path.size() || IsSeparator(path[i])) {
+            if (i > start)
+                parts.append(path.mid(start, i - start).toString());
+            start = i + 1;
+        }
+    }
+    endsInSeparator = path.isEmpty() || IsSeparator(path.back());
+    return parts;
+}
+
+constexpr qint64 kMinDword = std::numeric_limits<std::int32_t>::min();
+constexpr qint64 kMaxDword = std::numeric_limits<std::uint32_t>::max();
+
+std::optional<std::uint32_t> FromSigned(qint64 v)
+{
+    if (v < kMinDword || v > kMaxDword)
+        return std::nullopt;
+    return static_cast<std::uint32_t>(v);
+}
+
+// A stored value as a 32-bit integer: integers in range and decimal text that parses as one.
+std::optional<std::uint32_t> ToDword(const QVariant& value)
+{
+    switch (value.metaType().id()) {
+    case QMetaType::Int:
+    case QMetaType::Long:
+    case QMetaType::LongLong:
+    case QMetaType::Short:
+        return FromSigned(value.toLongLong());
+    case QMetaType::UInt:
+    case QMetaType::ULong:
+    case QMetaType::ULongLong:
+    case QMetaType::UShort: {
+        const qulonglong v = value.toULongLong();
+        if (v > static_cast<qulonglong>(kMaxDword))
+            return std::nullopt;
+        return static_cast<std::uint32_t>(v);
+    }
+    case QMetaType::QString: {
+        const QString text = value.toString().trimmed();
+        // Longer texts cannot be 32-bit numbers; refuse them before parsing.
+        if (text.isEmpty() || text.size() > 12)
+            return std::nullopt;
+        bool ok = false;
+        const qint64 v = text.toLongLong(&ok, 10);
+        if (!ok)
+            return std::nullopt;
+        return FromSigned(v);
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+SettingsStore::SettingsStore()
+    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+          QStringLiteral("KOVA"), QStringLiteral("Guivarna")))
+{
+}
+
+SettingsStore::SettingsStore(const QString& filePath)
+    : settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat))
+{
+}
+
+SettingsStore::~SettingsStore()
+{
+    settings_->sync();
+}
+
+SplitPath SettingsStore::SplitValuePath(QStringView valuePath)
+{
+    bool endsInSeparator = false;
+    QStringList parts = Components(valuePath, endsInSeparator);
+    SplitPath result;
+    if (!endsInSeparator && !parts.isEmpty())
+        result.valueName = parts.takeLast();
+    result.keyPath = kRoot.toString();
+    for (const QString& part : parts)
+        result.keyPath += u'\\' + part;
+    return result;
+}
+
+QString SettingsStore::SettingsKey(QStringView valuePath)
+{
+    bool endsInSeparator = false;
+    QStringList parts = Components(valuePath, endsInSeparator);
+    if (endsInSeparator || parts.isEmpty())
+        parts.append(kDefaultValueName.toString());
+    return parts.join(u'/');
+}
+
+bool SettingsStore::ReadSettingDword(QStringView valuePath, std::uint32_t& value) const
+{
+    const std::optional<std::uint32_t> stored = ToDword(settings_->value(SettingsKey(valuePath)));
+    if (!stored)
+        return false;
+    value = *stored;
+    return true;
+}
+
+bool SettingsStore::WriteSettingDword(QStringView valuePath, std::uint32_t value)
+{
+    if (!Writable())
+        return false;
+    settings_->setValue(SettingsKey(valuePath), QVariant::fromValue(static_cast<uint>(value)));
+    return true;
+}
+
+std::optional<std::int32_t> SettingsStore::ReadInt(QStringView valuePath) const
+{
+    std::uint32_t value = 0;
+    if (!ReadSettingDword(valuePath, value))
+        return std::nullopt;
+    return static_cast<std::int32_t>(value);
+}
+
+bool SettingsStore::WriteInt(QStringView valuePath, std::int32_t value)
+{
+    return WriteSettingDword(valuePath, static_cast<std::uint32_t>(value));
+}
+
+bool SettingsStore::ReadSettingByName(
+    QStringView basePath, QStringView name, std::uint32_t& value) const
+{
+    return ReadSettingDword(basePath.toString() + u'\\' + name.toString(), value);
+}
+
+bool SettingsStore::WriteSettingByName(QStringView basePath, QStringView name, std::uint32_t value)
+{
+    return WriteSettingDword(basePath.toString() + u'\\' + name.toString(), value);
+}
+
+bool SettingsStore::ReadWindowPlacement(QStringView basePath, WindowPlacement& placement) const
+{
+    const auto fields = PlacementFields(placement);
+    std::uint32_t value = 0;
+    if (!ReadSettingByName(basePath, kPlacementNames[0], value))
+        return false;
+    *fields[0] = static_cast<std::int32_t>(value);
+    bool all = true;
+    for (std::size_t i = 1; i < fields.size(); ++i) {
+        if (ReadSettingByName(basePath, kPlacementNames[i], value))
+            *fields[i] = static_cast<std::int32_t>(value);
+        else
+            all = false;
+    }
+    return all;
+}
+
+bool SettingsStore::WriteWindowPlacement(QStringView basePath, const WindowPlacement& placement)
+{
+    WindowPlacement copy = placement;
+    const auto fields = PlacementFields(copy);
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        WriteSettingByName(basePath, kPlacementNames[i], static_cast<std::uint32_t>(*fields[i]));
+    return true;
+}
+
+bool SettingsStore::Sync()
+{
+    settings_->sync();
+    return settings_->status() == QSettings::NoError;
+}
+
+QString SettingsStore::FileName() const
+{
+    return settings_->fileName();
+}
+
+bool SettingsStore::Writable() const
+{
+    return settings_->isWritable() && settings_->status() != QSettings::AccessError;
+}
+
+}  // namespace guivarna::board
