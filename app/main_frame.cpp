@@ -1,10 +1,257 @@
 #include "app/main_frame.h"
 
+#include "app/about_dialog.h"
+#include "app/program_objects.h"
+#include "board/settings_store.h"
+#include "resources/strings.h"
+#include "resources/text.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QScreen>
+#include <QUrl>
+
+#include <array>
+
+#ifndef GUIVARNA_MANUAL_DIR
+#define GUIVARNA_MANUAL_DIR "share/doc/guivarna"
+#endif
+
 namespace guivarna {
 
-MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent)
+namespace {
+
+// Show commands and flags of a stored placement.
+constexpr std::int32_t kShowNormal = 1;
+constexpr std::int32_t kShowMinimized = 2;
+constexpr std::int32_t kShowMaximized = 3;
+constexpr std::int32_t kRestoreToMaximized = 0x0002;
+
+// Larger stored sizes are taken as corrupt.
+constexpr int kMaxWindowExtent = 100000;
+
+bool IsDocument(const QUrl& url)
 {
-    setWindowTitle(QStringLiteral("Guivarna"));
+    return url.isLocalFile() &&
+        url.toLocalFile().endsWith(Text(strings::kDocumentExtension), Qt::CaseInsensitive);
+}
+
+}  // namespace
+
+MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
+    : QMainWindow(parent), objects_(objects)
+{
+    setWindowTitle(Text(strings::kAppTitle));
+    setAcceptDrops(true);
+    CreateMenus();
+    RestorePlacement();
+    UpdateCommands();
+}
+
+MainFrame::~MainFrame() = default;
+
+void MainFrame::CreateMenus()
+{
+    // The menu bar in menu order. A feature adds its commands here as one row each; a command
+    // that sits in two menus has a row per menu and one shared action.
+    static const std::array<CommandRow, 7> kCommands{{
+        {CommandId::AppExit, MenuId::File, strings::kCmdExit, "", false, &MainFrame::OnExit},
+        {CommandId::SetDotColor, MenuId::ChordBoard, strings::kCmdSetDotColor, "", false, nullptr},
+        {CommandId::ShowArpeggio, MenuId::ScaleBoard, strings::kCmdShowArpeggio, "Ctrl+A", true,
+            nullptr},
+        {CommandId::SelectAllOnClick, MenuId::ScaleBoard, strings::kCmdSelectAllOnClick, "", true,
+            nullptr},
+        {CommandId::ClearBoard, MenuId::ScaleBoard, strings::kCmdClearBoard, "Ctrl+B", false,
+            nullptr},
+        {CommandId::SetDotColor, MenuId::ScaleBoard, strings::kCmdSetDotColor, "", false, nullptr},
+        {CommandId::HelpTopics, MenuId::Help, strings::kCmdHelpTopics, "", false,
+            &MainFrame::OnHelpTopics},
+    }};
+    static const std::array<std::pair<MenuId, std::string_view>, 4> kMenus{{
+        {MenuId::File, strings::kMenuFile},
+        {MenuId::ChordBoard, strings::kMenuChordBoard},
+        {MenuId::ScaleBoard, strings::kMenuScaleBoard},
+        {MenuId::Help, strings::kMenuHelp},
+    }};
+
+    for (const auto& [id, title] : kMenus) {
+        QMenu* m = menuBar()->addMenu(Text(title));
+        connect(m, &QMenu::aboutToShow, this, &MainFrame::UpdateCommands);
+        menus_[id] = m;
+    }
+    for (const CommandRow& row : kCommands) {
+        QAction*& a = actions_[row.id];
+        if (a == nullptr) {
+            a = new QAction(Text(row.text), this);
+            a->setData(static_cast<int>(row.id));
+            a->setCheckable(row.checkable);
+            if (!row.shortcut.empty())
+                a->setShortcut(QKeySequence(Text(row.shortcut)));
+            if (row.handler != nullptr)
+                connect(a, &QAction::triggered, this, row.handler);
+            addAction(a);
+        }
+        menus_.at(row.menu)->addAction(a);
+    }
+    QAction* about = new QAction(Text(strings::kCmdAbout), this);
+    connect(about, &QAction::triggered, this, &MainFrame::OnAbout);
+    actions_[CommandId::AppAbout] = about;
+    menus_.at(MenuId::Help)->addAction(about);
+}
+
+QAction* MainFrame::action(CommandId id) const
+{
+    const auto it = actions_.find(id);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QMenu* MainFrame::menu(MenuId id) const
+{
+    const auto it = menus_.find(id);
+    return it == menus_.end() ? nullptr : it->second;
+}
+
+void MainFrame::UpdateCommands()
+{
+    if (QAction* arpeggio = action(CommandId::ShowArpeggio))
+        arpeggio->setEnabled(objects_.theory.HasSelection());
+}
+
+bool MainFrame::event(QEvent* event)
+{
+    // Shortcuts are matched after this override check, so a disabled command's shortcut
+    // follows the current state exactly as its menu item does.
+    if (event->type() == QEvent::ShortcutOverride)
+        UpdateCommands();
+    return QMainWindow::event(event);
+}
+
+bool MainFrame::OpenDocument(const QString& path)
+{
+    Q_UNUSED(path);
+    return true;
+}
+
+void MainFrame::OnExit()
+{
+    close();
+}
+
+QString MainFrame::ManualPath()
+{
+    const QString name = Text(strings::kManualFileName);
+    const QString relative = QStringLiteral("../") + QString::fromUtf8(GUIVARNA_MANUAL_DIR);
+    const QDir appDir(QCoreApplication::applicationDirPath());
+    const QFileInfo beside(appDir.filePath(relative + QLatin1Char('/') + name));
+    if (beside.isFile())
+        return beside.canonicalFilePath();
+    return {};
+}
+
+void MainFrame::OnHelpTopics()
+{
+    const QString path = ManualPath();
+    if (path.isEmpty()) {
+        QMessageBox::information(this, Text(strings::kManualMissingTitle),
+            Text(strings::kManualMissing)
+                .arg(QString::fromUtf8(GUIVARNA_MANUAL_DIR) + QLatin1Char('/') +
+                    Text(strings::kManualFileName)));
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void MainFrame::OnAbout()
+{
+    AboutDialog dialog(this);
+    dialog.exec();
+}
+
+board::WindowPlacement MainFrame::CurrentPlacement() const
+{
+    board::WindowPlacement p;
+    const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+    if (isMinimized()) {
+        p.showCmd = kShowMinimized;
+        if (windowState().testFlag(Qt::WindowMaximized))
+            p.flags = kRestoreToMaximized;
+    } else if (isMaximized()) {
+        p.showCmd = kShowMaximized;
+    } else {
+        p.showCmd = kShowNormal;
+    }
+    p.normalLeft = normal.left();
+    p.normalTop = normal.top();
+    p.normalRight = normal.left() + normal.width();
+    p.normalBottom = normal.top() + normal.height();
+    return p;
+}
+
+void MainFrame::ApplyPlacement(const board::WindowPlacement& p)
+{
+    const qint64 width = qint64(p.normalRight) - p.normalLeft;
+    const qint64 height = qint64(p.normalBottom) - p.normalTop;
+    if (width <= 0 || height <= 0 || width > kMaxWindowExtent || height > kMaxWindowExtent) {
+        setWindowState(Qt::WindowMaximized);
+        return;
+    }
+    QRect normal(p.normalLeft, p.normalTop, int(width), int(height));
+    // A window stored on a screen that is gone comes back on the primary screen.
+    if (QScreen* primary = QGuiApplication::primaryScreen()) {
+        if (!primary->virtualGeometry().intersects(normal))
+            normal.moveTopLeft(primary->availableGeometry().topLeft());
+    }
+    setGeometry(normal);
+    const bool maximised = p.showCmd == kShowMaximized ||
+        (p.showCmd == kShowMinimized && (p.flags & kRestoreToMaximized));
+    setWindowState(maximised ? Qt::WindowMaximized : Qt::WindowNoState);
+}
+
+void MainFrame::RestorePlacement()
+{
+    board::WindowPlacement placement;
+    if (objects_.store.ReadWindowPlacement(board::kMainWindowPlacement, placement))
+        ApplyPlacement(placement);
+    else
+        setWindowState(Qt::WindowMaximized);
+}
+
+void MainFrame::SavePlacement()
+{
+    objects_.store.WriteWindowPlacement(board::kMainWindowPlacement, CurrentPlacement());
+}
+
+void MainFrame::closeEvent(QCloseEvent* event)
+{
+    SavePlacement();
+    objects_.store.Sync();
+    event->accept();
+}
+
+void MainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (std::any_of(urls.begin(), urls.end(), IsDocument))
+        event->acceptProposedAction();
+}
+
+void MainFrame::dropEvent(QDropEvent* event)
+{
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (IsDocument(url)) {
+            OpenDocument(url.toLocalFile());
+            event->acceptProposedAction();
+            return;
+        }
+    }
 }
 
 }  // namespace guivarna

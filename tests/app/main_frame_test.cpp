@@ -1,16 +1,213 @@
+#include "app/about_dialog.h"
 #include "app/main_frame.h"
+#include "app/program_objects.h"
+#include "board/settings_store.h"
+#include "widgets/hyperlink_label.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace guivarna {
 namespace {
 
-TEST(MainFrame, ShowsTheProgramTitle)
+// Receives the URLs the desktop would open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public slots:
+    void Catch(const QUrl& url) { urls.append(url); }
+};
+
+class MainFrameTest : public ::testing::Test {
+protected:
+    QString SettingsFile() const { return dir_.filePath(QStringLiteral("settings.ini")); }
+
+    std::unique_ptr<MainFrame> MakeFrame()
+    {
+        store_ = std::make_unique<board::SettingsStore>(SettingsFile());
+        objects_ = std::make_unique<ProgramObjects>(*store_);
+        return std::make_unique<MainFrame>(*objects_);
+    }
+    void CloseStore()
+    {
+        objects_.reset();
+        store_.reset();
+    }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<board::SettingsStore> store_;
+    std::unique_ptr<ProgramObjects> objects_;
+};
+
+TEST_F(MainFrameTest, MenuBarCarriesTheMenusInOrder)
 {
-    MainFrame frame;
-    frame.show();
-    EXPECT_EQ(frame.windowTitle(), QStringLiteral("Guivarna"));
+    auto frame = MakeFrame();
+    QStringList titles;
+    for (QAction* a : frame->menuBar()->actions())
+        titles << a->text();
+    EXPECT_EQ(titles,
+        (QStringList{QStringLiteral("&File"), QStringLiteral("&ChordBoard"),
+            QStringLiteral("&ScaleBoard"), QStringLiteral("&Help")}));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Guivarna"));
+}
+
+TEST_F(MainFrameTest, HelpMenuHoldsHelpTopicsAndAbout)
+{
+    auto frame = MakeFrame();
+    QStringList texts;
+    for (QAction* a : frame->menu(MenuId::Help)->actions())
+        texts << a->text();
+    EXPECT_EQ(
+        texts, (QStringList{QStringLiteral("&Help Topics"), QStringLiteral("&About Guivarna...")}));
+    EXPECT_EQ(frame->action(CommandId::AppExit)->text(), QStringLiteral("E&xit"));
+}
+
+TEST_F(MainFrameTest, FirstStartOpensMaximisedAndCloseWritesTheTenValues)
+{
+    {
+        auto frame = MakeFrame();
+        frame->show();
+        EXPECT_TRUE(frame->windowState().testFlag(Qt::WindowMaximized));
+        frame->close();
+        CloseStore();
+    }
+    QSettings file(SettingsFile(), QSettings::IniFormat);
+    const QString base = QStringLiteral("WindowPlacement/Flags/WindowPlacement/");
+    for (const char* name : {"Flags", "ShowCmd", "MinPosition/x", "MinPosition/y", "MaxPosition/x",
+             "MaxPosition/y", "NormalPosition/left", "NormalPosition/top", "NormalPosition/right",
+             "NormalPosition/bottom"}) {
+        EXPECT_TRUE(file.contains(base + QString::fromLatin1(name))) << name;
+    }
+    EXPECT_EQ(file.value(base + QStringLiteral("ShowCmd")).toInt(), 3);
+}
+
+TEST_F(MainFrameTest, NormalPlacementRoundTripsThroughTheSettings)
+{
+    board::WindowPlacement saved;
+    {
+        auto frame = MakeFrame();
+        frame->setWindowState(Qt::WindowNoState);
+        frame->setGeometry(40, 60, 700, 500);
+        frame->show();
+        saved = frame->CurrentPlacement();
+        EXPECT_EQ(saved.showCmd, 1);
+        EXPECT_EQ(saved.normalRight - saved.normalLeft, 700);
+        EXPECT_EQ(saved.normalBottom - saved.normalTop, 500);
+        frame->close();
+        CloseStore();
+    }
+    auto frame = MakeFrame();
+    frame->show();
+    EXPECT_FALSE(frame->windowState().testFlag(Qt::WindowMaximized));
+    EXPECT_EQ(frame->CurrentPlacement(), saved);
+}
+
+TEST_F(MainFrameTest, AnyMissingPlacementValueOpensMaximised)
+{
+    for (const char* missing : {"Flags", "ShowCmd", "NormalPosition/bottom", "MaxPosition/y"}) {
+        {
+            board::SettingsStore store(SettingsFile());
+            board::WindowPlacement p;
+            p.showCmd = 1;
+            p.normalLeft = 10;
+            p.normalTop = 20;
+            p.normalRight = 610;
+            p.normalBottom = 420;
+            store.WriteWindowPlacement(board::kMainWindowPlacement, p);
+        }
+        {
+            QSettings file(SettingsFile(), QSettings::IniFormat);
+            file.remove(QStringLiteral("WindowPlacement/Flags/WindowPlacement/") +
+                QString::fromLatin1(missing));
+        }
+        auto frame = MakeFrame();
+        frame->show();
+        EXPECT_TRUE(frame->windowState().testFlag(Qt::WindowMaximized)) << missing;
+        frame.reset();
+        CloseStore();
+    }
+}
+
+TEST_F(MainFrameTest, CorruptPlacementRectangleOpensMaximised)
+{
+    {
+        board::SettingsStore store(SettingsFile());
+        board::WindowPlacement p;
+        p.showCmd = 1;
+        p.normalLeft = 500;
+        p.normalRight = 100;  // right of left edge is missing
+        p.normalTop = 0;
+        p.normalBottom = 300;
+        store.WriteWindowPlacement(board::kMainWindowPlacement, p);
+    }
+    auto frame = MakeFrame();
+    frame->show();
+    EXPECT_TRUE(frame->windowState().testFlag(Qt::WindowMaximized));
+}
+
+TEST_F(MainFrameTest, AboutBoxShowsVersionAndAWorkingLink)
+{
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "Catch");
+    auto frame = MakeFrame();
+    frame->show();
+
+    QString version;
+    bool linkVisited = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("About Guivarna"));
+        version = dialog->findChild<QLabel*>(QStringLiteral("version"))->text();
+        HyperlinkLabel* link = dialog->link();
+        QTest::mouseClick(link, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        linkVisited = link->visited();
+        dialog->accept();
+    });
+    frame->action(CommandId::AppAbout)->trigger();
+
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    EXPECT_EQ(version, QStringLiteral("Guivarna Version 1,0,3"));
+    EXPECT_TRUE(linkVisited);
+    ASSERT_EQ(catcher.urls.size(), 1);
+    EXPECT_EQ(catcher.urls.front().scheme(), QStringLiteral("https"));
+}
+
+TEST_F(MainFrameTest, HelpTopicsOpensTheShippedManual)
+{
+    const QString manual = MainFrame::ManualPath();
+    ASSERT_FALSE(manual.isEmpty()) << "manual.html is not beside the build tree";
+
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "Catch");
+    auto frame = MakeFrame();
+    frame->action(CommandId::HelpTopics)->trigger();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+
+    ASSERT_EQ(catcher.urls.size(), 1);
+    EXPECT_EQ(catcher.urls.front().toLocalFile(), manual);
+    QFile file(manual);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("Guivarna user manual"));
 }
 
 }  // namespace
 }  // namespace guivarna
+
+#include "main_frame_test.moc"

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "theory/music_theory.h"
+#include "theory/search_engine.h"
+
+namespace guivarna {
+
+namespace board {
+class SettingsStore;
+}
+
+// The objects that exist once for the whole run: the chord selection, the search engine and
+// (with the boards) everything the windows show. Created before the first window and destroyed
+// after the last; every window receives them by reference.
+struct ProgramObjects {
+    explicit ProgramObjects(board::SettingsStore& settings) : store(settings) { }
+
+    ProgramObjects(const ProgramObjects&) = delete;
+    ProgramObjects& operator=(const ProgramObjects&) = delete;
+
+    board::SettingsStore& store;
+    theory::MusicTheory theory;
+    theory::SearchEngine engine{theory};
+};
+
+}  // namespace guivarna
