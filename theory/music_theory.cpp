@@ -76,15 +76,7 @@ std::vector<Note> MusicTheory::GetNotes(bool explicitNotes) const
 
 std::string MusicTheory::FormatNotes() const
 {
-    std::vector<std::string> names;
-    AppendNoteNames(names);
-    std::string text;
-    for (const std::string& name : names) {
-        if (!text.empty())
-            text += " - ";
-        text += name;
-    }
-    return text;
+    return JoinNoteNames(GetNotes(false));
 }
 
 void MusicTheory::AddNote(const std::string& name)

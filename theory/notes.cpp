@@ -44,6 +44,17 @@ std::string IntervalName(std::uint32_t semitones)
     return std::string(kIntervalNames[semitones % 12]);
 }
 
+std::string JoinNoteNames(const std::vector<Note>& notes)
+{
+    std::string text;
+    for (const Note note : notes) {
+        if (!text.empty())
+            text += " - ";
+        text += NoteName(note);
+    }
+    return text;
+}
+
 std::string_view AcceptedNoteNames()
 {
     return "C, Db, D, Eb, E, F, Gb, G, Ab, A, Bb, B";

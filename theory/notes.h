@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace guivarna::theory {
 
@@ -25,6 +26,9 @@ std::uint32_t IntervalSemitones(std::string_view name);
 
 // The name of semitones mod 12: 0 gives "", 3 gives "b3", 11 gives "7".
 std::string IntervalName(std::uint32_t semitones);
+
+// The names of notes joined by " - " ("C - E - G"); "" for no notes.
+std::string JoinNoteNames(const std::vector<Note>& notes);
 
 // The twelve note names in pitch order from C, for messages that list the accepted names.
 std::string_view AcceptedNoteNames();

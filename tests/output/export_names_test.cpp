@@ -1,0 +1,32 @@
+#include "output/export_names.h"
+
+#include <gtest/gtest.h>
+
+namespace guivarna::output {
+namespace {
+
+TEST(ExportNames, FingeringNames)
+{
+    struct Case {
+        theory::ChordFingering fingering;
+        const char* name;
+    };
+    const Case cases[] = {
+        {{{1, 2, 3}, {60, 64, 67}, {8, 5, 0}}, "C1(8)_E2(5)_G3(0)"},
+        {{{6}, {70}, {24}}, "Bb6(24)"},
+        {{{2, 3, 4, 5}, {64, 67, 60, 64}, {0, 12, 10, 19}}, "E2(0)_G3(12)_C4(10)_E5(19)"},
+        {{}, ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FingeringName(c.fingering), c.name);
+}
+
+TEST(ExportNames, ScaleNames)
+{
+    EXPECT_EQ(ScaleName({60, 62, 64, 65, 67, 69, 71}), "C - D - E - F - G - A - B");
+    EXPECT_EQ(ScaleName({61}), "Db");
+    EXPECT_EQ(ScaleName({}), "");
+}
+
+}  // namespace
+}  // namespace guivarna::output
