@@ -22,9 +22,9 @@ struct ScaleRequest;
 
 // How the chord search treats open strings (fret 0).
 enum OpenStringPolicy : int {
-    kOpenStringsByPosition = 0, // an open string counts as fret 0 for the fret range and the span
-    kMayHaveOpenStrings = 1, // open strings are always allowed and ignored by the span
-    kMustHaveOpenStrings = 2, // at least one open and at least one fretted string
+    kOpenStringsByPosition = 0,  // an open string counts as fret 0 for the fret range and the span
+    kMayHaveOpenStrings = 1,  // open strings are always allowed and ignored by the span
+    kMustHaveOpenStrings = 2,  // at least one open and at least one fretted string
 };
 
 // The program-wide search object: the chord fingering search and the scale search, their
@@ -219,4 +219,4 @@ private:
     std::unique_ptr<ScaleRun> scaleRun_;
 };
 
-} // namespace guivarna::theory
+}  // namespace guivarna::theory

@@ -2,6 +2,7 @@
 
 #include "app/cli/names_command.h"
 #include "app/cli/options.h"
+#include "app/cli/search_commands.h"
 
 #include <ostream>
 
@@ -33,6 +34,13 @@ std::span<const Subcommand> subcommands()
     static const std::vector<Subcommand> all = {
         {"names", "names --notes C,E,G [--root C] [--mode traditional|intervals|semitones|N]",
             RunNamesCommand},
+        {"chords",
+            "chords --notes C,E,G [--root C] [--tuning 64,59,55,50,45,40] [--strings 1,2,3] "
+            "[--frets 0-24] [--span 24] [--open by-position|may|must] "
+            "[--permutation E,C,G | --melody E] [--count]",
+            RunChordsCommand},
+        {"scales", "scales --tones 7 [--must C,E,G] [--run-limit 12|-1|N] [--count]",
+            RunScalesCommand},
     };
     return all;
 }

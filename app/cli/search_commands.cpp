@@ -1,0 +1,193 @@
+#include "app/cli/search_commands.h"
+
+#include "app/cli/note_arguments.h"
+#include "app/cli/options.h"
+#include "theory/music_theory.h"
+#include "theory/notes.h"
+#include "theory/search_engine.h"
+
+#include <algorithm>
+#include <ostream>
+
+namespace guivarna::cli {
+
+namespace {
+
+// The pitch range an open string may be tuned to.
+constexpr long long kLowestOpenNote = 0;
+constexpr long long kHighestOpenNote = 127;
+// A span this wide never rejects a fingering (frets run from 0 to 24).
+constexpr long long kWidestSpan = 25;
+
+const std::vector<theory::Note> kStandardTuning = {64, 59, 55, 50, 45, 40};
+
+std::vector<theory::Note> parseTuning(const std::string& text)
+{
+    const std::vector<std::string> items = splitList(text);
+    if (items.empty())
+        throw UsageError("--tuning needs at least one open note, e.g. --tuning 64,59,55,50,45,40");
+    if (items.size() > static_cast<std::size_t>(theory::SearchEngine::kMaxStrings))
+        throw UsageError("--tuning: at most " + std::to_string(theory::SearchEngine::kMaxStrings) +
+            " strings, got " + std::to_string(items.size()));
+    std::vector<theory::Note> tuning;
+    for (const std::string& item : items)
+        tuning.push_back(static_cast<theory::Note>(
+            parseInteger("tuning", item, kLowestOpenNote, kHighestOpenNote)));
+    return tuning;
+}
+
+std::vector<std::uint32_t> parseStrings(const std::string& text, std::size_t stringCount)
+{
+    const std::vector<std::string> items = splitList(text);
+    if (items.empty())
+        throw UsageError("--strings needs at least one string number, e.g. --strings 1,2,3");
+    std::vector<std::uint32_t> strings;
+    for (const std::string& item : items)
+        strings.push_back(static_cast<std::uint32_t>(
+            parseInteger("strings", item, 1, static_cast<long long>(stringCount))));
+    return strings;
+}
+
+std::pair<std::uint32_t, std::uint32_t> parseFretRange(const std::string& text)
+{
+    const std::size_t dash = text.find('-');
+    if (dash == std::string::npos)
+        throw UsageError("--frets: '" + text + "' is not a fret range such as 0-24");
+    const auto lowest = parseInteger("frets", text.substr(0, dash), 0, 24);
+    const auto highest = parseInteger("frets", text.substr(dash + 1), 0, 24);
+    if (lowest > highest)
+        throw UsageError("--frets: the lowest fret " + std::to_string(lowest) +
+            " is above the highest fret " + std::to_string(highest));
+    return {static_cast<std::uint32_t>(lowest), static_cast<std::uint32_t>(highest)};
+}
+
+int parsePolicy(const std::string& text)
+{
+    if (text == "by-position" || text == "0")
+        return theory::kOpenStringsByPosition;
+    if (text == "may" || text == "1")
+        return theory::kMayHaveOpenStrings;
+    if (text == "must" || text == "2")
+        return theory::kMustHaveOpenStrings;
+    throw UsageError(
+        "--open: '" + text + "' is not an open-string policy (by-position, may, must)");
+}
+
+std::string joined(const std::vector<std::uint32_t>& values, bool asNoteNames)
+{
+    std::string text;
+    for (const std::uint32_t value : values) {
+        if (!text.empty())
+            text += " - ";
+        text += asNoteNames ? theory::NoteName(value) : std::to_string(value);
+    }
+    return text;
+}
+
+}  // namespace
+
+int RunChordsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
+{
+    const Options options(args,
+        {"notes", "root", "tuning", "strings", "frets", "span", "open", "permutation", "melody"},
+        {"count"});
+    if (!options.has("notes"))
+        throw UsageError("--notes is required, e.g. --notes C,E,G");
+    const std::vector<std::string> notes = parseNoteList("notes", options.value("notes"));
+    const std::string root = parseNoteName("root", options.value("root", notes.front()));
+    const std::vector<theory::Note> tuning =
+        options.has("tuning") ? parseTuning(options.value("tuning")) : kStandardTuning;
+    if (notes.size() > tuning.size())
+        throw UsageError("--notes: " + std::to_string(notes.size()) + " notes do not fit on " +
+            std::to_string(tuning.size()) + " strings");
+
+    theory::MusicTheory theory;
+    theory.ClearSelection();
+    theory.SetRootName(root);
+    for (const std::string& note : notes)
+        theory.AddNote(note);
+
+    theory::SearchEngine engine(theory);
+    engine.SetTuning(tuning);
+    if (options.has("strings"))
+        engine.SetAllowedStrings(parseStrings(options.value("strings"), tuning.size()));
+    if (options.has("frets")) {
+        const auto [lowest, highest] = parseFretRange(options.value("frets"));
+        engine.SetFretRange(lowest, highest);
+    }
+    if (options.has("span"))
+        engine.SetSpan(
+            static_cast<int>(parseInteger("span", options.value("span"), 1, kWidestSpan)));
+    if (options.has("open"))
+        engine.SetOpenStringPolicy(parsePolicy(options.value("open")));
+
+    if (options.has("permutation") && options.has("melody"))
+        throw UsageError("--permutation and --melody cannot be used together");
+    if (options.has("permutation")) {
+        const std::vector<std::string> order =
+            parseNoteList("permutation", options.value("permutation"));
+        std::vector<theory::Note> permutation;
+        for (const std::string& name : order)
+            permutation.push_back(theory::NoteNumber(name));
+        std::vector<theory::Note> sortedNotes = theory.GetNotes(true);
+        std::vector<theory::Note> sortedOrder = permutation;
+        std::sort(sortedNotes.begin(), sortedNotes.end());
+        std::sort(sortedOrder.begin(), sortedOrder.end());
+        if (sortedNotes != sortedOrder)
+            throw UsageError("--permutation: '" + options.value("permutation") +
+                "' is not an arrangement of the notes " + options.value("notes"));
+        engine.SetPermutation(permutation);
+    } else if (options.has("melody")) {
+        engine.SetMelodyNote(parseNoteName("melody", options.value("melody")));
+    }
+
+    const bool countOnly = options.has("count");
+    engine.ClearChordResults();
+    engine.ResetChordSearch();
+    theory::ChordFingering fingering;
+    while (engine.FindNextChord(fingering)) {
+        if (!countOnly)
+            out << joined(fingering.StringSet, false) << "\t\t"
+                << joined(fingering.FretBoardPosition, false) << "\t\t"
+                << joined(fingering.NotePermutation, true) << '\n';
+    }
+    if (countOnly)
+        out << engine.ChordResultCount() << '\n';
+    return 0;
+}
+
+int RunScalesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
+{
+    const Options options(args, {"tones", "must", "run-limit"}, {"count"});
+    if (!options.has("tones"))
+        throw UsageError("--tones is required, e.g. --tones 7");
+    const int tones = static_cast<int>(parseInteger("tones", options.value("tones"), 1, 12));
+    const int runLimit =
+        static_cast<int>(parseInteger("run-limit", options.value("run-limit", "12"), -1, 12));
+
+    theory::MusicTheory theory;
+    theory::SearchEngine engine(theory);
+    engine.SetToneCount(tones);
+    engine.SetRunLimit(runLimit);
+    if (options.has("must")) {
+        std::vector<theory::Note> mustHave;
+        for (const std::string& name : parseNoteList("must", options.value("must")))
+            mustHave.push_back(theory::NoteNumber(name));
+        engine.SetMustHaveNotes(mustHave);
+        engine.SetMustHaveFilter(true);
+    }
+
+    const bool countOnly = options.has("count");
+    engine.ClearScaleResults();
+    engine.ResetScaleSearch();
+    std::vector<theory::Note> scale;
+    while (engine.FindNextScale(scale)) {
+        if (!countOnly)
+            out << joined(scale, true) << '\n';
+    }
+    if (countOnly)
+        out << engine.ScaleResultCount() << '\n';
+    return 0;
+}
+
+}  // namespace guivarna::cli
