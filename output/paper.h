@@ -1,0 +1,78 @@
+#pragma once
+
+#include "board/drawable_item.h"
+
+#include <QPoint>
+#include <QRgb>
+
+#include <cstdint>
+#include <optional>
+
+class QPageLayout;
+class QPainter;
+
+namespace guivarna::board {
+class SettingsStore;
+}
+
+namespace guivarna::output {
+
+// The sheet of paper the board view lays its scene on: page size, printable area, colours and
+// border, kept in the settings under "\Paper\". Its base geometry is the sheet (x, y set by the
+// view, width and height the page size); all lengths are scene units (0.1 mm).
+class Paper : public board::DrawableItem {
+public:
+    static constexpr int kDefaultWidth = 2100;  // A4
+    static constexpr int kDefaultHeight = 2970;  // A4
+    static constexpr int kDefaultPageOffset = 10;
+    static constexpr int kDefaultPageWidth = 2080;
+    static constexpr int kDefaultPageHeight = 2950;
+    static constexpr QRgb kDefaultBackground = 0xFFFFFFFF;
+    static constexpr QRgb kDefaultBorderColour = 0xFF000000;
+    static constexpr float kDefaultBorderWidth = 1.0F;
+    static constexpr QRgb kPrintableAreaColour = 0xFFD3D3D3;
+
+    Paper();
+
+    // Reads every value; a missing or out-of-range one keeps its default. Stored() is false
+    // afterwards when "\Paper\X" was missing.
+    void Load(const board::SettingsStore& store);
+    // Writes every value (failures are ignored).
+    void Save(board::SettingsStore& store) const;
+
+    void SetSize(double width, double height);
+    void SetPrintableSize(double width, double height);
+    void SetPageOffset(double x, double y);
+    // The page offset as absolute values: the top-left corner of the printable area on the sheet.
+    QPoint PrintableOffset() const;
+    QPoint PageOffset() const { return pageOffset_; }
+    QSize PrintableSize() const { return pageSize_; }
+
+    // Takes page size, printable offset and printable size from a printer's page layout.
+    void SizeFromPageLayout(const QPageLayout& layout);
+
+    bool Stored() const { return stored_; }
+
+    QRgb Background() const { return background_; }
+    QRgb BorderColour() const { return borderColour_; }
+    float BorderWidth() const { return borderWidth_; }
+    void SetBackground(QRgb colour) { background_ = colour; }
+    void SetBorderColour(QRgb colour) { borderColour_ = colour; }
+    void SetBorderWidth(float width) { borderWidth_ = width; }
+
+    // Draws the sheet (background, border) and the dashed outline of its printable area.
+    void Draw(QPainter& painter, const board::DeviceMapping& mapping) const;
+
+private:
+    QPoint pageOffset_{kDefaultPageOffset, kDefaultPageOffset};
+    QSize pageSize_{kDefaultPageWidth, kDefaultPageHeight};
+    QRgb background_ = kDefaultBackground;
+    QRgb borderColour_ = kDefaultBorderColour;
+    float borderWidth_ = kDefaultBorderWidth;
+    bool stored_ = true;
+};
+
+// The page layout of the system's default printer, or nothing when no printer is installed.
+std::optional<QPageLayout> DefaultPrinterPageLayout();
+
+}  // namespace guivarna::output
