@@ -1,0 +1,477 @@
+#include "tests/theory/search_support.h"
+#include "theory/chord_request.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <bit>
+#include <stdexcept>
+
+namespace guivarna::theory::test {
+namespace {
+
+using Values = std::vector<std::uint32_t>;
+
+class ChordSearch : public ::testing::Test {
+protected:
+    ChordSearch()
+    {
+        for (const Note open : kStandardGuitar)
+            engine.AddString(open);
+    }
+
+    std::vector<ChordFingering> Search(const std::vector<std::string>& notes)
+    {
+        LoadChord(theory, notes);
+        return RunChordSearch(engine);
+    }
+
+    MusicTheory theory;
+    SearchEngine engine{theory};
+};
+
+TEST_F(ChordSearch, FirstResultOfCMajorOnStandardGuitar)
+{
+    const auto results = Search({"C", "E", "G"});
+    ASSERT_FALSE(results.empty());
+    EXPECT_EQ(results[0], (ChordFingering{{1, 2, 3}, {60, 64, 67}, {8, 5, 0}}));
+    // The octave variants of the first note order follow, last string fastest.
+    EXPECT_EQ(results[1].FretBoardPosition, (Values{8, 5, 12}));
+    EXPECT_EQ(results[2].FretBoardPosition, (Values{8, 5, 24}));
+    EXPECT_EQ(results[3].FretBoardPosition, (Values{8, 17, 0}));
+    EXPECT_EQ(engine.ChordResultCount(), results.size());
+    for (std::size_t i = 0; i < results.size(); ++i)
+        ASSERT_EQ(engine.GetFingering(i), results[i]) << i;
+}
+
+TEST_F(ChordSearch, SpanKeepsFretsWithinConsecutiveFrets)
+{
+    engine.SetSpan(4);
+    const auto results = Search({"C", "E", "G"});
+    ASSERT_FALSE(results.empty());
+    for (const ChordFingering& f : results) {
+        const auto [low, high] =
+            std::minmax_element(f.FretBoardPosition.begin(), f.FretBoardPosition.end());
+        ASSERT_LE(*high - *low, 3u);
+    }
+}
+
+TEST_F(ChordSearch, MelodyNoteIsOnTheHighestStringUsed)
+{
+    engine.SetMelodyNote("E");
+    const auto results = Search({"C", "E", "G"});
+    ASSERT_FALSE(results.empty());
+    for (const ChordFingering& f : results)
+        ASSERT_EQ(f.NotePermutation[0], 64u);
+    EXPECT_TRUE(engine.GetPermutation().empty());
+}
+
+TEST_F(ChordSearch, PermutationFixesTheNoteOrder)
+{
+    engine.SetPermutation({64, 60, 67});
+    EXPECT_EQ(engine.GetMelodyNote(), "");
+    const auto results = Search({"C", "E", "G"});
+    ASSERT_FALSE(results.empty());
+    for (const ChordFingering& f : results)
+        ASSERT_EQ(f.NotePermutation, (Values{64, 60, 67}));
+    // Setting a melody note drops the permutation and vice versa.
+    engine.SetMelodyNote("G");
+    EXPECT_TRUE(engine.GetPermutation().empty());
+}
+
+TEST_F(ChordSearch, AllowedStringsLimitTheStringSet)
+{
+    engine.SetAllowedStrings({2, 3, 4});
+    const auto results = Search({"C", "E", "G"});
+    ASSERT_FALSE(results.empty());
+    for (const ChordFingering& f : results)
+        ASSERT_EQ(f.StringSet, (Values{2, 3, 4}));
+}
+
+TEST_F(ChordSearch, SixDistinctNotesOnSixStringsGiveEveryNoteOrder)
+{
+    const auto results = Search({"C", "D", "E", "F", "G", "Bb"});
+    EXPECT_EQ(results.size(), 59616u);
+    std::vector<Values> orders;
+    for (const ChordFingering& f : results) {
+        ASSERT_EQ(f.StringSet, (Values{1, 2, 3, 4, 5, 6}));
+        orders.push_back(f.NotePermutation);
+    }
+    orders.erase(std::unique(orders.begin(), orders.end()), orders.end());
+    EXPECT_EQ(orders.size(), 720u);
+    EXPECT_TRUE(std::is_sorted(orders.begin(), orders.end()));
+}
+
+TEST_F(ChordSearch, RepeatedNotesAreNotArrangedTwice)
+{
+    const auto results = Search({"C", "C", "E"});
+    std::vector<Values> orders;
+    for (const ChordFingering& f : results) {
+        if (f.StringSet == Values{1, 2, 3} &&
+            (orders.empty() || orders.back() != f.NotePermutation))
+            orders.push_back(f.NotePermutation);
+    }
+    EXPECT_EQ(orders, (std::vector<Values>{{60, 60, 64}, {60, 64, 60}, {64, 60, 60}}));
+}
+
+TEST_F(ChordSearch, CallingOnAfterExhaustionStartsOver)
+{
+    const auto results = Search({"C", "E", "G"});
+    ChordFingering again;
+    ASSERT_TRUE(engine.FindNextChord(again));
+    EXPECT_EQ(again, results.front());
+    EXPECT_FALSE(engine.ChordSearchStopped());
+}
+
+TEST_F(ChordSearch, RequestsThatCannotBePlayedGiveNoResults)
+{
+    LoadChord(theory, {"C", "D", "E", "F", "G", "A", "B"});
+    EXPECT_TRUE(RunChordSearch(engine).empty());  // seven notes on six strings
+
+    theory.ClearSelection();
+    EXPECT_TRUE(RunChordSearch(engine).empty());  // no notes
+
+    theory.AddNote("H");  // unknown name: 999999
+    theory.AddNote("C");
+    EXPECT_TRUE(RunChordSearch(engine).empty());
+
+    LoadChord(theory, {"C", "E"});
+    engine.SetPermutation({60, 64, 67});  // longer than the chord
+    EXPECT_TRUE(RunChordSearch(engine).empty());
+    engine.SetMelodyNote("C#");  // never the name of a note
+    EXPECT_TRUE(RunChordSearch(engine).empty());
+}
+
+TEST_F(ChordSearch, CurrentChordReadsFromTheList)
+{
+    const auto results = Search({"C", "E", "G"});
+    ChordFingering current;
+    EXPECT_EQ(engine.GetCurrentChord(), -1);
+    EXPECT_FALSE(engine.GetCurrentFingering(current));
+    engine.SetCurrentChord(5);
+    ASSERT_TRUE(engine.GetCurrentFingering(current));
+    EXPECT_EQ(current, results[5]);
+    engine.SetCurrentChord(static_cast<int>(results.size()));
+    EXPECT_FALSE(engine.GetCurrentFingering(current));
+    EXPECT_THROW(engine.GetFingering(results.size()), std::out_of_range);
+    engine.SetCurrentChord(0);
+    engine.ClearChordResults();
+    EXPECT_EQ(engine.GetCurrentChord(), -1);
+    EXPECT_EQ(engine.ChordResultCount(), 0u);
+}
+
+TEST_F(ChordSearch, ClearingTheResultsEndsTheRunningSearch)
+{
+    LoadChord(theory, {"C", "E", "G"});
+    engine.ClearChordResults();
+    engine.ResetChordSearch();
+    ChordFingering f;
+    ASSERT_TRUE(engine.FindNextChord(f));
+    engine.ClearChordResults();  // a new request while the old run winds down
+    EXPECT_FALSE(engine.FindNextChord(f));
+    EXPECT_TRUE(engine.ChordSearchStopped());
+    EXPECT_EQ(engine.ChordResultCount(), 0u);
+    engine.ResetChordSearch();
+    EXPECT_TRUE(engine.FindNextChord(f));
+}
+
+TEST_F(ChordSearch, RequestIsTakenWhenTheSearchIsReset)
+{
+    LoadChord(theory, {"C", "E", "G"});
+    engine.ClearChordResults();
+    engine.ResetChordSearch();
+    engine.SetSpan(1);
+    engine.SetTuning({40});
+    theory.ClearSelection();
+    ChordFingering f;
+    std::size_t count = 0;
+    while (engine.FindNextChord(f))
+        ++count;
+    EXPECT_EQ(count, 1184u);
+}
+
+TEST_F(ChordSearch, AllowedStringsFilledOnFirstUseFollowANewTuning)
+{
+    EXPECT_TRUE(engine.GetAllowedStrings().empty());
+    Search({"C"});
+    EXPECT_EQ(engine.GetAllowedStrings(), (Values{1, 2, 3, 4, 5, 6}));
+    engine.AddString(35);
+    EXPECT_TRUE(engine.GetAllowedStrings().empty());
+    const auto results = Search({"B"});
+    EXPECT_EQ(results.back().StringSet, Values{7});
+    engine.SetAllowedStrings({2});
+    engine.SetTuning({64, 59});
+    EXPECT_EQ(engine.GetAllowedStrings(), Values{2});  // chosen by the user: kept
+}
+
+TEST_F(ChordSearch, StringCountLimits)
+{
+    engine.SetTuning({});
+    EXPECT_TRUE(Search({"C"}).empty());
+    std::vector<Note> many(SearchEngine::kMaxStrings, 40);
+    engine.SetTuning(many);
+    EXPECT_THROW(engine.AddString(40), std::length_error);
+    many.push_back(40);
+    EXPECT_THROW(engine.SetTuning(many), std::length_error);
+    EXPECT_EQ(engine.StringCount(), SearchEngine::kMaxStrings);
+    // One note on each of 24 strings tuned alike: fret 8 and 20 on every string.
+    EXPECT_EQ(Search({"C"}).size(), 48u);
+}
+
+TEST(ChordFilters, FretRangeAndSpanUnderEachOpenStringPolicy)
+{
+    struct Case {
+        int policy;
+        std::uint32_t lowest;
+        std::uint32_t highest;
+        int span;
+        std::vector<std::uint8_t> frets;
+        bool range;
+        bool spanOk;
+    };
+    const std::vector<Case> cases = {
+        {0, 5, 8, 24, {0, 5, 5}, false, true},  // an open string is fret 0
+        {1, 5, 8, 24, {0, 5, 5}, true, true},  // open strings are always allowed
+        {2, 5, 8, 24, {0, 5, 5}, true, true},
+        {1, 5, 8, 24, {0, 9, 5}, false, true},
+        {2, 0, 24, 24, {3, 5, 5}, true, false},  // no open string
+        {2, 0, 24, 24, {0, 0, 0}, false, true},  // only open strings
+        {1, 0, 24, 24, {0, 0, 0}, true, true},
+        {0, 0, 24, 4, {1, 4, 5}, true, false},  // max - min must stay below the span
+        {0, 0, 24, 4, {2, 4, 5}, true, true},
+        {0, 0, 24, 4, {0, 12, 15}, true, false},
+        {1, 0, 24, 4, {0, 12, 15}, true, true},  // open strings are left out of the span
+        {2, 0, 24, 4, {0, 12, 16}, true, false},
+        {0, 0, 24, 24, {0, 24}, true, false},
+        {7, 0, 24, 24, {5, 5}, true, false},  // any other policy accepts nothing
+        {-1, 9, 3, 24, {5, 5}, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+            << "policy " << c.policy << " frets " << c.lowest << "-" << c.highest << " span "
+            << c.span << " case " << (&c - cases.data()));
+        ChordRequest request;
+        request.openStringPolicy = c.policy;
+        request.lowestFret = c.lowest;
+        request.highestFret = c.highest;
+        request.span = c.span;
+        request.Prepare();
+        FingeringCandidate candidate;
+        candidate.count = static_cast<int>(c.frets.size());
+        std::copy(c.frets.begin(), c.frets.end(), candidate.frets.begin());
+        EXPECT_EQ(request.PassesFretRange(candidate), c.range);
+        EXPECT_EQ(request.PassesSpan(candidate), c.spanOk);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// The search against a brute-force enumeration written straight from the rules.
+
+struct Request {
+    std::string label{};
+    std::vector<Note> tuning{};
+    std::vector<std::string> notes{};
+    std::uint32_t lowest = 0;
+    std::uint32_t highest = 24;
+    int span = 24;
+    int policy = 0;
+    Values allowed{};
+    Values permutation{};
+    std::string melody{};
+};
+
+bool PlainFilters(const Request& r, const ChordFingering& f)
+{
+    const Values& frets = f.FretBoardPosition;
+    Values fretted;
+    for (const std::uint32_t fret : frets) {
+        if (fret != 0)
+            fretted.push_back(fret);
+    }
+    const bool hasOpen = fretted.size() < frets.size();
+    auto inRange = [&](const Values& v) {
+        return std::all_of(
+            v.begin(), v.end(), [&](std::uint32_t x) { return x >= r.lowest && x <= r.highest; });
+    };
+    auto within = [&](const Values& v) {
+        if (v.empty())
+            return true;
+        const auto [lo, hi] = std::minmax_element(v.begin(), v.end());
+        return static_cast<int>(*hi - *lo) < r.span;
+    };
+    bool range = true;
+    bool span = false;
+    if (r.policy == 0) {
+        range = inRange(frets);
+        span = within(frets);
+    } else if (r.policy == 1) {
+        range = inRange(fretted);
+        span = within(fretted);
+    } else if (r.policy == 2) {
+        range = inRange(fretted) && !fretted.empty();
+        span = hasOpen && within(fretted);
+    }
+    Values allowed = r.allowed;
+    if (allowed.empty()) {
+        for (std::uint32_t s = 1; s <= r.tuning.size(); ++s)
+            allowed.push_back(s);
+    }
+    const bool strings = std::all_of(f.StringSet.begin(), f.StringSet.end(), [&](std::uint32_t s) {
+        return std::find(allowed.begin(), allowed.end(), s) != allowed.end();
+    });
+    bool permutation = r.permutation.size() <= f.NotePermutation.size();
+    for (std::size_t i = 0; permutation && i < r.permutation.size(); ++i)
+        permutation = f.NotePermutation[i] == r.permutation[i];
+    const bool melody = r.melody.empty() || NoteName(f.NotePermutation[0]) == r.melody;
+    return range && span && strings && permutation && melody;
+}
+
+std::vector<ChordFingering> BruteForce(const Request& r)
+{
+    const std::size_t n = r.tuning.size();
+    Values notes;
+    for (const std::string& name : r.notes)
+        notes.push_back(NoteNumber(name));
+    std::sort(notes.begin(), notes.end());
+    const std::size_t k = notes.size();
+
+    std::vector<Values> combinations;
+    for (unsigned mask = 1; mask < (1u << n); ++mask) {
+        if (static_cast<std::size_t>(std::popcount(mask)) != k)
+            continue;
+        Values strings;
+        for (std::uint32_t s = 0; s < n; ++s) {
+            if ((mask & (1u << s)) != 0)
+                strings.push_back(s + 1);
+        }
+        combinations.push_back(strings);
+    }
+    std::sort(combinations.begin(), combinations.end());
+
+    std::vector<ChordFingering> accepted;
+    for (const Values& strings : combinations) {
+        Values order = notes;
+        do {
+            Values base;
+            std::size_t variants = 1;
+            std::vector<std::size_t> shifts;
+            for (std::size_t i = 0; i < k; ++i) {
+                const int open = static_cast<int>(r.tuning[strings[i] - 1]);
+                int fret = (static_cast<int>(order[i]) - open) % 12;
+                if (fret < 0)
+                    fret += 12;
+                base.push_back(static_cast<std::uint32_t>(fret));
+                shifts.push_back((24 - static_cast<std::size_t>(fret)) / 12 + 1);
+                variants *= shifts.back();
+            }
+            for (std::size_t v = 0; v < variants; ++v) {
+                Values frets = base;
+                std::size_t rest = v;
+                for (std::size_t i = k; i-- > 0;) {
+                    frets[i] += static_cast<std::uint32_t>(12 * (rest % shifts[i]));
+                    rest /= shifts[i];
+                }
+                ChordFingering f{strings, order, frets};
+                if (PlainFilters(r, f))
+                    accepted.push_back(f);
+            }
+        } while (std::next_permutation(order.begin(), order.end()));
+    }
+    return accepted;
+}
+
+TEST(ChordSearchAgainstBruteForce, SameFingeringsInTheSameOrder)
+{
+    const std::vector<Note> g = kStandardGuitar;
+    const std::vector<Note> seven = {64, 59, 55, 50, 45, 40, 35};
+    const std::vector<Request> requests = {
+        {.label = "C E G defaults", .tuning = g, .notes = {"C", "E", "G"}},
+        {.label = "span 4", .tuning = g, .notes = {"C", "E", "G"}, .span = 4},
+        {.label = "frets 5-8 by position",
+            .tuning = g,
+            .notes = {"C", "E", "G"},
+            .lowest = 5,
+            .highest = 8},
+        {.label = "frets 5-8 may open",
+            .tuning = g,
+            .notes = {"C", "E", "G"},
+            .lowest = 5,
+            .highest = 8,
+            .policy = 1},
+        {.label = "frets 1-5 span 3 must open",
+            .tuning = g,
+            .notes = {"G", "B", "D"},
+            .lowest = 1,
+            .highest = 5,
+            .span = 3,
+            .policy = 2},
+        {.label = "policy 4 accepts nothing", .tuning = g, .notes = {"C", "E", "G"}, .policy = 4},
+        {.label = "strings 2 3 4", .tuning = g, .notes = {"C", "E", "G"}, .allowed = {2, 3, 4}},
+        {.label = "strings with strays", .tuning = g, .notes = {"A", "D"}, .allowed = {6, 1, 9, 0}},
+        {.label = "permutation",
+            .tuning = g,
+            .notes = {"C", "E", "G"},
+            .highest = 12,
+            .span = 5,
+            .permutation = {67, 60, 64}},
+        {.label = "partial permutation",
+            .tuning = g,
+            .notes = {"C", "E", "G", "Bb"},
+            .span = 6,
+            .policy = 1,
+            .permutation = {70}},
+        {.label = "melody", .tuning = g, .notes = {"C", "E", "G"}, .melody = "E"},
+        {.label = "repeated notes", .tuning = g, .notes = {"D", "A", "D", "Gb"}, .span = 5},
+        {.label = "one note", .tuning = g, .notes = {"Gb"}},
+        {.label = "all six strings",
+            .tuning = g,
+            .notes = {"E", "B", "G", "D", "A", "E"},
+            .highest = 7,
+            .span = 4,
+            .policy = 1},
+        {.label = "seven strings",
+            .tuning = seven,
+            .notes = {"B", "D", "F", "A"},
+            .span = 4,
+            .policy = 2},
+        {.label = "low tuning",
+            .tuning = {28, 33, 38, 43},
+            .notes = {"E", "A"},
+            .lowest = 2,
+            .highest = 14,
+            .span = 3},
+        {.label = "span zero", .tuning = g, .notes = {"C", "E"}, .span = 0},
+        {.label = "fret range upside down",
+            .tuning = g,
+            .notes = {"C", "E"},
+            .lowest = 9,
+            .highest = 3,
+            .policy = 1},
+    };
+    for (const Request& r : requests) {
+        SCOPED_TRACE(r.label);
+        MusicTheory theory;
+        LoadChord(theory, r.notes);
+        SearchEngine engine(theory);
+        engine.SetTuning(r.tuning);
+        engine.SetFretRange(r.lowest, r.highest);
+        engine.SetSpan(r.span);
+        engine.SetOpenStringPolicy(r.policy);
+        engine.SetAllowedStrings(r.allowed);
+        if (!r.permutation.empty())
+            engine.SetPermutation(r.permutation);
+        if (!r.melody.empty())
+            engine.SetMelodyNote(r.melody);
+
+        const auto expected = BruteForce(r);
+        const auto found = RunChordSearch(engine);
+        ASSERT_EQ(found.size(), expected.size());
+        for (std::size_t i = 0; i < found.size(); ++i) {
+            ASSERT_EQ(found[i], expected[i]) << "result " << i;
+            ASSERT_EQ(engine.GetFingering(i), expected[i]) << "stored result " << i;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace guivarna::theory::test
