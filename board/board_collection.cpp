@@ -1,0 +1,201 @@
+#include "board/board_collection.h"
+
+#include "board/board_settings.h"
+#include "board/settings_store.h"
+#include "theory/music_theory.h"
+
+namespace guivarna::board {
+
+namespace {
+
+std::uint32_t PitchClass(qint64 note)
+{
+    return static_cast<std::uint32_t>(note) % 12u;
+}
+
+}  // namespace
+
+BoardCollection::~BoardCollection()
+{
+    if (!store_)
+        return;
+    try {
+        Save(*store_);
+        store_->Sync();
+    } catch (...) {
+        // Settings that cannot be written are given up; exit must go on.
+    }
+}
+
+FretBoard& BoardCollection::Board(int index)
+{
+    return boards_.at(static_cast<std::size_t>(index));
+}
+
+const FretBoard& BoardCollection::Board(int index) const
+{
+    return boards_.at(static_cast<std::size_t>(index));
+}
+
+int BoardCollection::OpenNotes(int board, std::vector<int>& notes) const
+{
+    return Board(board).OpenNotes(notes);
+}
+
+int BoardCollection::OpenNoteNames(int board, QStringList& names) const
+{
+    return Board(board).OpenNoteNames(names);
+}
+
+void BoardCollection::NoteGrid(int board, std::vector<std::vector<int>>& grid) const
+{
+    Board(board).NoteGrid(grid);
+}
+
+void BoardCollection::SetTuning(int board, const std::vector<int>& tuning)
+{
+    Board(board).SetTuning(tuning);
+}
+
+void BoardCollection::Clear(int board)
+{
+    Board(board).Clear();
+}
+
+void BoardCollection::ShowFingering(int board, const theory::ChordFingering& fingering)
+{
+    FretBoard& target = Board(board);
+    target.Clear();
+    for (std::size_t k = 0; k < fingering.StringSet.size(); ++k) {
+        // String 0 and values beyond the int range become negative indices, which fail the
+        // bounds test like any missing row or fret.
+        const auto row = static_cast<int>(fingering.StringSet[k] - 1u);
+        const auto fret = static_cast<int>(fingering.FretBoardPosition.at(k));
+        target.Row(row).SetDot(fret, true);
+    }
+}
+
+void BoardCollection::SelectAllOccurrences(int note, bool marked)
+{
+    FretBoard& board = FirstBoard();
+    const std::uint32_t pitchClass = PitchClass(note);
+    for (int s = 0; s < board.StringCount(); ++s) {
+        StringRow& row = board.Row(s);
+        for (int fret = 0; fret < row.CellCount(); ++fret) {
+            if (PitchClass(qint64(row.OpenNote()) + fret) == pitchClass)
+                row.SetDot(fret, marked);
+        }
+    }
+}
+
+void BoardCollection::ShowPitchClasses(int board, const std::vector<theory::Note>& notes)
+{
+    FretBoard& target = Board(board);
+    target.Clear();
+    bool wanted[12] = {};
+    for (theory::Note note : notes)
+        wanted[note % 12u] = true;
+    for (int s = 0; s < target.StringCount(); ++s) {
+        StringRow& row = target.Row(s);
+        for (int fret = 0; fret < row.CellCount(); ++fret) {
+            if (wanted[PitchClass(qint64(row.OpenNote()) + fret)])
+                row.SetDot(fret, true);
+        }
+    }
+}
+
+void BoardCollection::ShowArpeggio(bool on, const theory::MusicTheory& theory)
+{
+    if (on)
+        ShowPitchClasses(kScaleBoard, theory.GetNotes(false));
+    else
+        Clear(kScaleBoard);
+}
+
+void BoardCollection::ShowExactNotes(
+    int board, const std::vector<int>& rows, const std::vector<int>& notes)
+{
+    Board(board).ShowExactNotes(rows, notes);
+}
+
+void BoardCollection::SetChordBoardDotColour(std::uint32_t argb)
+{
+    Board(kChordBoard).SetDotColour(argb);
+    InvalidateAll();
+}
+
+void BoardCollection::SetScaleBoardDotColour(std::uint32_t argb)
+{
+    Board(kScaleBoard).SetDotColour(argb);
+    InvalidateAll();
+}
+
+int BoardCollection::Click(const DeviceMapping& mapping, QPoint devicePoint)
+{
+    for (FretBoard& board : boards_) {
+        if (!board.HitTest(mapping, devicePoint))
+            continue;
+        const int result = board.Click(mapping, devicePoint, &lastClickedNote_);
+        if (selectAllOnClick_)
+            SelectAllOccurrences(lastClickedNote_, result != 0);
+        return result;
+    }
+    return 0;
+}
+
+int BoardCollection::InvalidateAll()
+{
+    for (FretBoard& board : boards_)
+        board.Invalidate();
+    return BoardCount();
+}
+
+void BoardCollection::SetNotifier(SceneNotifier* notifier)
+{
+    notifier_ = notifier;
+    for (FretBoard& board : boards_)
+        board.SetNotifier(notifier);
+}
+
+void BoardCollection::Load(SettingsStore& store)
+{
+    using namespace board_keys;
+    using namespace board_limits;
+    boards_.clear();
+    const int count = ReadBounded(store, kFretBoards, kMinBoards, kMinBoards, kMaxBoards);
+    QPoint offset(0, 10);
+    for (int i = 0; i < count; ++i) {
+        const QString basePath = BoardPath(i);
+        std::uint32_t ignored = 0;
+        if (store.ReadSettingDword(Join(basePath, kCustomOffset), ignored)) {
+            offset.setX(ReadBounded(store, Join(basePath, kOffsetX), 0, -kMaxOffset, kMaxOffset));
+            offset.setY(ReadBounded(store, Join(basePath, kOffsetY), 0, -kMaxOffset, kMaxOffset));
+        } else if (i == kScaleBoard) {
+            offset = QPoint(0, 10);
+        } else if (i == kChordBoard) {
+            offset = QPoint(0, 500);
+        }
+        // Later boards without CustomOffset keep the offset of the board before them.
+        FretBoard board(i, offset.x(), offset.y());
+        board.SetNotifier(notifier_);
+        board.Load(store, basePath);
+        boards_.push_back(std::move(board));
+    }
+    boards_.at(kChordBoard).SetChordBoard(true);
+    store_ = &store;
+}
+
+void BoardCollection::Save(SettingsStore& store) const
+{
+    using namespace board_keys;
+    store.WriteInt(kFretBoards, BoardCount());
+    for (int i = 0; i < BoardCount(); ++i) {
+        const FretBoard& board = boards_[static_cast<std::size_t>(i)];
+        const QString basePath = BoardPath(i);
+        store.WriteInt(Join(basePath, kOffsetX), board.Offset().x());
+        store.WriteInt(Join(basePath, kOffsetY), board.Offset().y());
+        board.Save(store, basePath);
+    }
+}
+
+}  // namespace guivarna::board

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "board/fret_board.h"
+
+#include "theory/chord_fingering.h"
+#include "theory/notes.h"
+
+#include <QPointer>
+#include <QStringList>
+
+#include <cstdint>
+#include <vector>
+
+namespace guivarna::theory {
+class MusicTheory;
+}
+
+namespace guivarna::board {
+
+class SettingsStore;
+
+// The program-wide owner of the fretboards: board 0 is the ScaleBoard, board 1 the ChordBoard.
+// It loads them from the settings at start-up, routes clicks to the board under the pointer
+// (optionally spreading a click to every position of its pitch class on the ScaleBoard) and
+// shows fingerings, scales and arpeggios. Board indices are bounds-tested (std::out_of_range).
+//
+// The collection writes its boards back to the store it was loaded from when it is destroyed
+// (that store must outlive it); a collection that was never loaded writes nothing.
+class BoardCollection {
+public:
+    static constexpr int kScaleBoard = 0;
+    static constexpr int kChordBoard = 1;
+
+    BoardCollection() = default;
+    ~BoardCollection();
+
+    BoardCollection(const BoardCollection&) = delete;
+    BoardCollection& operator=(const BoardCollection&) = delete;
+
+    int BoardCount() const { return static_cast<int>(boards_.size()); }
+    FretBoard& Board(int index);
+    const FretBoard& Board(int index) const;
+    FretBoard& FirstBoard() { return Board(kScaleBoard); }
+    // The board with the highest index (the ChordBoard).
+    FretBoard& LastBoard() { return Board(LastBoardIndex()); }
+    // Board count - 1 (-1 without boards).
+    int LastBoardIndex() const { return BoardCount() - 1; }
+
+    int FretCount(int board) const { return Board(board).FretCount(); }
+    int StringCount(int board) const { return Board(board).StringCount(); }
+    void SetPosition(int board, double x, double y) { Board(board).SetPosition(x, y); }
+    QPoint Offset(int board) const { return Board(board).Offset(); }
+    int LastStringOpenNote(int board) const { return Board(board).LastStringOpenNote(); }
+    int HighestNote(int board) const { return Board(board).HighestNote(); }
+    int OpenNotes(int board, std::vector<int>& notes) const;
+    int OpenNoteNames(int board, QStringList& names) const;
+    void NoteGrid(int board, std::vector<std::vector<int>>& grid) const;
+    void SetTuning(int board, const std::vector<int>& tuning);
+
+    void Clear(int board);
+    // Clears the board, then marks fret FretBoardPosition[k] on row StringSet[k] - 1 for every
+    // entry k. A string number without a row or a fret without a cell throws out_of_range.
+    void ShowFingering(int board, const theory::ChordFingering& fingering);
+    // Marks (or unmarks) every position of the note's pitch class on the ScaleBoard.
+    void SelectAllOccurrences(int note, bool marked);
+    // Clears the board and marks every position whose pitch class is one of the notes'.
+    void ShowPitchClasses(int board, const std::vector<theory::Note>& notes);
+    // On: the selected notes of the theory object as pitch classes on the ScaleBoard;
+    // off: clears the ScaleBoard.
+    void ShowArpeggio(bool on, const theory::MusicTheory& theory);
+    // The board's exact-note marking (no octave folding).
+    void ShowExactNotes(int board, const std::vector<int>& rows, const std::vector<int>& notes);
+
+    void SetChordBoardDotColour(std::uint32_t argb);
+    void SetScaleBoardDotColour(std::uint32_t argb);
+
+    // A click at a device point (scroll position included): the first board hit handles it.
+    // With selectAllOnClick the result spreads to the last clicked pitch class on the
+    // ScaleBoard, whichever board was hit. Returns the clicked position's new mark, 0 when
+    // nothing took the click.
+    int Click(const DeviceMapping& mapping, QPoint devicePoint);
+    int LastClickedNote() const { return lastClickedNote_; }
+    bool SelectAllOnClick() const { return selectAllOnClick_; }
+    void SetSelectAllOnClick(bool on) { selectAllOnClick_ = on; }
+
+    // Reports every board as changed; returns the board count.
+    int InvalidateAll();
+    void InvalidateItem(DrawableItem& item) { item.Invalidate(); }
+    // Every board, row and cell reports its changes here (nullptr: nobody).
+    void SetNotifier(SceneNotifier* notifier);
+
+    // Replaces the boards with those stored in store (always at least the ScaleBoard and the
+    // ChordBoard) and remembers the store for the save at destruction.
+    void Load(SettingsStore& store);
+    // Writes every board; failed writes are ignored.
+    void Save(SettingsStore& store) const;
+    // Destroys every board.
+    void DeleteAll() { boards_.clear(); }
+
+private:
+    std::vector<FretBoard> boards_;
+    int lastClickedNote_ = 0;
+    bool selectAllOnClick_ = false;
+    SettingsStore* store_ = nullptr;
+    QPointer<SceneNotifier> notifier_;
+};
+
+}  // namespace guivarna::board

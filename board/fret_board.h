@@ -1,0 +1,87 @@
+#pragma once
+
+#include "board/string_row.h"
+
+#include <QStringList>
+#include <QStringView>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace guivarna::board {
+
+class SettingsStore;
+
+// Standard tuning, highest string first (E B G D A E).
+inline constexpr std::array<int, 6> kDefaultTuning = {64, 59, 55, 50, 45, 40};
+
+// One fretboard: rows 0 .. n-1 are the strings (highest first by default), the last row carries
+// the fret numbers. The board sits at its offset on the sheet, which it reports as its home.
+class FretBoard : public DrawableItem {
+public:
+    explicit FretBoard(int index = 0, int offsetX = 0, int offsetY = 0);
+
+    int Index() const { return index_; }
+    QPoint Offset() const { return {offsetX_, offsetY_}; }
+    bool IsChordBoard() const { return isChordBoard_; }
+    void SetChordBoard(bool chordBoard) { isChordBoard_ = chordBoard; }
+
+    // The rows before the fret-number row (all rows when the board has none; -1 without rows).
+    int StringCount() const;
+    int RowCount() const { return static_cast<int>(rows_.size()); }
+    // Bounds-tested: std::out_of_range outside 0 .. RowCount() - 1.
+    StringRow& Row(int index);
+    const StringRow& Row(int index) const;
+    const std::vector<StringRow>& Rows() const { return rows_; }
+
+    // Row 0's cell count and highest note.
+    int FretCount() const;
+    int HighestNote() const;
+    // The open note of the last string (row StringCount() - 1).
+    int LastStringOpenNote() const;
+    // Append one entry per string, top row first; return the string count.
+    int OpenNotes(std::vector<int>& notes) const;
+    int OpenNoteNames(QStringList& names) const;
+    // Appends, per string in row order, the notes of its cells.
+    void NoteGrid(std::vector<std::vector<int>>& grid) const;
+
+    // Row i takes tuning[i] as its open note, for every row the list reaches.
+    void SetTuning(const std::vector<int>& tuning);
+    // Unmarks every row, the fret-number row included.
+    void Clear();
+    void SetDotColour(std::uint32_t argb);
+    // Clears the board, then marks fret j of every listed row whose note openNote + j equals
+    // one of the notes exactly (no octave folding). Row indices are bounds-tested.
+    void ShowExactNotes(const std::vector<int>& rows, const std::vector<int>& notes);
+
+    // Places the board at (x, y) and lays the rows out downwards from there.
+    void SetPosition(double x, double y) override;
+    QPoint Home() const override { return Offset(); }
+
+    int OnClick(const DeviceMapping& mapping, QPoint devicePoint) override;
+    // The first row hit takes the click; a hit on the fret-number row is ignored (0). The note of
+    // the cell hit is stored in *hitNote. Returns the cell's mark after the click.
+    int Click(const DeviceMapping& mapping, QPoint devicePoint, int* hitNote);
+
+    // Adds a row at the bottom (for building a board by hand); call Layout afterwards.
+    void AppendRow(StringRow row);
+    // Places the rows from the offset downwards; width = widest row, height = sum of heights.
+    void Layout();
+
+    // Builds the rows from the settings below basePath ("\FretBoards\FretBoard<i>\").
+    void Load(const SettingsStore& store, QStringView basePath);
+    // Writes the board's own values and every row (CustomOffset and offsets excluded).
+    void Save(SettingsStore& store, QStringView basePath) const;
+
+    void SetNotifier(SceneNotifier* notifier) override;
+
+private:
+    int index_;
+    int offsetX_;
+    int offsetY_;
+    bool isChordBoard_ = false;
+    std::vector<StringRow> rows_;
+};
+
+}  // namespace guivarna::board

@@ -1,0 +1,197 @@
+#include "board/string_row.h"
+
+#include "board/board_settings.h"
+#include "board/settings_store.h"
+#include "theory/notes.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace guivarna::board {
+
+namespace {
+
+// a + b * c clamped to the int range.
+int Offset(int a, int b, int c)
+{
+    const qint64 v = qint64(a) + qint64(b) * qint64(c);
+    return static_cast<int>(
+        std::clamp<qint64>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+}  // namespace
+
+StringRow::StringRow(int orientation, int openNote) : openNote_(openNote), orientation_(orientation)
+{
+}
+
+int StringRow::LineFlagsFor(int kind, bool last)
+{
+    switch (kind) {
+    case kTopString:
+        return last ? 0x1A : 0x12;
+    case kInnerString:
+        return last ? 0x1F : 0x13;
+    case kBottomString:
+        return last ? 0x15 : 0x11;
+    case kFretNumberRow:
+        return kFretLabel;
+    default:
+        return 0;
+    }
+}
+
+void StringRow::SetOrientation(int orientation)
+{
+    orientation_ = orientation;
+    UpdateLineFlags();
+}
+
+int StringRow::HighestNote() const
+{
+    return numFrets_ + openNote_ - 1;
+}
+
+FretCell& StringRow::Cell(int fret)
+{
+    return cells_.at(static_cast<std::size_t>(fret));
+}
+
+const FretCell& StringRow::Cell(int fret) const
+{
+    return cells_.at(static_cast<std::size_t>(fret));
+}
+
+void StringRow::SetOpenNote(int note)
+{
+    openNote_ = note;
+    Renumber();
+}
+
+void StringRow::Renumber()
+{
+    for (std::size_t i = 0; i < cells_.size(); ++i)
+        cells_[i].SetNote(Offset(openNote_, static_cast<int>(i), 1));
+}
+
+void StringRow::SetDot(int fret, bool marked)
+{
+    Cell(fret).SetMarked(marked ? 1 : 0);
+}
+
+void StringRow::Clear()
+{
+    for (FretCell& cell : cells_)
+        cell.SetMarked(0);
+}
+
+void StringRow::AppendNotes(std::vector<int>& notes) const
+{
+    for (std::size_t i = 0; i < cells_.size(); ++i)
+        notes.push_back(Offset(openNote_, static_cast<int>(i), 1));
+}
+
+QString StringRow::OpenNoteName() const
+{
+    return QString::fromStdString(theory::NoteName(static_cast<std::uint32_t>(openNote_)));
+}
+
+void StringRow::SetDotColour(std::uint32_t argb)
+{
+    for (FretCell& cell : cells_)
+        cell.SetDotColour(argb);
+}
+
+void StringRow::MoveTo(QPoint point)
+{
+    DrawableItem::MoveTo(point);
+    for (std::size_t i = 0; i < cells_.size(); ++i)
+        cells_[i].MoveTo(QPoint(Offset(point.x(), static_cast<int>(i), fretWidth_), point.y()));
+}
+
+int StringRow::OnClick(const DeviceMapping& mapping, QPoint devicePoint)
+{
+    return Click(mapping, devicePoint, nullptr);
+}
+
+int StringRow::Click(const DeviceMapping& mapping, QPoint devicePoint, int* hitNote)
+{
+    for (FretCell& cell : cells_) {
+        if (cell.HitTest(mapping, devicePoint)) {
+            if (hitNote)
+                *hitNote = cell.Note();
+            return cell.OnClick(mapping, devicePoint);
+        }
+    }
+    return 0;
+}
+
+void StringRow::BuildCells(
+    int numFrets, int fretWidth, int fretHeight, bool showNotes, const CellStyle& style)
+{
+    numFrets_ = std::max(numFrets, 0);
+    fretWidth_ = fretWidth;
+    fretHeight_ = fretHeight;
+    showNotes_ = showNotes;
+    SetSize(Offset(0, numFrets_, fretWidth_), fretHeight_);
+
+    cells_.clear();
+    cells_.reserve(static_cast<std::size_t>(numFrets_));
+    for (int i = 0; i < numFrets_; ++i) {
+        FretCell cell(Offset(openNote_, i, 1));
+        cell.SetStyle(style);
+        cell.SetLabel(QString::number(i));
+        cell.SetDotStyle((i == 0 ? kHollowDot : kFilledDot) | (showNotes ? kNoteNameInDot : 0));
+        cell.SetRect(Offset(X(), i + 1, fretWidth_), Y(), fretWidth_, fretHeight_);
+        cell.SetLineFlags(LineFlagsFor(i == 0 ? kOpenColumn : orientation_, i == numFrets_ - 1));
+        cell.SetNotifier(Notifier());
+        cells_.push_back(std::move(cell));
+    }
+}
+
+void StringRow::Load(const SettingsStore& store, QStringView rowPath)
+{
+    using namespace board_keys;
+    using namespace board_limits;
+    const int numFrets =
+        ReadBounded(store, Join(rowPath, kNumberOfFrets), kDefaultNumFrets, kMinFrets, kMaxFrets);
+    const int fretWidth = ReadBounded(
+        store, Join(rowPath, kFretWidth), kDefaultFretWidth, kMinFretSize, kMaxFretSize);
+    const int fretHeight = ReadBounded(
+        store, Join(rowPath, kFretHeight), kDefaultFretHeight, kMinFretSize, kMaxFretSize);
+    const bool showNotes = ReadOr(store, Join(rowPath, kShowNotes), 1) == 1;
+    // Every cell reads the same colour path, so the values are read once for the row.
+    const CellStyle style = FretCell::ReadStyle(store, Join(rowPath, kFrets));
+    BuildCells(numFrets, fretWidth, fretHeight, showNotes, style);
+}
+
+void StringRow::Save(SettingsStore& store, QStringView rowPath) const
+{
+    using namespace board_keys;
+    store.WriteInt(Join(rowPath, kOrientation), orientation_);
+    store.WriteInt(Join(rowPath, kOpenSnare), openNote_);
+    store.WriteInt(Join(rowPath, kNumberOfFrets), numFrets_);
+    store.WriteInt(Join(rowPath, kFretWidth), fretWidth_);
+    store.WriteInt(Join(rowPath, kFretHeight), fretHeight_);
+    store.WriteInt(Join(rowPath, kShowNotes), showNotes_ ? 1 : 0);
+    const QString colourPath = Join(rowPath, kFrets);
+    for (const FretCell& cell : cells_)
+        cell.SaveColours(store, colourPath);
+}
+
+void StringRow::SetNotifier(SceneNotifier* notifier)
+{
+    DrawableItem::SetNotifier(notifier);
+    for (FretCell& cell : cells_)
+        cell.SetNotifier(notifier);
+}
+
+void StringRow::UpdateLineFlags()
+{
+    for (std::size_t i = 0; i < cells_.size(); ++i) {
+        const int kind = i == 0 ? kOpenColumn : orientation_;
+        cells_[i].SetLineFlags(LineFlagsFor(kind, static_cast<int>(i) == numFrets_ - 1));
+    }
+}
+
+}  // namespace guivarna::board
