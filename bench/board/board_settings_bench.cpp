@@ -1,0 +1,82 @@
+// Loading the boards from settings files, sane and hostile. A stored string or fret count of
+// two billion must not make the load any slower than the default file.
+#include "board/board_collection.h"
+#include "board/settings_store.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using guivarna::board::BoardCollection;
+using guivarna::board::SettingsStore;
+
+void LoadFrom(benchmark::State& state, const QByteArray& ini)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Guivarna.conf"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        state.SkipWithError("cannot write the settings file");
+        return;
+    }
+    file.write(ini);
+    file.close();
+    for (auto _ : state) {
+        SettingsStore store(path);
+        BoardCollection boards;
+        boards.Load(store);
+        benchmark::DoNotOptimize(boards.StringCount(0));
+        boards.DeleteAll();  // the exit save then writes only the board count
+    }
+}
+
+void BM_LoadFirstStart(benchmark::State& state)
+{
+    LoadFrom(state, QByteArray());
+}
+
+void BM_LoadHugeStringCount(benchmark::State& state)
+{
+    LoadFrom(state,
+        "[FretBoards]\nFretBoard0\\numSnares=1000000000\n"
+        "FretBoard1\\numSnares=1000000000\n");
+}
+
+void BM_LoadHugeFretCount(benchmark::State& state)
+{
+    LoadFrom(state,
+        "[FretBoards]\nFretBoard0\\Strings\\String0\\NumberOfFrets=2000000000\n"
+        "FretBoard0\\Strings\\String5\\NumberOfFrets=2000000000\n");
+}
+
+void BM_LoadHugeBoardCount(benchmark::State& state)
+{
+    LoadFrom(state, "[FretBoards]\nDefault=2000000000\n");
+}
+
+void BM_SaveDefaultBoards(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Guivarna.conf"));
+    SettingsStore store(path);
+    BoardCollection boards;
+    boards.Load(store);
+    for (auto _ : state) {
+        boards.Save(store);
+        store.Sync();
+    }
+    boards.DeleteAll();
+}
+
+BENCHMARK(BM_LoadFirstStart)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadHugeStringCount)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadHugeFretCount)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadHugeBoardCount)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveDefaultBoards)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
