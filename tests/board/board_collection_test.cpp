@@ -93,6 +93,10 @@ TEST_F(BoardCollectionTest, SelectAllSpreadsFromEitherBoardToTheScaleBoard)
     EXPECT_EQ(Boards().Click(kPixelPerUnit, At(1, 2, 0)), 1);
     EXPECT_EQ(Marks(Boards().Board(1)), (std::vector<std::pair<int, int>>{{2, 0}}));
     EXPECT_EQ(Marks(Boards().Board(0)), PitchClassPositions(Boards().Board(0), {67}));
+
+    // Outside both boards: nothing spreads.
+    EXPECT_EQ(Boards().Click(kPixelPerUnit, QPoint(3000, 3000)), 0);
+    EXPECT_EQ(Marks(Boards().Board(0)), PitchClassPositions(Boards().Board(0), {67}));
 }
 
 TEST_F(BoardCollectionTest, FretNumberRowClickUnmarksThePreviousPitchClass)

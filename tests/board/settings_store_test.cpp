@@ -203,4 +203,13 @@ TEST_F(SettingsStoreTest, WriteToUnwritableFileFailsWithoutCrashing)
     EXPECT_FALSE(store.ReadSettingDword(u"\\Paper\\X", v));
 }
 
+TEST(SettingsStoreDefaultTest, OpensThePerUserSettingsOfKovaGuivarna)
+{
+    // The test main switches QStandardPaths to test mode, so this is not the user's real file.
+    const SettingsStore store;
+    EXPECT_TRUE(store.FileName().endsWith(QStringLiteral("KOVA/Guivarna.conf")) &&
+        store.FileName().contains(QStringLiteral(".qttest")))
+        << store.FileName().toStdString();
+}
+
 }  // namespace
