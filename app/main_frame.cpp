@@ -1,7 +1,9 @@
 #include "app/main_frame.h"
 
 #include "app/about_dialog.h"
+#include "app/kova_view.h"
 #include "app/program_objects.h"
+#include "board/board_collection.h"
 #include "board/settings_store.h"
 #include "resources/strings.h"
 #include "resources/text.h"
@@ -51,8 +53,12 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
 {
     setWindowTitle(Text(strings::kAppTitle));
     setAcceptDrops(true);
+    view_ = new KovaView(objects_, this);
+    setCentralWidget(view_);
+    connect(view_, &KovaView::ArpeggioOff, this, &MainFrame::OnArpeggioOff);
     CreateMenus();
     RestorePlacement();
+    view_->InitialUpdate();
     UpdateCommands();
 }
 
@@ -64,14 +70,16 @@ void MainFrame::CreateMenus()
     // that sits in two menus has a row per menu and one shared action.
     static const std::array<CommandRow, 7> kCommands{{
         {CommandId::AppExit, MenuId::File, strings::kCmdExit, "", false, &MainFrame::OnExit},
-        {CommandId::SetDotColor, MenuId::ChordBoard, strings::kCmdSetDotColor, "", false, nullptr},
+        {CommandId::SetDotColor, MenuId::ChordBoard, strings::kCmdSetDotColor, "", false,
+            &MainFrame::OnSetDotColor},
         {CommandId::ShowArpeggio, MenuId::ScaleBoard, strings::kCmdShowArpeggio, "Ctrl+A", true,
-            nullptr},
+            &MainFrame::OnShowArpeggio},
         {CommandId::SelectAllOnClick, MenuId::ScaleBoard, strings::kCmdSelectAllOnClick, "", true,
-            nullptr},
+            &MainFrame::OnSelectAllOnClick},
         {CommandId::ClearBoard, MenuId::ScaleBoard, strings::kCmdClearBoard, "Ctrl+B", false,
-            nullptr},
-        {CommandId::SetDotColor, MenuId::ScaleBoard, strings::kCmdSetDotColor, "", false, nullptr},
+            &MainFrame::OnClearBoard},
+        {CommandId::SetDotColor, MenuId::ScaleBoard, strings::kCmdSetDotColor, "", false,
+            &MainFrame::OnSetDotColor},
         {CommandId::HelpTopics, MenuId::Help, strings::kCmdHelpTopics, "", false,
             &MainFrame::OnHelpTopics},
     }};
@@ -123,6 +131,8 @@ void MainFrame::UpdateCommands()
 {
     if (QAction* arpeggio = action(CommandId::ShowArpeggio))
         arpeggio->setEnabled(objects_.theory.HasSelection());
+    if (QAction* selectAll = action(CommandId::SelectAllOnClick))
+        selectAll->setChecked(objects_.boards.SelectAllOnClick());
 }
 
 bool MainFrame::event(QEvent* event)
@@ -134,10 +144,38 @@ bool MainFrame::event(QEvent* event)
     return QMainWindow::event(event);
 }
 
-bool MainFrame::OpenDocument(const QString& path)
+bool MainFrame::OpenDocument(const QString& /*path*/)
 {
-    Q_UNUSED(path);
+    objects_.boards.Clear(board::BoardCollection::kChordBoard);
+    OnArpeggioOff();
     return true;
+}
+
+void MainFrame::OnSetDotColor()
+{
+    view_->ChooseDotColor();
+}
+
+void MainFrame::OnShowArpeggio()
+{
+    // The action has already flipped its check mark: checked means the arpeggio is now on.
+    objects_.boards.ShowArpeggio(action(CommandId::ShowArpeggio)->isChecked(), objects_.theory);
+}
+
+void MainFrame::OnSelectAllOnClick()
+{
+    view_->SetSelectAllOnClick(action(CommandId::SelectAllOnClick)->isChecked());
+}
+
+void MainFrame::OnClearBoard()
+{
+    view_->ClearBoard();
+}
+
+void MainFrame::OnArpeggioOff()
+{
+    action(CommandId::ShowArpeggio)->setChecked(false);
+    objects_.boards.ShowArpeggio(false, objects_.theory);
 }
 
 void MainFrame::OnExit()
@@ -195,12 +233,24 @@ board::WindowPlacement MainFrame::CurrentPlacement() const
     return p;
 }
 
+void MainFrame::ShowMaximisedByDefault()
+{
+    // The normal size the window returns to when the user (or a desktop without a window
+    // manager) does not keep it maximised.
+    if (QScreen* primary = QGuiApplication::primaryScreen()) {
+        const QRect available = primary->availableGeometry();
+        const QSize size = available.size() * 3 / 4;
+        setGeometry(QRect(available.center() - QPoint(size.width(), size.height()) / 2, size));
+    }
+    setWindowState(Qt::WindowMaximized);
+}
+
 void MainFrame::ApplyPlacement(const board::WindowPlacement& p)
 {
     const qint64 width = qint64(p.normalRight) - p.normalLeft;
     const qint64 height = qint64(p.normalBottom) - p.normalTop;
     if (width <= 0 || height <= 0 || width > kMaxWindowExtent || height > kMaxWindowExtent) {
-        setWindowState(Qt::WindowMaximized);
+        ShowMaximisedByDefault();
         return;
     }
     QRect normal(p.normalLeft, p.normalTop, int(width), int(height));
@@ -221,7 +271,7 @@ void MainFrame::RestorePlacement()
     if (objects_.store.ReadWindowPlacement(board::kMainWindowPlacement, placement))
         ApplyPlacement(placement);
     else
-        setWindowState(Qt::WindowMaximized);
+        ShowMaximisedByDefault();
 }
 
 void MainFrame::SavePlacement()

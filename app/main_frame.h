@@ -15,6 +15,7 @@ namespace board {
 struct WindowPlacement;
 }
 
+class KovaView;
 struct ProgramObjects;
 
 // The program's single top-level window: the menu bar with its command table, the placement
@@ -26,6 +27,8 @@ class MainFrame : public QMainWindow {
 public:
     explicit MainFrame(ProgramObjects& objects, QWidget* parent = nullptr);
     ~MainFrame() override;
+
+    KovaView* View() const { return view_; }
 
     // The action of a command, or nullptr when the menu does not carry it.
     QAction* action(CommandId id) const;
@@ -67,12 +70,20 @@ private:
 
     void CreateMenus();
     void RestorePlacement();
+    void ShowMaximisedByDefault();
 
     void OnExit();
+    void OnSetDotColor();
+    void OnShowArpeggio();
+    void OnSelectAllOnClick();
+    void OnClearBoard();
     void OnHelpTopics();
     void OnAbout();
+    // Unchecks "show current arpeggio" and clears the ScaleBoard.
+    void OnArpeggioOff();
 
     ProgramObjects& objects_;
+    KovaView* view_ = nullptr;
     std::map<CommandId, QAction*> actions_;
     std::map<MenuId, QMenu*> menus_;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/board_collection.h"
 #include "theory/music_theory.h"
 #include "theory/search_engine.h"
 
@@ -9,8 +10,8 @@ namespace board {
 class SettingsStore;
 }
 
-// The objects that exist once for the whole run: the chord selection, the search engine and
-// (with the boards) everything the windows show. Created before the first window and destroyed
+// The objects that exist once for the whole run: the chord selection, the search engine and the
+// two fretboards. Created before the first window and destroyed
 // after the last; every window receives them by reference.
 struct ProgramObjects {
     explicit ProgramObjects(board::SettingsStore& settings) : store(settings) { }
@@ -21,6 +22,8 @@ struct ProgramObjects {
     board::SettingsStore& store;
     theory::MusicTheory theory;
     theory::SearchEngine engine{theory};
+    // Writes its boards to the store when destroyed (at exit).
+    board::BoardCollection boards;
 };
 
 }  // namespace guivarna

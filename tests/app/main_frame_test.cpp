@@ -85,6 +85,7 @@ TEST_F(MainFrameTest, FirstStartOpensMaximisedAndCloseWritesTheTenValues)
         frame->show();
         EXPECT_TRUE(frame->windowState().testFlag(Qt::WindowMaximized));
         frame->close();
+        frame.reset();
         CloseStore();
     }
     QSettings file(SettingsFile(), QSettings::IniFormat);
@@ -110,6 +111,7 @@ TEST_F(MainFrameTest, NormalPlacementRoundTripsThroughTheSettings)
         EXPECT_EQ(saved.normalRight - saved.normalLeft, 700);
         EXPECT_EQ(saved.normalBottom - saved.normalTop, 500);
         frame->close();
+        frame.reset();
         CloseStore();
     }
     auto frame = MakeFrame();

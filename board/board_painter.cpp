@@ -1,0 +1,119 @@
+#include "board/board_painter.h"
+
+#include "board/fret_board.h"
+#include "board/fret_cell.h"
+#include "board/string_row.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace guivarna::board {
+
+namespace {
+
+const QString kFontFamily = QStringLiteral("Arial");
+
+// Fractions of the cell that size its texts.
+constexpr double kLabelSizeOfWidth = 0.4;
+constexpr double kNoteSizeOfHeight = 0.5;
+
+}  // namespace
+
+BoardPainter::BoardPainter(QPainter& painter, const DeviceMapping& mapping)
+    : painter_(painter), mapping_(mapping)
+{
+    painter_.setRenderHint(QPainter::Antialiasing, true);
+    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+}
+
+double BoardPainter::LinePixels(double sceneWidth) const
+{
+    return std::max(1.0, mapping_.SceneToDeviceX(sceneWidth));
+}
+
+QFont SceneFont(const QPainter& painter, double pixels, bool bold, bool italic)
+{
+    const QPaintDevice* device = painter.device();
+    const double dpi =
+        device != nullptr && device->logicalDpiY() > 0 ? device->logicalDpiY() : 96.0;
+    QFont font(kFontFamily);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(std::max(0.1, pixels * 72.0 / dpi));
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+void BoardPainter::DrawCell(const FretCell& cell)
+{
+    const QPointF pos = mapping_.SceneToDevice(QPointF(cell.X(), cell.Y()));
+    const QSizeF size = mapping_.SceneToDevice(QSizeF(cell.Width(), cell.Height()));
+    const double x = pos.x();
+    const double y = pos.y();
+    const double w = size.width();
+    const double h = size.height();
+    const double middle = y + h * 0.5;
+
+    // A line width of 1.0 is 0.1 mm: one scene unit.
+    QPen pen(QColor::fromRgba(cell.LineColour()), LinePixels(double(cell.LineWidth())));
+    pen.setCapStyle(Qt::FlatCap);
+    painter_.setPen(pen);
+    painter_.setBrush(Qt::NoBrush);
+
+    const int flags = cell.LineFlags();
+    if (flags & kLeftUpperLine)
+        painter_.drawLine(QPointF(x, y), QPointF(x, middle));
+    if (flags & kLeftLowerLine)
+        painter_.drawLine(QPointF(x, middle), QPointF(x, y + h));
+    if (flags & kRightUpperLine)
+        painter_.drawLine(QPointF(x + w, y), QPointF(x + w, middle));
+    if (flags & kRightLowerLine)
+        painter_.drawLine(QPointF(x + w, middle), QPointF(x + w, y + h));
+    if (flags & kStringLine)
+        painter_.drawLine(QPointF(x, middle), QPointF(x + w, middle));
+
+    const QRectF box(x, y, w, h);
+    if (flags & kFretLabel) {
+        painter_.setFont(SceneFont(painter_, w * kLabelSizeOfWidth));
+        painter_.setPen(Qt::black);
+        painter_.drawText(box, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextDontClip, cell.Label());
+    }
+
+    if (cell.Marked() == 0)
+        return;
+    // The dot is a circle as high as the cell, centred horizontally.
+    const QRectF dot(x + w * 0.5 - h * 0.5, y, h, h);
+    const int style = cell.DotStyle();
+    if (style & kFilledDot) {
+        painter_.setPen(pen);
+        painter_.setBrush(QColor::fromRgba(cell.DotColour()));
+        painter_.drawEllipse(dot);
+    }
+    if (style & kHollowDot) {
+        painter_.setPen(pen);
+        painter_.setBrush(Qt::NoBrush);
+        painter_.drawEllipse(dot);
+    }
+    if (style & kNoteNameInDot) {
+        painter_.setFont(SceneFont(painter_, h * kNoteSizeOfHeight));
+        painter_.setPen(Qt::black);
+        painter_.drawText(box, Qt::AlignCenter | Qt::TextDontClip, cell.NoteName());
+    }
+    painter_.setBrush(Qt::NoBrush);
+}
+
+void BoardPainter::DrawRow(const StringRow& row)
+{
+    for (const FretCell& cell : row.Cells())
+        DrawCell(cell);
+}
+
+void BoardPainter::DrawBoard(const FretBoard& board)
+{
+    for (const StringRow& row : board.Rows())
+        DrawRow(row);
+}
+
+}  // namespace guivarna::board

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "board/device_mapping.h"
+
+#include <QFont>
+
+class QPainter;
+
+namespace guivarna::board {
+
+class FretBoard;
+class FretCell;
+class StringRow;
+
+// Draws cells, rows and boards onto any QPainter: the view, an image or a printer. Geometry
+// comes in scene units and is converted to the painter's device pixels by the mapping, so the
+// same call gives the same picture at every resolution. The painter is antialiased.
+class BoardPainter {
+public:
+    BoardPainter(QPainter& painter, const DeviceMapping& mapping);
+
+    // Grid lines, fret label and, when marked, the dot with its note name.
+    void DrawCell(const FretCell& cell);
+    // Every cell in order.
+    void DrawRow(const StringRow& row);
+    // Every row in order, the fret-number row last.
+    void DrawBoard(const FretBoard& board);
+
+    // The device pixels of a scene length drawn as a line: never thinner than one pixel.
+    double LinePixels(double sceneWidth) const;
+
+private:
+    QPainter& painter_;
+    DeviceMapping mapping_;
+};
+
+// The scene's font ("Arial", falling back to the system's sans-serif face) with an em height of
+// the given number of device pixels of the painter's device.
+QFont SceneFont(const QPainter& painter, double pixels, bool bold = false, bool italic = false);
+
+}  // namespace guivarna::board

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "board/drawable_item.h"
+
+#include <QPoint>
+#include <QRgb>
+#include <QString>
+
+#include <vector>
+
+class QPainter;
+
+namespace guivarna::theory {
+class MusicTheory;
+class SearchEngine;
+}  // namespace guivarna::theory
+
+namespace guivarna::board {
+
+// A block of text in the scene that describes the current chord or scale. It computes its text
+// from the chord selection and the search results each time it is drawn, and draws nothing
+// while there is nothing to describe.
+class TextPanel : public DrawableItem {
+public:
+    enum class Kind {
+        ChordInformation,  // chord notes and the melody note of the selected fingering
+        ChordNames,  // traditional and logical chord names of the selection
+        ScaleInformation,  // the notes of the shown scale
+    };
+
+    // One line of the panel: its text, whether it is drawn in the caption font, and its
+    // distance from the panel's top in lines.
+    struct Line {
+        QString text;
+        bool caption = false;
+        int lineIndex = 0;
+
+        bool operator==(const Line&) const = default;
+    };
+
+    static constexpr double kDefaultLineSize = 43.0;  // scene units: 4.3 mm
+
+    TextPanel(Kind kind, QPoint home);
+
+    Kind GetKind() const { return kind_; }
+    QString Caption() const;
+    QRgb TextColour() const { return textColour_; }
+    double LineSize() const { return lineSize_; }
+
+    // The lines shown for the current state; empty when the panel has nothing to describe.
+    std::vector<Line> Lines(
+        const theory::MusicTheory& theory, const theory::SearchEngine& engine) const;
+
+    // Draws the lines at the panel's position; scale multiplies the font size only.
+    void Draw(QPainter& painter, const DeviceMapping& mapping, const theory::MusicTheory& theory,
+        const theory::SearchEngine& engine, double scale = 1.0) const;
+
+private:
+    Kind kind_;
+    QRgb textColour_ = 0xFF000000;
+    double lineSize_ = kDefaultLineSize;
+};
+
+}  // namespace guivarna::board
