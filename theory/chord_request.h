@@ -2,6 +2,7 @@
 
 #include "theory/fingering_generator.h"
 #include "theory/notes.h"
+#include "theory/search_engine.h"
 
 #include <cstdint>
 #include <string>
@@ -37,13 +38,72 @@ struct ChordRequest {
     // The first string used sounds the melody note.
     bool PassesMelody(const FingeringCandidate& c) const;
 
+    // The string set, as a bit set for the generator: bit s allows string number s.
+    std::uint32_t AllowedStringMask() const { return allowedMask_; }
+
+    // The fret range, span, permutation and melody filters at once: the search's inner loop.
+    // The string-set filter is left out because it only depends on the string combination,
+    // which the generator checks once per combination (see AllowedStringMask).
+    bool AcceptsWithinCombination(const FingeringCandidate& c) const
+    {
+        const std::size_t k = static_cast<std::size_t>(c.count);
+        switch (openStringPolicy) {
+        case kOpenStringsByPosition: {
+            unsigned lowest = 255;
+            unsigned highest = 0;
+            for (std::size_t i = 0; i < k; ++i) {
+                const unsigned f = c.frets[i];
+                lowest = f < lowest ? f : lowest;
+                highest = f > highest ? f : highest;
+            }
+            if (lowest < lowestFret || highest > highestFret ||
+                static_cast<int>(highest - lowest) >= span)
+                return false;
+            break;
+        }
+        case kMayHaveOpenStrings:
+        case kMustHaveOpenStrings: {
+            // Open strings count as 255 for the lowest fretted fret and as 0 for the highest.
+            unsigned lowest = 255;
+            unsigned highest = 0;
+            for (std::size_t i = 0; i < k; ++i) {
+                const unsigned f = c.frets[i];
+                const unsigned forLowest = f == 0 ? 255 : f;
+                lowest = forLowest < lowest ? forLowest : lowest;
+                highest = f > highest ? f : highest;
+            }
+            const bool fretted = highest != 0;
+            if (fretted &&
+                (lowest < lowestFret || highest > highestFret ||
+                    static_cast<int>(highest - lowest) >= span))
+                return false;
+            if (openStringPolicy == kMustHaveOpenStrings && (!fretted || !HasOpenString(c)))
+                return false;
+            break;
+        }
+        default:
+            return false;
+        }
+        return (permutation.empty() || PassesPermutation(c)) &&
+            (melodyPitchClass_ == -1 || PassesMelody(c));
+    }
+
+    // All five filters.
     bool Accepts(const FingeringCandidate& c) const
     {
-        return PassesFretRange(c) && PassesSpan(c) && PassesStringSet(c) && PassesPermutation(c) &&
-            PassesMelody(c);
+        return PassesStringSet(c) && AcceptsWithinCombination(c);
     }
 
 private:
+    static bool HasOpenString(const FingeringCandidate& c)
+    {
+        for (std::size_t i = 0; i < static_cast<std::size_t>(c.count); ++i) {
+            if (c.frets[i] == 0)
+                return true;
+        }
+        return false;
+    }
+
     std::uint32_t allowedMask_ = 0;  // bit s: string number s may be used
     int melodyPitchClass_ = -1;  // -1 any, -2 none (an unknown name), else 0..11
 };

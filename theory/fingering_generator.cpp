@@ -11,10 +11,11 @@ constexpr Note kHighestNote = 71;
 
 }  // namespace
 
-void FingeringGenerator::Start(
-    const std::vector<Note>& openNotes, const std::vector<Note>& chordNotes)
+void FingeringGenerator::Start(const std::vector<Note>& openNotes,
+    const std::vector<Note>& chordNotes, std::uint32_t allowedStrings)
 {
     started_ = false;
+    allowedStrings_ = allowedStrings;
     stringCount_ = static_cast<int>(openNotes.size());
     const int k = static_cast<int>(chordNotes.size());
     valid_ = k >= 1 && k <= stringCount_ && stringCount_ <= FingeringCandidate::kMaxStrings &&
@@ -44,9 +45,23 @@ bool FingeringGenerator::Begin()
         return false;
     combination_ = CombinationCursor(0, stringCount_, candidate_.count);
     std::copy(sortedNotes_.begin(), sortedNotes_.end(), candidate_.notes.begin());
+    if (!SkipToAllowedCombination())
+        return false;
     started_ = true;
     LoadCombination();
     return true;
+}
+
+bool FingeringGenerator::SkipToAllowedCombination()
+{
+    for (; !combination_.Done(); combination_.Advance()) {
+        bool allowed = true;
+        for (int i = 0; i < candidate_.count && allowed; ++i)
+            allowed = (allowedStrings_ & (1u << (combination_[i] + 1))) != 0;
+        if (allowed)
+            return true;
+    }
+    return false;
 }
 
 void FingeringGenerator::LoadCombination()
@@ -68,22 +83,12 @@ void FingeringGenerator::ComputeBaseFrets()
     }
 }
 
-const FingeringCandidate* FingeringGenerator::Next()
+const FingeringCandidate* FingeringGenerator::NextOrder()
 {
     if (!started_)
         return Begin() ? &candidate_ : nullptr;
 
     const int k = candidate_.count;
-    // Next octave variant: the odometer over the chosen strings, last string fastest.
-    for (int i = k - 1; i >= 0; --i) {
-        std::uint8_t& fret = candidate_.frets[static_cast<std::size_t>(i)];
-        if (fret + 12u <= kMaxFret) {
-            fret = static_cast<std::uint8_t>(fret + 12);
-            return &candidate_;
-        }
-        fret = base_[static_cast<std::size_t>(i)];
-    }
-
     // Next note order; when they are exhausted next_permutation leaves them ascending again.
     if (std::next_permutation(candidate_.notes.begin(), candidate_.notes.begin() + k)) {
         ComputeBaseFrets();
@@ -91,7 +96,7 @@ const FingeringCandidate* FingeringGenerator::Next()
     }
 
     combination_.Advance();
-    if (combination_.Done()) {
+    if (!SkipToAllowedCombination()) {
         started_ = false;
         return nullptr;
     }

@@ -31,20 +31,42 @@ public:
 
     // Sets the instrument (open notes, string 1 first) and the chord notes. The enumeration
     // yields nothing when there are no notes, more notes than strings, more than kMaxStrings
-    // strings, or a note outside 60..71.
-    void Start(const std::vector<Note>& openNotes, const std::vector<Note>& chordNotes);
+    // strings, or a note outside 60..71. String combinations that use a string whose bit
+    // (1 << string number) is clear in allowedStrings are skipped whole.
+    void Start(const std::vector<Note>& openNotes, const std::vector<Note>& chordNotes,
+        std::uint32_t allowedStrings = ~0u);
 
     // The next candidate, or nullptr when the enumeration is exhausted; the call after that
     // starts it over. The candidate stays valid until the next call.
-    const FingeringCandidate* Next();
+    const FingeringCandidate* Next()
+    {
+        if (started_) {
+            // Next octave variant: the odometer over the chosen strings, last string fastest.
+            for (std::size_t i = static_cast<std::size_t>(candidate_.count); i-- > 0;) {
+                std::uint8_t& fret = candidate_.frets[i];
+                if (fret + 12u <= kMaxFret) {
+                    fret = static_cast<std::uint8_t>(fret + 12);
+                    return &candidate_;
+                }
+                fret = base_[i];
+            }
+        }
+        return NextOrder();
+    }
 
 private:
+    // The first candidate, or the one after the last octave variant of a note order.
+    const FingeringCandidate* NextOrder();
     bool Begin();
+    // Moves the combination cursor to the first allowed combination at or after it; false when
+    // there is none.
+    bool SkipToAllowedCombination();
     void LoadCombination();
     void ComputeBaseFrets();
 
     bool valid_ = false;
     bool started_ = false;
+    std::uint32_t allowedStrings_ = ~0u;
     int stringCount_ = 0;
     // baseFret_[string index][pitch class]: the lowest fret of that pitch class on that string.
     std::array<std::array<std::uint8_t, 12>, FingeringCandidate::kMaxStrings> baseFret_{};

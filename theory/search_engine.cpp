@@ -31,9 +31,18 @@ std::vector<Note> MaskNotes(std::uint16_t mask)
 void CopyCandidate(const FingeringCandidate& c, ChordFingering& out)
 {
     const auto k = static_cast<std::size_t>(c.count);
-    out.StringSet.assign(c.strings.begin(), c.strings.begin() + static_cast<std::ptrdiff_t>(k));
-    out.NotePermutation.assign(c.notes.begin(), c.notes.begin() + static_cast<std::ptrdiff_t>(k));
-    out.FretBoardPosition.assign(c.frets.begin(), c.frets.begin() + static_cast<std::ptrdiff_t>(k));
+    const auto copy = [k](std::array<std::uint8_t, FingeringCandidate::kMaxStrings> from,
+                          std::vector<std::uint32_t>& to) {
+        // from is a local copy: byte stores through to.data() cannot alias it, so the widening
+        // loop needs no reloads.
+        to.resize(k);
+        std::uint32_t* target = to.data();
+        for (std::size_t i = 0; i < k; ++i)
+            target[i] = from[i];
+    };
+    copy(c.strings, out.StringSet);
+    copy(c.notes, out.NotePermutation);
+    copy(c.frets, out.FretBoardPosition);
 }
 
 bool RunTestWith(const std::vector<Note>& scale, int runLimit)
@@ -266,7 +275,8 @@ void SearchEngine::ResetChordSearch(const std::vector<Note>& notes)
 {
     ChordRun& run = *chordRun_;
     run.request = SnapshotChordRequest(notes);
-    run.generator.Start(run.request->openNotes, run.request->notes);
+    run.generator.Start(
+        run.request->openNotes, run.request->notes, run.request->AllowedStringMask());
     run.needsSnapshot = false;
     run.halted = false;
     chordStopRequested_.store(false);
@@ -278,7 +288,8 @@ bool SearchEngine::FindNextChord(ChordFingering& out)
     ChordRun& run = *chordRun_;
     if (run.needsSnapshot) {
         run.request = SnapshotChordRequest(theory_.GetNotes(true));
-        run.generator.Start(run.request->openNotes, run.request->notes);
+        run.generator.Start(
+            run.request->openNotes, run.request->notes, run.request->AllowedStringMask());
         run.needsSnapshot = false;
         run.halted = false;
     }
@@ -300,7 +311,7 @@ bool SearchEngine::FindNextChord(ChordFingering& out)
                 return false;
             }
         }
-        if (!request.Accepts(*candidate))
+        if (!request.AcceptsWithinCombination(*candidate))
             continue;
         {
             std::lock_guard lock(chordMutex_);

@@ -261,6 +261,7 @@ TEST(ChordFilters, FretRangeAndSpanUnderEachOpenStringPolicy)
         std::copy(c.frets.begin(), c.frets.end(), candidate.frets.begin());
         EXPECT_EQ(request.PassesFretRange(candidate), c.range);
         EXPECT_EQ(request.PassesSpan(candidate), c.spanOk);
+        EXPECT_EQ(request.Accepts(candidate), c.range && c.spanOk);
     }
 }
 

@@ -1,0 +1,140 @@
+// Speed and memory of the chord fingering search and the scale search.
+//
+// Counters: candidates/s (fingerings examined), results/s (fingerings accepted and stored) and
+// bytes/result (memory of the result list divided by the number of results).
+
+#include "theory/fingering_generator.h"
+#include "theory/music_theory.h"
+#include "theory/search_engine.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using guivarna::theory::ChordFingering;
+using guivarna::theory::FingeringGenerator;
+using guivarna::theory::MusicTheory;
+using guivarna::theory::Note;
+using guivarna::theory::SearchEngine;
+
+struct ChordCase {
+    std::vector<Note> tuning;
+    std::vector<std::string> notes;
+};
+
+const std::vector<Note> kSix = {64, 59, 55, 50, 45, 40};
+const std::vector<Note> kSeven = {64, 59, 55, 50, 45, 40, 35};
+const std::vector<Note> kEight = {64, 59, 55, 50, 45, 40, 35, 30};
+
+const ChordCase kCases[] = {
+    {kSix, {"C", "E", "G"}},
+    {kSix, {"C", "D", "E", "F", "G", "Bb"}},
+    {kSeven, {"C", "D", "E", "F", "G", "A", "Bb"}},
+    {kEight, {"C", "D", "E", "F", "G", "A", "Bb", "B"}},
+};
+
+std::uint64_t CountCandidates(const ChordCase& c)
+{
+    std::vector<Note> notes;
+    for (const std::string& name : c.notes)
+        notes.push_back(guivarna::theory::NoteNumber(name));
+    FingeringGenerator generator;
+    generator.Start(c.tuning, notes);
+    std::uint64_t count = 0;
+    while (generator.Next() != nullptr)
+        ++count;
+    return count;
+}
+
+// A complete chord search with every filter at its default, as the result page runs it.
+void BM_ChordSearch(benchmark::State& state)
+{
+    const ChordCase& c = kCases[state.range(0)];
+    MusicTheory theory;
+    theory.ClearSelection();
+    theory.SetRootName(c.notes.front());
+    for (const std::string& note : c.notes)
+        theory.AddNote(note);
+    SearchEngine engine(theory);
+    engine.SetTuning(c.tuning);
+
+    const std::uint64_t candidates = CountCandidates(c);
+    std::size_t results = 0;
+    std::size_t bytes = 0;
+    ChordFingering fingering;
+    for (auto _ : state) {
+        engine.ClearChordResults();
+        engine.ResetChordSearch();
+        while (engine.FindNextChord(fingering))
+            benchmark::DoNotOptimize(fingering);
+        results = engine.ChordResultCount();
+        state.PauseTiming();
+        bytes = engine.ChordResultBytes();
+        engine.ClearChordResults();
+        state.ResumeTiming();
+    }
+    const auto iterations = static_cast<double>(state.iterations());
+    state.counters["candidates"] = static_cast<double>(candidates);
+    state.counters["results"] = static_cast<double>(results);
+    state.counters["candidates/s"] = benchmark::Counter(
+        static_cast<double>(candidates) * iterations, benchmark::Counter::kIsRate);
+    state.counters["results/s"] =
+        benchmark::Counter(static_cast<double>(results) * iterations, benchmark::Counter::kIsRate);
+    state.counters["bytes/result"] =
+        results == 0 ? 0.0 : static_cast<double>(bytes) / static_cast<double>(results);
+    state.SetLabel(std::to_string(c.notes.size()) + " notes on " + std::to_string(c.tuning.size()) +
+        " strings");
+}
+BENCHMARK(BM_ChordSearch)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
+// The enumeration alone, without filters or result storage.
+void BM_FingeringGenerator(benchmark::State& state)
+{
+    const ChordCase& c = kCases[state.range(0)];
+    std::vector<Note> notes;
+    for (const std::string& name : c.notes)
+        notes.push_back(guivarna::theory::NoteNumber(name));
+    FingeringGenerator generator;
+    std::uint64_t candidates = 0;
+    for (auto _ : state) {
+        generator.Start(c.tuning, notes);
+        while (const auto* candidate = generator.Next()) {
+            benchmark::DoNotOptimize(candidate);
+            ++candidates;
+        }
+    }
+    state.counters["candidates/s"] =
+        benchmark::Counter(static_cast<double>(candidates), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_FingeringGenerator)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
+// The full seven-tone scale search (792 scales with the default run limit of 12).
+void BM_ScaleSearch(benchmark::State& state)
+{
+    MusicTheory theory;
+    SearchEngine engine(theory);
+    engine.SetToneCount(7);
+    std::vector<Note> scale;
+    std::size_t results = 0;
+    for (auto _ : state) {
+        engine.ClearScaleResults();
+        engine.ResetScaleSearch();
+        while (engine.FindNextScale(scale))
+            benchmark::DoNotOptimize(scale);
+        results = engine.ScaleResultCount();
+    }
+    state.counters["candidates/s"] = benchmark::Counter(
+        792.0 * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["results/s"] =
+        benchmark::Counter(static_cast<double>(results) * static_cast<double>(state.iterations()),
+            benchmark::Counter::kIsRate);
+    state.counters["bytes/result"] = 2;
+}
+BENCHMARK(BM_ScaleSearch)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
