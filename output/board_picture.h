@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QImage>
+
+namespace guivarna::board {
+class DeviceMapping;
+class FretBoard;
+}  // namespace guivarna::board
+
+namespace guivarna::output {
+
+// The picture of one board alone, as the clipboard copy and the JPEG export make it: the board
+// placed at (0, 0) and drawn on white into an image of the board's own size in device pixels at
+// the mapping's resolution. The board's position in the scene is left as it was.
+QImage BoardPicture(board::FretBoard& board, const board::DeviceMapping& mapping);
+
+}  // namespace guivarna::output

@@ -1,0 +1,26 @@
+#include "output/page_printer.h"
+
+#include "board/device_mapping.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <QPrinter>
+
+namespace guivarna::output {
+
+QString PrintOnePage(QPrinter& printer, const PagePainter& paint)
+{
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        const QString target =
+            printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+        return QCoreApplication::translate("PrintOnePage", "Could not start printing on \"%1\".")
+            .arg(target);
+    }
+    paint(painter, board::DeviceMapping::ForDevice(printer));
+    if (!painter.end())
+        return QCoreApplication::translate("PrintOnePage", "The printer did not accept the page.");
+    return {};
+}
+
+}  // namespace guivarna::output
