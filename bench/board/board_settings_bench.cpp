@@ -78,5 +78,3 @@ BENCHMARK(BM_LoadHugeBoardCount)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveDefaultBoards)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-BENCHMARK_MAIN();

@@ -125,6 +125,9 @@ TEST_F(KovaViewTest, WideWindowCentresThePaperAndAClickMarksExactlyTheCellUnderI
     EXPECT_EQ(view.GetScene().Paper().X(), PaperX(view));
     EXPECT_GT(PaperX(view), 25);
     EXPECT_EQ(view.GetScene().Paper().Y(), 25);
+    EXPECT_EQ(view.horizontalScrollBar()->maximum(), 0);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(view.horizontalScrollBar()->isVisible());
 
     Click(view, CellCentre(view, kScale, 2, 5));
     EXPECT_EQ(Marked(kScale), (std::set<std::pair<int, int>>{{2, 5}}));
