@@ -44,9 +44,10 @@ struct ChordRequest {
     // The fret range, span, permutation and melody filters at once: the search's inner loop.
     // The string-set filter is left out because it only depends on the string combination,
     // which the generator checks once per combination (see AllowedStringMask).
-    bool AcceptsWithinCombination(const FingeringCandidate& c) const
+    // K, when not 0, is c.count known at compile time.
+    template <std::size_t K = 0> bool AcceptsWithinCombination(const FingeringCandidate& c) const
     {
-        const std::size_t k = static_cast<std::size_t>(c.count);
+        const std::size_t k = K != 0 ? K : static_cast<std::size_t>(c.count);
         switch (openStringPolicy) {
         case kOpenStringsByPosition: {
             unsigned lowest = 255;
@@ -77,7 +78,7 @@ struct ChordRequest {
                 (lowest < lowestFret || highest > highestFret ||
                     static_cast<int>(highest - lowest) >= span))
                 return false;
-            if (openStringPolicy == kMustHaveOpenStrings && (!fretted || !HasOpenString(c)))
+            if (openStringPolicy == kMustHaveOpenStrings && (!fretted || !HasOpenString(c, k)))
                 return false;
             break;
         }
@@ -95,9 +96,9 @@ struct ChordRequest {
     }
 
 private:
-    static bool HasOpenString(const FingeringCandidate& c)
+    static bool HasOpenString(const FingeringCandidate& c, std::size_t k)
     {
-        for (std::size_t i = 0; i < static_cast<std::size_t>(c.count); ++i) {
+        for (std::size_t i = 0; i < k; ++i) {
             if (c.frets[i] == 0)
                 return true;
         }

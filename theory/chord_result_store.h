@@ -17,9 +17,10 @@ namespace guivarna::theory {
 // result is read. Not thread-safe by itself; the engine guards it.
 class ChordResultStore {
 public:
-    void Append(const FingeringCandidate& candidate)
+    // K, when not 0, is candidate.count known at compile time.
+    template <std::size_t K = 0> void Append(const FingeringCandidate& candidate)
     {
-        const auto k = static_cast<std::size_t>(candidate.count);
+        const std::size_t k = K != 0 ? K : static_cast<std::size_t>(candidate.count);
         const std::size_t recordBytes = 3 * k;
         // Each field is copied whole (kMaxStrings bytes, a couple of moves) and the next field
         // overwrites its tail, so a block keeps kMaxStrings - k bytes of room after the record.

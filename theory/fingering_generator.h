@@ -37,12 +37,14 @@ public:
         std::uint32_t allowedStrings = ~0u);
 
     // The next candidate, or nullptr when the enumeration is exhausted; the call after that
-    // starts it over. The candidate stays valid until the next call.
-    const FingeringCandidate* Next()
+    // starts it over. The candidate stays valid until the next call. K, when not 0, is the
+    // number of chord notes known at compile time (the search's inner loop is made for each).
+    template <std::size_t K = 0> const FingeringCandidate* Next()
     {
         if (started_) {
             // Next octave variant: the odometer over the chosen strings, last string fastest.
-            for (std::size_t i = static_cast<std::size_t>(candidate_.count); i-- > 0;) {
+            const std::size_t k = K != 0 ? K : static_cast<std::size_t>(candidate_.count);
+            for (std::size_t i = k; i-- > 0;) {
                 std::uint8_t& fret = candidate_.frets[i];
                 if (fret + 12u <= kMaxFret) {
                     fret = static_cast<std::uint8_t>(fret + 12);

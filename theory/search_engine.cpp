@@ -28,13 +28,12 @@ std::vector<Note> MaskNotes(std::uint16_t mask)
     return notes;
 }
 
-void CopyCandidate(const FingeringCandidate& c, ChordFingering& out)
+template <std::size_t K> void CopyCandidate(const FingeringCandidate& c, ChordFingering& out)
 {
-    const auto k = static_cast<std::size_t>(c.count);
+    const std::size_t k = K != 0 ? K : static_cast<std::size_t>(c.count);
     const auto copy = [k](std::array<std::uint8_t, FingeringCandidate::kMaxStrings> from,
                           std::vector<std::uint32_t>& to) {
-        // from is a local copy: byte stores through to.data() cannot alias it, so the widening
-        // loop needs no reloads.
+        // from is a local copy: stores through to.data() cannot alias it.
         to.resize(k);
         std::uint32_t* target = to.data();
         for (std::size_t i = 0; i < k; ++i)
@@ -283,6 +282,38 @@ void SearchEngine::ResetChordSearch(const std::vector<Note>& notes)
     chordStopped_.store(false);
 }
 
+template <std::size_t K> bool SearchEngine::ScanChords(ChordFingering& out)
+{
+    ChordRun& run = *chordRun_;
+    const ChordRequest& request = *run.request;
+    unsigned untilPoll = kStopPollInterval;
+    while (const FingeringCandidate* candidate = run.generator.Next<K>()) {
+        if (--untilPoll == 0) {
+            untilPoll = kStopPollInterval;
+            if (chordStopRequested_.load(std::memory_order_relaxed)) {
+                run.halted = true;
+                chordStopped_.store(true);
+                return false;
+            }
+        }
+        if (!request.AcceptsWithinCombination<K>(*candidate))
+            continue;
+        {
+            std::lock_guard lock(chordMutex_);
+            if (chordGeneration_ != request.generation) {
+                run.halted = true;
+                chordStopped_.store(true);
+                return false;
+            }
+            chordResults_->Append<K>(*candidate);
+        }
+        CopyCandidate<K>(*candidate, out);
+        return true;
+    }
+    run.needsSnapshot = true;
+    return false;
+}
+
 bool SearchEngine::FindNextChord(ChordFingering& out)
 {
     ChordRun& run = *chordRun_;
@@ -300,33 +331,26 @@ bool SearchEngine::FindNextChord(ChordFingering& out)
         return false;
     }
 
-    const ChordRequest& request = *run.request;
-    unsigned untilPoll = kStopPollInterval;
-    while (const FingeringCandidate* candidate = run.generator.Next()) {
-        if (--untilPoll == 0) {
-            untilPoll = kStopPollInterval;
-            if (chordStopRequested_.load(std::memory_order_relaxed)) {
-                run.halted = true;
-                chordStopped_.store(true);
-                return false;
-            }
-        }
-        if (!request.AcceptsWithinCombination(*candidate))
-            continue;
-        {
-            std::lock_guard lock(chordMutex_);
-            if (chordGeneration_ != request.generation) {
-                run.halted = true;
-                chordStopped_.store(true);
-                return false;
-            }
-            chordResults_->Append(*candidate);
-        }
-        CopyCandidate(*candidate, out);
-        return true;
+    switch (run.request->notes.size()) {
+    case 1:
+        return ScanChords<1>(out);
+    case 2:
+        return ScanChords<2>(out);
+    case 3:
+        return ScanChords<3>(out);
+    case 4:
+        return ScanChords<4>(out);
+    case 5:
+        return ScanChords<5>(out);
+    case 6:
+        return ScanChords<6>(out);
+    case 7:
+        return ScanChords<7>(out);
+    case 8:
+        return ScanChords<8>(out);
+    default:
+        return ScanChords<0>(out);
     }
-    run.needsSnapshot = true;
-    return false;
 }
 
 void SearchEngine::RequestChordStop()

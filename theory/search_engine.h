@@ -175,6 +175,8 @@ private:
     struct ChordRun;
     struct ScaleRun;
 
+    // FindNextChord's loop for K chord notes (0: any number).
+    template <std::size_t K> bool ScanChords(ChordFingering& out);
     std::shared_ptr<const ChordRequest> SnapshotChordRequest(std::vector<Note> notes);
     std::shared_ptr<const ScaleRequest> SnapshotScaleRequest();
     void StringsChanged();
