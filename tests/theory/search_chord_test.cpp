@@ -385,6 +385,8 @@ TEST(ChordSearchAgainstBruteForce, SameFingeringsInTheSameOrder)
 {
     const std::vector<Note> g = kStandardGuitar;
     const std::vector<Note> seven = {64, 59, 55, 50, 45, 40, 35};
+    const std::vector<Note> eight = {64, 59, 55, 50, 45, 40, 35, 30};
+    const std::vector<Note> nine = {64, 59, 55, 50, 45, 40, 35, 30, 25};
     const std::vector<Request> requests = {
         {.label = "C E G defaults", .tuning = g, .notes = {"C", "E", "G"}},
         {.label = "span 4", .tuning = g, .notes = {"C", "E", "G"}, .span = 4},
@@ -441,6 +443,28 @@ TEST(ChordSearchAgainstBruteForce, SameFingeringsInTheSameOrder)
             .lowest = 2,
             .highest = 14,
             .span = 3},
+        {.label = "seven notes on seven strings",
+            .tuning = seven,
+            .notes = {"C", "C", "E", "E", "G", "G", "Bb"},
+            .span = 6},
+        {.label = "eight notes on eight strings",
+            .tuning = eight,
+            .notes = {"C", "C", "C", "E", "E", "G", "G", "G"},
+            .lowest = 2,
+            .highest = 14,
+            .span = 5,
+            .policy = 1},
+        {.label = "nine notes on nine strings",
+            .tuning = nine,
+            .notes = {"C", "C", "C", "C", "C", "E", "E", "E", "E"},
+            .span = 9,
+            .policy = 2},
+        {.label = "eight of nine strings",
+            .tuning = nine,
+            .notes = {"C", "C", "C", "C", "E", "E", "E", "E"},
+            .span = 12,
+            .allowed = {1, 2, 3, 4, 5, 6, 7, 9},
+            .melody = "E"},
         {.label = "span zero", .tuning = g, .notes = {"C", "E"}, .span = 0},
         {.label = "fret range upside down",
             .tuning = g,
