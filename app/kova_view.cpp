@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include <exception>
 #include <stdexcept>
 
 namespace guivarna {
@@ -132,7 +133,11 @@ void KovaView::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     PlaceItems();
-    objects_.boards.Click(Mapping(), event->position().toPoint() + ScrollPosition());
+    try {
+        objects_.boards.Click(Mapping(), event->position().toPoint() + ScrollPosition());
+    } catch (const std::exception&) {
+        // A click the boards cannot take changes nothing; the view repaints as for any click.
+    }
     viewport()->update();
     event->accept();
 }

@@ -16,9 +16,13 @@ int main(int argc, char** argv)
     guivarna::MainFrame frame(objects);
 
     // One document may be named on the command line; it opens the empty scene.
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1)
-        frame.OpenDocument(arguments.at(1));
+    const QStringList arguments = QApplication::arguments().mid(1);
+    for (const QString& argument : arguments) {
+        if (!argument.startsWith(QLatin1Char('-'))) {
+            frame.OpenDocument(argument);
+            break;
+        }
+    }
 
     frame.show();
     return QApplication::exec();

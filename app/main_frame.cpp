@@ -22,6 +22,7 @@
 #include <QUrl>
 
 #include <array>
+#include <exception>
 
 #ifndef GUIVARNA_MANUAL_DIR
 #define GUIVARNA_MANUAL_DIR "share/doc/guivarna"
@@ -104,15 +105,26 @@ void MainFrame::CreateMenus()
             if (!row.shortcut.empty())
                 a->setShortcut(QKeySequence(Text(row.shortcut)));
             if (row.handler != nullptr)
-                connect(a, &QAction::triggered, this, row.handler);
+                connect(a, &QAction::triggered, this, [this, h = row.handler] { RunCommand(h); });
             addAction(a);
         }
         menus_.at(row.menu)->addAction(a);
     }
     QAction* about = new QAction(Text(strings::kCmdAbout), this);
-    connect(about, &QAction::triggered, this, &MainFrame::OnAbout);
+    connect(about, &QAction::triggered, this, [this] { RunCommand(&MainFrame::OnAbout); });
     actions_[CommandId::AppAbout] = about;
     menus_.at(MenuId::Help)->addAction(about);
+}
+
+void MainFrame::RunCommand(void (MainFrame::*handler)())
+{
+    // A command that fails must not take the event loop down with it.
+    try {
+        (this->*handler)();
+    } catch (const std::exception& error) {
+        QMessageBox::warning(this, Text(strings::kAppTitle),
+            Text(strings::kCommandFailed).arg(QString::fromUtf8(error.what())));
+    }
 }
 
 QAction* MainFrame::action(CommandId id) const

@@ -69,6 +69,7 @@ private:
     };
 
     void CreateMenus();
+    void RunCommand(void (MainFrame::*handler)());
     void RestorePlacement();
     void ShowMaximisedByDefault();
 

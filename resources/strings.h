@@ -8,8 +8,10 @@ namespace guivarna::strings {
 
 // Window and document.
 inline constexpr std::string_view kAppTitle = "Guivarna";
-inline constexpr std::string_view kDocumentFilter = "Guivarna Files (*.GVA)"; // 128
-inline constexpr std::string_view kDocumentExtension = ".GVA"; // 128
+inline constexpr std::string_view kDocumentFilter = "Guivarna Files (*.GVA)";  // 128
+inline constexpr std::string_view kDocumentExtension = ".GVA";  // 128
+
+inline constexpr std::string_view kCommandFailed = "The command could not be completed: %1";
 
 // Menu bar pop-ups.
 inline constexpr std::string_view kMenuFile = "&File";
@@ -44,14 +46,14 @@ inline constexpr std::string_view kCmdHelpTopics = "&Help Topics";
 inline constexpr std::string_view kCmdAbout = "&About Guivarna...";
 
 // Text panels of the board view.
-inline constexpr std::string_view kChordNotes = "Chordnotes: "; // 152
-inline constexpr std::string_view kChordInformation = "Chord information:"; // 164
-inline constexpr std::string_view kScaleInformation = "Scale information:"; // 165
-inline constexpr std::string_view kScaleNotes = "Scalenotes: "; // 166
-inline constexpr std::string_view kMelodyNote = "Melody note: "; // 167
-inline constexpr std::string_view kTraditionalChordNames = "Traditional chordnames:"; // 168
-inline constexpr std::string_view kLogicalChordNames = "Logical chordnames:"; // 169
-inline constexpr std::string_view kCalculations = "Calculations"; // 160
+inline constexpr std::string_view kChordNotes = "Chordnotes: ";  // 152
+inline constexpr std::string_view kChordInformation = "Chord information:";  // 164
+inline constexpr std::string_view kScaleInformation = "Scale information:";  // 165
+inline constexpr std::string_view kScaleNotes = "Scalenotes: ";  // 166
+inline constexpr std::string_view kMelodyNote = "Melody note: ";  // 167
+inline constexpr std::string_view kTraditionalChordNames = "Traditional chordnames:";  // 168
+inline constexpr std::string_view kLogicalChordNames = "Logical chordnames:";  // 169
+inline constexpr std::string_view kCalculations = "Calculations";  // 160
 
 // About box.
 inline constexpr std::string_view kAboutTitle = "About Guivarna";
@@ -68,4 +70,4 @@ inline constexpr std::string_view kManualMissingTitle = "Guivarna Help";
 inline constexpr std::string_view kManualMissing =
     "The user manual could not be found. It is installed with Guivarna as %1.";
 
-} // namespace guivarna::strings
+}  // namespace guivarna::strings

@@ -1,0 +1,153 @@
+#include "app/output_commands.h"
+
+#include "app/kova_view.h"
+#include "app/program_objects.h"
+#include "board/board_collection.h"
+#include "output/board_picture.h"
+#include "output/export_names.h"
+#include "output/jpeg_file.h"
+#include "output/page_printer.h"
+
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+
+#include <utility>
+#include <vector>
+
+namespace guivarna {
+
+namespace {
+
+const QString kJpegSuffix = QStringLiteral("jpg");
+const QString kJpegFilter = QStringLiteral("JPEG image file(*.jpg)");
+
+// Puts every board and panel of the scene at its home position (where it sits on the printed
+// page) and back where it was when destroyed.
+class HomePlacement {
+public:
+    HomePlacement(board::BoardCollection& boards, Scene& scene)
+    {
+        for (int i = 0; i < boards.BoardCount(); ++i)
+            PlaceAtHome(boards.Board(i));
+        PlaceAtHome(scene.ChordInformation());
+        PlaceAtHome(scene.ChordNames());
+        PlaceAtHome(scene.ScaleInformation());
+    }
+
+    ~HomePlacement()
+    {
+        for (const auto& [item, position] : saved_)
+            item->SetPosition(position.x(), position.y());
+    }
+
+    HomePlacement(const HomePlacement&) = delete;
+    HomePlacement& operator=(const HomePlacement&) = delete;
+
+private:
+    void PlaceAtHome(board::DrawableItem& item)
+    {
+        saved_.emplace_back(&item, item.Position());
+        item.SetPosition(item.Home().x(), item.Home().y());
+    }
+
+    std::vector<std::pair<board::DrawableItem*, QPoint>> saved_;
+};
+
+}  // namespace
+
+OutputCommands::OutputCommands(ProgramObjects& objects, KovaView& view, QWidget* dialogParent)
+    : QObject(dialogParent), objects_(objects), view_(view), dialogParent_(dialogParent)
+{
+}
+
+void OutputCommands::Print()
+{
+    QPrintDialog dialog(&printer_, dialogParent_);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString error = PrintScene(printer_);
+    if (!error.isEmpty())
+        QMessageBox::warning(dialogParent_, tr("Print"), error);
+}
+
+void OutputCommands::PrintPreview()
+{
+    QPrintPreviewDialog preview(&printer_, dialogParent_);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+        [this](QPrinter* printer) { PrintScene(*printer); });
+    preview.exec();
+}
+
+void OutputCommands::PrintSetup()
+{
+    QPageSetupDialog dialog(&printer_, dialogParent_);
+    dialog.exec();
+    ResizePaperFromPrinter(printer_);
+}
+
+QString OutputCommands::PrintScene(QPrinter& printer)
+{
+    HomePlacement atHome(objects_.boards, view_.GetScene());
+    return output::PrintOnePage(
+        printer, [this](QPainter& painter, const board::DeviceMapping& mapping) {
+            view_.GetScene().DrawAllItems(painter, mapping);
+        });
+}
+
+void OutputCommands::ResizePaperFromPrinter(const QPrinter& printer)
+{
+    if (!printer.isValid())
+        return;
+    view_.GetScene().Paper().SizeFromPageLayout(printer.pageLayout());
+    view_.UpdateScrollSizes();
+}
+
+QImage OutputCommands::BoardImage(int boardIndex) const
+{
+    return output::BoardPicture(objects_.boards.Board(boardIndex), view_.Mapping());
+}
+
+void OutputCommands::CopyBoard(int boardIndex)
+{
+    QGuiApplication::clipboard()->setImage(BoardImage(boardIndex));
+}
+
+QString OutputCommands::DefaultPictureName(int boardIndex) const
+{
+    if (boardIndex == board::BoardCollection::kChordBoard) {
+        theory::ChordFingering fingering;
+        if (!objects_.engine.GetCurrentFingering(fingering))
+            return {};
+        return QString::fromStdString(output::FingeringName(fingering));
+    }
+    return QString::fromStdString(objects_.engine.FormatCurrentScale());
+}
+
+void OutputCommands::SaveBoard(int boardIndex)
+{
+    QFileDialog dialog(dialogParent_);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(kJpegFilter);
+    dialog.setDefaultSuffix(kJpegSuffix);
+    dialog.selectFile(DefaultPictureName(boardIndex));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString error = SaveBoardPicture(boardIndex, dialog.selectedFiles().constFirst());
+    if (!error.isEmpty())
+        QMessageBox::warning(dialogParent_, tr("Save picture"), error);
+}
+
+QString OutputCommands::SaveBoardPicture(int boardIndex, const QString& path) const
+{
+    return output::SaveJpeg(BoardImage(boardIndex), path);
+}
+
+}  // namespace guivarna
