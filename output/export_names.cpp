@@ -1,5 +1,7 @@
 #include "output/export_names.h"
 
+#include "theory/notes.h"
+
 #include <algorithm>
 
 namespace guivarna::output {
@@ -17,11 +19,6 @@ std::string FingeringName(const theory::ChordFingering& fingering)
             std::to_string(fingering.FretBoardPosition[i]) + ')';
     }
     return name;
-}
-
-std::string ScaleName(const std::vector<theory::Note>& scale)
-{
-    return theory::JoinNoteNames(scale);
 }
 
 }  // namespace guivarna::output

@@ -21,12 +21,5 @@ TEST(ExportNames, FingeringNames)
         EXPECT_EQ(FingeringName(c.fingering), c.name);
 }
 
-TEST(ExportNames, ScaleNames)
-{
-    EXPECT_EQ(ScaleName({60, 62, 64, 65, 67, 69, 71}), "C - D - E - F - G - A - B");
-    EXPECT_EQ(ScaleName({61}), "Db");
-    EXPECT_EQ(ScaleName({}), "");
-}
-
 }  // namespace
 }  // namespace guivarna::output

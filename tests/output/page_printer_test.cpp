@@ -1,7 +1,7 @@
 #include "output/page_printer.h"
 
 #include "board/device_mapping.h"
-#include "tests/output/pdf_pages.h"
+#include "tests/support/pdf_pages.h"
 
 #include <QPageLayout>
 #include <QPainter>

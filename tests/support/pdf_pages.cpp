@@ -1,4 +1,4 @@
-#include "tests/output/pdf_pages.h"
+#include "tests/support/pdf_pages.h"
 
 #include <QFile>
 #include <QRegularExpression>
