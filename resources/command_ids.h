@@ -39,4 +39,4 @@ enum class MenuId : int {
     Help = 4,
 };
 
-} // namespace guivarna
+}  // namespace guivarna

@@ -12,4 +12,4 @@ inline QString Text(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-} // namespace guivarna
+}  // namespace guivarna

@@ -10,7 +10,7 @@ namespace guivarna {
 namespace {
 const QColor kUnvisited(0x00, 0x00, 0xFF);
 const QColor kVisited(0x80, 0x00, 0x80);
-} // namespace
+}  // namespace
 
 HyperlinkLabel::HyperlinkLabel(const QString& caption, const QUrl& target, QWidget* parent)
     : QLabel(caption, parent), target_(target)
@@ -65,4 +65,4 @@ void HyperlinkLabel::UpdateColour()
     setPalette(pal);
 }
 
-} // namespace guivarna
+}  // namespace guivarna

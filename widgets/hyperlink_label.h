@@ -34,4 +34,4 @@ private:
     bool visited_ = false;
 };
 
-} // namespace guivarna
+}  // namespace guivarna

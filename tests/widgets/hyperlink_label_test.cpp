@@ -66,7 +66,7 @@ TEST_F(HyperlinkLabelTest, RightClickAndReleaseOutsideOpenNothing)
     EXPECT_FALSE(label.visited());
 }
 
-} // namespace
-} // namespace guivarna
+}  // namespace
+}  // namespace guivarna
 
 #include "hyperlink_label_test.moc"
