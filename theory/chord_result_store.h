@@ -3,6 +3,7 @@
 #include "theory/chord_fingering.h"
 #include "theory/fingering_generator.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -11,29 +12,42 @@
 
 namespace guivarna::theory {
 
-// The chord results in compact form: three bytes per string (string number, note, fret) in
-// blocks that grow with the list (4 KiB up to 1 MiB), so that millions of results cost little
-// more than their bytes and the list grows without copying. A ChordFingering is made only when a
-// result is read. Not thread-safe by itself; the engine guards it.
+// The chord results in compact form, one byte per string: the note's pitch class and how many
+// octaves (0..2) the fret lies above the lowest fret of that note on that string. The strings
+// used and their open notes are kept once per run of results on the same strings, and the
+// bytes sit in blocks that grow with the list (4 KiB up to 1 MiB), so millions of results cost
+// little more than their bytes and the list grows without copying. A ChordFingering is made
+// only when a result is read. Not thread-safe by itself; the engine guards it.
 class ChordResultStore {
 public:
+    // The results appended from now on may come from another tuning: the next result starts a
+    // new run even on the same strings. Called whenever a search takes its request.
+    void StartRun() { newRun_ = true; }
+
+    // Appends a candidate of the fingering generator (frets = lowest fret + 12 * octave).
     // K, when not 0, is candidate.count known at compile time.
     template <std::size_t K = 0> void Append(const FingeringCandidate& candidate)
     {
         const std::size_t k = K != 0 ? K : static_cast<std::size_t>(candidate.count);
-        const std::size_t recordBytes = 3 * k;
-        // Each field is copied whole (kMaxStrings bytes, a couple of moves) and the next field
-        // overwrites its tail, so a block keeps kMaxStrings - k bytes of room after the record.
-        constexpr std::size_t kField = FingeringCandidate::kMaxStrings;
-        if (blocks_.empty() || blocks_.back().recordBytes != recordBytes ||
-            blocks_.back().used + 2 * k + kField > blocks_.back().capacity)
-            AddBlock(recordBytes);
+        if (newRun_ || runs_.back().count != k ||
+            std::memcmp(runs_.back().strings.data(), candidate.strings.data(), k) != 0)
+            AddRun(candidate);
+        // The record is built in full kMaxStrings bytes and copied whole (a couple of moves),
+        // so a block keeps kMaxStrings bytes of room after its last record.
+        constexpr std::size_t kRoom = FingeringCandidate::kMaxStrings;
+        if (blocks_.empty() || blocks_.back().recordBytes != k ||
+            blocks_.back().used + kRoom > blocks_.back().capacity)
+            AddBlock(k);
+        std::array<std::uint8_t, kRoom> record{};
+        for (std::size_t i = 0; i < k; ++i) {
+            const unsigned fret = candidate.frets[i];
+            const unsigned octaves = (fret >= 12 ? 1u : 0u) + (fret >= 24 ? 1u : 0u);
+            record[i] =
+                static_cast<std::uint8_t>(((candidate.notes[i] - kLowestNote) << 2) | octaves);
+        }
         Block& block = blocks_.back();
-        std::uint8_t* record = block.data.get() + block.used;
-        std::memcpy(record, candidate.strings.data(), kField);
-        std::memcpy(record + k, candidate.notes.data(), kField);
-        std::memcpy(record + 2 * k, candidate.frets.data(), kField);
-        block.used += recordBytes;
+        std::memcpy(block.data.get() + block.used, record.data(), kRoom);
+        block.used += k;
         ++count_;
     }
 
@@ -45,10 +59,11 @@ public:
     std::size_t Bytes() const;
 
 private:
+    static constexpr unsigned kLowestNote = 60;
     static constexpr std::size_t kSmallestBlock = std::size_t{1} << 12;
     static constexpr std::size_t kLargestBlock = std::size_t{1} << 20;
 
-    // Results firstIndex, firstIndex + 1, ... all with the same string count.
+    // Results firstIndex, firstIndex + 1, ... with recordBytes (= string count) bytes each.
     struct Block {
         std::unique_ptr<std::uint8_t[]> data;
         std::size_t capacity;
@@ -57,11 +72,22 @@ private:
         std::size_t recordBytes;
     };
 
+    // Results from firstIndex on use these strings, whose open notes have these pitch classes.
+    struct Run {
+        std::size_t firstIndex;
+        std::size_t count;
+        std::array<std::uint8_t, FingeringCandidate::kMaxStrings> strings;
+        std::array<std::uint8_t, FingeringCandidate::kMaxStrings> openPitchClasses;
+    };
+
     void AddBlock(std::size_t recordBytes);
+    void AddRun(const FingeringCandidate& candidate);
 
     std::vector<Block> blocks_;
+    std::vector<Run> runs_;
     std::size_t count_ = 0;
     std::size_t allocated_ = 0;
+    bool newRun_ = true;
 };
 
 }  // namespace guivarna::theory

@@ -260,6 +260,7 @@ std::shared_ptr<const ChordRequest> SearchEngine::SnapshotChordRequest(std::vect
     {
         std::lock_guard lock(chordMutex_);
         request->generation = chordGeneration_;
+        chordResults_->StartRun();
     }
     request->Prepare();
     return request;

@@ -190,6 +190,23 @@ TEST_F(ChordSearch, RequestIsTakenWhenTheSearchIsReset)
     EXPECT_EQ(count, 1184u);
 }
 
+TEST_F(ChordSearch, StoredResultsOfRunsWithDifferentTuningsReadBackExactly)
+{
+    const auto standard = Search({"C", "E", "G"});
+    engine.SetTuning({62, 57, 53, 48, 43, 38});  // a whole tone down: same strings, other frets
+    engine.ResetChordSearch();  // the list is not cleared
+    std::vector<ChordFingering> lowered;
+    ChordFingering f;
+    while (engine.FindNextChord(f))
+        lowered.push_back(f);
+    ASSERT_EQ(lowered.front(), (ChordFingering{{1, 2, 3}, {60, 64, 67}, {10, 7, 2}}));
+    ASSERT_EQ(engine.ChordResultCount(), standard.size() + lowered.size());
+    for (std::size_t i = 0; i < standard.size(); ++i)
+        ASSERT_EQ(engine.GetFingering(i), standard[i]) << i;
+    for (std::size_t i = 0; i < lowered.size(); ++i)
+        ASSERT_EQ(engine.GetFingering(standard.size() + i), lowered[i]) << i;
+}
+
 TEST_F(ChordSearch, AllowedStringsFilledOnFirstUseFollowANewTuning)
 {
     EXPECT_TRUE(engine.GetAllowedStrings().empty());
