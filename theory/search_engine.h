@@ -96,7 +96,9 @@ public:
 
     // Restarts the fingering enumeration and takes the snapshot of the request: the chord notes
     // from the theory object (or the given notes, in the order they were added) plus the strings
-    // and the filters above. Also withdraws a pending RequestChordStop.
+    // and the filters above. Also withdraws a pending RequestChordStop. The theory object is
+    // not locked: a worker thread that resets the search while the interface may change the
+    // chord should be handed the notes (taken on the interface thread) instead.
     void ResetChordSearch();
     void ResetChordSearch(const std::vector<Note>& notes);
     // Finds the next fingering that passes all filters, appends it to the chord results and
