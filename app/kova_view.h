@@ -26,6 +26,8 @@ public:
     void InitialUpdate();
 
     Scene& GetScene() { return scene_; }
+    // The channel through which every item of the scene asks for a repaint.
+    board::SceneNotifier& Notifier() { return notifier_; }
     // The mapping between scene units and the view's pixels.
     board::DeviceMapping Mapping() const;
     QPoint ScrollPosition() const;

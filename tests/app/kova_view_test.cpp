@@ -197,7 +197,7 @@ TEST_F(KovaViewTest, RenderedViewShowsADotOfTheDotColourOnlyOnMarkedCells)
     EXPECT_EQ(image.pixelColor(2, 300), QColor(0x80, 0x80, 0x80));
 }
 
-TEST_F(KovaViewTest, AnItemChangeRepaintsTheView)
+TEST_F(KovaViewTest, AnItemChangeRepaintsTheViewAndAChangeWithoutAnItemDoesNot)
 {
     KovaView& view = MakeView({800, 600});
     QCoreApplication::processEvents();
@@ -212,9 +212,26 @@ TEST_F(KovaViewTest, AnItemChangeRepaintsTheView)
         }
     } counter;
     view.viewport()->installEventFilter(&counter);
+
+    view.Notifier().Notify(QRect(0, 0, 10, 10), nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.paints, 0);
+
     objects_->boards.Board(kChord).Row(0).SetDot(3, true);
     QCoreApplication::processEvents();
     EXPECT_GE(counter.paints, 1);
+}
+
+TEST_F(KovaViewTest, PanelsSitAtPaperPlusPrintableOffsetPlusHome)
+{
+    KovaView& view = MakeView({1300, 900});
+    view.PlaceItems();
+    Scene& scene = view.GetScene();
+    const QPoint origin = scene.Paper().Position() + QPoint(kPrintableOffset, kPrintableOffset);
+    EXPECT_EQ(scene.ChordInformation().Position(), origin + QPoint(30, 1500));
+    EXPECT_EQ(scene.ChordNames().Position(), origin + QPoint(1050, 1500));
+    EXPECT_EQ(scene.ScaleInformation().Position(), origin + QPoint(30, 1100));
+    EXPECT_EQ(objects_->boards.Board(kChord).Position(), origin + QPoint(0, 500));
 }
 
 TEST_F(KovaViewTest, InitialUpdateGivesTheSearchTheChordBoardsOwnTuning)
