@@ -2,6 +2,7 @@
 
 #include "app/about_dialog.h"
 #include "app/kova_view.h"
+#include "app/output_commands.h"
 #include "app/program_objects.h"
 #include "board/board_collection.h"
 #include "board/settings_store.h"
@@ -57,6 +58,7 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
     view_ = new KovaView(objects_, this);
     setCentralWidget(view_);
     connect(view_, &KovaView::ArpeggioOff, this, &MainFrame::OnArpeggioOff);
+    outputCommands_ = new OutputCommands(objects_, *view_, this);
     CreateMenus();
     RestorePlacement();
     view_->InitialUpdate();
@@ -69,14 +71,28 @@ void MainFrame::CreateMenus()
 {
     // The menu bar in menu order. A feature adds its commands here as one row each; a command
     // that sits in two menus has a row per menu and one shared action.
-    static const std::array<CommandRow, 7> kCommands{{
+    static const std::array<CommandRow, 14> kCommands{{
+        {CommandId::FilePrint, MenuId::File, strings::kCmdPrint, "Ctrl+P", false,
+            &MainFrame::OnPrint},
+        {CommandId::FilePrintPreview, MenuId::File, strings::kCmdPrintPreview, "", false,
+            &MainFrame::OnPrintPreview},
+        {CommandId::FilePrintSetup, MenuId::File, strings::kCmdPrintSetup, "", false,
+            &MainFrame::OnPrintSetup},
         {CommandId::AppExit, MenuId::File, strings::kCmdExit, "", false, &MainFrame::OnExit},
+        {CommandId::CopyChordBoard, MenuId::ChordBoard, strings::kCmdCopyChordBoard, "Ctrl+Shift+C",
+            false, &MainFrame::OnCopyChordBoard},
+        {CommandId::SaveChordBoard, MenuId::ChordBoard, strings::kCmdSaveChordBoard, "Ctrl+Shift+S",
+            false, &MainFrame::OnSaveChordBoard},
         {CommandId::SetDotColor, MenuId::ChordBoard, strings::kCmdSetDotColor, "", false,
             &MainFrame::OnSetDotColor},
         {CommandId::ShowArpeggio, MenuId::ScaleBoard, strings::kCmdShowArpeggio, "Ctrl+A", true,
             &MainFrame::OnShowArpeggio},
         {CommandId::SelectAllOnClick, MenuId::ScaleBoard, strings::kCmdSelectAllOnClick, "", true,
             &MainFrame::OnSelectAllOnClick},
+        {CommandId::CopyScaleBoard, MenuId::ScaleBoard, strings::kCmdCopyScaleBoard, "Ctrl+C",
+            false, &MainFrame::OnCopyScaleBoard},
+        {CommandId::SaveScaleBoard, MenuId::ScaleBoard, strings::kCmdSaveScaleBoard, "Ctrl+S",
+            false, &MainFrame::OnSaveScaleBoard},
         {CommandId::ClearBoard, MenuId::ScaleBoard, strings::kCmdClearBoard, "Ctrl+B", false,
             &MainFrame::OnClearBoard},
         {CommandId::SetDotColor, MenuId::ScaleBoard, strings::kCmdSetDotColor, "", false,
@@ -161,6 +177,41 @@ bool MainFrame::OpenDocument(const QString& /*path*/)
     objects_.boards.Clear(board::BoardCollection::kChordBoard);
     OnArpeggioOff();
     return true;
+}
+
+void MainFrame::OnPrint()
+{
+    outputCommands_->Print();
+}
+
+void MainFrame::OnPrintPreview()
+{
+    outputCommands_->PrintPreview();
+}
+
+void MainFrame::OnPrintSetup()
+{
+    outputCommands_->PrintSetup();
+}
+
+void MainFrame::OnCopyChordBoard()
+{
+    outputCommands_->CopyBoard(board::BoardCollection::kChordBoard);
+}
+
+void MainFrame::OnCopyScaleBoard()
+{
+    outputCommands_->CopyBoard(board::BoardCollection::kScaleBoard);
+}
+
+void MainFrame::OnSaveChordBoard()
+{
+    outputCommands_->SaveBoard(board::BoardCollection::kChordBoard);
+}
+
+void MainFrame::OnSaveScaleBoard()
+{
+    outputCommands_->SaveBoard(board::BoardCollection::kScaleBoard);
 }
 
 void MainFrame::OnSetDotColor()

@@ -16,6 +16,7 @@ struct WindowPlacement;
 }
 
 class KovaView;
+class OutputCommands;
 struct ProgramObjects;
 
 // The program's single top-level window: the menu bar with its command table, the placement
@@ -29,6 +30,7 @@ public:
     ~MainFrame() override;
 
     KovaView* View() const { return view_; }
+    OutputCommands* Output() const { return outputCommands_; }
 
     // The action of a command, or nullptr when the menu does not carry it.
     QAction* action(CommandId id) const;
@@ -74,6 +76,13 @@ private:
     void ShowMaximisedByDefault();
 
     void OnExit();
+    void OnPrint();
+    void OnPrintPreview();
+    void OnPrintSetup();
+    void OnCopyChordBoard();
+    void OnCopyScaleBoard();
+    void OnSaveChordBoard();
+    void OnSaveScaleBoard();
     void OnSetDotColor();
     void OnShowArpeggio();
     void OnSelectAllOnClick();
@@ -85,6 +94,7 @@ private:
 
     ProgramObjects& objects_;
     KovaView* view_ = nullptr;
+    OutputCommands* outputCommands_ = nullptr;
     std::map<CommandId, QAction*> actions_;
     std::map<MenuId, QMenu*> menus_;
 };

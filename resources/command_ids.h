@@ -7,6 +7,7 @@ namespace guivarna {
 enum class CommandId : int {
     FilePrint = 57607,
     FilePrintSetup = 57606,
+    FilePrintPreview = 57609,
     AppExit = 57665,
     ChordWizard = 133,
     CopyChordBoard = 163,

@@ -22,6 +22,7 @@ inline constexpr std::string_view kMenuHelp = "&Help";
 
 // Menu items.
 inline constexpr std::string_view kCmdPrint = "&Print...";
+inline constexpr std::string_view kCmdPrintPreview = "Print Pre&view...";
 inline constexpr std::string_view kCmdPrintSetup = "P&rint Setup...";
 inline constexpr std::string_view kCmdExit = "E&xit";
 inline constexpr std::string_view kCmdChordWizard = "&Chord wizard";

@@ -1,19 +1,28 @@
 #include "app/output_commands.h"
 
 #include "app/kova_view.h"
+#include "app/main_frame.h"
 #include "app/program_objects.h"
 #include "board/board_collection.h"
 #include "board/settings_store.h"
 #include "output/board_picture.h"
 #include "tests/support/pdf_pages.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPageLayout>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -169,6 +178,135 @@ TEST_F(OutputCommandsTest, SavesTheBoardAsAJpegOrReportsWhyNot)
     const QString target = blocker.fileName() + QStringLiteral("/board.jpg");
     const QString error = commands_->SaveBoardPicture(BoardCollection::kScaleBoard, target);
     EXPECT_TRUE(error.contains(target)) << error.toStdString();
+}
+
+// The commands as the user reaches them: from the menus and by their shortcuts.
+class OutputMenuTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        store_ = std::make_unique<board::SettingsStore>(dir_.filePath(QStringLiteral("s.ini")));
+        objects_ = std::make_unique<ProgramObjects>(*store_);
+        frame_ = std::make_unique<MainFrame>(*objects_);
+        frame_->setWindowState(Qt::WindowNoState);
+        frame_->resize(1000, 800);
+        frame_->show();
+        frame_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frame_.get()));
+    }
+    void TearDown() override
+    {
+        frame_.reset();
+        objects_.reset();
+        store_.reset();
+    }
+
+    QImage Picture(int board) const { return frame_->Output()->BoardImage(board); }
+
+    // Runs `answer` on the next modal dialog as soon as it opens.
+    template <typename Dialog, typename Answer> static void AnswerNextDialog(Answer answer)
+    {
+        QTimer::singleShot(0, [answer] {
+            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            answer(*dialog);
+        });
+    }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<board::SettingsStore> store_;
+    std::unique_ptr<ProgramObjects> objects_;
+    std::unique_ptr<MainFrame> frame_;
+};
+
+TEST_F(OutputMenuTest, MenusCarryTheOutputCommandsWithTheirShortcuts)
+{
+    struct Row {
+        CommandId id;
+        MenuId menu;
+        const char* text;
+        const char* shortcut;
+    };
+    const Row rows[] = {
+        {CommandId::FilePrint, MenuId::File, "&Print...", "Ctrl+P"},
+        {CommandId::FilePrintSetup, MenuId::File, "P&rint Setup...", ""},
+        {CommandId::CopyChordBoard, MenuId::ChordBoard, "Copy ChordBoard", "Ctrl+Shift+C"},
+        {CommandId::SaveChordBoard, MenuId::ChordBoard, "Save ChordBoard", "Ctrl+Shift+S"},
+        {CommandId::CopyScaleBoard, MenuId::ScaleBoard, "Copy ScaleBoard", "Ctrl+C"},
+        {CommandId::SaveScaleBoard, MenuId::ScaleBoard, "Save ScaleBoard", "Ctrl+S"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        QAction* action = frame_->action(row.id);
+        ASSERT_NE(action, nullptr);
+        EXPECT_EQ(action->text(), QString::fromUtf8(row.text));
+        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromUtf8(row.shortcut)));
+        EXPECT_TRUE(frame_->menu(row.menu)->actions().contains(action));
+        EXPECT_TRUE(action->isEnabled());
+    }
+}
+
+TEST_F(OutputMenuTest, CopyShortcutsPutTheRightBoardOnTheClipboard)
+{
+    using board::BoardCollection;
+    objects_->boards.Board(BoardCollection::kChordBoard).Row(2).SetDot(7, true);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+
+    QTest::keyClick(frame_.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(clipboard->image().convertToFormat(QImage::Format_RGB32),
+        Picture(BoardCollection::kChordBoard));
+
+    QTest::keyClick(frame_.get(), Qt::Key_C, Qt::ControlModifier);
+    const QImage scale = clipboard->image().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(scale, Picture(BoardCollection::kScaleBoard));
+    EXPECT_NE(scale, Picture(BoardCollection::kChordBoard));
+}
+
+TEST_F(OutputMenuTest, SaveShortcutProposesTheScaleNameAndWritesTheJpeg)
+{
+    theory::SearchEngine& engine = objects_->engine;
+    engine.SetToneCount(7);
+    engine.ResetScaleSearch();
+    std::vector<theory::Note> scale;
+    ASSERT_TRUE(engine.FindNextScale(scale));
+    engine.SetCurrentScale(0);
+
+    const QString folder = dir_.path();
+    QString proposed;
+    AnswerNextDialog<QFileDialog>([&](QFileDialog& dialog) {
+        proposed = QFileInfo(dialog.selectedFiles().value(0)).fileName();
+        dialog.setDirectory(folder);
+        dialog.selectFile(QStringLiteral("scale"));
+        static_cast<QDialog&>(dialog).accept();  // QFileDialog hides accept()
+    });
+    QTest::keyClick(frame_.get(), Qt::Key_S, Qt::ControlModifier);
+
+    EXPECT_EQ(proposed, QStringLiteral("C - Db - D - Eb - E - F - Gb.jpg"));
+    QImageReader reader(dir_.filePath(QStringLiteral("scale.jpg")));
+    EXPECT_EQ(reader.format(), QByteArray("jpeg"));
+    EXPECT_EQ(reader.size(), Picture(board::BoardCollection::kScaleBoard).size());
+}
+
+TEST_F(OutputMenuTest, AFailedSaveIsReportedInAMessageBoxNamingTheFile)
+{
+    QFile blocker(dir_.filePath(QStringLiteral("blocker")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString target = blocker.fileName() + QStringLiteral("/board.jpg");
+
+    QString reported;
+    AnswerNextDialog<QFileDialog>([&](QFileDialog& dialog) {
+        dialog.selectFile(target);
+        AnswerNextDialog<QMessageBox>([&](QMessageBox& box) {
+            reported = box.text();
+            box.accept();
+        });
+        static_cast<QDialog&>(dialog).accept();  // QFileDialog hides accept()
+    });
+    frame_->action(CommandId::SaveChordBoard)->trigger();
+
+    EXPECT_TRUE(reported.contains(target)) << reported.toStdString();
+    EXPECT_FALSE(QFile::exists(target));
 }
 
 }  // namespace
