@@ -3,6 +3,7 @@
 #include "app/program_objects.h"
 #include "board/board_collection.h"
 #include "board/settings_store.h"
+#include "tests/app/app_test_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,41 +36,8 @@ constexpr int kPaperY = 25;
 constexpr int kPrintableOffset = 10;
 constexpr int kBoardOffsetY[] = {10, 500};
 
-class KovaViewTest : public ::testing::Test {
+class KovaViewTest : public test::AppTest {
 protected:
-    void SetUp() override
-    {
-        store_ = std::make_unique<board::SettingsStore>(dir_.filePath(QStringLiteral("s.ini")));
-        objects_ = std::make_unique<ProgramObjects>(*store_);
-    }
-    void TearDown() override
-    {
-        frame_.reset();
-        view_.reset();
-        objects_.reset();
-        store_.reset();
-    }
-
-    KovaView& MakeView(QSize size)
-    {
-        view_ = std::make_unique<KovaView>(*objects_);
-        view_->resize(size);
-        view_->show();
-        view_->InitialUpdate();
-        return *view_;
-    }
-    MainFrame& MakeFrame()
-    {
-        frame_ = std::make_unique<MainFrame>(*objects_);
-        frame_->setWindowState(Qt::WindowNoState);
-        frame_->resize(1200, 900);
-        frame_->show();
-        // Window shortcuts only reach the active window.
-        frame_->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(frame_.get()));
-        return *frame_;
-    }
-
     // The paper's x in scene units for a viewport of the given pixel width.
     static int PaperX(const KovaView& view)
     {
@@ -110,12 +78,6 @@ protected:
     {
         QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::NoModifier, at);
     }
-
-    QTemporaryDir dir_;
-    std::unique_ptr<board::SettingsStore> store_;
-    std::unique_ptr<ProgramObjects> objects_;
-    std::unique_ptr<KovaView> view_;
-    std::unique_ptr<MainFrame> frame_;
 };
 
 TEST_F(KovaViewTest, WideWindowCentresThePaperAndAClickMarksExactlyTheCellUnderIt)

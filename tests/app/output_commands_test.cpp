@@ -1,4 +1,5 @@
 #include "app/output_commands.h"
+#include "tests/app/app_test_fixture.h"
 
 #include "app/kova_view.h"
 #include "app/main_frame.h"
@@ -33,24 +34,17 @@ namespace {
 
 using board::BoardCollection;
 
-class OutputCommandsTest : public ::testing::Test {
+class OutputCommandsTest : public test::AppTest {
 protected:
     void SetUp() override
     {
-        store_ = std::make_unique<board::SettingsStore>(dir_.filePath(QStringLiteral("s.ini")));
-        objects_ = std::make_unique<ProgramObjects>(*store_);
-        view_ = std::make_unique<KovaView>(*objects_);
-        view_->resize(900, 700);
-        view_->show();
-        view_->InitialUpdate();
-        commands_ = std::make_unique<OutputCommands>(*objects_, *view_, nullptr);
+        AppTest::SetUp();
+        commands_ = std::make_unique<OutputCommands>(*objects_, MakeView({900, 700}), nullptr);
     }
     void TearDown() override
     {
         commands_.reset();
-        view_.reset();
-        objects_.reset();
-        store_.reset();
+        AppTest::TearDown();
     }
 
     // Positions of every board and panel, in scene units.
@@ -82,10 +76,6 @@ protected:
         engine.SetCurrentChord(0);
     }
 
-    QTemporaryDir dir_;
-    std::unique_ptr<board::SettingsStore> store_;
-    std::unique_ptr<ProgramObjects> objects_;
-    std::unique_ptr<KovaView> view_;
     std::unique_ptr<OutputCommands> commands_;
 };
 
@@ -181,24 +171,12 @@ TEST_F(OutputCommandsTest, SavesTheBoardAsAJpegOrReportsWhyNot)
 }
 
 // The commands as the user reaches them: from the menus and by their shortcuts.
-class OutputMenuTest : public ::testing::Test {
+class OutputMenuTest : public test::AppTest {
 protected:
     void SetUp() override
     {
-        store_ = std::make_unique<board::SettingsStore>(dir_.filePath(QStringLiteral("s.ini")));
-        objects_ = std::make_unique<ProgramObjects>(*store_);
-        frame_ = std::make_unique<MainFrame>(*objects_);
-        frame_->setWindowState(Qt::WindowNoState);
-        frame_->resize(1000, 800);
-        frame_->show();
-        frame_->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(frame_.get()));
-    }
-    void TearDown() override
-    {
-        frame_.reset();
-        objects_.reset();
-        store_.reset();
+        AppTest::SetUp();
+        MakeFrame();
     }
 
     QImage Picture(int board) const { return frame_->Output()->BoardImage(board); }
@@ -212,11 +190,6 @@ protected:
             answer(*dialog);
         });
     }
-
-    QTemporaryDir dir_;
-    std::unique_ptr<board::SettingsStore> store_;
-    std::unique_ptr<ProgramObjects> objects_;
-    std::unique_ptr<MainFrame> frame_;
 };
 
 TEST_F(OutputMenuTest, MenusCarryTheOutputCommandsWithTheirShortcuts)
