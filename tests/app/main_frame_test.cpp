@@ -4,6 +4,8 @@
 #include "board/settings_store.h"
 #include "widgets/hyperlink_label.h"
 
+#include "tests/support/url_catcher.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
@@ -22,17 +24,6 @@
 
 namespace guivarna {
 namespace {
-
-// Receives the URLs the desktop would open.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void Catch(const QUrl& url) { urls.append(url); }
-};
 
 class MainFrameTest : public ::testing::Test {
 protected:
@@ -165,7 +156,7 @@ TEST_F(MainFrameTest, CorruptPlacementRectangleOpensMaximised)
 
 TEST_F(MainFrameTest, AboutBoxShowsVersionAndAWorkingLink)
 {
-    UrlCatcher catcher;
+    test::UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "Catch");
     auto frame = MakeFrame();
     frame->show();
@@ -196,7 +187,7 @@ TEST_F(MainFrameTest, HelpTopicsOpensTheShippedManual)
     const QString manual = MainFrame::ManualPath();
     ASSERT_FALSE(manual.isEmpty()) << "manual.html is not beside the build tree";
 
-    UrlCatcher catcher;
+    test::UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "Catch");
     auto frame = MakeFrame();
     frame->action(CommandId::HelpTopics)->trigger();
@@ -211,5 +202,3 @@ TEST_F(MainFrameTest, HelpTopicsOpensTheShippedManual)
 
 }  // namespace
 }  // namespace guivarna
-
-#include "main_frame_test.moc"

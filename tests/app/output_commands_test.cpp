@@ -34,6 +34,33 @@ namespace {
 
 using board::BoardCollection;
 
+// Loads C E G and selects the first fingering on the standard guitar, (8, 5, 0).
+void SelectFirstCEGFingering(ProgramObjects& objects)
+{
+    theory::MusicTheory& theory = objects.theory;
+    theory.ClearSelection();
+    theory.SetRootName("C");
+    for (const char* note : {"C", "E", "G"})
+        theory.AddNote(note);
+    theory::SearchEngine& engine = objects.engine;
+    engine.ClearChordResults();
+    engine.ResetChordSearch();
+    theory::ChordFingering first;
+    ASSERT_TRUE(engine.FindNextChord(first));
+    engine.SetCurrentChord(0);
+}
+
+// Selects the first seven-tone scale, C Db D Eb E F Gb.
+void SelectFirstSevenToneScale(ProgramObjects& objects)
+{
+    theory::SearchEngine& engine = objects.engine;
+    engine.SetToneCount(7);
+    engine.ResetScaleSearch();
+    std::vector<theory::Note> scale;
+    ASSERT_TRUE(engine.FindNextScale(scale));
+    engine.SetCurrentScale(0);
+}
+
 class OutputCommandsTest : public test::AppTest {
 protected:
     void SetUp() override
@@ -58,22 +85,6 @@ protected:
             {&scene.ChordInformation(), &scene.ChordNames(), &scene.ScaleInformation()})
             positions.push_back(panel->Position());
         return positions;
-    }
-
-    // Loads C E G and selects the first fingering of the standard guitar, (8, 5, 0).
-    void SelectFirstCEGFingering()
-    {
-        theory::MusicTheory& theory = objects_->theory;
-        theory.ClearSelection();
-        theory.SetRootName("C");
-        for (const char* note : {"C", "E", "G"})
-            theory.AddNote(note);
-        theory::SearchEngine& engine = objects_->engine;
-        engine.ClearChordResults();
-        engine.ResetChordSearch();
-        theory::ChordFingering first;
-        ASSERT_TRUE(engine.FindNextChord(first));
-        engine.SetCurrentChord(0);
     }
 
     std::unique_ptr<OutputCommands> commands_;
@@ -139,16 +150,11 @@ TEST_F(OutputCommandsTest, DefaultPictureNamesFollowTheCurrentResults)
     EXPECT_EQ(commands_->DefaultPictureName(BoardCollection::kChordBoard), QString());
     EXPECT_EQ(commands_->DefaultPictureName(BoardCollection::kScaleBoard), QString());
 
-    SelectFirstCEGFingering();
+    SelectFirstCEGFingering(*objects_);
     EXPECT_EQ(commands_->DefaultPictureName(BoardCollection::kChordBoard),
         QStringLiteral("C1(8)_E2(5)_G3(0)"));
 
-    theory::SearchEngine& engine = objects_->engine;
-    engine.SetToneCount(7);
-    engine.ResetScaleSearch();
-    std::vector<theory::Note> scale;
-    ASSERT_TRUE(engine.FindNextScale(scale));
-    engine.SetCurrentScale(0);
+    SelectFirstSevenToneScale(*objects_);
     EXPECT_EQ(commands_->DefaultPictureName(BoardCollection::kScaleBoard),
         QStringLiteral("C - Db - D - Eb - E - F - Gb"));
 }
@@ -237,12 +243,7 @@ TEST_F(OutputMenuTest, CopyShortcutsPutTheRightBoardOnTheClipboard)
 
 TEST_F(OutputMenuTest, SaveShortcutProposesTheScaleNameAndWritesTheJpeg)
 {
-    theory::SearchEngine& engine = objects_->engine;
-    engine.SetToneCount(7);
-    engine.ResetScaleSearch();
-    std::vector<theory::Note> scale;
-    ASSERT_TRUE(engine.FindNextScale(scale));
-    engine.SetCurrentScale(0);
+    SelectFirstSevenToneScale(*objects_);
 
     const QString folder = dir_.path();
     QString proposed;

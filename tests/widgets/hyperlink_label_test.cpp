@@ -1,5 +1,7 @@
 #include "widgets/hyperlink_label.h"
 
+#include "tests/support/url_catcher.h"
+
 #include <QDesktopServices>
 #include <QSignalSpy>
 #include <QTest>
@@ -9,17 +11,6 @@
 namespace guivarna {
 namespace {
 
-// Receives the URLs the desktop would open, so a click can be checked without a browser.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void Catch(const QUrl& url) { urls.append(url); }
-};
-
 class HyperlinkLabelTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -28,7 +19,7 @@ protected:
     }
     void TearDown() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
 
-    UrlCatcher catcher_;
+    test::UrlCatcher catcher_;
 };
 
 TEST_F(HyperlinkLabelTest, ClickOpensTheTargetAndMarksTheLinkVisited)
@@ -68,5 +59,3 @@ TEST_F(HyperlinkLabelTest, RightClickAndReleaseOutsideOpenNothing)
 
 }  // namespace
 }  // namespace guivarna
-
-#include "hyperlink_label_test.moc"
