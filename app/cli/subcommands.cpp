@@ -4,6 +4,7 @@
 #include "app/cli/options.h"
 #include "app/cli/search_commands.h"
 
+#include <cstdio>
 #include <ostream>
 
 namespace guivarna::cli {
@@ -27,6 +28,30 @@ void printHelp(std::ostream& out)
         out << "  " << command.usage << '\n';
 }
 
+// A message as one line: control characters from the arguments it quotes (a newline in a note
+// list, say) are written as escapes, so a mistake never spreads over several lines of stderr.
+std::string oneLine(std::string_view message)
+{
+    std::string line;
+    for (const char c : message) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n') {
+            line += "\\n";
+        } else if (c == '\r') {
+            line += "\\r";
+        } else if (c == '\t') {
+            line += "\\t";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+            line += escape;
+        } else {
+            line += c;
+        }
+    }
+    return line;
+}
+
 }  // namespace
 
 std::span<const Subcommand> subcommands()
@@ -47,9 +72,13 @@ std::span<const Subcommand> subcommands()
 
 int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
-        printHelp(args.empty() ? err : out);
-        return args.empty() ? 2 : 0;
+    if (args.empty()) {
+        err << "guivarna-cli: no subcommand given (see guivarna-cli --help)\n";
+        return 2;
+    }
+    if (args[0] == "--help" || args[0] == "-h") {
+        printHelp(out);
+        return 0;
     }
     for (const Subcommand& command : subcommands()) {
         if (command.name != args[0])
@@ -61,13 +90,13 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         try {
             return command.run({args.begin() + 1, args.end()}, out, err);
         } catch (const UsageError& error) {
-            err << "guivarna-cli " << command.name << ": " << error.what() << '\n';
+            err << "guivarna-cli " << command.name << ": " << oneLine(error.what()) << '\n';
             return 2;
         }
     }
     const bool isOption = args[0].rfind('-', 0) == 0;
-    err << "guivarna-cli: unknown " << (isOption ? "option" : "subcommand") << " '" << args[0]
-        << "' (see guivarna-cli --help)\n";
+    err << "guivarna-cli: unknown " << (isOption ? "option" : "subcommand") << " '"
+        << oneLine(args[0]) << "' (see guivarna-cli --help)\n";
     return 2;
 }
 

@@ -29,9 +29,13 @@ TEST(CliDispatch, MistakesExitWithStatusTwoAndOneLineOnStderr)
     const std::vector<Case> cases = {
         {{"frobnicate"}, "unknown subcommand 'frobnicate'"},
         {{"--verbose"}, "unknown option '--verbose'"},
+        {{}, "no subcommand given"},
+        // Control characters in a quoted argument are escaped, so the message stays one line.
+        {{"fro\nb\x01"}, "unknown subcommand 'fro\\nb\\x01'"},
+        {{"names", "--notes", "C,E\r\n"}, "'E\\r\\n' is not a note name"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.args.front());
+        SCOPED_TRACE(::testing::PrintToString(c.args));
         const CliRun run = runCli(c.args);
         EXPECT_EQ(run.status, 2);
         EXPECT_TRUE(run.out.empty());
