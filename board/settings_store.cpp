@@ -1,7 +1,9 @@
 #include "board/settings_store.h"
 
+#include <QFileInfo>
 #include <QMetaType>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QVariant>
 
@@ -98,17 +100,56 @@ std::optional<std::uint32_t> ToDword(const QVariant& value)
     }
 }
 
+// QSettings reads its whole file as soon as it is opened. Real settings files stay far below
+// this size; a larger file, or a path that is not a regular file (reading a FIFO would block
+// forever), is neither read nor written.
+constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
+
+bool UsableFile(const QString& path)
+{
+    const QFileInfo info(path);
+    return !info.exists() || (info.isFile() && info.size() <= kMaxFileSize);
+}
+
+// The per-user file of the native format where that format is a file (not the Windows
+// registry, not macOS preferences); empty elsewhere.
+QString UserSettingsFile()
+{
+#if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
+    return {};
+#else
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return dir.isEmpty() ? QString() : dir + QStringLiteral("/KOVA/Guivarna.conf");
+#endif
+}
+
 }  // namespace
 
 SettingsStore::SettingsStore()
-    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-          QStringLiteral("KOVA"), QStringLiteral("Guivarna")))
 {
+    const QString file = UserSettingsFile();
+    if (file.isEmpty()) {
+        settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+            QStringLiteral("KOVA"), QStringLiteral("Guivarna"));
+        fileName_ = settings_->fileName();
+    } else {
+        // Only the program's own file: no organisation-wide or system-wide fall-back files.
+        Open(file, QSettings::NativeFormat);
+    }
 }
 
 SettingsStore::SettingsStore(const QString& filePath)
-    : settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat))
 {
+    Open(filePath, QSettings::IniFormat);
+}
+
+void SettingsStore::Open(const QString& filePath, int format)
+{
+    fileName_ = filePath;
+    blocked_ = !UsableFile(filePath);
+    // A blocked store is an empty one on no file: every read is absent, every write refused.
+    settings_ = std::make_unique<QSettings>(
+        blocked_ ? QString() : filePath, static_cast<QSettings::Format>(format));
 }
 
 SettingsStore::~SettingsStore()
@@ -207,18 +248,20 @@ bool SettingsStore::WriteWindowPlacement(QStringView basePath, const WindowPlace
 
 bool SettingsStore::Sync()
 {
+    if (blocked_)
+        return false;
     settings_->sync();
     return settings_->status() == QSettings::NoError;
 }
 
 QString SettingsStore::FileName() const
 {
-    return settings_->fileName();
+    return fileName_;
 }
 
 bool SettingsStore::Writable() const
 {
-    return settings_->isWritable() && settings_->status() != QSettings::AccessError;
+    return !blocked_ && settings_->isWritable() && settings_->status() != QSettings::AccessError;
 }
 
 }  // namespace guivarna::board

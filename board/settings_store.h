@@ -50,10 +50,13 @@ struct SplitPath {
 //
 // Writes go to QSettings' in-memory cache and reach the file on Sync() or destruction. A write
 // reports failure when the store cannot be written (read-only or unwritable file, earlier access
-// or format error); callers that only persist settings ignore the result.
+// or format error); callers that only persist settings ignore the result. A path that holds
+// something other than a regular file, or a file of more than 16 MiB, is left alone: every
+// value reads as absent and every write fails.
 class SettingsStore {
 public:
-    // The per-user settings of organisation "KOVA", application "Guivarna" in the native format.
+    // The per-user settings of organisation "KOVA", application "Guivarna" in the native format
+    // (that file alone, without organisation- or system-wide fall-backs).
     SettingsStore();
     // A settings file at an explicit path (INI format), e.g. a temporary file in tests.
     explicit SettingsStore(const QString& filePath);
@@ -97,9 +100,12 @@ public:
     QString FileName() const;
 
 private:
+    void Open(const QString& filePath, int format);
     bool Writable() const;
 
     std::unique_ptr<QSettings> settings_;
+    QString fileName_;
+    bool blocked_ = false;
 };
 
 // The base path of the main window's placement.

@@ -2,12 +2,18 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 using guivarna::board::SettingsStore;
 using guivarna::board::WindowPlacement;
@@ -201,6 +207,50 @@ TEST_F(SettingsStoreTest, WriteToUnwritableFileFailsWithoutCrashing)
     EXPECT_FALSE(store.Sync());
     std::uint32_t v = 0;
     EXPECT_FALSE(store.ReadSettingDword(u"\\Paper\\X", v));
+}
+
+// Something that is not a sane settings file stands at the path: the store must neither block on
+// it nor read it into memory, and must leave it as it is.
+TEST_F(SettingsStoreTest, NonRegularOrOversizedFileIsLeftAlone)
+{
+    struct Case {
+        const char* name;
+        std::function<bool(const QString&)> make;
+    };
+    const Case cases[] = {
+        {"directory", [](const QString& path) { return QDir().mkdir(path); }},
+        {"oversized file",
+            [](const QString& path) {
+                QFile file(path);
+                return file.open(QIODevice::WriteOnly) && file.write("[Values]\nplain=42\n") > 0 &&
+                    file.resize(17 * 1024 * 1024);
+            }},
+#ifdef Q_OS_UNIX
+        {"fifo",
+            [](const QString& path) {
+                return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+            }},
+#endif
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Guivarna.conf"));
+        ASSERT_TRUE(c.make(path)) << c.name;
+        const QFileInfo before(path);
+        {
+            SettingsStore store(path);
+            std::uint32_t v = 7;
+            EXPECT_FALSE(store.ReadSettingDword(u"Values\\plain", v)) << c.name;
+            EXPECT_EQ(v, 7u) << c.name;
+            EXPECT_FALSE(store.WriteSettingDword(u"Values\\plain", 1)) << c.name;
+            EXPECT_FALSE(store.Sync()) << c.name;
+            EXPECT_EQ(store.FileName(), path) << c.name;
+        }
+        const QFileInfo after(path);
+        EXPECT_EQ(after.size(), before.size()) << c.name;
+        EXPECT_EQ(after.isFile(), before.isFile()) << c.name;
+        EXPECT_EQ(after.isDir(), before.isDir()) << c.name;
+    }
 }
 
 TEST(SettingsStoreDefaultTest, OpensThePerUserSettingsOfKovaGuivarna)
