@@ -187,6 +187,21 @@ TEST(NotePermutation, RepeatedNotesAreNotArrangedTwice)
     EXPECT_EQ(calls, 3);
 }
 
+TEST(NotePermutation, OrdersFailingTheDefaultRunTestLeaveTheOutputAsItWas)
+{
+    MusicTheory theory;
+    std::vector<Note> chromatic;
+    for (Note n = 60; n <= 71; ++n)
+        chromatic.push_back(n);
+    std::vector<Note> out = {1};
+    // Ascending, the twelve notes are a full circle of semitone steps: out keeps its contents.
+    EXPECT_TRUE(theory.NextNotePermutation(chromatic, out));
+    EXPECT_EQ(out, std::vector<Note>{1});
+    // The next order ends in B, Bb, which breaks the circle.
+    EXPECT_TRUE(theory.NextNotePermutation(chromatic, out));
+    EXPECT_EQ(out, (std::vector<Note>{60, 61, 62, 63, 64, 65, 66, 67, 68, 69, 71, 70}));
+}
+
 TEST(NotePermutation, AnAbandonedSequenceContinuesWhereItStopped)
 {
     MusicTheory theory;
