@@ -54,6 +54,14 @@ void WriteColour(SettingsStore& store, QStringView base, QRgb colour)
     store.WriteSettingDword(base.toString() + QStringLiteral("\\B"), qBlue(colour));
 }
 
+// The stored form of the border width: width x 10 cut to an integer. The small bias keeps a width
+// read as value x 0.1 from losing one step to floating-point error (0.7f x 10 = 6.99...), so a
+// stored value survives any number of loads and saves.
+int StoredBorder(float width)
+{
+    return board::TruncateToInt(std::floor(double(width) * 10.0 + 1e-4));
+}
+
 }  // namespace
 
 Paper::Paper()
@@ -90,7 +98,7 @@ void Paper::Save(SettingsStore& store) const
     store.WriteInt(u"\\Paper\\Height", Height());
     WriteColour(store, u"\\Paper\\BgColor", background_);
     WriteColour(store, u"\\Paper\\BdColor", borderColour_);
-    store.WriteInt(u"\\Paper\\Border", board::TruncateToInt(double(borderWidth_) * 10.0));
+    store.WriteInt(u"\\Paper\\Border", StoredBorder(borderWidth_));
     store.WriteInt(u"\\Paper\\pageOffsetX", pageOffset_.x());
     store.WriteInt(u"\\Paper\\pageOffsetY", pageOffset_.y());
     store.WriteInt(u"\\Paper\\pageSizeW", pageSize_.width());
@@ -130,8 +138,8 @@ void Paper::Draw(QPainter& painter, const board::DeviceMapping& mapping) const
 {
     const QRectF sheet(
         mapping.SceneToDevice(QPointF(X(), Y())), mapping.SceneToDevice(QSizeF(Width(), Height())));
-    const QRectF printable(
-        mapping.SceneToDevice(QPointF(X() + pageOffset_.x(), Y() + pageOffset_.y())),
+    const QPoint offset = PrintableOffset();
+    const QRectF printable(mapping.SceneToDevice(QPointF(X() + offset.x(), Y() + offset.y())),
         mapping.SceneToDevice(QSizeF(pageSize_)));
 
     painter.save();

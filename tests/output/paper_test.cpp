@@ -84,6 +84,26 @@ TEST_F(PaperTest, StoredValuesUseTheirKeys)
     EXPECT_EQ(paper.PrintableSize(), QSize(1999, 2950));
 }
 
+TEST_F(PaperTest, StoredBorderValuesSurviveLoadAndSave)
+{
+    // Widths read as value x 0.1 are not exact in binary (0.7f x 10 = 6.99...).
+    for (const int border : {0, 1, 7, 10, 14, 19, 25, 33, 999, 1000}) {
+        SCOPED_TRACE(border);
+        {
+            QSettings file(File(), QSettings::IniFormat);
+            file.setValue(QStringLiteral("Paper/Border"), border);
+        }
+        for (int round = 0; round < 2; ++round) {
+            board::SettingsStore store(File());
+            Paper paper;
+            paper.Load(store);
+            paper.Save(store);
+        }
+        QSettings file(File(), QSettings::IniFormat);
+        EXPECT_EQ(file.value(QStringLiteral("Paper/Border")).toInt(), border);
+    }
+}
+
 TEST_F(PaperTest, CorruptValuesFallBackToTheirDefaults)
 {
     {
@@ -152,6 +172,32 @@ TEST_F(PaperTest, DrawsWhiteSheetBlackBorderAndGreyDashedPrintableArea)
     }
     EXPECT_GT(grey, 10);
     EXPECT_LT(grey, 98);  // dashed, not solid
+}
+
+// The page offset is the printable area's corner as an absolute distance from the sheet's corner,
+// whatever the sign it was stored with (a printer's offset in y can come out negative).
+TEST_F(PaperTest, PrintableAreaIsDrawnAtTheAbsolutePageOffset)
+{
+    auto render = [](QPoint offset) {
+        Paper paper;
+        paper.SetPosition(100, 100);
+        paper.SetSize(1000, 800);
+        paper.SetPageOffset(offset.x(), offset.y());
+        paper.SetPrintableSize(800, 600);
+        QImage image(600, 500, QImage::Format_ARGB32_Premultiplied);
+        image.setDotsPerMeterX(3780);
+        image.setDotsPerMeterY(3780);
+        image.fill(Qt::blue);
+        QPainter painter(&image);
+        paper.Draw(painter, board::DeviceMapping::ForDevice(image));
+        return image;
+    };
+    const QImage positive = render({100, 100});
+    for (const QPoint offset : {QPoint(100, -100), QPoint(-100, 100), QPoint(-100, -100)}) {
+        SCOPED_TRACE(offset.x());
+        SCOPED_TRACE(offset.y());
+        EXPECT_EQ(render(offset), positive);
+    }
 }
 
 }  // namespace
