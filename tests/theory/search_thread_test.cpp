@@ -88,6 +88,34 @@ TEST(SearchEngineConcurrency, InterfaceReadsWhileWorkersAppend)
     EXPECT_EQ(engine.ScaleResultCount(), 792u);
 }
 
+TEST(SearchEngineConcurrency, ClearingTheResultsWhileAWorkerAppends)
+{
+    MusicTheory theory;
+    LoadChord(theory, {"C", "D", "E", "F", "G", "A", "Bb"});
+    SearchEngine engine(theory);
+    engine.SetTuning({64, 59, 55, 50, 45, 40, 35});
+    engine.ClearChordResults();
+    engine.ResetChordSearch();
+
+    std::latch firstFound(1);
+    std::thread worker([&] {
+        ChordFingering f;
+        bool more = engine.FindNextChord(f);
+        firstFound.count_down();
+        while (more)
+            more = engine.FindNextChord(f);
+    });
+    firstFound.wait();
+    engine.SetCurrentChord(0);
+    engine.ClearChordResults();  // the interface starts a new request
+    ChordFingering read;
+    EXPECT_FALSE(engine.GetCurrentFingering(read));
+    worker.join();
+    // Whether the old run was still going or had just ended, nothing landed after the clear.
+    EXPECT_EQ(engine.ChordResultCount(), 0u);
+    EXPECT_EQ(engine.GetCurrentChord(), -1);
+}
+
 TEST(SearchEngineCancel, StopTakesEffectDuringALongSkip)
 {
     // Eight notes on 24 strings with a policy that accepts nothing: one FindNextChord call would
