@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
 
 namespace guivarna::test {
@@ -41,6 +43,19 @@ TEST(CliDispatch, MistakesExitWithStatusTwoAndOneLineOnStderr)
         EXPECT_TRUE(run.out.empty());
         EXPECT_EQ(lineCount(run.err), 1);
         EXPECT_NE(run.err.find(c.mentions), std::string::npos) << run.err;
+    }
+}
+
+TEST(CliDispatch, OutputThatCannotBeWrittenIsAFailure)
+{
+    if (access("/dev/full", W_OK) != 0)
+        GTEST_SKIP() << "no /dev/full to write to";
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"names", "--notes", "C,E,G"}, {"scales", "--tones", "7"}, {"--help"}}) {
+        SCOPED_TRACE(::testing::PrintToString(args));
+        const CliRun run = runCli(args, "/dev/full");
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "guivarna-cli: cannot write the output\n");
     }
 }
 

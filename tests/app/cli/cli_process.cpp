@@ -24,7 +24,7 @@ std::string readFile(const std::string& path)
 
 }  // namespace
 
-CliRun runCli(const std::vector<std::string>& args)
+CliRun runCli(const std::vector<std::string>& args, const std::string& stdoutPath)
 {
     std::array<char, 32> outPath{"/tmp/guivarna-cli-out-XXXXXX"};
     std::array<char, 32> errPath{"/tmp/guivarna-cli-err-XXXXXX"};
@@ -43,7 +43,10 @@ CliRun runCli(const std::vector<std::string>& args)
 
     const pid_t pid = fork();
     if (pid == 0) {
-        dup2(outFd, STDOUT_FILENO);
+        const int target = stdoutPath.empty() ? outFd : open(stdoutPath.c_str(), O_WRONLY);
+        if (target < 0)
+            _exit(126);
+        dup2(target, STDOUT_FILENO);
         dup2(errFd, STDERR_FILENO);
         execv(program.c_str(), argv.data());
         _exit(127);

@@ -12,7 +12,8 @@ struct CliRun {
     std::string err;
 };
 
-// Runs the built guivarna-cli with args (no shell quoting needed) and captures both streams.
-CliRun runCli(const std::vector<std::string>& args);
+// Runs the built guivarna-cli with args (no shell quoting needed) and captures both streams;
+// with stdoutPath, stdout goes to that file instead (run.out stays empty).
+CliRun runCli(const std::vector<std::string>& args, const std::string& stdoutPath = {});
 
 }  // namespace guivarna::test
