@@ -100,10 +100,11 @@ std::optional<std::uint32_t> ToDword(const QVariant& value)
     }
 }
 
-// QSettings reads its whole file as soon as it is opened. Real settings files stay far below
-// this size; a larger file, or a path that is not a regular file (reading a FIFO would block
-// forever), is neither read nor written.
-constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
+// QSettings reads and parses its whole file as soon as it is opened (16 MiB of keys take some
+// 300 MB). Eight boards of 24 strings with every window and paper value stay well under 300 KiB;
+// a larger file, or a path that is not a regular file (reading a FIFO would block forever), is
+// neither read nor written.
+constexpr qint64 kMaxFileSize = 1024 * 1024;
 
 bool UsableFile(const QString& path)
 {

@@ -51,7 +51,7 @@ struct SplitPath {
 // Writes go to QSettings' in-memory cache and reach the file on Sync() or destruction. A write
 // reports failure when the store cannot be written (read-only or unwritable file, earlier access
 // or format error); callers that only persist settings ignore the result. A path that holds
-// something other than a regular file, or a file of more than 16 MiB, is left alone: every
+// something other than a regular file, or a file of more than 1 MiB, is left alone: every
 // value reads as absent and every write fails.
 class SettingsStore {
 public:

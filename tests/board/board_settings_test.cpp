@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSettings>
 
@@ -238,6 +239,27 @@ TEST_F(BoardSettingsTest, MissingTuningBelowSixStringsFillsUpToSix)
     BoardCollection& boards = fixture_.Load();
     EXPECT_EQ(OpenNotes(0), (std::vector<int>{64, 59, 55, 50, 45, 40}));
     EXPECT_EQ(boards.Board(0).Row(5).Orientation(), kBottomString);
+}
+
+// The largest boards the settings allow must still fit the store's file size limit. Every cell of a
+// row writes the same keys, so one fret per row keeps the saves short without changing the file.
+TEST_F(BoardSettingsTest, LargestBoardsSaveAndLoadAgain)
+{
+    Write(u"\\FretBoards\\", board_limits::kMaxBoards);
+    for (int b = 0; b < board_limits::kMaxBoards; ++b) {
+        Write(Join(BoardPath(b), board_keys::kNumSnares), board_limits::kMaxStrings);
+        for (int k = 0; k < board_limits::kMaxStrings; ++k) {
+            const QString row = RowPath(BoardPath(b), k);
+            Write(Join(row, board_keys::kOpenSnare), 30 + k);
+            Write(Join(row, board_keys::kNumberOfFrets), 1);
+        }
+    }
+    fixture_.Load();
+    BoardCollection& again = fixture_.Reopen();
+    ASSERT_EQ(again.BoardCount(), board_limits::kMaxBoards);
+    EXPECT_EQ(again.StringCount(7), board_limits::kMaxStrings);
+    EXPECT_EQ(again.Board(7).Row(23).OpenNote(), 53);
+    EXPECT_LT(QFileInfo(fixture_.Path()).size(), 300 * 1024);
 }
 
 TEST_F(BoardSettingsTest, BoardWithoutFretNumberRowKeepsAllStrings)
