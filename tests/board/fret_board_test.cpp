@@ -203,6 +203,15 @@ TEST_F(DefaultBoardTest, ClickedCellLabelsNeverToggle)
     EXPECT_EQ(cell.Marked(), 0);
     cell.SetLineFlags(0x13);
     EXPECT_EQ(cell.OnClick(kPixelPerUnit, {}), 1);
+
+    // A row records the note of the cell hit even when that cell does not toggle.
+    StringRow labels(kFretNumberRow, 0);
+    labels.BuildCells(5, 80, 50, true);
+    labels.MoveTo({0, 0});
+    int note = -1;
+    EXPECT_EQ(labels.Click(kPixelPerUnit, QPoint(200, 25), &note), 0);
+    EXPECT_EQ(note, 2);
+    EXPECT_EQ(labels.Cell(2).Marked(), 0);
 }
 
 TEST_F(DefaultBoardTest, ShowExactNotesMarksExactPitchesOnly)
