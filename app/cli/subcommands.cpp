@@ -5,6 +5,8 @@
 #include "app/cli/search_commands.h"
 
 #include <cstdio>
+#include <exception>
+#include <new>
 #include <ostream>
 
 namespace guivarna::cli {
@@ -92,6 +94,12 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         } catch (const UsageError& error) {
             err << "guivarna-cli " << command.name << ": " << oneLine(error.what()) << '\n';
             return 2;
+        } catch (const std::bad_alloc&) {
+            err << "guivarna-cli " << command.name << ": not enough memory for this request\n";
+            return 1;
+        } catch (const std::exception& error) {
+            err << "guivarna-cli " << command.name << ": " << oneLine(error.what()) << '\n';
+            return 1;
         }
     }
     const bool isOption = args[0].rfind('-', 0) == 0;
