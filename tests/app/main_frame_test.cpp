@@ -21,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace guivarna {
 namespace {
@@ -56,6 +57,50 @@ TEST_F(MainFrameTest, MenuBarCarriesTheMenusInOrder)
         (QStringList{QStringLiteral("&File"), QStringLiteral("&ChordBoard"),
             QStringLiteral("&ScaleBoard"), QStringLiteral("&Help")}));
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Guivarna"));
+}
+
+// Every pop-up with its items in menu order: text, shortcut and whether it carries a check mark.
+TEST_F(MainFrameTest, EveryMenuCarriesItsCommandsInOrder)
+{
+    struct Item {
+        const char* text;
+        const char* shortcut;
+        bool checkable;
+    };
+    struct Menu {
+        MenuId id;
+        std::vector<Item> items;
+    };
+    const Menu menus[] = {
+        {MenuId::File,
+            {{"&Print...", "Ctrl+P", false}, {"Print Pre&view...", "", false},
+                {"P&rint Setup...", "", false}, {"E&xit", "", false}}},
+        {MenuId::ChordBoard,
+            {{"Copy ChordBoard", "Ctrl+Shift+C", false}, {"Save ChordBoard", "Ctrl+Shift+S", false},
+                {"Set Dot Color", "", false}}},
+        {MenuId::ScaleBoard,
+            {{"show current &arpeggio", "Ctrl+A", true},
+                {"Select all occurences of a tone on click", "", true},
+                {"Copy ScaleBoard", "Ctrl+C", false}, {"Save ScaleBoard", "Ctrl+S", false},
+                {"Clear board", "Ctrl+B", false}, {"Set Dot Color", "", false}}},
+        {MenuId::Help, {{"&Help Topics", "", false}, {"&About Guivarna...", "", false}}},
+    };
+    auto frame = MakeFrame();
+    for (const Menu& menu : menus) {
+        QList<QAction*> actions;
+        for (QAction* a : frame->menu(menu.id)->actions())
+            if (!a->isSeparator())
+                actions << a;
+        ASSERT_EQ(actions.size(), qsizetype(menu.items.size())) << int(menu.id);
+        for (std::size_t i = 0; i < menu.items.size(); ++i) {
+            const Item& item = menu.items[i];
+            SCOPED_TRACE(item.text);
+            EXPECT_EQ(actions[qsizetype(i)]->text(), QString::fromUtf8(item.text));
+            EXPECT_EQ(
+                actions[qsizetype(i)]->shortcut(), QKeySequence(QString::fromUtf8(item.shortcut)));
+            EXPECT_EQ(actions[qsizetype(i)]->isCheckable(), item.checkable);
+        }
+    }
 }
 
 TEST_F(MainFrameTest, HelpMenuHoldsHelpTopicsAndAbout)
