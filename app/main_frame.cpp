@@ -97,7 +97,7 @@ void MainFrame::CreateMenus()
             &MainFrame::OnClearBoard},
         {CommandId::SetDotColor, MenuId::ScaleBoard, strings::kCmdSetDotColor, "", false,
             &MainFrame::OnSetDotColor},
-        {CommandId::HelpTopics, MenuId::Help, strings::kCmdHelpTopics, "", false,
+        {CommandId::HelpTopics, MenuId::Help, strings::kCmdHelpTopics, "F1", false,
             &MainFrame::OnHelpTopics},
     }};
     static const std::array<std::pair<MenuId, std::string_view>, 4> kMenus{{

@@ -83,7 +83,7 @@ TEST_F(MainFrameTest, EveryMenuCarriesItsCommandsInOrder)
                 {"Select all occurences of a tone on click", "", true},
                 {"Copy ScaleBoard", "Ctrl+C", false}, {"Save ScaleBoard", "Ctrl+S", false},
                 {"Clear board", "Ctrl+B", false}, {"Set Dot Color", "", false}}},
-        {MenuId::Help, {{"&Help Topics", "", false}, {"&About Guivarna...", "", false}}},
+        {MenuId::Help, {{"&Help Topics", "F1", false}, {"&About Guivarna...", "", false}}},
     };
     auto frame = MakeFrame();
     for (const Menu& menu : menus) {
@@ -235,11 +235,17 @@ TEST_F(MainFrameTest, HelpTopicsOpensTheShippedManual)
     test::UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "Catch");
     auto frame = MakeFrame();
+    frame->show();
+    frame->activateWindow();
+    const bool active = QTest::qWaitForWindowActive(frame.get());
     frame->action(CommandId::HelpTopics)->trigger();
+    QTest::keyClick(frame.get(), Qt::Key_F1);
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 
-    ASSERT_EQ(catcher.urls.size(), 1);
+    ASSERT_TRUE(active);
+    ASSERT_EQ(catcher.urls.size(), 2);
     EXPECT_EQ(catcher.urls.front().toLocalFile(), manual);
+    EXPECT_EQ(catcher.urls.back().toLocalFile(), manual);
     QFile file(manual);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().contains("Guivarna user manual"));
