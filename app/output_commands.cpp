@@ -13,7 +13,9 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QMessageBox>
+#include <QPageLayout>
 #include <QPageSetupDialog>
+#include <QPageSize>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 
@@ -64,6 +66,20 @@ private:
 OutputCommands::OutputCommands(ProgramObjects& objects, KovaView& view, QWidget* dialogParent)
     : QObject(dialogParent), objects_(objects), view_(view), dialogParent_(dialogParent)
 {
+    MatchPrinterToPaper();
+}
+
+void OutputCommands::MatchPrinterToPaper()
+{
+    // The sheet was laid out on the page the user last set up; start the printer on that page
+    // and orientation so a landscape sheet also prints landscape after a restart.
+    const output::Paper& paper = view_.GetScene().Paper();
+    if (!paper.Stored() || paper.Width() <= 0 || paper.Height() <= 0)
+        return;
+    const QSizeF sheet(paper.Width() / 10.0, paper.Height() / 10.0);
+    const bool landscape = sheet.width() > sheet.height();
+    printer_.setPageSize(QPageSize(landscape ? sheet.transposed() : sheet, QPageSize::Millimeter));
+    printer_.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
 void OutputCommands::Print()

@@ -51,6 +51,9 @@ public:
     QString SaveBoardPicture(int boardIndex, const QString& path) const;
 
 private:
+    // Starts the printer on the page size and orientation of the stored sheet.
+    void MatchPrinterToPaper();
+
     ProgramObjects& objects_;
     KovaView& view_;
     QWidget* dialogParent_;

@@ -28,6 +28,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 
 namespace guivarna {
 namespace {
@@ -126,6 +127,34 @@ TEST_F(OutputCommandsTest, PageSetupResizesThePaperAndTheScrollArea)
     EXPECT_EQ(paper.PrintableOffset(), QPoint(50, 70));
     EXPECT_EQ(paper.PrintableSize(), QSize(2870, 1960));
     EXPECT_GT(view_->horizontalScrollBar()->maximum(), portraitRange);
+}
+
+TEST_F(OutputCommandsTest, ThePrinterStartsOnThePageOfTheStoredSheet)
+{
+    // Default (A4 portrait) first, then a stored landscape sheet from an earlier Print Setup.
+    EXPECT_EQ(commands_->Printer().pageLayout().orientation(), QPageLayout::Portrait);
+
+    struct Case {
+        int width;
+        int height;
+        QPageSize::PageSizeId size;
+        QPageLayout::Orientation orientation;
+    };
+    const Case cases[] = {
+        {2970, 2100, QPageSize::A4, QPageLayout::Landscape},
+        {2159, 2794, QPageSize::Letter, QPageLayout::Portrait},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.width);
+        for (const auto& [key, value] : {std::pair{"\\Paper\\X", 0},
+                 std::pair{"\\Paper\\Width", c.width}, std::pair{"\\Paper\\Height", c.height}})
+            store_->WriteInt(QString::fromLatin1(key), value);
+        KovaView view(*objects_);
+        OutputCommands commands(*objects_, view, nullptr);
+        const QPageLayout layout = commands.Printer().pageLayout();
+        EXPECT_EQ(layout.pageSize().id(), c.size);
+        EXPECT_EQ(layout.orientation(), c.orientation);
+    }
 }
 
 TEST_F(OutputCommandsTest, CopyPutsExactlyTheBoardPictureOnTheClipboard)
