@@ -140,6 +140,9 @@ void MainFrame::RunCommand(void (MainFrame::*handler)())
     } catch (const std::exception& error) {
         QMessageBox::warning(this, Text(strings::kAppTitle),
             Text(strings::kCommandFailed).arg(QString::fromUtf8(error.what())));
+    } catch (...) {
+        QMessageBox::warning(this, Text(strings::kAppTitle),
+            Text(strings::kCommandFailed).arg(Text(strings::kUnknownError)));
     }
 }
 

@@ -12,6 +12,7 @@ inline constexpr std::string_view kDocumentFilter = "Guivarna Files (*.GVA)";  /
 inline constexpr std::string_view kDocumentExtension = ".GVA";  // 128
 
 inline constexpr std::string_view kCommandFailed = "The command could not be completed: %1";
+inline constexpr std::string_view kUnknownError = "an unexpected error occurred";
 
 // Menu bar pop-ups.
 inline constexpr std::string_view kMenuFile = "&File";
