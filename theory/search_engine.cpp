@@ -397,6 +397,12 @@ std::size_t SearchEngine::ChordResultBytes() const
     return chordResults_->Bytes();
 }
 
+std::size_t SearchEngine::ScaleResultBytes() const
+{
+    std::lock_guard lock(scaleMutex_);
+    return scaleResults_.capacity() * sizeof(decltype(scaleResults_)::value_type);
+}
+
 void SearchEngine::SetCurrentChord(int index)
 {
     currentChord_.store(index);

@@ -167,6 +167,8 @@ public:
     // Appends the notes of scale index to out; throws std::out_of_range for a bad index.
     void GetScale(std::vector<Note>& out, std::size_t index) const;
     std::vector<Note> GetScale(std::size_t index) const;
+    // Bytes held by the scale result list (for memory figures).
+    std::size_t ScaleResultBytes() const;
 
     void SetCurrentScale(int index);
     int GetCurrentScale() const;

@@ -9,6 +9,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -127,6 +128,8 @@ void BM_ScaleSearch(benchmark::State& state)
             benchmark::DoNotOptimize(scale);
         results = engine.ScaleResultCount();
     }
+    state.counters["bytes/result"] = static_cast<double>(engine.ScaleResultBytes()) /
+        static_cast<double>(std::max<std::size_t>(results, 1));
     state.counters["candidates/s"] = benchmark::Counter(
         792.0 * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
     state.counters["results/s"] =
