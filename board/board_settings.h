@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <array>
+
 #include <cstdint>
 
 namespace guivarna::board {
@@ -65,5 +67,19 @@ QString Join(QStringView path, QStringView piece);
 int ReadBounded(const SettingsStore& store, QStringView path, int fallback, int min, int max);
 // The stored 32-bit value, or fallback when absent.
 std::uint32_t ReadOr(const SettingsStore& store, QStringView path, std::uint32_t fallback);
+
+// The paths of a colour's alpha, red, green and blue values, in that order.
+using ColourPaths = std::array<QString, 4>;
+// A colour stored as four values: only the low byte of each counts, and an absent one keeps the
+// fallback's byte.
+std::uint32_t ReadArgb(
+    const SettingsStore& store, const ColourPaths& paths, std::uint32_t fallback);
+// Writes the colour's bytes (alpha first).
+void WriteArgb(SettingsStore& store, const ColourPaths& paths, std::uint32_t argb);
+
+// The stored form of a width that loads as value x 0.1: width x 10 cut to an integer. The small
+// bias keeps a loaded width from losing one step to floating-point error (2.9f x 10 =
+// 28.99...), so a stored value survives any number of loads and saves.
+std::int32_t StoredTenths(float width);
 
 }  // namespace guivarna::board

@@ -1,5 +1,6 @@
 #include "output/paper.h"
 
+#include "board/board_settings.h"
 #include "board/settings_store.h"
 
 #include <QPageLayout>
@@ -7,7 +8,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include <array>
 #include <cmath>
 
 namespace guivarna::output {
@@ -20,46 +20,16 @@ using board::SettingsStore;
 constexpr std::int32_t kMaxLength = 100000;
 constexpr std::uint32_t kMaxBorder = 1000;
 
-std::int32_t ReadLength(const SettingsStore& store, QStringView path, std::int32_t min,
-    std::int32_t fallback, bool* present = nullptr)
+board::ColourPaths ComponentPaths(QStringView base)
 {
-    const std::optional<std::int32_t> v = store.ReadInt(path);
-    if (present != nullptr)
-        *present = v.has_value();
-    if (!v || *v < min || *v > kMaxLength)
-        return fallback;
-    return *v;
+    const QString path = base.toString();
+    return {path + QStringLiteral("\\A"), path + QStringLiteral("\\R"),
+        path + QStringLiteral("\\G"), path + QStringLiteral("\\B")};
 }
 
-QRgb ReadColour(const SettingsStore& store, QStringView base, QRgb fallback)
+int ReadLength(const SettingsStore& store, QStringView path, int min, int fallback)
 {
-    static constexpr std::array<QStringView, 4> kComponents = {u"\\A", u"\\R", u"\\G", u"\\B"};
-    QRgb colour = 0;
-    for (std::size_t i = 0; i < kComponents.size(); ++i) {
-        const int shift = 24 - 8 * int(i);
-        std::uint32_t byte = (fallback >> shift) & 0xFFU;
-        std::uint32_t stored = 0;
-        if (store.ReadSettingDword(base.toString() + kComponents[i].toString(), stored))
-            byte = stored & 0xFFU;
-        colour |= byte << shift;
-    }
-    return colour;
-}
-
-void WriteColour(SettingsStore& store, QStringView base, QRgb colour)
-{
-    store.WriteSettingDword(base.toString() + QStringLiteral("\\A"), qAlpha(colour));
-    store.WriteSettingDword(base.toString() + QStringLiteral("\\R"), qRed(colour));
-    store.WriteSettingDword(base.toString() + QStringLiteral("\\G"), qGreen(colour));
-    store.WriteSettingDword(base.toString() + QStringLiteral("\\B"), qBlue(colour));
-}
-
-// The stored form of the border width: width x 10 cut to an integer. The small bias keeps a width
-// read as value x 0.1 from losing one step to floating-point error (0.7f x 10 = 6.99...), so a
-// stored value survives any number of loads and saves.
-int StoredBorder(float width)
-{
-    return board::TruncateToInt(std::floor(double(width) * 10.0 + 1e-4));
+    return board::ReadBounded(store, path, fallback, min, kMaxLength);
 }
 
 }  // namespace
@@ -71,14 +41,15 @@ Paper::Paper()
 
 void Paper::Load(const SettingsStore& store)
 {
-    bool hasX = false;
-    const int x = ReadLength(store, u"\\Paper\\X", -kMaxLength, 0, &hasX);
+    const bool hasX = store.ReadInt(u"\\Paper\\X").has_value();
+    const int x = ReadLength(store, u"\\Paper\\X", -kMaxLength, 0);
     const int y = ReadLength(store, u"\\Paper\\Y", -kMaxLength, 0);
     const int width = ReadLength(store, u"\\Paper\\Width", 1, kDefaultWidth);
     const int height = ReadLength(store, u"\\Paper\\Height", 1, kDefaultHeight);
     SetRect(x, y, width, height);
-    background_ = ReadColour(store, u"\\Paper\\BgColor", kDefaultBackground);
-    borderColour_ = ReadColour(store, u"\\Paper\\BdColor", kDefaultBorderColour);
+    background_ = board::ReadArgb(store, ComponentPaths(u"\\Paper\\BgColor"), kDefaultBackground);
+    borderColour_ =
+        board::ReadArgb(store, ComponentPaths(u"\\Paper\\BdColor"), kDefaultBorderColour);
     std::uint32_t border = 10;
     if (!store.ReadSettingDword(u"\\Paper\\Border", border) || border > kMaxBorder)
         border = 10;
@@ -96,9 +67,9 @@ void Paper::Save(SettingsStore& store) const
     store.WriteInt(u"\\Paper\\Y", Y());
     store.WriteInt(u"\\Paper\\Width", Width());
     store.WriteInt(u"\\Paper\\Height", Height());
-    WriteColour(store, u"\\Paper\\BgColor", background_);
-    WriteColour(store, u"\\Paper\\BdColor", borderColour_);
-    store.WriteInt(u"\\Paper\\Border", StoredBorder(borderWidth_));
+    board::WriteArgb(store, ComponentPaths(u"\\Paper\\BgColor"), background_);
+    board::WriteArgb(store, ComponentPaths(u"\\Paper\\BdColor"), borderColour_);
+    store.WriteInt(u"\\Paper\\Border", board::StoredTenths(borderWidth_));
     store.WriteInt(u"\\Paper\\pageOffsetX", pageOffset_.x());
     store.WriteInt(u"\\Paper\\pageOffsetY", pageOffset_.y());
     store.WriteInt(u"\\Paper\\pageSizeW", pageSize_.width());
