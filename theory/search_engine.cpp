@@ -647,13 +647,7 @@ std::string SearchEngine::FormatCurrentScale() const
             return {};
         mask = scaleResults_[static_cast<std::size_t>(index)];
     }
-    std::string text;
-    for (const Note note : MaskNotes(mask)) {
-        if (!text.empty())
-            text += " - ";
-        text += NoteName(note);
-    }
-    return text;
+    return JoinNoteNames(MaskNotes(mask));
 }
 
 }  // namespace guivarna::theory

@@ -73,13 +73,14 @@ int parsePolicy(const std::string& text)
         "--open: '" + text + "' is not an open-string policy (by-position, may, must)");
 }
 
-std::string joined(const std::vector<std::uint32_t>& values, bool asNoteNames)
+// Numbers joined by " - ", as the chord list file writes string and fret lists.
+std::string joinedNumbers(const std::vector<std::uint32_t>& values)
 {
     std::string text;
     for (const std::uint32_t value : values) {
         if (!text.empty())
             text += " - ";
-        text += asNoteNames ? theory::NoteName(value) : std::to_string(value);
+        text += std::to_string(value);
     }
     return text;
 }
@@ -147,9 +148,9 @@ int RunChordsCommand(const std::vector<std::string>& args, std::ostream& out, st
     theory::ChordFingering fingering;
     while (engine.FindNextChord(fingering)) {
         if (!countOnly)
-            out << joined(fingering.StringSet, false) << "\t\t"
-                << joined(fingering.FretBoardPosition, false) << "\t\t"
-                << joined(fingering.NotePermutation, true) << '\n';
+            out << joinedNumbers(fingering.StringSet) << "\t\t"
+                << joinedNumbers(fingering.FretBoardPosition) << "\t\t"
+                << theory::JoinNoteNames(fingering.NotePermutation) << '\n';
     }
     if (countOnly)
         out << engine.ChordResultCount() << '\n';
@@ -183,7 +184,7 @@ int RunScalesCommand(const std::vector<std::string>& args, std::ostream& out, st
     std::vector<theory::Note> scale;
     while (engine.FindNextScale(scale)) {
         if (!countOnly)
-            out << joined(scale, true) << '\n';
+            out << theory::JoinNoteNames(scale) << '\n';
     }
     if (countOnly)
         out << engine.ScaleResultCount() << '\n';
