@@ -4,6 +4,8 @@
 #include "board/settings_store.h"
 #include "theory/music_theory.h"
 
+#include <array>
+
 namespace guivarna::board {
 
 namespace {
@@ -11,6 +13,18 @@ namespace {
 std::uint32_t PitchClass(qint64 note)
 {
     return static_cast<std::uint32_t>(note) % 12u;
+}
+
+// Gives every string position whose pitch class is wanted the marked state.
+void SetPitchClassDots(FretBoard& board, const std::array<bool, 12>& wanted, bool marked)
+{
+    for (int s = 0; s < board.StringCount(); ++s) {
+        StringRow& row = board.Row(s);
+        for (int fret = 0; fret < row.CellCount(); ++fret) {
+            if (wanted[PitchClass(qint64(row.OpenNote()) + fret)])
+                row.SetDot(fret, marked);
+        }
+    }
 }
 
 }  // namespace
@@ -77,31 +91,19 @@ void BoardCollection::ShowFingering(int board, const theory::ChordFingering& fin
 
 void BoardCollection::SelectAllOccurrences(int note, bool marked)
 {
-    FretBoard& board = FirstBoard();
-    const std::uint32_t pitchClass = PitchClass(note);
-    for (int s = 0; s < board.StringCount(); ++s) {
-        StringRow& row = board.Row(s);
-        for (int fret = 0; fret < row.CellCount(); ++fret) {
-            if (PitchClass(qint64(row.OpenNote()) + fret) == pitchClass)
-                row.SetDot(fret, marked);
-        }
-    }
+    std::array<bool, 12> wanted{};
+    wanted[PitchClass(note)] = true;
+    SetPitchClassDots(FirstBoard(), wanted, marked);
 }
 
 void BoardCollection::ShowPitchClasses(int board, const std::vector<theory::Note>& notes)
 {
     FretBoard& target = Board(board);
     target.Clear();
-    bool wanted[12] = {};
+    std::array<bool, 12> wanted{};
     for (theory::Note note : notes)
         wanted[note % 12u] = true;
-    for (int s = 0; s < target.StringCount(); ++s) {
-        StringRow& row = target.Row(s);
-        for (int fret = 0; fret < row.CellCount(); ++fret) {
-            if (wanted[PitchClass(qint64(row.OpenNote()) + fret)])
-                row.SetDot(fret, true);
-        }
-    }
+    SetPitchClassDots(target, wanted, true);
 }
 
 void BoardCollection::ShowArpeggio(bool on, const theory::MusicTheory& theory)

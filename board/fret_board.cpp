@@ -198,9 +198,8 @@ void FretBoard::Load(const SettingsStore& store, QStringView basePath)
         }
 
         StringRow row(orientation, openNote);
-        row.SetNotifier(Notifier());
         row.Load(store, rowPath);
-        rows_.push_back(std::move(row));
+        AppendRow(std::move(row));
         if (k == defaultStringCount - 1)
             lastOrientationStored = storedOrientation.has_value();
     }
@@ -212,11 +211,10 @@ void FretBoard::Load(const SettingsStore& store, QStringView basePath)
 
     if (fretRow) {
         StringRow row(kFretNumberRow, 0);
-        row.SetNotifier(Notifier());
         const QString fretsPath =
             stringCount > 0 ? RowPath(basePath, stringCount - 1) : Join(basePath, kStrings);
         row.Load(store, fretsPath);
-        rows_.push_back(std::move(row));
+        AppendRow(std::move(row));
     }
     Layout();
 }

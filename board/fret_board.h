@@ -64,7 +64,7 @@ public:
     // the cell hit is stored in *hitNote. Returns the cell's mark after the click.
     int Click(const DeviceMapping& mapping, QPoint devicePoint, int* hitNote);
 
-    // Adds a row at the bottom (for building a board by hand); call Layout afterwards.
+    // Adds a row at the bottom and passes the board's notifier on to it; call Layout afterwards.
     void AppendRow(StringRow row);
     // Places the rows from the offset downwards; width = widest row, height = sum of heights.
     void Layout();

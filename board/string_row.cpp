@@ -143,10 +143,10 @@ void StringRow::BuildCells(
         cell.SetLabel(QString::number(i));
         cell.SetDotStyle((i == 0 ? kHollowDot : kFilledDot) | (showNotes ? kNoteNameInDot : 0));
         cell.SetRect(Offset(X(), i + 1, fretWidth_), Y(), fretWidth_, fretHeight_);
-        cell.SetLineFlags(LineFlagsFor(i == 0 ? kOpenColumn : orientation_, i == numFrets_ - 1));
         cell.SetNotifier(Notifier());
         cells_.push_back(std::move(cell));
     }
+    UpdateLineFlags();
 }
 
 void StringRow::Load(const SettingsStore& store, QStringView rowPath)
