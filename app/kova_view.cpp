@@ -2,6 +2,7 @@
 
 #include "app/program_objects.h"
 #include "board/board_collection.h"
+#include "board/fret_board.h"
 #include "board/settings_store.h"
 
 #include <QColorDialog>
@@ -40,8 +41,8 @@ KovaView::~KovaView()
 
 void KovaView::InitialUpdate()
 {
+    // The collection passes the view's notifier on to the boards it builds.
     objects_.boards.Load(objects_.store);
-    objects_.boards.SetNotifier(&notifier_);
 
     // The chord search works on the ChordBoard's own strings, so fingerings land on the frets
     // the board shows whatever its tuning.
@@ -50,7 +51,8 @@ void KovaView::InitialUpdate()
     try {
         objects_.engine.SetTuning(std::vector<theory::Note>(openNotes.begin(), openNotes.end()));
     } catch (const std::length_error&) {
-        objects_.engine.SetTuning({64, 59, 55, 50, 45, 40});
+        objects_.engine.SetTuning(
+            std::vector<theory::Note>(board::kDefaultTuning.begin(), board::kDefaultTuning.end()));
     }
 
     if (!scene_.Paper().Stored()) {
