@@ -18,7 +18,7 @@ using board::SettingsStore;
 
 // Stored lengths beyond these limits (10 m, a border of 100 page units) are taken as corrupt.
 constexpr std::int32_t kMaxLength = 100000;
-constexpr std::uint32_t kMaxBorder = 1000;
+constexpr int kMaxBorder = 1000;
 
 board::ColourPaths ComponentPaths(QStringView base)
 {
@@ -50,9 +50,7 @@ void Paper::Load(const SettingsStore& store)
     background_ = board::ReadArgb(store, ComponentPaths(u"\\Paper\\BgColor"), kDefaultBackground);
     borderColour_ =
         board::ReadArgb(store, ComponentPaths(u"\\Paper\\BdColor"), kDefaultBorderColour);
-    std::uint32_t border = 10;
-    if (!store.ReadSettingDword(u"\\Paper\\Border", border) || border > kMaxBorder)
-        border = 10;
+    const int border = board::ReadBounded(store, u"\\Paper\\Border", 10, 0, kMaxBorder);
     borderWidth_ = float(border) * 0.1F;
     pageOffset_.setX(ReadLength(store, u"\\Paper\\pageOffsetX", -kMaxLength, kDefaultPageOffset));
     pageOffset_.setY(ReadLength(store, u"\\Paper\\pageOffsetY", -kMaxLength, kDefaultPageOffset));
