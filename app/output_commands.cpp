@@ -4,7 +4,7 @@
 #include "app/program_objects.h"
 #include "board/board_collection.h"
 #include "output/board_picture.h"
-#include "output/export_names.h"
+#include "theory/result_texts.h"
 #include "output/jpeg_file.h"
 #include "output/page_printer.h"
 
@@ -141,7 +141,7 @@ QString OutputCommands::DefaultPictureName(int boardIndex) const
         theory::ChordFingering fingering;
         if (!objects_.engine.GetCurrentFingering(fingering))
             return {};
-        return QString::fromStdString(output::FingeringName(fingering));
+        return QString::fromStdString(theory::FingeringName(fingering));
     }
     return QString::fromStdString(objects_.engine.FormatCurrentScale());
 }

@@ -2,7 +2,9 @@
 
 #include "app/cli/note_arguments.h"
 #include "app/cli/options.h"
+#include "theory/instrument_limits.h"
 #include "theory/music_theory.h"
+#include "theory/result_texts.h"
 #include "theory/notes.h"
 #include "theory/search_engine.h"
 
@@ -19,15 +21,13 @@ constexpr long long kHighestOpenNote = 127;
 // A span this wide never rejects a fingering (frets run from 0 to 24).
 constexpr long long kWidestSpan = 25;
 
-const std::vector<theory::Note> kStandardTuning = {64, 59, 55, 50, 45, 40};
-
 std::vector<theory::Note> parseTuning(const std::string& text)
 {
     const std::vector<std::string> items = splitList(text);
     if (items.empty())
         throw UsageError("--tuning needs at least one open note, e.g. --tuning 64,59,55,50,45,40");
-    if (items.size() > static_cast<std::size_t>(theory::SearchEngine::kMaxStrings))
-        throw UsageError("--tuning: at most " + std::to_string(theory::SearchEngine::kMaxStrings) +
+    if (items.size() > static_cast<std::size_t>(theory::kMaxStrings))
+        throw UsageError("--tuning: at most " + std::to_string(theory::kMaxStrings) +
             " strings, got " + std::to_string(items.size()));
     std::vector<theory::Note> tuning;
     for (const std::string& item : items)
@@ -73,18 +73,6 @@ int parsePolicy(const std::string& text)
         "--open: '" + text + "' is not an open-string policy (by-position, may, must)");
 }
 
-// Numbers joined by " - ", as the chord list file writes string and fret lists.
-std::string joinedNumbers(const std::vector<std::uint32_t>& values)
-{
-    std::string text;
-    for (const std::uint32_t value : values) {
-        if (!text.empty())
-            text += " - ";
-        text += std::to_string(value);
-    }
-    return text;
-}
-
 }  // namespace
 
 int RunChordsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
@@ -97,7 +85,7 @@ int RunChordsCommand(const std::vector<std::string>& args, std::ostream& out, st
     const std::vector<std::string> notes = parseNoteList("notes", options.value("notes"));
     const std::string root = parseNoteName("root", options.value("root", notes.front()));
     const std::vector<theory::Note> tuning =
-        options.has("tuning") ? parseTuning(options.value("tuning")) : kStandardTuning;
+        options.has("tuning") ? parseTuning(options.value("tuning")) : theory::StandardTuning();
     if (notes.size() > tuning.size())
         throw UsageError("--notes: " + std::to_string(notes.size()) + " notes do not fit on " +
             std::to_string(tuning.size()) + " strings");
@@ -148,9 +136,7 @@ int RunChordsCommand(const std::vector<std::string>& args, std::ostream& out, st
     theory::ChordFingering fingering;
     while (engine.FindNextChord(fingering)) {
         if (!countOnly)
-            out << joinedNumbers(fingering.StringSet) << "\t\t"
-                << joinedNumbers(fingering.FretBoardPosition) << "\t\t"
-                << theory::JoinNoteNames(fingering.NotePermutation) << '\n';
+            out << theory::ChordListLine(fingering) << '\n';
     }
     if (countOnly)
         out << engine.ChordResultCount() << '\n';
@@ -184,7 +170,7 @@ int RunScalesCommand(const std::vector<std::string>& args, std::ostream& out, st
     std::vector<theory::Note> scale;
     while (engine.FindNextScale(scale)) {
         if (!countOnly)
-            out << theory::JoinNoteNames(scale) << '\n';
+            out << theory::ScaleText(scale) << '\n';
     }
     if (countOnly)
         out << engine.ScaleResultCount() << '\n';
