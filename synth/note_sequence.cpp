@@ -16,8 +16,8 @@ std::vector<NoteEvent> Spaced(const std::vector<int>& notes, double spacing)
 {
     std::vector<NoteEvent> events;
     for (std::size_t i = 0; i < notes.size(); ++i)
-        events.push_back({notes[i], spacing * static_cast<double>(i),
-            static_cast<std::uint32_t>(i + 1)});
+        events.push_back(
+            {notes[i], spacing * static_cast<double>(i), static_cast<std::uint32_t>(i + 1)});
     return events;
 }
 
@@ -47,11 +47,12 @@ std::vector<float> Render(const std::vector<NoteEvent>& events, int sampleRate, 
     if (events.empty() || sampleRate <= 0 || !(noteSeconds > 0.0))
         return {};
     const auto noteLength = static_cast<std::size_t>(std::lround(noteSeconds * sampleRate));
-    const std::size_t fadeLength = std::min(
-        noteLength, static_cast<std::size_t>(std::lround(kFadeSeconds * sampleRate)));
+    const std::size_t fadeLength =
+        std::min(noteLength, static_cast<std::size_t>(std::lround(kFadeSeconds * sampleRate)));
     std::size_t trackLength = 0;
     for (const NoteEvent& event : events) {
-        const auto start = static_cast<std::size_t>(std::lround(std::max(0.0, event.onset) * sampleRate));
+        const auto start =
+            static_cast<std::size_t>(std::lround(std::max(0.0, event.onset) * sampleRate));
         trackLength = std::max(trackLength, start + noteLength);
     }
 
@@ -60,7 +61,8 @@ std::vector<float> Render(const std::vector<NoteEvent>& events, int sampleRate, 
         if (!Playable(event.note, sampleRate))
             continue;
         PluckedString string(NoteFrequency(event.note), sampleRate, event.seed);
-        const auto start = static_cast<std::size_t>(std::lround(std::max(0.0, event.onset) * sampleRate));
+        const auto start =
+            static_cast<std::size_t>(std::lround(std::max(0.0, event.onset) * sampleRate));
         for (std::size_t i = 0; i < noteLength; ++i) {
             float sample = string.Next();
             const std::size_t left = noteLength - i;

@@ -34,7 +34,8 @@ PluckedString::PluckedString(double frequency, int sampleRate, std::uint32_t see
     const auto length = static_cast<std::size_t>(std::floor(period - 0.5 - 0.1));
     const double fraction = period - 0.5 - static_cast<double>(length);
     allpassCoefficient_ = static_cast<float>((1.0 - fraction) / (1.0 + fraction));
-    loss_ = static_cast<float>(std::pow(10.0, -3.0 * period / (RingSeconds(frequency) * sampleRate)));
+    loss_ =
+        static_cast<float>(std::pow(10.0, -3.0 * period / (RingSeconds(frequency) * sampleRate)));
 
     std::minstd_rand random(seed == 0 ? 1 : seed);
     std::uniform_real_distribution<float> noise(-1.0f, 1.0f);

@@ -9,8 +9,6 @@
 
 namespace guivarna::cli {
 
-namespace {
-
 int parseNamingMode(const std::string& text)
 {
     if (text == "traditional")
@@ -24,8 +22,6 @@ int parseNamingMode(const std::string& text)
     throw UsageError("--mode: '" + text +
         "' is not a naming mode (traditional, intervals, semitones or a number)");
 }
-
-}  // namespace
 
 int RunNamesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
 {
@@ -43,9 +39,14 @@ int RunNamesCommand(const std::vector<std::string>& args, std::ostream& out, std
     for (const std::string& note : notes)
         theory.AddNote(note);
 
+    writeChordNames(theory, mode, out);
+    return 0;
+}
+
+void writeChordNames(const theory::MusicTheory& theory, int mode, std::ostream& out)
+{
     for (const std::string& name : theory.SuggestChordNames(mode))
         out << name << '\n';
-    return 0;
 }
 
 }  // namespace guivarna::cli

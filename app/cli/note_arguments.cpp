@@ -1,9 +1,18 @@
 #include "app/cli/note_arguments.h"
 
 #include "app/cli/options.h"
+#include "theory/instrument_limits.h"
 #include "theory/notes.h"
 
 namespace guivarna::cli {
+
+namespace {
+
+// The pitch range an open string may be tuned to.
+constexpr long long kLowestOpenNote = 0;
+constexpr long long kHighestOpenNote = 127;
+
+}  // namespace
 
 std::string parseNoteName(const std::string& option, const std::string& text)
 {
@@ -21,6 +30,21 @@ std::vector<std::string> parseNoteList(const std::string& option, const std::str
     for (const std::string& name : names)
         parseNoteName(option, name);
     return names;
+}
+
+std::vector<theory::Note> parseTuning(const std::string& text)
+{
+    const std::vector<std::string> items = splitList(text);
+    if (items.empty())
+        throw UsageError("--tuning needs at least one open note, e.g. --tuning 64,59,55,50,45,40");
+    if (items.size() > static_cast<std::size_t>(theory::kMaxStrings))
+        throw UsageError("--tuning: at most " + std::to_string(theory::kMaxStrings) +
+            " strings, got " + std::to_string(items.size()));
+    std::vector<theory::Note> tuning;
+    for (const std::string& item : items)
+        tuning.push_back(static_cast<theory::Note>(
+            parseInteger("tuning", item, kLowestOpenNote, kHighestOpenNote)));
+    return tuning;
 }
 
 }  // namespace guivarna::cli

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "theory/notes.h"
+
 #include <string>
 #include <vector>
 
@@ -12,5 +14,9 @@ std::string parseNoteName(const std::string& option, const std::string& text);
 // A comma-separated list of note names, in the given order (repeats allowed); an empty list or
 // any bad name throws UsageError.
 std::vector<std::string> parseNoteList(const std::string& option, const std::string& text);
+
+// The open notes of --tuning, string 1 first ("64,59,55,50,45,40"): 1 to kMaxStrings whole
+// numbers from 0 to 127; throws UsageError otherwise.
+std::vector<theory::Note> parseTuning(const std::string& text);
 
 }  // namespace guivarna::cli

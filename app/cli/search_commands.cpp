@@ -4,8 +4,8 @@
 #include "app/cli/options.h"
 #include "theory/instrument_limits.h"
 #include "theory/music_theory.h"
-#include "theory/result_texts.h"
 #include "theory/notes.h"
+#include "theory/result_texts.h"
 #include "theory/search_engine.h"
 
 #include <algorithm>
@@ -15,26 +15,8 @@ namespace guivarna::cli {
 
 namespace {
 
-// The pitch range an open string may be tuned to.
-constexpr long long kLowestOpenNote = 0;
-constexpr long long kHighestOpenNote = 127;
 // A span this wide never rejects a fingering (frets run from 0 to 24).
 constexpr long long kWidestSpan = 25;
-
-std::vector<theory::Note> parseTuning(const std::string& text)
-{
-    const std::vector<std::string> items = splitList(text);
-    if (items.empty())
-        throw UsageError("--tuning needs at least one open note, e.g. --tuning 64,59,55,50,45,40");
-    if (items.size() > static_cast<std::size_t>(theory::kMaxStrings))
-        throw UsageError("--tuning: at most " + std::to_string(theory::kMaxStrings) +
-            " strings, got " + std::to_string(items.size()));
-    std::vector<theory::Note> tuning;
-    for (const std::string& item : items)
-        tuning.push_back(static_cast<theory::Note>(
-            parseInteger("tuning", item, kLowestOpenNote, kHighestOpenNote)));
-    return tuning;
-}
 
 std::vector<std::uint32_t> parseStrings(const std::string& text, std::size_t stringCount)
 {

@@ -1,5 +1,6 @@
 #include "app/cli/subcommands.h"
 
+#include "app/cli/identify_command.h"
 #include "app/cli/names_command.h"
 #include "app/cli/options.h"
 #include "app/cli/search_commands.h"
@@ -61,6 +62,10 @@ std::span<const Subcommand> subcommands()
     static const std::vector<Subcommand> all = {
         {"names", "names --notes C,E,G [--root C] [--mode traditional|intervals|semitones|N]",
             RunNamesCommand},
+        {"identify",
+            "identify --frets 0,1,0,2,3,x [--tuning 64,59,55,50,45,40] "
+            "[--mode traditional|intervals|semitones|N]",
+            RunIdentifyCommand},
         {"chords",
             "chords --notes C,E,G [--root C] [--tuning 64,59,55,50,45,40] [--strings 1,2,3] "
             "[--frets 0-24] [--span 24] [--open by-position|may|must] "

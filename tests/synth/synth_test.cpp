@@ -15,8 +15,8 @@ std::vector<float> Pluck(int note, int sampleRate, double seconds, std::uint32_t
     return Render({{note, 0.0, seed}}, sampleRate, seconds);
 }
 
-double Correlation(const std::vector<float>& samples, std::size_t begin, std::size_t length,
-    std::size_t lag)
+double Correlation(
+    const std::vector<float>& samples, std::size_t begin, std::size_t length, std::size_t lag)
 {
     double sum = 0.0;
     for (std::size_t i = begin; i < begin + length; ++i)
@@ -122,7 +122,8 @@ TEST(Render, EachPluckStartsAtItsOnsetAndTheTrackEndsWithTheLastNote)
     const std::vector<float> samples = Render({{52, 0.25, 1}}, rate, 0.5);
     ASSERT_EQ(samples.size(), std::size_t(0.75 * rate));
     const auto start = std::size_t(0.25 * rate);
-    EXPECT_TRUE(std::all_of(samples.begin(), samples.begin() + start, [](float s) { return s == 0.0f; }));
+    EXPECT_TRUE(
+        std::all_of(samples.begin(), samples.begin() + start, [](float s) { return s == 0.0f; }));
     EXPECT_GT(Rms(samples, start, 100), 0.05);
     EXPECT_TRUE(Render({}).empty());
 }
@@ -190,7 +191,8 @@ TEST(Render, StrumOnsetsComeInOrderFortyMillisecondsApart)
     for (std::size_t k = 0; k < strum.size(); ++k) {
         SCOPED_TRACE(lowestFirst[k]);
         const std::vector<float> alone = Render({{lowestFirst[k], 0.0, strum[k].seed}}, rate, 0.6);
-        const std::size_t onset = FindInMix(mix, alone, std::size_t(0.1 * rate), std::size_t(0.3 * rate));
+        const std::size_t onset =
+            FindInMix(mix, alone, std::size_t(0.1 * rate), std::size_t(0.3 * rate));
         EXPECT_EQ(onset, std::size_t(std::lround(0.040 * rate * double(k))));
     }
 }
