@@ -2,6 +2,7 @@
 
 #include "app/about_dialog.h"
 #include "app/kova_view.h"
+#include "app/marked_notes_commands.h"
 #include "app/output_commands.h"
 #include "app/program_objects.h"
 #include "board/board_collection.h"
@@ -59,6 +60,8 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
     setCentralWidget(view_);
     connect(view_, &KovaView::ArpeggioOff, this, &MainFrame::OnArpeggioOff);
     outputCommands_ = new OutputCommands(objects_, *view_, this);
+    markedNotes_ = new MarkedNotesCommands(objects_, *view_, this);
+    connect(markedNotes_, &MarkedNotesCommands::ChordChanged, this, &MainFrame::UpdateCommands);
     CreateMenus();
     RestorePlacement();
     view_->InitialUpdate();
@@ -71,7 +74,7 @@ void MainFrame::CreateMenus()
 {
     // The menu bar in menu order. A feature adds its commands here as one row each; a command
     // that sits in two menus has a row per menu and one shared action.
-    static const std::array<CommandRow, 14> kCommands{{
+    static const std::array<CommandRow, 17> kCommands{{
         {CommandId::FilePrint, MenuId::File, strings::kCmdPrint, "Ctrl+P", false,
             &MainFrame::OnPrint},
         {CommandId::FilePrintPreview, MenuId::File, strings::kCmdPrintPreview, "", false,
@@ -85,6 +88,10 @@ void MainFrame::CreateMenus()
             false, &MainFrame::OnSaveChordBoard},
         {CommandId::SetDotColor, MenuId::ChordBoard, strings::kCmdSetDotColor, "", false,
             &MainFrame::OnSetDotColor},
+        {CommandId::NameMarkedChord, MenuId::ChordBoard, strings::kCmdNameMarkedChord,
+            "Ctrl+Shift+N", false, &MainFrame::OnNameMarkedChord},
+        {CommandId::PlayChordBoard, MenuId::ChordBoard, strings::kCmdPlayChordBoard, "Ctrl+Shift+P",
+            false, &MainFrame::OnPlayChordBoard},
         {CommandId::ShowArpeggio, MenuId::ScaleBoard, strings::kCmdShowArpeggio, "Ctrl+A", true,
             &MainFrame::OnShowArpeggio},
         {CommandId::SelectAllOnClick, MenuId::ScaleBoard, strings::kCmdSelectAllOnClick, "", true,
@@ -97,6 +104,8 @@ void MainFrame::CreateMenus()
             &MainFrame::OnClearBoard},
         {CommandId::SetDotColor, MenuId::ScaleBoard, strings::kCmdSetDotColor, "", false,
             &MainFrame::OnSetDotColor},
+        {CommandId::PlayScaleBoard, MenuId::ScaleBoard, strings::kCmdPlayScaleBoard, "Ctrl+Alt+P",
+            false, &MainFrame::OnPlayScaleBoard},
         {CommandId::HelpTopics, MenuId::Help, strings::kCmdHelpTopics, "F1", false,
             &MainFrame::OnHelpTopics},
     }};
@@ -231,6 +240,21 @@ void MainFrame::OnShowArpeggio()
 void MainFrame::OnSelectAllOnClick()
 {
     view_->SetSelectAllOnClick(action(CommandId::SelectAllOnClick)->isChecked());
+}
+
+void MainFrame::OnNameMarkedChord()
+{
+    markedNotes_->NameMarkedChord();
+}
+
+void MainFrame::OnPlayChordBoard()
+{
+    markedNotes_->PlayChordBoard();
+}
+
+void MainFrame::OnPlayScaleBoard()
+{
+    markedNotes_->PlayScaleBoard();
 }
 
 void MainFrame::OnClearBoard()

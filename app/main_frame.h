@@ -16,6 +16,7 @@ struct WindowPlacement;
 }
 
 class KovaView;
+class MarkedNotesCommands;
 class OutputCommands;
 struct ProgramObjects;
 
@@ -31,6 +32,7 @@ public:
 
     KovaView* View() const { return view_; }
     OutputCommands* Output() const { return outputCommands_; }
+    MarkedNotesCommands* MarkedNotes() const { return markedNotes_; }
 
     // The action of a command, or nullptr when the menu does not carry it.
     QAction* action(CommandId id) const;
@@ -87,6 +89,9 @@ private:
     void OnShowArpeggio();
     void OnSelectAllOnClick();
     void OnClearBoard();
+    void OnNameMarkedChord();
+    void OnPlayChordBoard();
+    void OnPlayScaleBoard();
     void OnHelpTopics();
     void OnAbout();
     // Unchecks "show current arpeggio" and clears the ScaleBoard.
@@ -95,6 +100,7 @@ private:
     ProgramObjects& objects_;
     KovaView* view_ = nullptr;
     OutputCommands* outputCommands_ = nullptr;
+    MarkedNotesCommands* markedNotes_ = nullptr;
     std::map<CommandId, QAction*> actions_;
     std::map<MenuId, QMenu*> menus_;
 };

@@ -35,6 +35,9 @@ inline constexpr std::string_view kCmdSaveAllChordImages = "Save all chords as i
 inline constexpr std::string_view kCmdSaveAllChordsHtmlAndImages =
     "Save all chords as html and images";
 inline constexpr std::string_view kCmdSetDotColor = "Set Dot Color";
+inline constexpr std::string_view kCmdNameMarkedChord = "Name marked chord";
+inline constexpr std::string_view kCmdPlayChordBoard = "Play ChordBoard";
+inline constexpr std::string_view kCmdPlayScaleBoard = "Play ScaleBoard";
 inline constexpr std::string_view kCmdScaleWizard = "&Scale wizard";
 inline constexpr std::string_view kCmdShowArpeggio = "show current &arpeggio";
 inline constexpr std::string_view kCmdSelectAllOnClick = "Select all occurences of a tone on click";
@@ -56,6 +59,18 @@ inline constexpr std::string_view kMelodyNote = "Melody note: ";  // 167
 inline constexpr std::string_view kTraditionalChordNames = "Traditional chordnames:";  // 168
 inline constexpr std::string_view kLogicalChordNames = "Logical chordnames:";  // 169
 inline constexpr std::string_view kCalculations = "Calculations";  // 160
+
+// Naming and playing the marked notes.
+inline constexpr std::string_view kNothingToName =
+    "There is nothing to name: mark the notes of a chord on the ChordBoard first.";
+inline constexpr std::string_view kNothingToPlayChordBoard =
+    "There is nothing to play: the ChordBoard has no marked notes.";
+inline constexpr std::string_view kNothingToPlayScaleBoard =
+    "There is nothing to play: the ScaleBoard has no marked notes.";
+inline constexpr std::string_view kNoAudioOutput =
+    "No audio output device was found, so Guivarna cannot play the marked notes.";
+inline constexpr std::string_view kAudioFailed =
+    "The audio output could not play the marked notes.";
 
 // About box.
 inline constexpr std::string_view kAboutTitle = "About Guivarna";

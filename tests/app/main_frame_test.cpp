@@ -77,12 +77,14 @@ TEST_F(MainFrameTest, EveryMenuCarriesItsCommandsInOrder)
                 {"P&rint Setup...", "", false}, {"E&xit", "", false}}},
         {MenuId::ChordBoard,
             {{"Copy ChordBoard", "Ctrl+Shift+C", false}, {"Save ChordBoard", "Ctrl+Shift+S", false},
-                {"Set Dot Color", "", false}}},
+                {"Set Dot Color", "", false}, {"Name marked chord", "Ctrl+Shift+N", false},
+                {"Play ChordBoard", "Ctrl+Shift+P", false}}},
         {MenuId::ScaleBoard,
             {{"show current &arpeggio", "Ctrl+A", true},
                 {"Select all occurences of a tone on click", "", true},
                 {"Copy ScaleBoard", "Ctrl+C", false}, {"Save ScaleBoard", "Ctrl+S", false},
-                {"Clear board", "Ctrl+B", false}, {"Set Dot Color", "", false}}},
+                {"Clear board", "Ctrl+B", false}, {"Set Dot Color", "", false},
+                {"Play ScaleBoard", "Ctrl+Alt+P", false}}},
         {MenuId::Help, {{"&Help Topics", "F1", false}, {"&About Guivarna...", "", false}}},
     };
     auto frame = MakeFrame();

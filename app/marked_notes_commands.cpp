@@ -1,0 +1,115 @@
+#include "app/marked_notes_commands.h"
+
+#include "app/kova_view.h"
+#include "app/program_objects.h"
+#include "board/board_collection.h"
+#include "output/audio_player.h"
+#include "resources/strings.h"
+#include "resources/text.h"
+#include "synth/note_sequence.h"
+#include "theory/marked_chord.h"
+
+#include <QMessageBox>
+#include <QToolTip>
+
+namespace guivarna {
+
+namespace {
+
+using board::BoardCollection;
+
+// How long each plucked note rings.
+constexpr double kStrumNoteSeconds = 2.5;
+constexpr double kRunNoteSeconds = 1.2;
+
+}  // namespace
+
+MarkedNotesCommands::MarkedNotesCommands(
+    ProgramObjects& objects, KovaView& view, QWidget* dialogParent)
+    : QObject(dialogParent), objects_(objects), view_(view), dialogParent_(dialogParent),
+      player_(new output::AudioPlayer(this))
+{
+}
+
+MarkedNotesCommands::~MarkedNotesCommands() = default;
+
+std::vector<int> MarkedNotesCommands::MarkedPitches(int boardIndex) const
+{
+    const board::FretBoard& board = objects_.boards.Board(boardIndex);
+    std::vector<int> pitches;
+    for (int row = 0; row < board.StringCount(); ++row) {
+        for (const board::FretCell& cell : board.Row(row).Cells()) {
+            if (cell.Marked())
+                pitches.push_back(cell.Note());
+        }
+    }
+    return pitches;
+}
+
+void MarkedNotesCommands::NameMarkedChord()
+{
+    std::vector<theory::Note> pitches;
+    for (const int pitch : MarkedPitches(BoardCollection::kChordBoard)) {
+        if (pitch >= 0)
+            pitches.push_back(static_cast<theory::Note>(pitch));
+    }
+    if (!theory::LoadChordNotes(objects_.theory, theory::ChordNotesFromPitches(pitches))) {
+        ShowHint(strings::kNothingToName);
+        return;
+    }
+    view_.viewport()->update();
+    emit ChordChanged();
+}
+
+void MarkedNotesCommands::PlayChordBoard()
+{
+    Play(BoardCollection::kChordBoard);
+}
+
+void MarkedNotesCommands::PlayScaleBoard()
+{
+    Play(BoardCollection::kScaleBoard);
+}
+
+void MarkedNotesCommands::Play(int boardIndex)
+{
+    const bool chordBoard = boardIndex == BoardCollection::kChordBoard;
+    const std::vector<int> pitches = MarkedPitches(boardIndex);
+    if (pitches.empty()) {
+        ShowHint(
+            chordBoard ? strings::kNothingToPlayChordBoard : strings::kNothingToPlayScaleBoard);
+        return;
+    }
+    const auto outcome = chordBoard ? player_->Play(synth::Strum(pitches), kStrumNoteSeconds)
+                                    : player_->Play(synth::AscendingRun(pitches), kRunNoteSeconds);
+    switch (outcome) {
+    case output::AudioPlayer::Outcome::Playing:
+        break;
+    case output::AudioPlayer::Outcome::NoDevice:
+        if (!noDeviceReported_) {
+            noDeviceReported_ = true;
+            ShowMessage(strings::kNoAudioOutput);
+        }
+        break;
+    case output::AudioPlayer::Outcome::Failed:
+        ShowMessage(strings::kAudioFailed);
+        break;
+    }
+}
+
+void MarkedNotesCommands::ShowHint(std::string_view text)
+{
+    const QPoint centre = view_.viewport()->rect().center();
+    QToolTip::showText(view_.viewport()->mapToGlobal(centre), Text(text), view_.viewport());
+}
+
+void MarkedNotesCommands::ShowMessage(std::string_view text)
+{
+    // Not modal: the message must not hold up a strum started from the keyboard, nor a test.
+    auto* box = new QMessageBox(QMessageBox::Information, Text(strings::kAppTitle), Text(text),
+        QMessageBox::Ok, dialogParent_);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+}  // namespace guivarna

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <string_view>
+#include <vector>
+
+class QMessageBox;
+class QWidget;
+
+namespace guivarna {
+
+namespace output {
+class AudioPlayer;
+}
+
+class KovaView;
+struct ProgramObjects;
+
+// The commands that work on what is marked on the boards: naming the ChordBoard's marks as the
+// current chord and playing either board.
+class MarkedNotesCommands : public QObject {
+    Q_OBJECT
+
+public:
+    MarkedNotesCommands(ProgramObjects& objects, KovaView& view, QWidget* dialogParent);
+    ~MarkedNotesCommands() override;
+
+    // "Name marked chord": the ChordBoard's marked pitches become the current chord, loaded as
+    // the chord wizard loads one, lowest sounding note first and as the root. Without marks a
+    // hint says so and the chord stays.
+    void NameMarkedChord();
+    // "Play ChordBoard": a strum of the marked pitches, lowest first.
+    void PlayChordBoard();
+    // "Play ScaleBoard": each marked pitch once, ascending.
+    void PlayScaleBoard();
+
+    output::AudioPlayer& Player() { return *player_; }
+
+    // The marked pitches of a board, string by string.
+    std::vector<int> MarkedPitches(int boardIndex) const;
+
+signals:
+    // The current chord was replaced.
+    void ChordChanged();
+
+private:
+    void Play(int boardIndex);
+    // A short note near the middle of the board view that goes away by itself.
+    void ShowHint(std::string_view text);
+    void ShowMessage(std::string_view text);
+
+    ProgramObjects& objects_;
+    KovaView& view_;
+    QWidget* dialogParent_;
+    output::AudioPlayer* player_;
+    // Missing sound is reported once; later attempts stay quiet.
+    bool noDeviceReported_ = false;
+};
+
+}  // namespace guivarna

@@ -1,0 +1,238 @@
+#include "app/marked_notes_commands.h"
+
+#include "app/kova_view.h"
+#include "app/main_frame.h"
+#include "app/program_objects.h"
+#include "board/board_collection.h"
+#include "output/audio_player.h"
+#include "resources/strings.h"
+#include "resources/text.h"
+#include "tests/app/app_test_fixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMediaDevices>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTest>
+#include <QToolTip>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace guivarna {
+namespace {
+
+using board::BoardCollection;
+
+constexpr int kScale = BoardCollection::kScaleBoard;
+constexpr int kChord = BoardCollection::kChordBoard;
+
+class MarkedNotesTest : public test::AppTest {
+protected:
+    void TearDown() override
+    {
+        QToolTip::hideText();
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (qobject_cast<QMessageBox*>(widget) != nullptr)
+                delete widget;
+        }
+        AppTest::TearDown();
+    }
+
+    // Marks a shape written lowest string first ("x32010") on a board.
+    void MarkShape(int board, const std::string& lowestFirst)
+    {
+        board::FretBoard& b = objects_->boards.Board(board);
+        const int strings = b.StringCount();
+        ASSERT_EQ(int(lowestFirst.size()), strings);
+        for (int i = 0; i < strings; ++i) {
+            const char fret = lowestFirst[std::size_t(strings - 1 - i)];
+            if (fret != 'x')
+                b.Row(i).SetDot(fret - '0', true);
+        }
+    }
+
+    std::vector<std::string> PanelLines(board::TextPanel& panel) const
+    {
+        std::vector<std::string> lines;
+        for (const board::TextPanel::Line& line : panel.Lines(objects_->theory, objects_->engine))
+            lines.push_back(line.text.toStdString());
+        return lines;
+    }
+
+    std::vector<QMessageBox*> VisibleMessages() const
+    {
+        std::vector<QMessageBox*> boxes;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(widget); box != nullptr && box->isVisible())
+                boxes.push_back(box);
+        }
+        return boxes;
+    }
+
+    // The frame's player finds no audio output, whatever the machine has.
+    void WithoutSound(MainFrame& frame)
+    {
+        frame.MarkedNotes()->Player().SetDeviceSource([] { return QAudioDevice(); });
+    }
+};
+
+TEST_F(MarkedNotesTest, NamingTheMarkedShapeFillsThePanelsWithItsNotesAndNames)
+{
+    struct Case {
+        const char* what;
+        std::vector<int> tuning;  // empty: the default board
+        std::string shape;
+        std::string notes;
+        std::string firstName;
+        std::string firstLogicalName;
+    };
+    const std::vector<Case> cases = {
+        {"C major", {}, "x32010", "Chordnotes: C - E - G", "C", "C (0, 4, 7)"},
+        {"A minor", {}, "x02210", "Chordnotes: A - C - E", "A-", "A (0, 3, 7)"},
+        {"drop D", {64, 59, 55, 50, 45, 38}, "022100", "Chordnotes: D - E - Ab - B",
+            "Dsus2(#4)(6) (no 5)", "D (0, 2, 6, 9)"},
+    };
+    MainFrame& frame = MakeFrame();
+    Scene& scene = frame.View()->GetScene();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        objects_->boards.Clear(kChord);
+        if (!c.tuning.empty())
+            objects_->boards.SetTuning(kChord, c.tuning);
+        MarkShape(kChord, c.shape);
+        QTest::keyClick(&frame, Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+
+        const std::vector<std::string> information = PanelLines(scene.ChordInformation());
+        ASSERT_GE(information.size(), 2u);
+        EXPECT_EQ(information[1], c.notes);
+        const std::vector<std::string> names = PanelLines(scene.ChordNames());
+        ASSERT_GE(names.size(), 2u);
+        EXPECT_EQ(names[0], strings::kTraditionalChordNames);
+        EXPECT_EQ(names[1], c.firstName);
+        EXPECT_NE(std::find(names.begin(), names.end(), c.firstLogicalName), names.end());
+        // The arpeggio command follows the new selection at once.
+        EXPECT_TRUE(frame.action(CommandId::ShowArpeggio)->isEnabled());
+    }
+    // The marks themselves stay as they were.
+    EXPECT_TRUE(objects_->boards.Board(kChord).Row(5).Cell(0).Marked());
+}
+
+TEST_F(MarkedNotesTest, NamingWithoutMarksSaysSoAndKeepsTheChord)
+{
+    MainFrame& frame = MakeFrame();
+    QAction* name = frame.action(CommandId::NameMarkedChord);
+    ASSERT_NE(name, nullptr);
+
+    // Marks on the ScaleBoard are not the ChordBoard's.
+    MarkShape(kScale, "x32010");
+    name->trigger();
+    EXPECT_FALSE(objects_->theory.HasSelection());
+    EXPECT_TRUE(PanelLines(frame.View()->GetScene().ChordNames()).empty());
+    EXPECT_EQ(QToolTip::text(), Text(strings::kNothingToName));
+
+    objects_->theory.SetRootName("G");
+    for (const char* note : {"G", "B", "D"})
+        objects_->theory.AddNote(note);
+    QToolTip::hideText();
+    name->trigger();
+    EXPECT_EQ(objects_->theory.FormatNotes(), "G - B - D");
+    EXPECT_EQ(objects_->theory.GetRootName(), "G");
+    EXPECT_EQ(QToolTip::text(), Text(strings::kNothingToName));
+    EXPECT_TRUE(VisibleMessages().empty());
+}
+
+TEST_F(MarkedNotesTest, PlayingWithoutAnAudioOutputSaysSoOnceAndChangesNothing)
+{
+    MainFrame& frame = MakeFrame();
+    WithoutSound(frame);
+    MarkShape(kChord, "x32010");
+    MarkShape(kScale, "320003");
+    objects_->theory.SetRootName("G");
+    objects_->theory.AddNote("G");
+
+    QTest::keyClick(&frame, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    std::vector<QMessageBox*> messages = VisibleMessages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0]->text(), Text(strings::kNoAudioOutput));
+    // The message does not stand in the way of the next command.
+    EXPECT_FALSE(messages[0]->isModal() && messages[0]->windowModality() == Qt::ApplicationModal);
+
+    frame.action(CommandId::PlayScaleBoard)->trigger();
+    frame.action(CommandId::PlayChordBoard)->trigger();
+    EXPECT_EQ(VisibleMessages().size(), 1u);
+    EXPECT_FALSE(frame.MarkedNotes()->Player().IsPlaying());
+    EXPECT_EQ(objects_->theory.FormatNotes(), "G");
+    EXPECT_EQ(frame.MarkedNotes()->MarkedPitches(kChord).size(), 5u);
+}
+
+TEST_F(MarkedNotesTest, PlayingAnEmptyBoardGivesAHintNotTheSoundMessage)
+{
+    MainFrame& frame = MakeFrame();
+    WithoutSound(frame);
+    const std::map<CommandId, std::string_view> hints = {
+        {CommandId::PlayChordBoard, strings::kNothingToPlayChordBoard},
+        {CommandId::PlayScaleBoard, strings::kNothingToPlayScaleBoard},
+    };
+    for (const auto& [command, hint] : hints) {
+        frame.action(command)->trigger();
+        EXPECT_EQ(QToolTip::text(), Text(hint));
+    }
+    EXPECT_TRUE(VisibleMessages().empty());
+}
+
+TEST_F(MarkedNotesTest, WithoutASoundSystemTheRealDefaultOutputGivesTheMessage)
+{
+    if (!QMediaDevices::audioOutputs().isEmpty())
+        GTEST_SKIP() << "this machine has an audio output";
+    MainFrame& frame = MakeFrame();
+    MarkShape(kChord, "x32010");
+    frame.action(CommandId::PlayChordBoard)->trigger();
+    const std::vector<QMessageBox*> messages = VisibleMessages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0]->text(), Text(strings::kNoAudioOutput));
+}
+
+TEST_F(MarkedNotesTest, MarkedPitchesAreTheBoardsOwnNotesOfEveryMarkedString)
+{
+    MainFrame& frame = MakeFrame();
+    objects_->boards.SetTuning(kScale, {62, 59, 55, 50, 43, 38});  // open G, low string D
+    MarkShape(kScale, "0x2x13");
+    std::vector<int> pitches = frame.MarkedNotes()->MarkedPitches(kScale);
+    std::sort(pitches.begin(), pitches.end());
+    EXPECT_EQ(pitches, (std::vector<int>{38, 52, 60, 65}));
+    EXPECT_TRUE(frame.MarkedNotes()->MarkedPitches(kChord).empty());
+}
+
+TEST_F(MarkedNotesTest, EveryShortcutOfTheFrameRunsExactlyOneCommand)
+{
+    MainFrame& frame = MakeFrame();
+    std::map<QString, QString> owners;
+    for (QAction* action : frame.actions()) {
+        if (action->shortcut().isEmpty())
+            continue;
+        const QString key = action->shortcut().toString();
+        const auto [it, inserted] = owners.emplace(key, action->text());
+        EXPECT_TRUE(inserted) << key.toStdString() << " is used by " << it->second.toStdString()
+                              << " and " << action->text().toStdString();
+    }
+    for (const CommandId id :
+        {CommandId::NameMarkedChord, CommandId::PlayChordBoard, CommandId::PlayScaleBoard}) {
+        QAction* action = frame.action(id);
+        ASSERT_NE(action, nullptr);
+        EXPECT_FALSE(action->shortcut().isEmpty());
+        // Keys the platform reserves for editing, printing and help stay theirs.
+        for (const QKeySequence::StandardKey reserved : {QKeySequence::Copy, QKeySequence::Cut,
+                 QKeySequence::Paste, QKeySequence::Undo, QKeySequence::Print,
+                 QKeySequence::HelpContents, QKeySequence::New, QKeySequence::Save})
+            EXPECT_FALSE(QKeySequence::keyBindings(reserved).contains(action->shortcut()))
+                << action->text().toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace guivarna
