@@ -9,8 +9,9 @@
 #include "synth/note_sequence.h"
 #include "theory/marked_chord.h"
 
+#include <QLabel>
 #include <QMessageBox>
-#include <QToolTip>
+#include <QTimer>
 
 namespace guivarna {
 
@@ -21,6 +22,8 @@ using board::BoardCollection;
 // How long each plucked note rings.
 constexpr double kStrumNoteSeconds = 2.5;
 constexpr double kRunNoteSeconds = 1.2;
+// How long a hint stays up.
+constexpr int kHintMilliseconds = 5000;
 
 }  // namespace
 
@@ -99,8 +102,25 @@ void MarkedNotesCommands::Play(int boardIndex)
 
 void MarkedNotesCommands::ShowHint(std::string_view text)
 {
-    const QPoint centre = view_.viewport()->rect().center();
-    QToolTip::showText(view_.viewport()->mapToGlobal(centre), Text(text), view_.viewport());
+    // A tip window of its own rather than QToolTip: a tool tip vanishes with the focus change of
+    // the menu the command was chosen from, this one stays for its time.
+    if (hint_ != nullptr)
+        hint_->close();
+    auto* hint = new QLabel(Text(text), &view_, Qt::ToolTip | Qt::FramelessWindowHint);
+    hint->setObjectName(QStringLiteral("markedNotesHint"));
+    hint->setAttribute(Qt::WA_DeleteOnClose);
+    hint->setAttribute(Qt::WA_ShowWithoutActivating);
+    hint->setForegroundRole(QPalette::ToolTipText);
+    hint->setBackgroundRole(QPalette::ToolTipBase);
+    hint->setAutoFillBackground(true);
+    hint->setFrameShape(QFrame::Box);
+    hint->setMargin(6);
+    hint->adjustSize();
+    const QPoint centre = view_.viewport()->mapToGlobal(view_.viewport()->rect().center());
+    hint->move(centre - QPoint(hint->width() / 2, hint->height() / 2));
+    hint->show();
+    QTimer::singleShot(kHintMilliseconds, hint, &QWidget::close);
+    hint_ = hint;
 }
 
 void MarkedNotesCommands::ShowMessage(std::string_view text)

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-class QMessageBox;
+class QLabel;
 class QWidget;
 
 namespace guivarna {
@@ -48,7 +48,7 @@ signals:
 
 private:
     void Play(int boardIndex);
-    // A short note near the middle of the board view that goes away by itself.
+    // A short note over the middle of the board view that goes away by itself.
     void ShowHint(std::string_view text);
     void ShowMessage(std::string_view text);
 
@@ -56,6 +56,7 @@ private:
     KovaView& view_;
     QWidget* dialogParent_;
     output::AudioPlayer* player_;
+    QPointer<QLabel> hint_;
     // Missing sound is reported once; later attempts stay quiet.
     bool noDeviceReported_ = false;
 };
