@@ -36,6 +36,18 @@ MarkedNotesCommands::MarkedNotesCommands(
 
 MarkedNotesCommands::~MarkedNotesCommands() = default;
 
+std::vector<Command> MarkedNotesCommands::Commands()
+{
+    return {
+        {CommandId::NameMarkedChord, MenuId::ChordBoard, strings::kCmdNameMarkedChord,
+            "Ctrl+Shift+N", [this] { NameMarkedChord(); }},
+        {CommandId::PlayChordBoard, MenuId::ChordBoard, strings::kCmdPlayChordBoard, "Ctrl+Shift+P",
+            [this] { PlayChordBoard(); }},
+        {CommandId::PlayScaleBoard, MenuId::ScaleBoard, strings::kCmdPlayScaleBoard, "Ctrl+Alt+P",
+            [this] { PlayScaleBoard(); }},
+    };
+}
+
 std::vector<int> MarkedNotesCommands::MarkedPitches(int boardIndex) const
 {
     const board::FretBoard& board = objects_.boards.Board(boardIndex);

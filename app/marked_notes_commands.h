@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/command_table.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -36,6 +38,9 @@ public:
     void PlayChordBoard();
     // "Play ScaleBoard": each marked pitch once, ascending.
     void PlayScaleBoard();
+
+    // The rows of the three commands for the frame's command table.
+    std::vector<Command> Commands();
 
     output::AudioPlayer& Player() { return *player_; }
 
