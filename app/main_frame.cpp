@@ -62,14 +62,17 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
     setCentralWidget(view_);
     connect(view_, &KovaView::ArpeggioOff, this, &MainFrame::ArpeggioOff);
     outputCommands_ = new OutputCommands(objects_, *view_, this);
-    markedNotes_ = new MarkedNotesCommands(objects_, *view_, this);
-    connect(markedNotes_, &MarkedNotesCommands::ChordChanged, this, &MainFrame::UpdateCommands);
     calculations_ = new calc::CalcWindow(objects_.engine, objects_.theory, objects_.boards, this);
     connect(calculations_, &calc::CalcWindow::SceneChanged, view_->viewport(),
         qOverload<>(&QWidget::update));
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
     calculations_->Place(*this, objects_.store);
     connect(calculations_, &QDockWidget::visibilityChanged, this, &MainFrame::UpdateCommands);
+    markedNotes_ = new MarkedNotesCommands(objects_, *view_, this);
+    connect(markedNotes_, &MarkedNotesCommands::ChordChanged, this, [this] {
+        ChordSearchReady();
+        UpdateCommands();
+    });
     commands_ = new CommandTable(*this);
     commands_->Add(FrameCommands());
     commands_->Add(outputCommands_->Commands());

@@ -7,7 +7,9 @@
 #include "resources/strings.h"
 #include "resources/text.h"
 #include "synth/note_sequence.h"
+#include "theory/chord_search.h"
 #include "theory/marked_chord.h"
+#include "theory/search_engine.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -72,6 +74,16 @@ void MarkedNotesCommands::NameMarkedChord()
         ShowHint(strings::kNothingToName);
         return;
     }
+    // The search takes the new chord; a note order or melody note chosen for the previous chord
+    // would hide this one's fingerings, and its selected fingering no longer belongs to it. The
+    // limits of strings, frets, span and open strings stay as they were set.
+    theory::ChordSearch& search = objects_.engine.Chords();
+    theory::ChordSearchRequest request = search.Request();
+    theory::TakeChord(request, objects_.theory);
+    request.permutation.clear();
+    request.melodyNote.clear();
+    search.SetRequest(request);
+    search.SetCurrent(-1);
     view_.viewport()->update();
     emit ChordChanged();
 }

@@ -31,8 +31,8 @@ public:
     ~MarkedNotesCommands() override;
 
     // "Name marked chord": the ChordBoard's marked pitches become the current chord, loaded as
-    // the chord wizard loads one, lowest sounding note first and as the root. Without marks a
-    // hint says so and the chord stays.
+    // the chord wizard loads one, lowest sounding note first and as the root, and the chord the
+    // search looks for. Without marks a hint says so and nothing changes.
     void NameMarkedChord();
     // "Play ChordBoard": a strum of the marked pitches, lowest first.
     void PlayChordBoard();
@@ -48,7 +48,7 @@ public:
     std::vector<int> MarkedPitches(int boardIndex) const;
 
 signals:
-    // The current chord was replaced.
+    // The current chord was replaced and the chord search is ready for it.
     void ChordChanged();
 
 private:

@@ -4,10 +4,14 @@
 #include "app/main_frame.h"
 #include "app/program_objects.h"
 #include "board/board_collection.h"
+#include "calc/calc_page.h"
+#include "calc/calc_window.h"
 #include "output/audio_player.h"
 #include "resources/strings.h"
 #include "resources/text.h"
 #include "tests/app/app_test_fixture.h"
+#include "theory/chord_search.h"
+#include "theory/search_engine.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,11 +19,13 @@
 #include <QMediaDevices>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -130,6 +136,50 @@ TEST_F(MarkedNotesTest, NamingTheMarkedShapeFillsThePanelsWithItsNotesAndNames)
     }
     // The marks themselves stay as they were.
     EXPECT_TRUE(objects_->boards.Board(kChord).Row(5).Cell(0).Marked());
+}
+
+TEST_F(MarkedNotesTest, TheNamedChordIsWhatTheChordSearchGoesForNext)
+{
+    MainFrame& frame = MakeFrame();
+    theory::ChordSearch& search = objects_->engine.Chords();
+    // What a wizard left for an earlier chord: a note order, a melody note, a narrow span.
+    theory::ChordSearchRequest earlier;
+    earlier.notes = {60, 64, 67};
+    earlier.rootName = "C";
+    earlier.span = 5;
+    earlier.permutation = {64, 60, 67};
+    earlier.melodyNote = "G";
+    search.SetRequest(earlier);
+    search.SetCurrent(0);
+    QPushButton* go =
+        frame.Calculations()->ChordPage().findChild<QPushButton*>(QStringLiteral("go"));
+    ASSERT_NE(go, nullptr);
+    frame.Calculations()->ChordPage().UpdateButtons();
+    EXPECT_FALSE(go->isEnabled());
+
+    MarkShape(kChord, "x02210");
+    frame.action(CommandId::NameMarkedChord)->trigger();
+
+    const theory::ChordSearchRequest request = search.Request();
+    EXPECT_EQ(request.notes, (std::vector<theory::Note>{69, 64, 60}));
+    EXPECT_EQ(request.rootName, "A");
+    EXPECT_TRUE(request.permutation.empty());
+    EXPECT_TRUE(request.melodyNote.empty());
+    EXPECT_EQ(request.span, 5);
+    EXPECT_EQ(search.Current(), -1);
+    EXPECT_TRUE(go->isEnabled());
+    EXPECT_EQ(frame.Calculations()->Tabs().currentWidget(), &frame.Calculations()->ChordPage());
+
+    // The fingerings found are those of A minor.
+    std::unique_ptr<theory::ChordRun> run = search.StartRun();
+    theory::ChordFingering fingering;
+    int found = 0;
+    while (run->Next(fingering)) {
+        ++found;
+        for (const theory::Note note : fingering.NotePermutation)
+            EXPECT_TRUE(note % 12 == 9 || note % 12 == 0 || note % 12 == 4) << note;
+    }
+    EXPECT_GT(found, 0);
 }
 
 TEST_F(MarkedNotesTest, NamingWithoutMarksSaysSoAndKeepsTheChord)
