@@ -149,7 +149,8 @@ void MarkedNotesCommands::ShowHint(std::string_view text)
 
 void MarkedNotesCommands::ShowMessage(std::string_view text)
 {
-    // Not modal: the message must not hold up a strum started from the keyboard, nor a test.
+    // Opened without an event loop of its own: the command returns at once and the message
+    // stays until the user closes it.
     auto* box = new QMessageBox(QMessageBox::Information, Text(strings::kAppTitle), Text(text),
         QMessageBox::Ok, dialogParent_);
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -52,9 +52,10 @@ private:
     static QAudioFormat ChooseFormat(const QAudioDevice& device);
 
     DeviceSource deviceSource_;
-    std::unique_ptr<QAudioSink> sink_;
+    // The sink reads from the buffer, so it is declared after it and goes first.
     QByteArray pcm_;
     QBuffer buffer_;
+    std::unique_ptr<QAudioSink> sink_;
 };
 
 }  // namespace guivarna::output

