@@ -59,15 +59,5 @@ TEST(AudioPlayerEncode, FormatsItCannotWriteGiveNothing)
     EXPECT_TRUE(AudioPlayer::Encode(kSamples, Format(QAudioFormat::Int16, 0)).isEmpty());
 }
 
-TEST(AudioPlayer, NoOutputMeansNothingIsPlayed)
-{
-    AudioPlayer player;
-    player.SetDeviceSource([] { return QAudioDevice(); });
-    EXPECT_EQ(player.Play({{64, 0.0, 1}}, 0.5), AudioPlayer::Outcome::NoDevice);
-    EXPECT_FALSE(player.IsPlaying());
-    player.Stop();
-    EXPECT_FALSE(player.IsPlaying());
-}
-
 }  // namespace
 }  // namespace guivarna::output

@@ -84,15 +84,6 @@ TEST(MarkedChord, NoNotesLeaveTheCurrentChordAlone)
     EXPECT_EQ(theory.GetRootName(), "G");
 }
 
-TEST(MarkedChord, LoadingReplacesTheWholePreviousChord)
-{
-    MusicTheory theory;
-    ASSERT_TRUE(LoadChordNotes(theory, {60, 63, 67, 70}));
-    ASSERT_TRUE(LoadChordNotes(theory, {69, 64}));
-    EXPECT_EQ(JoinNoteNames(theory.GetNotes(true)), "A - E");
-    EXPECT_EQ(theory.GetRootNumber(), 69);
-}
-
 TEST(MarkedChord, FretsMustMatchTheStrings)
 {
     EXPECT_THROW(PitchesFromFrets(StandardTuning(), Shape("x3201")), std::invalid_argument);
