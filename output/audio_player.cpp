@@ -92,9 +92,11 @@ AudioPlayer::Outcome AudioPlayer::Play(
     sink_ = std::make_unique<QAudioSink>(device, format);
     QAudioSink* sink = sink_.get();
     connect(sink, &QAudioSink::stateChanged, this, [this, sink](QAudio::State state) {
-        // Idle: everything was played. Stopping from inside the sink's own signal is not safe,
-        // so the clean-up waits for the event loop.
-        if (state == QAudio::IdleState && sink_.get() == sink)
+        // Idle: everything was played; stopped by itself: the output went away or failed.
+        // Stopping from inside the sink's own signal is not safe, so the clean-up waits for the
+        // event loop.
+        const bool over = state == QAudio::IdleState || state == QAudio::StoppedState;
+        if (over && sink_.get() == sink)
             QMetaObject::invokeMethod(
                 this,
                 [this, sink] {
