@@ -9,6 +9,7 @@
 #include "synth/note_sequence.h"
 #include "theory/chord_search.h"
 #include "theory/marked_chord.h"
+#include "theory/music_theory.h"
 #include "theory/search_engine.h"
 
 #include <QLabel>
@@ -70,10 +71,12 @@ void MarkedNotesCommands::NameMarkedChord()
         if (pitch >= 0)
             pitches.push_back(static_cast<theory::Note>(pitch));
     }
-    if (!theory::LoadChordNotes(objects_.theory, theory::ChordNotesFromPitches(pitches))) {
+    const std::vector<theory::Note> notes = theory::ChordNotesFromPitches(pitches);
+    if (!theory::LoadChordNotes(objects_.theory, notes)) {
         ShowHint(strings::kNothingToName);
         return;
     }
+    namedChord_ = notes;
     // The search takes the new chord; a note order or melody note chosen for the previous chord
     // would hide this one's fingerings, and its selected fingering no longer belongs to it. The
     // limits of strings, frets, span and open strings stay as they were set.
@@ -86,6 +89,14 @@ void MarkedNotesCommands::NameMarkedChord()
     search.SetCurrent(-1);
     view_.viewport()->update();
     emit ChordChanged();
+}
+
+std::vector<theory::Note> MarkedNotesCommands::NamedChordStillCurrent() const
+{
+    const theory::MusicTheory& theory = objects_.theory;
+    const bool current = !namedChord_.empty() && theory.GetNotes(true) == namedChord_ &&
+        static_cast<theory::Note>(theory.GetRootNumber()) == namedChord_.front();
+    return current ? namedChord_ : std::vector<theory::Note>{};
 }
 
 void MarkedNotesCommands::PlayChordBoard()

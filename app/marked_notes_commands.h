@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/command_table.h"
+#include "theory/notes.h"
 
 #include <QObject>
 #include <QPointer>
@@ -47,6 +48,11 @@ public:
     // The marked pitches of a board, string by string.
     std::vector<int> MarkedPitches(int boardIndex) const;
 
+    // The notes (root first) of the chord the last "Name marked chord" loaded, as long as it is
+    // still the current chord; empty once anything else replaced it. The chord wizard opens with
+    // these notes already chosen.
+    std::vector<theory::Note> NamedChordStillCurrent() const;
+
 signals:
     // The current chord was replaced and the chord search is ready for it.
     void ChordChanged();
@@ -62,6 +68,7 @@ private:
     QWidget* dialogParent_;
     output::AudioPlayer* player_;
     QPointer<QLabel> hint_;
+    std::vector<theory::Note> namedChord_;
     // Missing sound is reported once; later attempts stay quiet.
     bool noDeviceReported_ = false;
 };

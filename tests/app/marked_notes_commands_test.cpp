@@ -181,6 +181,23 @@ TEST_F(MarkedNotesTest, TheNamedChordIsWhatTheChordSearchGoesForNext)
     EXPECT_GT(found, 0);
 }
 
+TEST_F(MarkedNotesTest, TheNamedChordIsOfferedOnlyWhileItIsTheCurrentChord)
+{
+    MainFrame& frame = MakeFrame();
+    MarkedNotesCommands& commands = *frame.MarkedNotes();
+    EXPECT_TRUE(commands.NamedChordStillCurrent().empty());
+    MarkShape(kChord, "x02210");
+    commands.NameMarkedChord();
+    EXPECT_EQ(commands.NamedChordStillCurrent(), (std::vector<theory::Note>{69, 64, 60}));
+
+    // Another chord (a wizard's, say) takes over: same notes, another root.
+    objects_->theory.ClearSelection();
+    objects_->theory.SetRootName("C");
+    for (const char* note : {"A", "E", "C"})
+        objects_->theory.AddNote(note);
+    EXPECT_TRUE(commands.NamedChordStillCurrent().empty());
+}
+
 TEST_F(MarkedNotesTest, NamingWithoutMarksSaysSoAndKeepsTheChord)
 {
     MainFrame& frame = MakeFrame();
