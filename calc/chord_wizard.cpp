@@ -8,26 +8,15 @@
 
 namespace guivarna::calc {
 
-void ApplyChordRequest(
-    const ChordWizardRequest& request, theory::MusicTheory& theory, theory::SearchEngine& engine)
+void ApplyChordRequest(const theory::ChordSearchRequest& request, theory::MusicTheory& theory,
+    theory::SearchEngine& engine)
 {
-    engine.ClearChordResults();
+    engine.Chords().ClearResults();
     theory.ClearSelection();
-    theory.SetRootName(request.root.toStdString());
-    for (const QString& name : request.noteNames)
-        theory.AddNote(name.toStdString());
-
-    const ChordLimits& limits = request.limits;
-    engine.SetOpenStringPolicy(limits.openStringPolicy);
-    engine.SetAllowedStrings(limits.allowedStrings);
-    engine.SetSpan(limits.span);
-    engine.SetFretRange(limits.lowestFret, limits.highestFret);
-    if (!request.order.permutation.empty())
-        engine.SetPermutation(request.order.permutation);
-    else if (!request.order.melodyNote.empty())
-        engine.SetMelodyNote(request.order.melodyNote);
-    else
-        engine.UseAllPermutations();
+    theory.SetRootName(request.rootName);
+    for (const theory::Note note : request.notes)
+        theory.AddNote(theory::NoteName(note));
+    engine.Chords().SetRequest(request);
 }
 
 ChordWizard::ChordWizard(theory::MusicTheory& theory, theory::SearchEngine& engine,
@@ -58,6 +47,16 @@ void ChordWizard::OnNext()
     }
 }
 
+theory::ChordSearchRequest ChordWizard::Request() const
+{
+    theory::ChordSearchRequest request;
+    request.notes = notes_->Notes();
+    request.rootName = notes_->RootName().toStdString();
+    strings_->FillRequest(request);
+    permutations_->FillRequest(request);
+    return request;
+}
+
 void ChordWizard::OnFinish()
 {
     // Every page is checked before anything changes: a refused page leaves the earlier request
@@ -67,12 +66,7 @@ void ChordWizard::OnFinish()
     if (!strings_->CheckLimits() || !permutations_->CheckOrder())
         return;
 
-    ChordWizardRequest request;
-    request.root = notes_->RootName();
-    request.noteNames = notes_->NoteNames();
-    request.limits = strings_->Limits();
-    request.order = permutations_->Order();
-    ApplyChordRequest(request, theory_, engine_);
+    ApplyChordRequest(Request(), theory_, engine_);
 
     emit ChordSearchReady();
     if (CalculateRightAway())

@@ -5,8 +5,7 @@
 #include "calc/wizard_frame.h"
 
 #include "theory/notes.h"
-
-#include <QStringList>
+#include "theory/search_request.h"
 
 #include <vector>
 
@@ -23,19 +22,10 @@ namespace guivarna::calc {
 
 class NoteSelectPage;
 
-// Everything the chord wizard collects: the chord (root and notes by name, in list order) and
-// the limits and note order of the fingering search.
-struct ChordWizardRequest {
-    QString root;
-    QStringList noteNames;
-    ChordLimits limits;
-    ChordOrder order;
-};
-
-// Writes a finished chord wizard's request: empties the chord results, puts the chord into the
-// theory object and the limits and note order into the search, all at once.
-void ApplyChordRequest(
-    const ChordWizardRequest& request, theory::MusicTheory& theory, theory::SearchEngine& engine);
+// Writes a finished chord wizard's request: empties the chord results, puts the chord (root and
+// notes in request order) into the theory object and the whole request into the chord search.
+void ApplyChordRequest(const theory::ChordSearchRequest& request, theory::MusicTheory& theory,
+    theory::SearchEngine& engine);
 
 // The chord wizard: notes and root, then strings and frets, then the note order. Finish checks
 // all three pages before anything changes, hands the request to the search and reports
@@ -53,6 +43,8 @@ public:
     PermutationPage* PermutationsPage() const { return permutations_; }
     // The chord's notes as the note page had them when the strings page was last reached.
     const std::vector<theory::Note>& ChordNotes() const { return chordNotes_; }
+    // The request the pages describe; meaningful once every page passed its checks.
+    theory::ChordSearchRequest Request() const;
 
     void OnNext() override;
     void OnFinish() override;

@@ -4,7 +4,6 @@
 #include "calc/wizard_list.h"
 #include "resources/strings.h"
 #include "resources/text.h"
-#include "theory/music_theory.h"
 #include "widgets/balloon_tip.h"
 
 #include <QGridLayout>
@@ -164,18 +163,6 @@ bool NoteSelectPage::CanGoNext()
     widgets::ShowInputError(
         list_, Text(strings::kMaxNotesTitle).arg(MaxNotes()), Text(strings::kNoSelection));
     return false;
-}
-
-bool NoteSelectPage::ApplyChord(theory::MusicTheory& theory) const
-{
-    const QStringList names = NoteNames();
-    if (names.isEmpty())
-        return false;
-    theory.ClearSelection();
-    theory.SetRootName(root_.toStdString());
-    for (const QString& name : names)
-        theory.AddNote(name.toStdString());
-    return true;
 }
 
 }  // namespace guivarna::calc

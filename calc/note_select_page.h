@@ -15,9 +15,6 @@ class QTableWidget;
 namespace guivarna::board {
 class BoardCollection;
 }
-namespace guivarna::theory {
-class MusicTheory;
-}
 
 namespace guivarna::calc {
 
@@ -41,8 +38,6 @@ public:
     int MaxNotes() const;
 
     bool CanGoNext() override;
-    // False when the list is empty; otherwise writes root and notes into the theory object.
-    bool ApplyChord(theory::MusicTheory& theory) const;
 
     // The button of a note name ("Eb"), for the wizard's callers and tests.
     QPushButton* NoteButton(const QString& name) const;

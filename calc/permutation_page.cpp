@@ -4,6 +4,7 @@
 #include "resources/strings.h"
 #include "resources/text.h"
 #include "theory/music_theory.h"
+#include "theory/search_request.h"
 #include "widgets/balloon_tip.h"
 
 #include <QButtonGroup>
@@ -206,14 +207,14 @@ bool PermutationPage::CheckOrder()
     return false;
 }
 
-ChordOrder PermutationPage::Order() const
+void PermutationPage::FillRequest(theory::ChordSearchRequest& request) const
 {
-    ChordOrder order;
+    request.permutation.clear();
+    request.melodyNote.clear();
     if (mode_ == kSpecificPermutation && chosen_ >= 0 && chosen_ < PermutationCount())
-        order.permutation = permutations_.at(static_cast<std::size_t>(chosen_));
+        request.permutation = permutations_.at(static_cast<std::size_t>(chosen_));
     else if (mode_ == kMelodyNote && melody_ != nullptr)
-        order.melodyNote = melody_->currentText().toStdString();
-    return order;
+        request.melodyNote = melody_->currentText().toStdString();
 }
 
 }  // namespace guivarna::calc

@@ -16,16 +16,10 @@ class QTableWidget;
 
 namespace guivarna::theory {
 class MusicTheory;
-}
+struct ChordSearchRequest;
+}  // namespace guivarna::theory
 
 namespace guivarna::calc {
-
-// The note order a chord wizard asks for: any order, one fixed order over the strings, or one
-// note on top (the melody note).
-struct ChordOrder {
-    std::vector<theory::Note> permutation;  // empty: any order
-    std::string melodyNote;  // "": any
-};
 
 // Last page of the chord wizard: all note orders, one chosen order, or one melody note.
 class PermutationPage : public WizardPage {
@@ -51,8 +45,9 @@ public:
     bool CanGoNext() override { return false; }
     // The check of Finish: a specific permutation must have been chosen (balloon otherwise).
     bool CheckOrder();
-    // The order asked for; only meaningful after CheckOrder passed.
-    ChordOrder Order() const;
+    // Writes the note order asked for into the request: a permutation, a melody note or neither
+    // (any order). Only meaningful after CheckOrder passed.
+    void FillRequest(theory::ChordSearchRequest& request) const;
 
     QRadioButton* ModeButton(Mode mode) const;
     QComboBox* MelodyList() const { return melody_; }

@@ -4,6 +4,7 @@
 #include "calc/wizard_list.h"
 #include "resources/strings.h"
 #include "resources/text.h"
+#include "theory/search_request.h"
 #include "widgets/balloon_tip.h"
 
 #include <QButtonGroup>
@@ -184,15 +185,13 @@ bool StringFretPage::CheckLimits()
     return IsCreated() && CanGoNext() && strings_->rowCount() > 0;
 }
 
-ChordLimits StringFretPage::Limits() const
+void StringFretPage::FillRequest(theory::ChordSearchRequest& request) const
 {
-    ChordLimits limits;
-    limits.allowedStrings = AllowedStrings();
-    limits.lowestFret = static_cast<std::uint32_t>(LowestFret());
-    limits.highestFret = static_cast<std::uint32_t>(HighestFret());
-    limits.span = Span();
-    limits.openStringPolicy = policy_;
-    return limits;
+    request.allowedStrings = AllowedStrings();
+    request.lowestFret = static_cast<std::uint32_t>(LowestFret());
+    request.highestFret = static_cast<std::uint32_t>(HighestFret());
+    request.span = Span();
+    request.openStringPolicy = policy_;
 }
 
 }  // namespace guivarna::calc

@@ -14,16 +14,11 @@ namespace guivarna::board {
 class BoardCollection;
 }
 
-namespace guivarna::calc {
+namespace guivarna::theory {
+struct ChordSearchRequest;
+}
 
-// The limits a chord wizard collects for the fingering search.
-struct ChordLimits {
-    std::vector<std::uint32_t> allowedStrings;
-    std::uint32_t lowestFret = 0;
-    std::uint32_t highestFret = 0;
-    int span = 0;
-    int openStringPolicy = 0;
-};
+namespace guivarna::calc {
 
 // Second page of the chord wizard: the strings a fingering may use, the fret range, the hand
 // span and how open strings count.
@@ -50,8 +45,9 @@ public:
     bool CanGoNext() override;
     // The checks of Finish: the fret range (with its balloon) and at least one string.
     bool CheckLimits();
-    // The page's limits; only meaningful after CheckLimits passed.
-    ChordLimits Limits() const;
+    // Writes the allowed strings, the fret range, the span and the open-string policy into the
+    // request; only meaningful after CheckLimits passed.
+    void FillRequest(theory::ChordSearchRequest& request) const;
 
     QTableWidget* StringList() const { return strings_; }
     QComboBox* SpanList() const { return span_; }

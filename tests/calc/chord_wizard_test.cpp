@@ -33,7 +33,7 @@ protected:
     {
         store_ = std::make_unique<board::SettingsStore>(dir_.filePath(QStringLiteral("s.ini")));
         boards_.Load(*store_);
-        engine_.SetTuning({64, 59, 55, 50, 45, 40});
+        engine_.Chords().SetTuning({64, 59, 55, 50, 45, 40});
     }
     void TearDown() override
     {
@@ -91,7 +91,7 @@ protected:
     std::unique_ptr<board::SettingsStore> store_;
     board::BoardCollection boards_;
     theory::MusicTheory theory_;
-    theory::SearchEngine engine_{theory_};
+    theory::SearchEngine engine_;
     std::unique_ptr<ChordWizard> wizard_;
 };
 
@@ -442,27 +442,22 @@ TEST_P(ChordWizardFinish, HandsThePagesChoicesToTheSearch)
     EXPECT_EQ(go.count(), c.calculate ? 1 : 0);
     EXPECT_EQ(theory_.GetRootName(), "D");
     EXPECT_EQ(theory_.GetNotes(true), (std::vector<Note>{62, 69, 65}));
-    EXPECT_EQ(engine_.GetAllowedStrings(), (std::vector<std::uint32_t>{1, 2, 3, 4, 5}));
-    EXPECT_EQ(engine_.GetLowestFret(), 2u);
-    EXPECT_EQ(engine_.GetHighestFret(), 12u);
-    EXPECT_EQ(engine_.GetSpan(), 4);
-    EXPECT_EQ(engine_.GetOpenStringPolicy(), 2);
-    EXPECT_EQ(engine_.ChordResultCount(), 0u);
-    EXPECT_EQ(engine_.GetCurrentChord(), -1);
-    switch (c.mode) {
-    case PermutationPage::kAllPermutations:
-        EXPECT_TRUE(engine_.GetPermutation().empty());
-        EXPECT_EQ(engine_.GetMelodyNote(), "");
-        break;
-    case PermutationPage::kSpecificPermutation:
-        // Rows in ascending order: D F A, D A F, F D A, F A D, A D F, ...
-        EXPECT_EQ(engine_.GetPermutation(), (std::vector<Note>{69, 62, 65}));
-        break;
-    case PermutationPage::kMelodyNote:
-        EXPECT_TRUE(engine_.GetPermutation().empty());
-        EXPECT_EQ(engine_.GetMelodyNote(), "A");
-        break;
-    }
+    theory::ChordSearchRequest expected;
+    expected.notes = {62, 69, 65};
+    expected.rootName = "D";
+    expected.allowedStrings = {1, 2, 3, 4, 5};
+    expected.lowestFret = 2;
+    expected.highestFret = 12;
+    expected.span = 4;
+    expected.openStringPolicy = 2;
+    // Rows in ascending order: D F A, D A F, F D A, F A D, A D F, ...
+    if (c.mode == PermutationPage::kSpecificPermutation)
+        expected.permutation = {69, 62, 65};
+    if (c.mode == PermutationPage::kMelodyNote)
+        expected.melodyNote = "A";
+    EXPECT_EQ(engine_.Chords().Request(), expected);
+    EXPECT_EQ(engine_.Chords().Results()->Count(), 0u);
+    EXPECT_EQ(engine_.Chords().Current(), -1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Orders, ChordWizardFinish,
@@ -478,12 +473,14 @@ TEST_F(ChordWizardTest, RefusedFinishChangesNothing)
     theory_.SetRootName("G");
     theory_.AddNote("G");
     theory_.AddNote("B");
-    engine_.SetFretRange(0, 5);
-    engine_.SetSpan(3);
-    engine_.ResetChordSearch();
+    theory::ChordSearchRequest earlier;
+    theory::TakeChord(earlier, theory_);
+    earlier.highestFret = 5;
+    earlier.span = 3;
+    engine_.Chords().SetRequest(earlier);
     theory::ChordFingering found;
-    ASSERT_TRUE(engine_.FindNextChord(found));
-    engine_.SetCurrentChord(0);
+    ASSERT_TRUE(engine_.Chords().StartRun()->Next(found));
+    engine_.Chords().SetCurrent(0);
 
     ChordWizard& w = Open();
     QSignalSpy ready(&w, &ChordWizard::ChordSearchReady);
@@ -502,10 +499,9 @@ TEST_F(ChordWizardTest, RefusedFinishChangesNothing)
     EXPECT_EQ(ready.count(), 0);
     EXPECT_EQ(theory_.GetRootName(), "G");
     EXPECT_EQ(theory_.GetNotes(true), (std::vector<Note>{67, 71}));
-    EXPECT_EQ(engine_.GetHighestFret(), 5u);
-    EXPECT_EQ(engine_.GetSpan(), 3);
-    EXPECT_EQ(engine_.ChordResultCount(), 1u);
-    EXPECT_EQ(engine_.GetCurrentChord(), 0);
+    EXPECT_EQ(engine_.Chords().Request(), earlier);
+    EXPECT_EQ(engine_.Chords().Results()->Count(), 1u);
+    EXPECT_EQ(engine_.Chords().Current(), 0);
 }
 
 TEST_F(ChordWizardTest, CancelLeavesEverythingAsItWas)
