@@ -5,6 +5,7 @@
 #include "app/kova_view.h"
 #include "app/output_commands.h"
 #include "app/program_objects.h"
+#include "app/wizard_commands.h"
 #include "board/board_collection.h"
 #include "board/settings_store.h"
 #include "resources/strings.h"
@@ -52,9 +53,11 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
     setCentralWidget(view_);
     connect(view_, &KovaView::ArpeggioOff, this, &MainFrame::ArpeggioOff);
     outputCommands_ = new OutputCommands(objects_, *view_, this);
+    wizardCommands_ = new WizardCommands(objects_, this);
     commands_ = new CommandTable(*this);
     commands_->Add(FrameCommands());
     commands_->Add(outputCommands_->Commands());
+    commands_->Add(wizardCommands_->Commands());
     commands_->Build();
     RestorePlacement();
     view_->InitialUpdate();

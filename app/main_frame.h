@@ -18,6 +18,7 @@ class CommandTable;
 struct Command;
 class KovaView;
 class OutputCommands;
+class WizardCommands;
 struct ProgramObjects;
 
 // The program's single top-level window: the menu bar with its command table, the placement
@@ -32,6 +33,7 @@ public:
 
     KovaView* View() const { return view_; }
     OutputCommands* Output() const { return outputCommands_; }
+    WizardCommands* Wizards() const { return wizardCommands_; }
 
     // The action of a command, or nullptr when the menu does not carry it.
     QAction* action(CommandId id) const;
@@ -74,6 +76,7 @@ private:
     ProgramObjects& objects_;
     KovaView* view_ = nullptr;
     OutputCommands* outputCommands_ = nullptr;
+    WizardCommands* wizardCommands_ = nullptr;
     CommandTable* commands_ = nullptr;
 };
 
