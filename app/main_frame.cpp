@@ -8,6 +8,7 @@
 #include "app/wizard_commands.h"
 #include "board/board_collection.h"
 #include "board/settings_store.h"
+#include "calc/calc_window.h"
 #include "resources/strings.h"
 #include "resources/text.h"
 #include "widgets/window_placement.h"
@@ -53,7 +54,15 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
     setCentralWidget(view_);
     connect(view_, &KovaView::ArpeggioOff, this, &MainFrame::ArpeggioOff);
     outputCommands_ = new OutputCommands(objects_, *view_, this);
+    calculations_ = new calc::CalcWindow(objects_.engine, objects_.theory, objects_.boards, this);
+    connect(calculations_, &calc::CalcWindow::SceneChanged, view_->viewport(),
+        qOverload<>(&QWidget::update));
+    setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
+    calculations_->Place(*this, objects_.store);
+    connect(calculations_, &QDockWidget::visibilityChanged, this, &MainFrame::UpdateCommands);
     wizardCommands_ = new WizardCommands(objects_, this);
+    connect(wizardCommands_, &WizardCommands::ChordSearchReady, this, &MainFrame::ChordSearchReady);
+    connect(wizardCommands_, &WizardCommands::ChordSearchGo, this, &MainFrame::ChordSearchGo);
     commands_ = new CommandTable(*this);
     commands_->Add(FrameCommands());
     commands_->Add(outputCommands_->Commands());
@@ -64,7 +73,11 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
     UpdateCommands();
 }
 
-MainFrame::~MainFrame() = default;
+MainFrame::~MainFrame()
+{
+    disconnect(calculations_, nullptr, this, nullptr);
+    calculations_->StopAll();
+}
 
 std::vector<Command> MainFrame::FrameCommands()
 {
@@ -84,6 +97,11 @@ std::vector<Command> MainFrame::FrameCommands()
             [this] { view_->ClearBoard(); }},
         {CommandId::SetDotColor, MenuId::ScaleBoard, strings::kCmdSetDotColor, "",
             [this] { view_->ChooseDotColor(); }},
+        {CommandId::CalculationsWindow, MenuId::Windows, strings::kCmdCalculationsWindow, "Alt+1",
+            [this] { ToggleCalculations(); }, {}, true,
+            [this] { return calculations_->isVisible(); }},
+        {CommandId::CalculationsWindowKey, MenuId::None, "", "Alt+0",
+            [this] { ToggleCalculations(); }},
         {CommandId::HelpTopics, MenuId::Help, strings::kCmdHelpTopics, "F1",
             [this] { HelpTopics(); }},
         {CommandId::AppAbout, MenuId::Help, strings::kCmdAbout, "",
@@ -129,6 +147,33 @@ void MainFrame::ShowArpeggio()
 {
     // The action has already flipped its check mark: checked means the arpeggio is now on.
     objects_.boards.ShowArpeggio(action(CommandId::ShowArpeggio)->isChecked(), objects_.theory);
+}
+
+void MainFrame::ToggleCalculations()
+{
+    calculations_->setVisible(!calculations_->isVisible());
+    UpdateCommands();
+}
+
+void MainFrame::ChordSearchReady()
+{
+    calculations_->ChordSearchReady();
+}
+
+void MainFrame::ChordSearchGo()
+{
+    calculations_->ChordSearchGo();
+    ArpeggioOff();
+}
+
+void MainFrame::ScaleSearchReady()
+{
+    calculations_->ScaleSearchReady();
+}
+
+void MainFrame::ScaleSearchGo()
+{
+    calculations_->ScaleSearchGo();
 }
 
 void MainFrame::ArpeggioOff()
@@ -196,6 +241,9 @@ void MainFrame::SavePlacement()
 }
 void MainFrame::closeEvent(QCloseEvent* event)
 {
+    // A search still running ends here, before anything it reads goes away.
+    calculations_->StopAll();
+    calculations_->SavePlacement(objects_.store);
     SavePlacement();
     objects_.store.Sync();
     event->accept();

@@ -13,6 +13,9 @@ namespace guivarna {
 namespace board {
 struct WindowPlacement;
 }
+namespace calc {
+class CalcWindow;
+}
 
 class CommandTable;
 struct Command;
@@ -34,6 +37,14 @@ public:
     KovaView* View() const { return view_; }
     OutputCommands* Output() const { return outputCommands_; }
     WizardCommands* Wizards() const { return wizardCommands_; }
+    calc::CalcWindow* Calculations() const { return calculations_; }
+
+    // The wizards' messages, passed on to the calculations window.
+    void ChordSearchReady();
+    // Also switches the arpeggio off.
+    void ChordSearchGo();
+    void ScaleSearchReady();
+    void ScaleSearchGo();
 
     // The action of a command, or nullptr when the menu does not carry it.
     QAction* action(CommandId id) const;
@@ -69,6 +80,7 @@ private:
     void ShowMaximisedByDefault();
 
     void ShowArpeggio();
+    void ToggleCalculations();
     void HelpTopics();
     // Unchecks "show current arpeggio" and clears the ScaleBoard.
     void ArpeggioOff();
@@ -78,6 +90,7 @@ private:
     OutputCommands* outputCommands_ = nullptr;
     WizardCommands* wizardCommands_ = nullptr;
     CommandTable* commands_ = nullptr;
+    calc::CalcWindow* calculations_ = nullptr;
 };
 
 }  // namespace guivarna
