@@ -10,6 +10,10 @@ QTableWidget* MakeWizardList(const QStringList& headers, QWidget* parent)
     auto* list = new QTableWidget(0, static_cast<int>(headers.size()), parent);
     list->setHorizontalHeaderLabels(headers);
     list->verticalHeader()->hide();
+    // Rows as tight as a report list's: a line of text and a little air.
+    const int rowHeight = list->fontMetrics().height() + 4;
+    list->verticalHeader()->setMinimumSectionSize(rowHeight);
+    list->verticalHeader()->setDefaultSectionSize(rowHeight);
     list->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     list->setShowGrid(true);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
