@@ -1,6 +1,9 @@
 #include "widgets/balloon_tip.h"
 
+#include "tests/support/url_catcher.h"
+
 #include <QApplication>
+#include <QDesktopServices>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -249,6 +252,77 @@ TEST_F(BalloonTipTest, CloseButtonClosesIt)
     EXPECT_FALSE(balloon.isNull());
     QTest::mouseClick(balloon, Qt::LeftButton, Qt::NoModifier, onClose);
     EXPECT_TRUE(Gone(balloon));
+}
+
+TEST_F(BalloonTipTest, EachMouseBitClosesOnItsOwnButtonEdge)
+{
+    struct Case {
+        unsigned options;
+        Qt::MouseButton button;
+        bool closes;
+    };
+    const Case cases[] = {
+        {kBalloonCloseOnLeftUp, Qt::LeftButton, true},
+        {kBalloonCloseOnLeftUp, Qt::RightButton, false},
+        {kBalloonCloseOnMiddleUp, Qt::MiddleButton, true},
+        {kBalloonCloseOnRightUp, Qt::RightButton, true},
+        {kBalloonCloseOnLeftDown, Qt::LeftButton, true},
+        {kBalloonCloseOnMiddleDown, Qt::LeftButton, false},
+        {kBalloonCloseOnRightDown, Qt::RightButton, true},
+        {kBalloonCloseOnKeyDown, Qt::LeftButton, false},
+    };
+    QPushButton target(QStringLiteral("target"));
+    target.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&target));
+    for (const Case& c : cases) {
+        LaunchBalloon(QStringLiteral("t"), QStringLiteral("c"), QPoint(50, 50), c.options);
+        QPointer<BalloonTip> balloon = OnlyBalloon();
+        ASSERT_NE(balloon, nullptr);
+        // Press and release: a down bit must not wait for the release, nor an up bit fire early.
+        QTest::mousePress(&target, c.button);
+        QTest::qWait(1);
+        const bool closedOnPress = balloon.isNull() || balloon->IsClosing();
+        QTest::mouseRelease(&target, c.button);
+        QTest::qWait(1);
+        const bool closed = balloon.isNull() || balloon->IsClosing();
+        EXPECT_EQ(closed, c.closes) << std::hex << c.options << " button " << c.button;
+        EXPECT_EQ(closedOnPress, c.closes && (c.options & 0x0038) != 0) << std::hex << c.options;
+        delete balloon.data();
+    }
+}
+
+TEST_F(BalloonTipTest, ClickOnTheContentOpensTheLink)
+{
+    test::UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "Catch");
+    LaunchBalloon(QStringLiteral("t"), QStringLiteral("More about frets"), QPoint(50, 50), 0,
+        nullptr, QStringLiteral("https://guivarna.example.org/frets"), 0);
+    QPointer<BalloonTip> balloon = OnlyBalloon();
+    ASSERT_NE(balloon, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(balloon));
+    QTest::mouseClick(balloon, Qt::LeftButton, Qt::NoModifier, balloon->Geometry().inner.center());
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    ASSERT_EQ(catcher.urls.size(), 1);
+    EXPECT_EQ(catcher.urls.front(), QUrl(QStringLiteral("https://guivarna.example.org/frets")));
+    EXPECT_TRUE(Gone(balloon));
+}
+
+TEST_F(BalloonTipTest, FollowsTheWindowItWasLaunchedFor)
+{
+    QWidget window;
+    window.setGeometry(100, 100, 300, 200);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    LaunchBalloon(QStringLiteral("t"), QStringLiteral("c"), QPoint(150, 150), kBalloonCloseOnLeftUp,
+        &window, {}, 0);
+    QPointer<BalloonTip> balloon = OnlyBalloon();
+    ASSERT_NE(balloon, nullptr);
+    const BalloonGeometry& g = balloon->Geometry();
+    EXPECT_EQ(g.window.topLeft() + g.Tip(), QPoint(150, 150));
+
+    window.move(window.pos() + QPoint(30, 20));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return g.window.topLeft() + g.Tip() == QPoint(180, 170); }));
+    EXPECT_EQ(balloon->geometry(), g.window);
 }
 
 }  // namespace
