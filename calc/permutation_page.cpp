@@ -164,10 +164,14 @@ void PermutationPage::Permutate()
     while (more) {
         std::vector<theory::Note> order;
         more = theory_.NextNotePermutation(notes_, order);
-        if (order.empty())
-            continue;
-        AppendRow(*list_, {JoinNames(order)});
-        permutations_.push_back(std::move(order));
+        if (!order.empty())
+            permutations_.push_back(std::move(order));
+    }
+    // The rows go in at once: one insertion per row would make long lists slow to fill.
+    list_->setRowCount(PermutationCount());
+    for (int row = 0; row < PermutationCount(); ++row) {
+        list_->setItem(
+            row, 0, new QTableWidgetItem(JoinNames(permutations_[static_cast<std::size_t>(row)])));
     }
     select_->setEnabled(true);
 }
