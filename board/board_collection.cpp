@@ -1,10 +1,10 @@
 #include "board/board_collection.h"
 
 #include "board/board_settings.h"
-#include "board/settings_store.h"
 #include "theory/music_theory.h"
 
 #include <array>
+#include <stdexcept>
 
 namespace guivarna::board {
 
@@ -162,16 +162,15 @@ void BoardCollection::SetNotifier(SceneNotifier* notifier)
 void BoardCollection::Load(SettingsStore& store)
 {
     using namespace board_keys;
-    using namespace board_limits;
     boards_.clear();
-    const int count = ReadBounded(store, kFretBoards, kMinBoards, kMinBoards, kMaxBoards);
+    const int count = Read(store, kBoardCount);
     QPoint offset(0, 10);
     for (int i = 0; i < count; ++i) {
         const QString basePath = BoardPath(i);
         std::uint32_t ignored = 0;
         if (store.ReadSettingDword(Join(basePath, kCustomOffset), ignored)) {
-            offset.setX(ReadBounded(store, Join(basePath, kOffsetX), 0, -kMaxOffset, kMaxOffset));
-            offset.setY(ReadBounded(store, Join(basePath, kOffsetY), 0, -kMaxOffset, kMaxOffset));
+            offset.setX(Read(store, kOffsetX, basePath));
+            offset.setY(Read(store, kOffsetY, basePath));
         } else if (i == kScaleBoard) {
             offset = QPoint(0, 10);
         } else if (i == kChordBoard) {
@@ -184,20 +183,56 @@ void BoardCollection::Load(SettingsStore& store)
         boards_.push_back(std::move(board));
     }
     boards_.at(kChordBoard).SetChordBoard(true);
+    leftHanded_ = Read(store, kLeftHanded);
+    for (FretBoard& board : boards_)
+        board.SetLeftHanded(leftHanded_);
     store_ = &store;
 }
 
 void BoardCollection::Save(SettingsStore& store) const
 {
     using namespace board_keys;
-    store.WriteInt(kFretBoards, BoardCount());
+    // Thousands of values: the store checks once that it can be written.
+    const SettingsStore::WriteBatch batch(store);
+    Write(store, kBoardCount, BoardCount());
+    Write(store, kLeftHanded, leftHanded_);
     for (int i = 0; i < BoardCount(); ++i) {
         const FretBoard& board = boards_[static_cast<std::size_t>(i)];
         const QString basePath = BoardPath(i);
-        store.WriteInt(Join(basePath, kOffsetX), board.Offset().x());
-        store.WriteInt(Join(basePath, kOffsetY), board.Offset().y());
+        Write(store, kOffsetX, board.Offset().x(), basePath);
+        Write(store, kOffsetY, board.Offset().y(), basePath);
         board.Save(store, basePath);
     }
+}
+
+theory::Instrument BoardCollection::CurrentInstrument() const
+{
+    theory::Instrument instrument;
+    const FretBoard& board = Board(kChordBoard);
+    for (int k = 0; k < board.StringCount(); ++k)
+        instrument.openNotes.push_back(static_cast<theory::Note>(board.Row(k).OpenNote()));
+    instrument.positions = board.StringCount() > 0 ? board.FretCount() : 0;
+    instrument.leftHanded = leftHanded_;
+    return instrument;
+}
+
+void BoardCollection::ApplyInstrument(const theory::Instrument& instrument)
+{
+    if (const std::optional<std::string> problem = theory::InstrumentProblem(instrument))
+        throw std::invalid_argument(*problem);
+    const std::vector<int> openNotes(instrument.openNotes.begin(), instrument.openNotes.end());
+    for (FretBoard& board : boards_) {
+        board.Invalidate();  // the old extent must be repainted too
+        board.SetStrings(openNotes, instrument.positions);
+    }
+    SetLeftHanded(instrument.leftHanded);
+}
+
+void BoardCollection::SetLeftHanded(bool leftHanded)
+{
+    leftHanded_ = leftHanded;
+    for (FretBoard& board : boards_)
+        board.SetLeftHanded(leftHanded);
 }
 
 }  // namespace guivarna::board
