@@ -1,6 +1,7 @@
 #include "app/main_frame.h"
 
 #include "app/about_dialog.h"
+#include "app/instrument_applier.h"
 #include "app/kova_view.h"
 #include "app/output_commands.h"
 #include "app/program_objects.h"
@@ -59,6 +60,7 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
     setCentralWidget(view_);
     connect(view_, &KovaView::ArpeggioOff, this, &MainFrame::OnArpeggioOff);
     outputCommands_ = new OutputCommands(objects_, *view_, this);
+    instrument_ = std::make_unique<InstrumentApplier>(objects_, *view_);
     CreateMenus();
     RestorePlacement();
     view_->InitialUpdate();
@@ -71,7 +73,9 @@ void MainFrame::CreateMenus()
 {
     // The menu bar in menu order. A feature adds its commands here as one row each; a command
     // that sits in two menus has a row per menu and one shared action.
-    static const std::array<CommandRow, 14> kCommands{{
+    static const std::array<CommandRow, 15> kCommands{{
+        {CommandId::Instrument, MenuId::File, strings::kCmdInstrument, "", false,
+            &MainFrame::OnInstrument},
         {CommandId::FilePrint, MenuId::File, strings::kCmdPrint, "Ctrl+P", false,
             &MainFrame::OnPrint},
         {CommandId::FilePrintPreview, MenuId::File, strings::kCmdPrintPreview, "", false,
@@ -180,6 +184,13 @@ bool MainFrame::OpenDocument(const QString& /*path*/)
     objects_.boards.Clear(board::BoardCollection::kChordBoard);
     OnArpeggioOff();
     return true;
+}
+
+void MainFrame::OnInstrument()
+{
+    // The boards lost their marks, so the arpeggio display is off.
+    if (instrument_->Choose(this))
+        OnArpeggioOff();
 }
 
 void MainFrame::OnPrint()

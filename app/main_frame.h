@@ -1,20 +1,19 @@
 #pragma once
 
+#include "board/settings_store.h"
 #include "resources/command_ids.h"
 
 #include <QMainWindow>
 
 #include <map>
+#include <memory>
 #include <string_view>
 
 class QMenu;
 
 namespace guivarna {
 
-namespace board {
-struct WindowPlacement;
-}
-
+class InstrumentApplier;
 class KovaView;
 class OutputCommands;
 struct ProgramObjects;
@@ -31,6 +30,7 @@ public:
 
     KovaView* View() const { return view_; }
     OutputCommands* Output() const { return outputCommands_; }
+    InstrumentApplier& Instrument() { return *instrument_; }
 
     // The action of a command, or nullptr when the menu does not carry it.
     QAction* action(CommandId id) const;
@@ -75,6 +75,7 @@ private:
     void RestorePlacement();
     void ShowMaximisedByDefault();
 
+    void OnInstrument();
     void OnExit();
     void OnPrint();
     void OnPrintPreview();
@@ -95,6 +96,7 @@ private:
     ProgramObjects& objects_;
     KovaView* view_ = nullptr;
     OutputCommands* outputCommands_ = nullptr;
+    std::unique_ptr<InstrumentApplier> instrument_;
     std::map<CommandId, QAction*> actions_;
     std::map<MenuId, QMenu*> menus_;
 };

@@ -4,9 +4,9 @@
 #include "app/program_objects.h"
 #include "board/board_collection.h"
 #include "output/board_picture.h"
-#include "theory/result_texts.h"
 #include "output/jpeg_file.h"
 #include "output/page_printer.h"
+#include "theory/result_texts.h"
 
 #include <QClipboard>
 #include <QFileDialog>

@@ -5,6 +5,7 @@ namespace guivarna {
 // The program's menu and accelerator commands, keyed by their resource ids. The frame's command
 // table maps each id to its action; later features add their rows there with the id from here.
 enum class CommandId : int {
+    Instrument = 180,
     FilePrint = 57607,
     FilePrintSetup = 57606,
     FilePrintPreview = 57609,

@@ -4,8 +4,8 @@
 #include "app/cli/options.h"
 #include "theory/instrument_limits.h"
 #include "theory/music_theory.h"
-#include "theory/result_texts.h"
 #include "theory/notes.h"
+#include "theory/result_texts.h"
 #include "theory/search_engine.h"
 
 #include <algorithm>
