@@ -4,6 +4,7 @@
 #include "theory/music_theory.h"
 
 #include <array>
+#include <climits>
 #include <stdexcept>
 
 namespace guivarna::board {
@@ -163,12 +164,15 @@ void BoardCollection::Load(SettingsStore& store)
 {
     using namespace board_keys;
     boards_.clear();
+    customOffset_.clear();
     const int count = Read(store, kBoardCount);
     QPoint offset(0, 10);
     for (int i = 0; i < count; ++i) {
         const QString basePath = BoardPath(i);
         std::uint32_t ignored = 0;
-        if (store.ReadSettingDword(Join(basePath, kCustomOffset), ignored)) {
+        const bool custom = store.ReadSettingDword(Join(basePath, kCustomOffset), ignored);
+        customOffset_.push_back(custom);
+        if (custom) {
             offset.setX(Read(store, kOffsetX, basePath));
             offset.setY(Read(store, kOffsetY, basePath));
         } else if (i == kScaleBoard) {
@@ -186,6 +190,7 @@ void BoardCollection::Load(SettingsStore& store)
     leftHanded_ = Read(store, kLeftHanded);
     for (FretBoard& board : boards_)
         board.SetLeftHanded(leftHanded_);
+    KeepBoardsApart();
     store_ = &store;
 }
 
@@ -226,6 +231,21 @@ void BoardCollection::ApplyInstrument(const theory::Instrument& instrument)
         board.SetStrings(openNotes, instrument.positions);
     }
     SetLeftHanded(instrument.leftHanded);
+    KeepBoardsApart();
+}
+
+void BoardCollection::KeepBoardsApart()
+{
+    // The gap the default offsets leave above the ScaleBoard.
+    constexpr int kGap = 10;
+    const auto chord = static_cast<std::size_t>(kChordBoard);
+    if (boards_.size() <= chord || customOffset_.size() <= chord || customOffset_[chord])
+        return;
+    const FretBoard& above = boards_[chord - 1];
+    const qint64 free = qint64(above.Offset().y()) + above.Height() + kGap;
+    FretBoard& board = boards_[chord];
+    if (board.Offset().y() < free)
+        board.SetOffset(QPoint(board.Offset().x(), int(std::min<qint64>(free, INT_MAX))));
 }
 
 void BoardCollection::SetLeftHanded(bool leftHanded)

@@ -107,7 +107,13 @@ public:
     void DeleteAll() { boards_.clear(); }
 
 private:
+    // Moves the ChordBoard, unless its offset is stored, down below the ScaleBoard when that has
+    // grown into it (instruments of many strings), so every cell stays clickable.
+    void KeepBoardsApart();
+
     std::vector<FretBoard> boards_;
+    // Boards whose offsets come from the settings ("CustomOffset") stay where the user put them.
+    std::vector<bool> customOffset_;
     int lastClickedNote_ = 0;
     bool selectAllOnClick_ = false;
     bool leftHanded_ = false;

@@ -32,6 +32,13 @@ int FretBoard::StringCount() const
     return RowCount() - (rows_.back().Orientation() == kFretNumberRow ? 1 : 0);
 }
 
+void FretBoard::SetOffset(QPoint offset)
+{
+    offsetX_ = offset.x();
+    offsetY_ = offset.y();
+    Layout();
+}
+
 StringRow& FretBoard::Row(int index)
 {
     return rows_.at(static_cast<std::size_t>(index));

@@ -24,6 +24,8 @@ public:
 
     int Index() const { return index_; }
     QPoint Offset() const { return {offsetX_, offsetY_}; }
+    // Moves the board's home on the sheet and lays the rows out there.
+    void SetOffset(QPoint offset);
     bool IsChordBoard() const { return isChordBoard_; }
     void SetChordBoard(bool chordBoard) { isChordBoard_ = chordBoard; }
 
