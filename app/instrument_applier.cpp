@@ -1,9 +1,14 @@
 #include "app/instrument_applier.h"
 
+#include "app/command_table.h"
 #include "app/instrument_dialog.h"
 #include "app/kova_view.h"
 #include "app/program_objects.h"
 #include "board/board_collection.h"
+#include "calc/calc_page.h"
+#include "calc/calc_window.h"
+#include "calc/result_models.h"
+#include "resources/strings.h"
 
 #include <stdexcept>
 
@@ -11,9 +16,28 @@ namespace guivarna {
 
 using board::BoardCollection;
 
-InstrumentApplier::InstrumentApplier(ProgramObjects& objects, KovaView& view)
-    : objects_(objects), view_(view)
+InstrumentApplier::InstrumentApplier(
+    ProgramObjects& objects, KovaView& view, calc::CalcWindow* calculations)
+    : objects_(objects), view_(view), calculations_(calculations)
 {
+}
+
+void InstrumentApplier::StopAndClearSearches()
+{
+    if (calculations_ != nullptr)
+        calculations_->StopAll();
+    theory::SearchEngine& engine = objects_.engine;
+    engine.Chords().ClearResults();
+    engine.Scales().ClearResults();
+    if (calculations_ == nullptr)
+        return;
+    // The pages show the new, empty lists instead of rows of the old strings.
+    if (auto* chords = qobject_cast<calc::ChordResultModel*>(&calculations_->ChordPage().Model()))
+        chords->SetList(engine.Chords().Results());
+    if (auto* scales = qobject_cast<calc::ScaleResultModel*>(&calculations_->ScalePage().Model()))
+        scales->SetList(engine.Scales().Results());
+    calculations_->ChordPage().UpdateButtons();
+    calculations_->ScalePage().UpdateButtons();
 }
 
 void InstrumentApplier::Apply(const theory::Instrument& instrument)
@@ -21,20 +45,16 @@ void InstrumentApplier::Apply(const theory::Instrument& instrument)
     if (const std::optional<std::string> problem = theory::InstrumentProblem(instrument))
         throw std::invalid_argument(*problem);
 
-    if (stopSearches_)
-        stopSearches_();
-    theory::SearchEngine& engine = objects_.engine;
-    engine.RequestChordStop();
-    engine.RequestScaleStop();
-    engine.ClearChordResults();
-    engine.ClearScaleResults();
-
+    StopAndClearSearches();
     BoardCollection& boards = objects_.boards;
     boards.ApplyInstrument(instrument);
     std::vector<int> openNotes;
     boards.OpenNotes(BoardCollection::kChordBoard, openNotes);
-    engine.SetTuning(std::vector<theory::Note>(openNotes.begin(), openNotes.end()));
+    objects_.engine.Chords().SetTuning(
+        std::vector<theory::Note>(openNotes.begin(), openNotes.end()));
 
+    // Clearing the (already empty) ScaleBoard through the view switches the arpeggio off.
+    view_.ClearBoard();
     view_.UpdateScrollSizes();
     boards.Save(objects_.store);
     objects_.store.Sync();
@@ -47,6 +67,14 @@ bool InstrumentApplier::Choose(QWidget* parent)
         return false;
     Apply(dialog.Result());
     return true;
+}
+
+std::vector<Command> InstrumentApplier::Commands(QWidget& parent)
+{
+    return {
+        {CommandId::Instrument, MenuId::File, strings::kCmdInstrument, "",
+            [this, &parent] { Choose(&parent); }},
+    };
 }
 
 }  // namespace guivarna

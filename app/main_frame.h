@@ -5,14 +5,19 @@
 
 #include <QMainWindow>
 
-#include <map>
 #include <memory>
-#include <string_view>
+#include <vector>
 
 class QMenu;
 
 namespace guivarna {
 
+namespace calc {
+class CalcWindow;
+}
+
+class CommandTable;
+struct Command;
 class InstrumentApplier;
 class KovaView;
 class OutputCommands;
@@ -30,7 +35,15 @@ public:
 
     KovaView* View() const { return view_; }
     OutputCommands* Output() const { return outputCommands_; }
-    InstrumentApplier& Instrument() { return *instrument_; }
+    calc::CalcWindow* Calculations() const { return calculations_; }
+    InstrumentApplier& Instrument() const { return *instrument_; }
+
+    // The wizards' messages, passed on to the calculations window.
+    void ChordSearchReady();
+    // Also switches the arpeggio off.
+    void ChordSearchGo();
+    void ScaleSearchReady();
+    void ScaleSearchGo();
 
     // The action of a command, or nullptr when the menu does not carry it.
     QAction* action(CommandId id) const;
@@ -60,45 +73,23 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    // One row of the command table: where the command sits, how it looks and what runs it.
-    struct CommandRow {
-        CommandId id;
-        MenuId menu;
-        std::string_view text;
-        std::string_view shortcut;
-        bool checkable;
-        void (MainFrame::*handler)();
-    };
-
-    void CreateMenus();
-    void RunCommand(void (MainFrame::*handler)());
+    // The frame's own rows of the command table.
+    std::vector<Command> FrameCommands();
     void RestorePlacement();
     void ShowMaximisedByDefault();
 
-    void OnInstrument();
-    void OnExit();
-    void OnPrint();
-    void OnPrintPreview();
-    void OnPrintSetup();
-    void OnCopyChordBoard();
-    void OnCopyScaleBoard();
-    void OnSaveChordBoard();
-    void OnSaveScaleBoard();
-    void OnSetDotColor();
-    void OnShowArpeggio();
-    void OnSelectAllOnClick();
-    void OnClearBoard();
-    void OnHelpTopics();
-    void OnAbout();
+    void ShowArpeggio();
+    void ToggleCalculations();
+    void HelpTopics();
     // Unchecks "show current arpeggio" and clears the ScaleBoard.
-    void OnArpeggioOff();
+    void ArpeggioOff();
 
     ProgramObjects& objects_;
     KovaView* view_ = nullptr;
     OutputCommands* outputCommands_ = nullptr;
+    CommandTable* commands_ = nullptr;
+    calc::CalcWindow* calculations_ = nullptr;
     std::unique_ptr<InstrumentApplier> instrument_;
-    std::map<CommandId, QAction*> actions_;
-    std::map<MenuId, QMenu*> menus_;
 };
 
 }  // namespace guivarna

@@ -1,5 +1,9 @@
 #include "app/instrument_applier.h"
 #include "app/instrument_dialog.h"
+#include "calc/calc_page.h"
+#include "calc/calc_runner.h"
+#include "calc/calc_window.h"
+#include "calc/result_models.h"
 
 #include "tests/app/app_test_fixture.h"
 
@@ -16,9 +20,6 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTimer>
-
-#include <atomic>
-#include <thread>
 
 namespace guivarna {
 namespace {
@@ -84,7 +85,7 @@ TEST_F(InstrumentTest, TheCommandOpensTheDialogAndAppliesTheSevenStringPreset)
     BoardCollection& boards = objects_->boards;
     EXPECT_EQ(boards.StringCount(BoardCollection::kScaleBoard), 7);
     EXPECT_EQ(boards.StringCount(BoardCollection::kChordBoard), 7);
-    EXPECT_EQ(objects_->engine.GetTuning(), kSevenString);
+    EXPECT_EQ(objects_->engine.Chords().Tuning(), kSevenString);
 
     // A click on string 7 at fret 0 of the ChordBoard marks a B.
     KovaView& view = *frame.View();
@@ -143,49 +144,47 @@ TEST_F(InstrumentTest, CancelChangesNothing)
     EXPECT_EQ(boards.CurrentInstrument(), before);
     EXPECT_EQ(boards.StringCount(BoardCollection::kScaleBoard), 6);
     EXPECT_EQ(boards.Board(BoardCollection::kChordBoard).Row(1).Cell(3).Marked(), 1);
-    EXPECT_EQ(objects_->engine.GetTuning().size(), 6U);
+    EXPECT_EQ(objects_->engine.Chords().Tuning().size(), 6U);
     EXPECT_EQ(SettingsFile(), fileBefore);
 }
 
 TEST_F(InstrumentTest, ApplyingDuringARunningSearchStopsItAndClearsTheResults)
 {
-    KovaView& view = MakeView(QSize(800, 600));
+    MainFrame& frame = MakeFrame();
+    calc::CalcWindow& window = *frame.Calculations();
+    window.SetPauseDelay(0);
     theory::SearchEngine& engine = objects_->engine;
-    // Scale results from an earlier run.
-    engine.SetToneCount(7);
-    engine.ResetScaleSearch();
-    for (std::vector<theory::Note> scale; engine.FindNextScale(scale);) { }
-    ASSERT_GT(engine.ScaleResultCount(), 0U);
+    engine.Scales().SetRequest({.toneCount = 7});
+    frame.ScaleSearchGo();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.ScalePage().Runner().HasWorker(); }));
+    ASSERT_GT(window.ScalePage().Model().rowCount(), 0);
 
-    // A chord search on 24 strings runs far longer than this test.
-    engine.SetTuning(std::vector<theory::Note>(24, 40));
-    std::atomic<bool> finished{false};
-    std::thread worker([&] {
-        engine.ResetChordSearch({60, 64, 67});
-        for (theory::ChordFingering fingering; engine.FindNextChord(fingering);) { }
-        finished = true;
-    });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return engine.ChordResultCount() >= 20; }, 20000));
+    // Eight notes on eight strings: a search far longer than this test.
+    engine.Chords().SetTuning({64, 59, 55, 50, 45, 40, 35, 30});
+    objects_->theory.ClearSelection();
+    objects_->theory.SetRootName("C");
+    for (const char* note : {"C", "D", "E", "F", "G", "A", "Bb", "B"})
+        objects_->theory.AddNote(note);
+    frame.ChordSearchGo();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.ChordPage().Model().rowCount() > 0; }));
+    ASSERT_TRUE(window.ChordPage().Runner().HasWorker());
 
-    bool stopperCalled = false;
-    InstrumentApplier applier(*objects_, view);
-    applier.SetSearchStopper([&] { stopperCalled = true; });
-    ASSERT_FALSE(finished);
-    applier.Apply({kSevenString, 25, false});
-    worker.join();
-
-    EXPECT_TRUE(stopperCalled);
-    EXPECT_TRUE(engine.ChordSearchStopped());
-    EXPECT_EQ(engine.ChordResultCount(), 0U);
-    EXPECT_EQ(engine.ScaleResultCount(), 0U);
-    EXPECT_EQ(engine.GetCurrentChord(), -1);
-    EXPECT_EQ(engine.GetTuning(), kSevenString);
+    frame.Instrument().Apply({kSevenString, 25, false});
+    EXPECT_FALSE(window.ChordPage().Runner().HasWorker());
+    QTest::qWait(0);  // whatever the ended run posted arrives now
+    EXPECT_EQ(engine.Chords().Results()->Count(), 0U);
+    EXPECT_EQ(engine.Scales().Results()->Count(), 0U);
+    EXPECT_EQ(engine.Chords().Current(), -1);
+    EXPECT_EQ(window.ScalePage().Model().rowCount(), 0);
+    EXPECT_EQ(window.ChordPage().Model().PublishedCount(), 0);
+    EXPECT_EQ(engine.Chords().Tuning(), kSevenString);
+    EXPECT_EQ(objects_->boards.StringCount(BoardCollection::kChordBoard), 7);
 }
 
 TEST_F(InstrumentTest, TheScrollAreaReachesBoardsWiderThanThePaper)
 {
     KovaView& view = MakeView(QSize(800, 600));
-    InstrumentApplier applier(*objects_, view);
+    InstrumentApplier applier(*objects_, view, nullptr);
     applier.Apply({{64, 59, 55, 50, 45, 40}, 49, false});
     const board::FretBoard& board = objects_->boards.Board(BoardCollection::kChordBoard);
     const double right = view.Mapping().SceneToDeviceX(board.X() + board.Width());
@@ -195,14 +194,14 @@ TEST_F(InstrumentTest, TheScrollAreaReachesBoardsWiderThanThePaper)
 TEST_F(InstrumentTest, ABadInstrumentIsRefusedAndChangesNothing)
 {
     KovaView& view = MakeView(QSize(800, 600));
-    InstrumentApplier applier(*objects_, view);
-    objects_->engine.SetToneCount(5);
-    objects_->engine.ResetScaleSearch();
+    InstrumentApplier applier(*objects_, view, nullptr);
+    theory::ScaleSearch& scales = objects_->engine.Scales();
+    scales.SetRequest({.toneCount = 5});
     std::vector<theory::Note> scale;
-    ASSERT_TRUE(objects_->engine.FindNextScale(scale));
+    ASSERT_TRUE(scales.StartRun()->Next(scale));
     EXPECT_THROW(applier.Apply({{}, 25, false}), std::invalid_argument);
     EXPECT_EQ(objects_->boards.StringCount(0), 6);
-    EXPECT_EQ(objects_->engine.ScaleResultCount(), 1U);
+    EXPECT_EQ(scales.Results()->Count(), 1U);
 }
 
 // The dialog on its own, driven as the user would.
