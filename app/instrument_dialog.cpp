@@ -50,6 +50,8 @@ InstrumentDialog::InstrumentDialog(const theory::Instrument& current, QWidget* p
     strings_->horizontalHeader()->setStretchLastSection(true);
     strings_->setSelectionBehavior(QAbstractItemView::SelectRows);
     strings_->setSelectionMode(QAbstractItemView::SingleSelection);
+    strings_->verticalHeader()->setDefaultSectionSize(strings_->fontMetrics().height() + 6);
+    strings_->setMinimumHeight(strings_->verticalHeader()->defaultSectionSize() * 10);
     auto* stringsLabel = new QLabel(Text(strings::kInstrumentStrings), this);
     stringsLabel->setBuddy(strings_);
 
