@@ -1,27 +1,28 @@
 #pragma once
 
+#include "board/settings_store.h"
 #include "resources/command_ids.h"
 
 #include <QMainWindow>
 
+#include <memory>
 #include <vector>
 
 class QMenu;
 
 namespace guivarna {
 
-namespace board {
-struct WindowPlacement;
-}
 namespace calc {
 class CalcWindow;
 }
 
 class CommandTable;
 struct Command;
+class InstrumentApplier;
 class KovaView;
 class MarkedNotesCommands;
 class OutputCommands;
+class WizardCommands;
 struct ProgramObjects;
 
 // The program's single top-level window: the menu bar with its command table, the placement
@@ -37,7 +38,9 @@ public:
     KovaView* View() const { return view_; }
     OutputCommands* Output() const { return outputCommands_; }
     MarkedNotesCommands* MarkedNotes() const { return markedNotes_; }
+    WizardCommands* Wizards() const { return wizardCommands_; }
     calc::CalcWindow* Calculations() const { return calculations_; }
+    InstrumentApplier& Instrument() const { return *instrument_; }
 
     // The wizards' messages, passed on to the calculations window.
     void ChordSearchReady();
@@ -89,8 +92,10 @@ private:
     KovaView* view_ = nullptr;
     OutputCommands* outputCommands_ = nullptr;
     MarkedNotesCommands* markedNotes_ = nullptr;
+    WizardCommands* wizardCommands_ = nullptr;
     CommandTable* commands_ = nullptr;
     calc::CalcWindow* calculations_ = nullptr;
+    std::unique_ptr<InstrumentApplier> instrument_;
 };
 
 }  // namespace guivarna
