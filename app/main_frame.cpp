@@ -70,6 +70,7 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
     wizardCommands_ = new WizardCommands(objects_, this);
     connect(wizardCommands_, &WizardCommands::ChordSearchReady, this, &MainFrame::ChordSearchReady);
     connect(wizardCommands_, &WizardCommands::ChordSearchGo, this, &MainFrame::ChordSearchGo);
+    wizardCommands_->SetChordAtStart([this] { return markedNotes_->NamedChordStillCurrent(); });
     commands_ = new CommandTable(*this);
     commands_->Add(FrameCommands());
     commands_->Add(outputCommands_->Commands());

@@ -11,10 +11,9 @@
 #include "theory/marked_chord.h"
 #include "theory/music_theory.h"
 #include "theory/search_engine.h"
+#include "widgets/balloon_tip.h"
 
-#include <QLabel>
 #include <QMessageBox>
-#include <QTimer>
 
 namespace guivarna {
 
@@ -25,8 +24,6 @@ using board::BoardCollection;
 // How long each plucked note rings.
 constexpr double kStrumNoteSeconds = 2.5;
 constexpr double kRunNoteSeconds = 1.2;
-// How long a hint stays up.
-constexpr int kHintMilliseconds = 5000;
 
 }  // namespace
 
@@ -73,7 +70,7 @@ void MarkedNotesCommands::NameMarkedChord()
     }
     const std::vector<theory::Note> notes = theory::ChordNotesFromPitches(pitches);
     if (!theory::LoadChordNotes(objects_.theory, notes)) {
-        ShowHint(strings::kNothingToName);
+        ShowHint(strings::kCmdNameMarkedChord, strings::kNothingToName);
         return;
     }
     namedChord_ = notes;
@@ -114,7 +111,7 @@ void MarkedNotesCommands::Play(int boardIndex)
     const bool chordBoard = boardIndex == BoardCollection::kChordBoard;
     const std::vector<int> pitches = MarkedPitches(boardIndex);
     if (pitches.empty()) {
-        ShowHint(
+        ShowHint(chordBoard ? strings::kCmdPlayChordBoard : strings::kCmdPlayScaleBoard,
             chordBoard ? strings::kNothingToPlayChordBoard : strings::kNothingToPlayScaleBoard);
         return;
     }
@@ -135,27 +132,20 @@ void MarkedNotesCommands::Play(int boardIndex)
     }
 }
 
-void MarkedNotesCommands::ShowHint(std::string_view text)
+void MarkedNotesCommands::ShowHint(std::string_view title, std::string_view text)
 {
-    // A tip window of its own rather than QToolTip: a tool tip vanishes with the focus change of
-    // the menu the command was chosen from, this one stays for its time.
-    if (hint_ != nullptr)
-        hint_->close();
-    auto* hint = new QLabel(Text(text), &view_, Qt::ToolTip | Qt::FramelessWindowHint);
-    hint->setObjectName(QStringLiteral("markedNotesHint"));
-    hint->setAttribute(Qt::WA_DeleteOnClose);
-    hint->setAttribute(Qt::WA_ShowWithoutActivating);
-    hint->setForegroundRole(QPalette::ToolTipText);
-    hint->setBackgroundRole(QPalette::ToolTipBase);
-    hint->setAutoFillBackground(true);
-    hint->setFrameShape(QFrame::Box);
-    hint->setMargin(6);
-    hint->adjustSize();
+    // A new hint replaces the one before instead of stacking on top of it.
+    for (widgets::BalloonTip* open : widgets::OpenBalloons()) {
+        for (const std::string_view hint : {strings::kNothingToName,
+                 strings::kNothingToPlayChordBoard, strings::kNothingToPlayScaleBoard}) {
+            if (open->Content() == Text(hint)) {
+                open->CloseBalloon();
+                break;
+            }
+        }
+    }
     const QPoint centre = view_.viewport()->mapToGlobal(view_.viewport()->rect().center());
-    hint->move(centre - QPoint(hint->width() / 2, hint->height() / 2));
-    hint->show();
-    QTimer::singleShot(kHintMilliseconds, hint, &QWidget::close);
-    hint_ = hint;
+    widgets::LaunchBalloon(Text(title), Text(text), centre);
 }
 
 void MarkedNotesCommands::ShowMessage(std::string_view text)

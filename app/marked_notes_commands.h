@@ -4,13 +4,11 @@
 #include "theory/notes.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
 #include <string_view>
 #include <vector>
 
-class QLabel;
 class QWidget;
 
 namespace guivarna {
@@ -59,15 +57,14 @@ signals:
 
 private:
     void Play(int boardIndex);
-    // A short note over the middle of the board view that goes away by itself.
-    void ShowHint(std::string_view text);
+    // A balloon over the middle of the board view that goes away by itself.
+    void ShowHint(std::string_view title, std::string_view text);
     void ShowMessage(std::string_view text);
 
     ProgramObjects& objects_;
     KovaView& view_;
     QWidget* dialogParent_;
     output::AudioPlayer* player_;
-    QPointer<QLabel> hint_;
     std::vector<theory::Note> namedChord_;
     // Missing sound is reported once; later attempts stay quiet.
     bool noDeviceReported_ = false;

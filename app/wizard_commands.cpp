@@ -3,6 +3,7 @@
 #include "app/command_table.h"
 #include "app/program_objects.h"
 #include "calc/chord_wizard.h"
+#include "calc/note_select_page.h"
 #include "resources/strings.h"
 
 namespace guivarna {
@@ -26,6 +27,8 @@ int WizardCommands::RunChordWizard()
         objects_.theory, objects_.engine, objects_.boards, objects_.store, dialogParent_);
     connect(&wizard, &calc::ChordWizard::ChordSearchReady, this, &WizardCommands::ChordSearchReady);
     connect(&wizard, &calc::ChordWizard::ChordSearchGo, this, &WizardCommands::ChordSearchGo);
+    if (chordAtStart_)
+        wizard.NotesPage()->ChooseNotes(chordAtStart_());
     return wizard.exec();
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "theory/notes.h"
+
 #include <QObject>
 
+#include <functional>
 #include <vector>
 
 class QWidget;
@@ -26,6 +29,13 @@ public:
     // Rejected).
     int RunChordWizard();
 
+    // Where the chord wizard's notes come from when it opens (root first); no source or no
+    // notes: it opens with none chosen.
+    void SetChordAtStart(std::function<std::vector<theory::Note>()> source)
+    {
+        chordAtStart_ = std::move(source);
+    }
+
 signals:
     // A chord request was set.
     void ChordSearchReady();
@@ -35,6 +45,7 @@ signals:
 private:
     ProgramObjects& objects_;
     QWidget* dialogParent_;
+    std::function<std::vector<theory::Note>()> chordAtStart_;
 };
 
 }  // namespace guivarna

@@ -14,6 +14,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace guivarna::calc {
 
 NoteSelectPage::NoteSelectPage(const board::BoardCollection& boards)
@@ -74,6 +76,20 @@ void NoteSelectPage::CreateControls()
     connect(makeRoot_, &QPushButton::clicked, this, &NoteSelectPage::MakeRoot);
     ShowRoot();
     UpdateButtons();
+    ChooseNotes(chosenAtStart_);
+}
+
+void NoteSelectPage::ChooseNotes(const std::vector<theory::Note>& notes)
+{
+    if (list_ == nullptr) {
+        chosenAtStart_ = notes;
+        return;
+    }
+    chosenAtStart_.clear();
+    const std::size_t count =
+        std::min(notes.size(), static_cast<std::size_t>(std::max(0, MaxNotes())));
+    for (std::size_t i = 0; i < count; ++i)
+        AddNote(QString::fromStdString(theory::NoteName(notes[i])));
 }
 
 QPushButton* NoteSelectPage::NoteButton(const QString& name) const

@@ -39,6 +39,11 @@ public:
 
     bool CanGoNext() override;
 
+    // Starts the list with these notes, the first one the root, as if their buttons had been
+    // clicked in order; notes beyond MaxNotes are left out. Takes effect when the controls are
+    // built if they are not yet.
+    void ChooseNotes(const std::vector<theory::Note>& notes);
+
     // The button of a note name ("Eb"), for the wizard's callers and tests.
     QPushButton* NoteButton(const QString& name) const;
     QTableWidget* List() const { return list_; }
@@ -62,6 +67,7 @@ private:
     QPushButton* makeRoot_ = nullptr;
     QLineEdit* rootDisplay_ = nullptr;
     std::vector<QPushButton*> noteButtons_;
+    std::vector<theory::Note> chosenAtStart_;
 };
 
 }  // namespace guivarna::calc

@@ -3,24 +3,28 @@
 #include "app/kova_view.h"
 #include "app/main_frame.h"
 #include "app/program_objects.h"
+#include "app/wizard_commands.h"
 #include "board/board_collection.h"
 #include "calc/calc_page.h"
 #include "calc/calc_window.h"
+#include "calc/chord_wizard.h"
+#include "calc/note_select_page.h"
 #include "output/audio_player.h"
 #include "resources/strings.h"
 #include "resources/text.h"
 #include "tests/app/app_test_fixture.h"
 #include "theory/chord_search.h"
 #include "theory/search_engine.h"
+#include "widgets/balloon_tip.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QLabel>
 #include <QMediaDevices>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -42,7 +46,8 @@ protected:
     void TearDown() override
     {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (qobject_cast<QMessageBox*>(widget) != nullptr)
+            if (qobject_cast<QMessageBox*>(widget) != nullptr ||
+                qobject_cast<widgets::BalloonTip*>(widget) != nullptr)
                 delete widget;
         }
         AppTest::TearDown();
@@ -79,14 +84,12 @@ protected:
         return boxes;
     }
 
-    // The texts of the hints shown over the board view.
+    // The balloons shown, as title: content.
     std::vector<QString> Hints() const
     {
         std::vector<QString> hints;
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (widget->objectName() == QLatin1String("markedNotesHint") && widget->isVisible())
-                hints.push_back(static_cast<QLabel*>(widget)->text());
-        }
+        for (const widgets::BalloonTip* balloon : widgets::OpenBalloons())
+            hints.push_back(balloon->Title() + QLatin1String(": ") + balloon->Content());
         return hints;
     }
 
@@ -198,6 +201,48 @@ TEST_F(MarkedNotesTest, TheNamedChordIsOfferedOnlyWhileItIsTheCurrentChord)
     EXPECT_TRUE(commands.NamedChordStillCurrent().empty());
 }
 
+TEST_F(MarkedNotesTest, TheChordWizardOpensWithTheNamedChordWhileItIsCurrent)
+{
+    MainFrame& frame = MakeFrame();
+    // Seven pitch classes from two strings: one more than the wizard takes on six strings.
+    board::FretBoard& chordBoard = objects_->boards.Board(kChord);
+    for (const int fret : {0, 1, 2, 3})
+        chordBoard.Row(0).SetDot(fret, true);
+    for (const int fret : {0, 1, 2})
+        chordBoard.Row(1).SetDot(fret, true);
+    frame.action(CommandId::NameMarkedChord)->trigger();
+    ASSERT_EQ(objects_->theory.FormatNotes(), "B - C - Db - E - F - Gb - G");
+
+    QStringList chosen;
+    QString root;
+    auto readWizard = [&] {
+        QTimer::singleShot(0, [&] {
+            auto* wizard = qobject_cast<calc::ChordWizard*>(QApplication::activeModalWidget());
+            ASSERT_NE(wizard, nullptr);
+            chosen = wizard->NotesPage()->NoteNames();
+            root = wizard->NotesPage()->RootName();
+            wizard->reject();
+        });
+    };
+    readWizard();
+    QTest::keyClick(&frame, Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(chosen,
+        (QStringList{QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("Db"),
+            QStringLiteral("E"), QStringLiteral("F"), QStringLiteral("Gb")}));
+    EXPECT_EQ(root, QStringLiteral("B"));
+    EXPECT_TRUE(Hints().empty());
+    EXPECT_TRUE(widgets::OpenBalloons().isEmpty());
+
+    // Once another chord is current the wizard starts empty again, as it always did.
+    objects_->theory.ClearSelection();
+    objects_->theory.SetRootName("D");
+    objects_->theory.AddNote("D");
+    readWizard();
+    frame.Wizards()->RunChordWizard();
+    EXPECT_TRUE(chosen.isEmpty());
+    EXPECT_TRUE(root.isEmpty());
+}
+
 TEST_F(MarkedNotesTest, NamingWithoutMarksSaysSoAndKeepsTheChord)
 {
     MainFrame& frame = MakeFrame();
@@ -209,7 +254,9 @@ TEST_F(MarkedNotesTest, NamingWithoutMarksSaysSoAndKeepsTheChord)
     name->trigger();
     EXPECT_FALSE(objects_->theory.HasSelection());
     EXPECT_TRUE(PanelLines(frame.View()->GetScene().ChordNames()).empty());
-    EXPECT_EQ(Hints(), std::vector<QString>{Text(strings::kNothingToName)});
+    EXPECT_EQ(Hints(),
+        std::vector<QString>{Text(strings::kCmdNameMarkedChord) + QLatin1String(": ") +
+            Text(strings::kNothingToName)});
 
     objects_->theory.SetRootName("G");
     for (const char* note : {"G", "B", "D"})
@@ -218,7 +265,9 @@ TEST_F(MarkedNotesTest, NamingWithoutMarksSaysSoAndKeepsTheChord)
     EXPECT_EQ(objects_->theory.FormatNotes(), "G - B - D");
     EXPECT_EQ(objects_->theory.GetRootName(), "G");
     // A second try replaces the hint rather than piling up another.
-    EXPECT_EQ(Hints(), std::vector<QString>{Text(strings::kNothingToName)});
+    EXPECT_EQ(Hints(),
+        std::vector<QString>{Text(strings::kCmdNameMarkedChord) + QLatin1String(": ") +
+            Text(strings::kNothingToName)});
     EXPECT_TRUE(VisibleMessages().empty());
 }
 
@@ -228,9 +277,13 @@ TEST_F(MarkedNotesTest, PlayingWithoutMarksOrAudioOutputSaysSoOnceAndChangesNoth
     WithoutSound(frame);
     // Empty boards give a hint, not the sound message.
     frame.action(CommandId::PlayChordBoard)->trigger();
-    EXPECT_EQ(Hints(), std::vector<QString>{Text(strings::kNothingToPlayChordBoard)});
+    EXPECT_EQ(Hints(),
+        std::vector<QString>{Text(strings::kCmdPlayChordBoard) + QLatin1String(": ") +
+            Text(strings::kNothingToPlayChordBoard)});
     frame.action(CommandId::PlayScaleBoard)->trigger();
-    EXPECT_EQ(Hints(), std::vector<QString>{Text(strings::kNothingToPlayScaleBoard)});
+    EXPECT_EQ(Hints(),
+        std::vector<QString>{Text(strings::kCmdPlayScaleBoard) + QLatin1String(": ") +
+            Text(strings::kNothingToPlayScaleBoard)});
     EXPECT_TRUE(VisibleMessages().empty());
 
     MarkShape(kChord, "x32010");
