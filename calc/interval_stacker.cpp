@@ -44,7 +44,10 @@ QTableView* MakeList(QStandardItemModel* model, std::string_view column, QWidget
     view->setShowGrid(true);
     view->verticalHeader()->hide();
     view->horizontalHeader()->setStretchLastSection(true);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Lists of short names: narrow unless the dialog grows.
+    view->setFixedWidth(view->fontMetrics().horizontalAdvance(Text(column)) * 2 + 24);
     return view;
 }
 
@@ -109,6 +112,7 @@ void IntervalStacker::BuildControls()
         auto* button = new QPushButton(name, intervalsGroup);
         button->setObjectName(QStringLiteral("interval_") + name);
         button->setFlat(true);
+        button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("b7")) * 3);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [this, name] { AddInterval(name); });
         buttonGrid->addWidget(button, static_cast<int>(i / 2), static_cast<int>(i % 2));
@@ -116,6 +120,8 @@ void IntervalStacker::BuildControls()
     buttonGrid->setRowStretch(static_cast<int>(kIntervalButtons.size() + 1) / 2, 1);
     intervals_ = new QStandardItemModel(0, 1, this);
     intervalsView_ = MakeList(intervals_, strings::kStackerIntervalsColumn, intervalsGroup);
+    intervalsView_->setMinimumWidth(intervalsView_->width());
+    intervalsView_->setMaximumWidth(QWIDGETSIZE_MAX);
     intervalsView_->setObjectName(QStringLiteral("intervalList"));
     auto* clear = MakeButton(strings::kStackerClear, "clearButton", intervalsGroup);
     connect(clear, &QPushButton::clicked, this, &IntervalStacker::ClearIntervals);
