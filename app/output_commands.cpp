@@ -139,11 +139,11 @@ QString OutputCommands::DefaultPictureName(int boardIndex) const
 {
     if (boardIndex == board::BoardCollection::kChordBoard) {
         theory::ChordFingering fingering;
-        if (!objects_.engine.GetCurrentFingering(fingering))
+        if (!objects_.engine.Chords().CurrentFingering(fingering))
             return {};
         return QString::fromStdString(theory::FingeringName(fingering));
     }
-    return QString::fromStdString(objects_.engine.FormatCurrentScale());
+    return QString::fromStdString(objects_.engine.Scales().CurrentScaleText());
 }
 
 void OutputCommands::SaveBoard(int boardIndex)

@@ -1,5 +1,5 @@
 #include "tests/theory/search_support.h"
-#include "theory/chord_request.h"
+#include "theory/chord_filter.h"
 
 #include <gtest/gtest.h>
 
@@ -267,7 +267,7 @@ TEST(ChordFilters, FretRangeAndSpanUnderEachOpenStringPolicy)
         SCOPED_TRACE(testing::Message()
             << "policy " << c.policy << " frets " << c.lowest << "-" << c.highest << " span "
             << c.span << " case " << (&c - cases.data()));
-        ChordRequest request;
+        ChordFilter request;
         request.openStringPolicy = c.policy;
         request.lowestFret = c.lowest;
         request.highestFret = c.highest;
