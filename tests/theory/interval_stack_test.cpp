@@ -79,7 +79,7 @@ TEST(IntervalStack, MarksPositionsOnTheBoard)
 {
     const NoteTable standard = StandardBoard();
     const std::set<int> cMajor = {0, 2, 4, 5, 7, 9, 11};
-    // 62, 67, 60, 64 from string 1 down: a tuning whose last string is not the lowest one.
+    // A reentrant tuning: the last string is not the lowest one.
     const NoteTable reentrant = UniformNoteTable({69, 64, 60, 67}, 13);
     // Strings with their own numbers of positions; string 3 reaches higher than string 1.
     const NoteTable uneven = {UniformNoteTable({64}, 5)[0], UniformNoteTable({59}, 25)[0],
