@@ -4,8 +4,7 @@
 
 #include <QMainWindow>
 
-#include <map>
-#include <string_view>
+#include <vector>
 
 class QMenu;
 
@@ -15,6 +14,8 @@ namespace board {
 struct WindowPlacement;
 }
 
+class CommandTable;
+struct Command;
 class KovaView;
 class OutputCommands;
 struct ProgramObjects;
@@ -60,43 +61,20 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    // One row of the command table: where the command sits, how it looks and what runs it.
-    struct CommandRow {
-        CommandId id;
-        MenuId menu;
-        std::string_view text;
-        std::string_view shortcut;
-        bool checkable;
-        void (MainFrame::*handler)();
-    };
-
-    void CreateMenus();
-    void RunCommand(void (MainFrame::*handler)());
+    // The frame's own rows of the command table.
+    std::vector<Command> FrameCommands();
     void RestorePlacement();
     void ShowMaximisedByDefault();
 
-    void OnExit();
-    void OnPrint();
-    void OnPrintPreview();
-    void OnPrintSetup();
-    void OnCopyChordBoard();
-    void OnCopyScaleBoard();
-    void OnSaveChordBoard();
-    void OnSaveScaleBoard();
-    void OnSetDotColor();
-    void OnShowArpeggio();
-    void OnSelectAllOnClick();
-    void OnClearBoard();
-    void OnHelpTopics();
-    void OnAbout();
+    void ShowArpeggio();
+    void HelpTopics();
     // Unchecks "show current arpeggio" and clears the ScaleBoard.
-    void OnArpeggioOff();
+    void ArpeggioOff();
 
     ProgramObjects& objects_;
     KovaView* view_ = nullptr;
     OutputCommands* outputCommands_ = nullptr;
-    std::map<CommandId, QAction*> actions_;
-    std::map<MenuId, QMenu*> menus_;
+    CommandTable* commands_ = nullptr;
 };
 
 }  // namespace guivarna

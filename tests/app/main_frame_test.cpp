@@ -55,7 +55,7 @@ TEST_F(MainFrameTest, MenuBarCarriesTheMenusInOrder)
         titles << a->text();
     EXPECT_EQ(titles,
         (QStringList{QStringLiteral("&File"), QStringLiteral("&ChordBoard"),
-            QStringLiteral("&ScaleBoard"), QStringLiteral("&Help")}));
+            QStringLiteral("&ScaleBoard"), QStringLiteral("&Windows"), QStringLiteral("&Help")}));
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Guivarna"));
 }
 
