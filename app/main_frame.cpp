@@ -7,6 +7,7 @@
 #include "app/program_objects.h"
 #include "board/board_collection.h"
 #include "board/settings_store.h"
+#include "calc/calc_window.h"
 #include "calc/interval_stacker.h"
 #include "resources/strings.h"
 #include "resources/text.h"
@@ -61,6 +62,12 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
     setCentralWidget(view_);
     connect(view_, &KovaView::ArpeggioOff, this, &MainFrame::ArpeggioOff);
     outputCommands_ = new OutputCommands(objects_, *view_, this);
+    calculations_ = new calc::CalcWindow(objects_.engine, objects_.theory, objects_.boards, this);
+    connect(calculations_, &calc::CalcWindow::SceneChanged, view_->viewport(),
+        qOverload<>(&QWidget::update));
+    setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
+    calculations_->Place(*this, objects_.store);
+    connect(calculations_, &QDockWidget::visibilityChanged, this, &MainFrame::UpdateCommands);
     commands_ = new CommandTable(*this);
     commands_->Add(FrameCommands());
     commands_->Add(outputCommands_->Commands());
@@ -70,7 +77,10 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
     UpdateCommands();
 }
 
-MainFrame::~MainFrame() = default;
+MainFrame::~MainFrame()
+{
+    calculations_->StopAll();
+}
 
 std::vector<Command> MainFrame::FrameCommands()
 {
@@ -92,6 +102,11 @@ std::vector<Command> MainFrame::FrameCommands()
             [this] { view_->ClearBoard(); }},
         {CommandId::SetDotColor, MenuId::ScaleBoard, strings::kCmdSetDotColor, "",
             [this] { view_->ChooseDotColor(); }},
+        {CommandId::CalculationsWindow, MenuId::Windows, strings::kCmdCalculationsWindow, "Alt+1",
+            [this] { ToggleCalculations(); }, {}, true,
+            [this] { return calculations_->isVisible(); }},
+        {CommandId::CalculationsWindowKey, MenuId::None, "", "Alt+0",
+            [this] { ToggleCalculations(); }},
         {CommandId::HelpTopics, MenuId::Help, strings::kCmdHelpTopics, "F1",
             [this] { HelpTopics(); }},
         {CommandId::AppAbout, MenuId::Help, strings::kCmdAbout, "",
@@ -137,6 +152,33 @@ void MainFrame::ShowArpeggio()
 {
     // The action has already flipped its check mark: checked means the arpeggio is now on.
     objects_.boards.ShowArpeggio(action(CommandId::ShowArpeggio)->isChecked(), objects_.theory);
+}
+
+void MainFrame::ToggleCalculations()
+{
+    calculations_->setVisible(!calculations_->isVisible());
+    UpdateCommands();
+}
+
+void MainFrame::ChordSearchReady()
+{
+    calculations_->ChordSearchReady();
+}
+
+void MainFrame::ChordSearchGo()
+{
+    calculations_->ChordSearchGo();
+    ArpeggioOff();
+}
+
+void MainFrame::ScaleSearchReady()
+{
+    calculations_->ScaleSearchReady();
+}
+
+void MainFrame::ScaleSearchGo()
+{
+    calculations_->ScaleSearchGo();
 }
 
 void MainFrame::ArpeggioOff()
@@ -237,6 +279,9 @@ void MainFrame::SavePlacement()
 
 void MainFrame::closeEvent(QCloseEvent* event)
 {
+    // A search still running ends here, before anything it reads goes away.
+    calculations_->StopAll();
+    calculations_->SavePlacement(objects_.store);
     SavePlacement();
     objects_.store.Sync();
     event->accept();

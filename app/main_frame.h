@@ -13,6 +13,9 @@ namespace guivarna {
 namespace board {
 struct WindowPlacement;
 }
+namespace calc {
+class CalcWindow;
+}
 
 class CommandTable;
 struct Command;
@@ -32,6 +35,14 @@ public:
 
     KovaView* View() const { return view_; }
     OutputCommands* Output() const { return outputCommands_; }
+    calc::CalcWindow* Calculations() const { return calculations_; }
+
+    // The wizards' messages, passed on to the calculations window.
+    void ChordSearchReady();
+    // Also switches the arpeggio off.
+    void ChordSearchGo();
+    void ScaleSearchReady();
+    void ScaleSearchGo();
 
     // The action of a command, or nullptr when the menu does not carry it.
     QAction* action(CommandId id) const;
@@ -67,6 +78,7 @@ private:
     void ShowMaximisedByDefault();
 
     void ShowArpeggio();
+    void ToggleCalculations();
     void HelpTopics();
     // Unchecks "show current arpeggio" and clears the ScaleBoard.
     void ArpeggioOff();
@@ -75,6 +87,7 @@ private:
     KovaView* view_ = nullptr;
     OutputCommands* outputCommands_ = nullptr;
     CommandTable* commands_ = nullptr;
+    calc::CalcWindow* calculations_ = nullptr;
 };
 
 }  // namespace guivarna
