@@ -79,6 +79,7 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
 
 MainFrame::~MainFrame()
 {
+    disconnect(calculations_, nullptr, this, nullptr);
     calculations_->StopAll();
 }
 

@@ -59,9 +59,12 @@ CalcPage::CalcPage(ResultListModel* model, QWidget* parent)
 
 CalcPage::~CalcPage()
 {
-    // The worker must be gone before anything it was given is destroyed.
-    if (runner_)
+    // The worker must be gone before anything it was given is destroyed. The derived page is
+    // gone already, so the runner's notices must not reach this page any more.
+    if (runner_) {
+        disconnect(runner_, nullptr, this, nullptr);
         runner_->StopAndWait();
+    }
 }
 
 void CalcPage::SetRunner(CalcRunner* runner)
