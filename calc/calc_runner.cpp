@@ -4,11 +4,25 @@
 
 namespace guivarna::calc {
 
+namespace {
+
+// How often the interface thread looks whether the worker has ended.
+constexpr int kWatchIntervalMs = 5;
+
+}  // namespace
+
 CalcRunner::CalcRunner(JobFactory makeJob, std::function<bool()> hasRequest, QObject* parent)
     : QObject(parent), makeJob_(std::move(makeJob)), hasRequest_(std::move(hasRequest))
 {
     delay_.setSingleShot(true);
     connect(&delay_, &QTimer::timeout, this, &CalcRunner::ApplyPending);
+    // The worker touches nothing of Qt: it raises a flag when it ends, and the interface thread
+    // looks at that flag from its event loop.
+    watch_.setInterval(kWatchIntervalMs);
+    connect(&watch_, &QTimer::timeout, this, [this] {
+        if (workerEnded_ && workerEnded_->load(std::memory_order_acquire))
+            OnWorkerDone();
+    });
 }
 
 CalcRunner::~CalcRunner()
@@ -37,12 +51,12 @@ void CalcRunner::Go()
     Job job = makeJob_(control);
     emit RunStarted();
     try {
-        const quint64 run = ++runId_;
-        worker_ = std::thread([this, run, job = std::move(job)] {
+        workerEnded_ = std::make_shared<std::atomic<bool>>(false);
+        worker_ = std::thread([ended = workerEnded_, job = std::move(job)] {
             job();
-            QMetaObject::invokeMethod(
-                this, [this, run] { OnWorkerDone(run); }, Qt::QueuedConnection);
+            ended->store(true, std::memory_order_release);
         });
+        watch_.start();
     } catch (const std::system_error&) {
         // No thread: the page has no worker and "go" becomes usable again.
         state_ = Stopped;
@@ -108,6 +122,8 @@ void CalcRunner::StopAndWait()
     restartPending_ = false;
     Stop();
     if (worker_.joinable()) {
+        watch_.stop();
+        workerEnded_.reset();
         worker_.join();
         control_.reset();
         emit ButtonsChanged();
@@ -115,11 +131,10 @@ void CalcRunner::StopAndWait()
     }
 }
 
-void CalcRunner::OnWorkerDone(quint64 run)
+void CalcRunner::OnWorkerDone()
 {
-    // The notice of a worker that StopAndWait already collected leaves nothing to do.
-    if (run != runId_ || !worker_.joinable())
-        return;
+    watch_.stop();
+    workerEnded_.reset();
     worker_.join();
     control_.reset();
     CancelPending();

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <thread>
@@ -67,7 +68,8 @@ signals:
 private:
     enum class Pending { None, Pause, Resume };
 
-    void OnWorkerDone(quint64 run);
+    // The worker has ended: collects it, then starts a run asked for meanwhile.
+    void OnWorkerDone();
     void ApplyPending();
     void CancelPending();
 
@@ -80,7 +82,9 @@ private:
     QTimer delay_;
     Pending pending_ = Pending::None;
     int delayMs_ = 1000;
-    quint64 runId_ = 0;
+    // Raised by the worker when its job has returned.
+    std::shared_ptr<std::atomic<bool>> workerEnded_;
+    QTimer watch_;
 };
 
 }  // namespace guivarna::calc

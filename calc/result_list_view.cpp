@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -155,6 +156,22 @@ void ResultListView::scrollContentsBy(int dx, int /*dy*/)
 
 bool ResultListView::viewportEvent(QEvent* event)
 {
+    if (event->type() == QEvent::ToolTip && model_) {
+        // A cell too narrow for its text shows the whole text on hover.
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const int row = RowAt(help->pos());
+        const int column = header_->logicalIndexAt(help->pos().x());
+        if (row >= 0 && column >= 0) {
+            const QString text = model_->data(model_->index(row, column)).toString();
+            if (fontMetrics().horizontalAdvance(text) > header_->sectionSize(column) - 6) {
+                QToolTip::showText(help->globalPos(), text, viewport());
+                return true;
+            }
+        }
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         UpdateHeaderGeometry();
         UpdateScrollBars();
