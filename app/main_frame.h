@@ -21,6 +21,7 @@ class CommandTable;
 struct Command;
 class KovaView;
 class OutputCommands;
+class WizardCommands;
 struct ProgramObjects;
 
 // The program's single top-level window: the menu bar with its command table, the placement
@@ -35,6 +36,7 @@ public:
 
     KovaView* View() const { return view_; }
     OutputCommands* Output() const { return outputCommands_; }
+    WizardCommands* Wizards() const { return wizardCommands_; }
     calc::CalcWindow* Calculations() const { return calculations_; }
 
     // The wizards' messages, passed on to the calculations window.
@@ -86,6 +88,7 @@ private:
     ProgramObjects& objects_;
     KovaView* view_ = nullptr;
     OutputCommands* outputCommands_ = nullptr;
+    WizardCommands* wizardCommands_ = nullptr;
     CommandTable* commands_ = nullptr;
     calc::CalcWindow* calculations_ = nullptr;
 };

@@ -72,8 +72,7 @@ TEST_F(CalcWindowTest, TheRelaysSelectTheTabAndStartTheSearch)
     frame.ScaleSearchGo();
     EXPECT_EQ(window.Tabs().currentIndex(), 0) << "go does not change the tab";
     ASSERT_TRUE(QTest::qWaitFor([&] {
-        return !window.ChordPage().Runner().HasWorker() &&
-            !window.ScalePage().Runner().HasWorker();
+        return !window.ChordPage().Runner().HasWorker() && !window.ScalePage().Runner().HasWorker();
     }));
     EXPECT_EQ(window.ChordPage().Model().rowCount(), 1184);
     EXPECT_EQ(window.ScalePage().Model().rowCount(), 792);
@@ -87,8 +86,8 @@ TEST_F(CalcWindowTest, ClosingTheWindowDuringARunEndsCleanly)
     objects_->engine.Chords().SetTuning({64, 59, 55, 50, 45, 40, 35, 30});
     LoadChord({"C", "D", "E", "F", "G", "A", "Bb", "B"});
     frame.ChordSearchGo();
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return frame.Calculations()->ChordPage().Model().rowCount() > 0; }));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return frame.Calculations()->ChordPage().Model().rowCount() > 0; }));
     EXPECT_TRUE(frame.Calculations()->ChordPage().Runner().HasWorker());
     frame.close();
     frame_.reset();
