@@ -6,6 +6,7 @@
 #include "resources/text.h"
 #include "theory/notes.h"
 #include "widgets/balloon_tip.h"
+#include "widgets/window_placement.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -298,26 +299,12 @@ void IntervalStacker::accept()
 
 void IntervalStacker::RestorePlacement()
 {
-    board::WindowPlacement p;
-    if (!store_.ReadWindowPlacement(kPlacementPath, p))
-        return;
-    const qint64 width = qint64(p.normalRight) - p.normalLeft;
-    const qint64 height = qint64(p.normalBottom) - p.normalTop;
-    if (width <= 0 || height <= 0 || width > 100000 || height > 100000)
-        return;
-    setGeometry(p.normalLeft, p.normalTop, int(width), int(height));
+    widgets::RestorePlacement(*this, store_, widgets::PlacementBase(kPlacementKeyWord));
 }
 
 void IntervalStacker::SavePlacement()
 {
-    board::WindowPlacement p;
-    const QRect normal = geometry();
-    p.showCmd = 1;
-    p.normalLeft = normal.left();
-    p.normalTop = normal.top();
-    p.normalRight = normal.left() + normal.width();
-    p.normalBottom = normal.top() + normal.height();
-    store_.WriteWindowPlacement(kPlacementPath, p);
+    widgets::SavePlacement(*this, store_, widgets::PlacementBase(kPlacementKeyWord));
 }
 
 }  // namespace guivarna::calc

@@ -31,8 +31,8 @@ public:
     // Runs the dialog modally, without a parent window; returns its result code.
     static int Run(board::BoardCollection& boards, board::SettingsStore& store);
 
-    // The ten-value placement's base path in the settings store.
-    static constexpr QStringView kPlacementPath = u"WindowPlacement\\FlagsIntervalStacker";
+    // The key word of the window placement in the settings store.
+    static constexpr QStringView kPlacementKeyWord = u"IntervalStacker";
 
     // What the lists hold now: interval names in stacking order, chosen string rows in list
     // order, the root string's row and the root's fret.

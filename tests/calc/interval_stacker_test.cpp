@@ -251,7 +251,8 @@ TEST_F(IntervalStackerTest, PlacementRoundTrip)
     dialog_->setGeometry(placed);
     dialog_.reset();
     board::WindowPlacement stored;
-    ASSERT_TRUE(fixture_.Store().ReadWindowPlacement(IntervalStacker::kPlacementPath, stored));
+    ASSERT_TRUE(
+        fixture_.Store().ReadWindowPlacement(u"WindowPlacement\\FlagsIntervalStacker", stored));
     EXPECT_EQ(stored.normalLeft, placed.left());
     EXPECT_EQ(stored.normalBottom, placed.top() + placed.height());
 
