@@ -58,11 +58,16 @@ protected:
         return model->data(model->index(row, 0)).toString();
     }
 
-    // The one balloon that is open: its title.
-    QString BalloonTitle()
+    // The title of the one open balloon, which must point at the centre of the named control.
+    QString BalloonAt(const char* control)
     {
         const auto balloons = widgets::OpenBalloons();
-        return balloons.size() == 1 ? balloons.front()->Title() : QStringLiteral("<none>");
+        if (balloons.size() != 1)
+            return QStringLiteral("<%1 balloons>").arg(balloons.size());
+        const widgets::BalloonGeometry& g = balloons.front()->Geometry();
+        auto* anchor = Child<QWidget>(control);
+        EXPECT_EQ(g.window.topLeft() + g.Tip(), anchor->mapToGlobal(anchor->rect().center()));
+        return balloons.front()->Title();
     }
 
     std::vector<std::pair<int, int>> Marks()
@@ -111,7 +116,7 @@ TEST_F(IntervalStackerTest, OkWithoutIntervalsShowsTheBalloonAndStaysOpen)
     ScaleBoard().Row(0).SetDot(3, true);
     Open();
     Click("okButton");
-    EXPECT_EQ(BalloonTitle(), QStringLiteral("Intervals"));
+    EXPECT_EQ(BalloonAt("intervalList"), QStringLiteral("Intervals"));
     EXPECT_EQ(widgets::OpenBalloons().front()->Content(),
         QStringLiteral("Please make a selection before continuing!!"));
     EXPECT_TRUE(dialog_->isVisible());
@@ -130,7 +135,10 @@ TEST_F(IntervalStackerTest, TheTwentyFirstIntervalIsRefused)
     ClickInterval("7");
     EXPECT_EQ(Rows("intervalList"), 20);
     EXPECT_EQ(Cell("intervalList", 19), QStringLiteral("b3"));
-    EXPECT_EQ(BalloonTitle(), QStringLiteral("Interval Selector"));
+    EXPECT_EQ(BalloonAt("intervalList"), QStringLiteral("Interval Selector"));
+    EXPECT_EQ(widgets::OpenBalloons().front()->Content(),
+        QStringLiteral("Don't be ridiculous; please select a reasonable number of intervals; "
+                       "less than 10 will do..."));
 
     Click("clearButton");
     EXPECT_EQ(Rows("intervalList"), 0);
@@ -151,7 +159,10 @@ TEST_F(IntervalStackerTest, TheLastStringCannotBeRemoved)
     Click("removeButton");
     EXPECT_EQ(Rows("stringsList"), 1);
     EXPECT_EQ(Cell("stringsList", 0), QStringLiteral("E"));
-    EXPECT_EQ(BalloonTitle(), QStringLiteral("Strings"));
+    EXPECT_EQ(BalloonAt("stringsList"), QStringLiteral("Strings"));
+    EXPECT_EQ(widgets::OpenBalloons().front()->Content(),
+        QStringLiteral("Since it isn't possible to show any notes without a string, I simply "
+                       "can't let you remove 'em all!"));
     EXPECT_EQ(dialog_->ChosenStrings(), std::vector<int>{5});
 
     Click("resetButton");
