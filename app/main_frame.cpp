@@ -2,6 +2,7 @@
 
 #include "app/about_dialog.h"
 #include "app/command_table.h"
+#include "app/instrument_applier.h"
 #include "app/kova_view.h"
 #include "app/output_commands.h"
 #include "app/program_objects.h"
@@ -68,6 +69,8 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
     commands_->Add(FrameCommands());
     commands_->Add(outputCommands_->Commands());
     commands_->Add(wizardCommands_->Commands());
+    instrument_ = std::make_unique<InstrumentApplier>(objects_, *view_, calculations_);
+    commands_->Add(instrument_->Commands(*this));
     commands_->Build();
     RestorePlacement();
     view_->InitialUpdate();

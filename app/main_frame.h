@@ -1,24 +1,24 @@
 #pragma once
 
+#include "board/settings_store.h"
 #include "resources/command_ids.h"
 
 #include <QMainWindow>
 
+#include <memory>
 #include <vector>
 
 class QMenu;
 
 namespace guivarna {
 
-namespace board {
-struct WindowPlacement;
-}
 namespace calc {
 class CalcWindow;
 }
 
 class CommandTable;
 struct Command;
+class InstrumentApplier;
 class KovaView;
 class OutputCommands;
 class WizardCommands;
@@ -38,6 +38,7 @@ public:
     OutputCommands* Output() const { return outputCommands_; }
     WizardCommands* Wizards() const { return wizardCommands_; }
     calc::CalcWindow* Calculations() const { return calculations_; }
+    InstrumentApplier& Instrument() const { return *instrument_; }
 
     // The wizards' messages, passed on to the calculations window.
     void ChordSearchReady();
@@ -91,6 +92,7 @@ private:
     WizardCommands* wizardCommands_ = nullptr;
     CommandTable* commands_ = nullptr;
     calc::CalcWindow* calculations_ = nullptr;
+    std::unique_ptr<InstrumentApplier> instrument_;
 };
 
 }  // namespace guivarna

@@ -22,6 +22,7 @@ inline constexpr std::string_view kMenuWindows = "&Windows";
 inline constexpr std::string_view kMenuHelp = "&Help";
 
 // Menu items.
+inline constexpr std::string_view kCmdInstrument = "&Instrument...";
 inline constexpr std::string_view kCmdPrint = "&Print...";
 inline constexpr std::string_view kCmdPrintPreview = "Print Pre&view...";
 inline constexpr std::string_view kCmdPrintSetup = "P&rint Setup...";
@@ -179,6 +180,22 @@ inline constexpr std::string_view kAboutLine1 =
 inline constexpr std::string_view kAboutLine2 = "Copyright \u00a9 KOVA. All rights reserved.";
 inline constexpr std::string_view kAboutLinkCaption = "Visit the Guivarna web site";
 inline constexpr std::string_view kAboutLinkTarget = "https://guivarna.example.org/";
+
+// Instrument dialog.
+inline constexpr std::string_view kInstrumentTitle = "Instrument";
+inline constexpr std::string_view kInstrumentPresets = "&Presets:";
+inline constexpr std::string_view kInstrumentStrings = "&Strings (string 1 at the top):";
+inline constexpr std::string_view kInstrumentOpenNote = "Open note";
+inline constexpr std::string_view kInstrumentString = "String %1";
+inline constexpr std::string_view kInstrumentAddString = "&Add string";
+inline constexpr std::string_view kInstrumentRemoveString = "&Remove string";
+inline constexpr std::string_view kInstrumentPositions = "&Fret positions (open string included):";
+inline constexpr std::string_view kInstrumentLeftHanded = "&Left-handed";
+inline constexpr std::string_view kInstrumentPreview = "Open strings: %1";
+inline constexpr std::string_view kInstrumentUnknownNote = "?";
+inline constexpr std::string_view kInstrumentBadNote =
+    "String %1: \"%2\" is not a note. Write a name and an octave from C-1 to G9, such as E4, "
+    "F#2 or Bb3.";
 
 // Help.
 inline constexpr std::string_view kManualFileName = "manual.html";

@@ -73,8 +73,9 @@ TEST_F(MainFrameTest, EveryMenuCarriesItsCommandsInOrder)
     };
     const Menu menus[] = {
         {MenuId::File,
-            {{"&Print...", "Ctrl+P", false}, {"Print Pre&view...", "", false},
-                {"P&rint Setup...", "", false}, {"E&xit", "", false}}},
+            {{"&Instrument...", "", false}, {"&Print...", "Ctrl+P", false},
+                {"Print Pre&view...", "", false}, {"P&rint Setup...", "", false},
+                {"E&xit", "", false}}},
         {MenuId::ChordBoard,
             {{"&Chord wizard", "Ctrl+Shift+W", false}, {"Copy ChordBoard", "Ctrl+Shift+C", false},
                 {"Save ChordBoard", "Ctrl+Shift+S", false}, {"Set Dot Color", "", false}}},
