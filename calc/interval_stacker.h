@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/settings_store.h"
 #include "theory/interval_stack.h"
 
 #include <QDialog>
@@ -11,8 +12,7 @@ class QTableView;
 
 namespace guivarna::board {
 class BoardCollection;
-class SettingsStore;
-}  // namespace guivarna::board
+}
 
 namespace guivarna::calc {
 
