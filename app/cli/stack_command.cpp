@@ -1,6 +1,7 @@
 #include "app/cli/stack_command.h"
 
 #include "app/cli/options.h"
+#include "theory/instrument.h"
 #include "theory/instrument_limits.h"
 #include "theory/interval_stack.h"
 
@@ -10,11 +11,6 @@
 namespace guivarna::cli {
 
 namespace {
-
-// Open notes as a board may be tuned, and the most fret positions a board string may have.
-constexpr long long kLowestOpenNote = 0;
-constexpr long long kHighestOpenNote = 127;
-constexpr long long kMostPositions = 49;
 
 std::vector<int> parseStackTuning(const std::string& text)
 {
@@ -26,8 +22,7 @@ std::vector<int> parseStackTuning(const std::string& text)
             " strings, got " + std::to_string(items.size()));
     std::vector<int> tuning;
     for (const std::string& item : items)
-        tuning.push_back(
-            static_cast<int>(parseInteger("tuning", item, kLowestOpenNote, kHighestOpenNote)));
+        tuning.push_back(static_cast<int>(parseInteger("tuning", item, 0, theory::kMaxOpenNote)));
     return tuning;
 }
 
@@ -77,8 +72,9 @@ int RunStackCommand(const std::vector<std::string>& args, std::ostream& out, std
             tuning.push_back(static_cast<int>(note));
     }
     const int stringCount = static_cast<int>(tuning.size());
-    const int positions = static_cast<int>(
-        parseInteger("positions", options.value("positions", "25"), 1, kMostPositions));
+    const int positions = static_cast<int>(parseInteger("positions",
+        options.value("positions", std::to_string(theory::kDefaultPositions)),
+        theory::kMinPositions, theory::kMaxPositions));
 
     // The root defaults to the open last string, as the stacker dialog first chooses it.
     const int rootString =
