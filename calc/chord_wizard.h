@@ -11,7 +11,6 @@
 
 namespace guivarna::board {
 class BoardCollection;
-class SettingsStore;
 }  // namespace guivarna::board
 namespace guivarna::theory {
 class MusicTheory;

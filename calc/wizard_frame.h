@@ -1,5 +1,7 @@
 #pragma once
 
+#include "board/settings_store.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -7,10 +9,6 @@
 
 class QCheckBox;
 class QPushButton;
-
-namespace guivarna::board {
-class SettingsStore;
-}
 
 namespace guivarna::calc {
 
