@@ -62,20 +62,5 @@ TEST_F(IntervalStackerCommand, CtrlIStacksTheMajorScaleFromCOverTheScaleBoard)
     EXPECT_EQ(ScaleBoardMarks(objects_->boards), expected);
 }
 
-TEST_F(IntervalStackerCommand, CancelLeavesTheScaleBoardAlone)
-{
-    MainFrame& frame = MakeFrame();
-    objects_->boards.Board(board::BoardCollection::kScaleBoard).Row(1).SetDot(4, true);
-    QTimer::singleShot(0, [] {
-        auto* dialog = qobject_cast<calc::IntervalStacker*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        QTest::mouseClick(
-            dialog->findChild<QPushButton*>(QStringLiteral("interval_7")), Qt::LeftButton);
-        dialog->reject();
-    });
-    frame.action(CommandId::IntervalStacker)->trigger();
-    EXPECT_EQ(ScaleBoardMarks(objects_->boards), (std::set<std::pair<int, int>>{{1, 4}}));
-}
-
 }  // namespace
 }  // namespace guivarna::test

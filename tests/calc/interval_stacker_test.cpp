@@ -243,18 +243,6 @@ TEST_F(IntervalStackerTest, OkMarksTheStackOnTheChosenStringsAndCloses)
     EXPECT_EQ(Marks(), expected);
 }
 
-TEST_F(IntervalStackerTest, ASingleSeventhMarksExactPitchesOnly)
-{
-    Open();
-    ClickInterval("7");
-    Child<QComboBox>("rootStringList")->setCurrentIndex(0);  // root: open high E, 64
-    Click("okButton");
-    // 64 - 11k and 64 + 11k within 40..88: 42, 53, 64, 75, 86.
-    EXPECT_EQ(Marks(),
-        (std::vector<std::pair<int, int>>{{0, 0}, {0, 11}, {0, 22}, {1, 5}, {1, 16}, {2, 9},
-            {2, 20}, {3, 3}, {3, 14}, {4, 8}, {4, 19}, {5, 2}, {5, 13}, {5, 24}}));
-}
-
 TEST_F(IntervalStackerTest, PlacementRoundTrip)
 {
     Open();

@@ -116,18 +116,6 @@ TEST(IntervalStack, MarksPositionsOnTheBoard)
     }
 }
 
-TEST(IntervalStack, SeventhsReachEveryPitchElevenApartAndNoOther)
-{
-    const NoteTable table = StandardBoard();
-    const std::vector<int> notes = StackNotes(table, 2, 5, {11});  // root 60 on the G string
-    ASSERT_FALSE(notes.empty());
-    EXPECT_EQ(notes.front(), 49);
-    EXPECT_EQ(notes.back(), 82);
-    for (const int note : notes)
-        EXPECT_EQ((note - 60) % 11, 0) << note;
-    EXPECT_EQ(notes.size(), 4u);  // 49, 60, 71, 82
-}
-
 TEST(IntervalStack, PositionsOutsideTheBoardAreRefused)
 {
     const NoteTable table = StandardBoard();

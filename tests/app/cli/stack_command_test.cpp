@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-#include <sstream>
-
 namespace guivarna::test {
 namespace {
 
@@ -37,22 +34,6 @@ TEST(CliStack, PrintsMarkedPositionsInBoardOrder)
         EXPECT_EQ(run.out, c.out);
         EXPECT_TRUE(run.err.empty());
     }
-}
-
-TEST(CliStack, MajorStepsFromCMarkEveryCMajorPositionOfTheBoard)
-{
-    const CliRun run = runCli(StackArgs({"--intervals", "2,2,b2,2,2,2,b2", "--root-fret", "8"}));
-    ASSERT_EQ(run.status, 0) << run.err;
-    const int tuning[] = {64, 59, 55, 50, 45, 40};
-    const std::set<int> cMajor = {0, 2, 4, 5, 7, 9, 11};
-    std::ostringstream expected;
-    for (int s = 0; s < 6; ++s) {
-        for (int f = 0; f < 25; ++f) {
-            if (cMajor.count((tuning[s] + f) % 12) != 0)
-                expected << s + 1 << ':' << f << '\n';
-        }
-    }
-    EXPECT_EQ(run.out, expected.str());
 }
 
 TEST(CliStack, BadInputIsOneLineOnStderrAndStatusTwo)
