@@ -10,6 +10,7 @@
 #include "board/board_collection.h"
 #include "board/settings_store.h"
 #include "calc/calc_window.h"
+#include "calc/interval_stacker.h"
 #include "resources/strings.h"
 #include "resources/text.h"
 #include "widgets/window_placement.h"
@@ -96,6 +97,8 @@ std::vector<Command> MainFrame::FrameCommands()
                 view_->SetSelectAllOnClick(action(CommandId::SelectAllOnClick)->isChecked());
             },
             {}, true, [this] { return objects_.boards.SelectAllOnClick(); }},
+        {CommandId::IntervalStacker, MenuId::ScaleBoard, strings::kCmdIntervalStacker, "Ctrl+I",
+            [this] { calc::IntervalStacker::Run(objects_.boards, objects_.store); }},
         {CommandId::ClearBoard, MenuId::ScaleBoard, strings::kCmdClearBoard, "Ctrl+B",
             [this] { view_->ClearBoard(); }},
         {CommandId::SetDotColor, MenuId::ScaleBoard, strings::kCmdSetDotColor, "",

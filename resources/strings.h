@@ -144,6 +144,34 @@ inline constexpr std::string_view kButtonPause = "pauze";
 inline constexpr std::string_view kButtonResume = "resume";
 inline constexpr std::string_view kButtonStop = "stop";
 
+// Interval stacker (dialog 160).
+inline constexpr std::string_view kStackerCaption = "Interval stacker - for Quill";
+inline constexpr std::string_view kStackerStringsGroup = "Strings used for this scale";
+inline constexpr std::string_view kStackerStringsColumn = "Strings";
+inline constexpr std::string_view kStackerRemove = "Remove >>";
+inline constexpr std::string_view kStackerReset = "Reset";
+inline constexpr std::string_view kStackerIntervalsGroup = "Select intervals in stacking order";
+inline constexpr std::string_view kStackerIntervalsColumn = "Intervals";
+inline constexpr std::string_view kStackerClear = "Clear";
+inline constexpr std::string_view kStackerRootGroup = "Rootnote settings";
+inline constexpr std::string_view kStackerRootStringBefore = "Rootnote is on the";
+inline constexpr std::string_view kStackerRootStringAfter = "string";
+inline constexpr std::string_view kStackerRootNote = "Select Rootnote:";
+// A root-note entry: the note's name followed by this, %1 being the fret.
+inline constexpr std::string_view kStackerFretSuffix = " (fret %1)";
+inline constexpr std::string_view kStackerTooManyTitle = "Interval Selector";
+inline constexpr std::string_view kStackerTooMany =
+    "Don't be ridiculous; please select a reasonable number of intervals; less than 10 will do...";
+inline constexpr std::string_view kStackerLastStringTitle = "Strings";
+inline constexpr std::string_view kStackerLastString =
+    "Since it isn't possible to show any notes without a string, I simply can't let you remove "
+    "'em all!";
+inline constexpr std::string_view kStackerNoIntervalsTitle = "Intervals";
+inline constexpr std::string_view kStackerNoIntervals =
+    "Please make a selection before continuing!!";
+inline constexpr std::string_view kStackerOk = "OK";
+inline constexpr std::string_view kStackerCancel = "Cancel";
+
 // About box.
 inline constexpr std::string_view kAboutTitle = "About Guivarna";
 inline constexpr std::string_view kAboutVersion = "Guivarna Version 1,0,3";

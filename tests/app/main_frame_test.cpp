@@ -82,8 +82,9 @@ TEST_F(MainFrameTest, EveryMenuCarriesItsCommandsInOrder)
         {MenuId::ScaleBoard,
             {{"show current &arpeggio", "Ctrl+A", true},
                 {"Select all occurences of a tone on click", "", true},
-                {"Copy ScaleBoard", "Ctrl+C", false}, {"Save ScaleBoard", "Ctrl+S", false},
-                {"Clear board", "Ctrl+B", false}, {"Set Dot Color", "", false}}},
+                {"Interval stacker", "Ctrl+I", false}, {"Copy ScaleBoard", "Ctrl+C", false},
+                {"Save ScaleBoard", "Ctrl+S", false}, {"Clear board", "Ctrl+B", false},
+                {"Set Dot Color", "", false}}},
         {MenuId::Help, {{"&Help Topics", "F1", false}, {"&About Guivarna...", "", false}}},
     };
     auto frame = MakeFrame();
