@@ -65,6 +65,9 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
     wizardCommands_ = new WizardCommands(objects_, this);
     connect(wizardCommands_, &WizardCommands::ChordSearchReady, this, &MainFrame::ChordSearchReady);
     connect(wizardCommands_, &WizardCommands::ChordSearchGo, this, &MainFrame::ChordSearchGo);
+    connect(wizardCommands_, &WizardCommands::ScaleSearchReady, this, &MainFrame::ScaleSearchReady);
+    connect(wizardCommands_, &WizardCommands::ScaleSearchGo, this, &MainFrame::ScaleSearchGo);
+    connect(wizardCommands_, &WizardCommands::ArpeggioOff, this, &MainFrame::ArpeggioOff);
     commands_ = new CommandTable(*this);
     commands_->Add(FrameCommands());
     commands_->Add(outputCommands_->Commands());

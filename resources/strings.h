@@ -130,6 +130,18 @@ inline constexpr std::string_view kChoosePermutationFirst =
     "You have chosen to use a specific permutation. You need to press the 'permutate' button, "
     "select a permutation and press the 'select' button before finishing.";
 
+// Scale wizard: must-have notes page.
+inline constexpr std::string_view kMustHaveNotesGroup = "Select Notes the scales MUST have";
+inline constexpr std::string_view kNotesOfCurrentChord = "Notes of current chord:";
+inline constexpr std::string_view kScalesMustHaveChord = "Scales must have current chord";
+
+// Scale wizard: tones page.
+inline constexpr std::string_view kScalesMustHave = "Scales must have";
+inline constexpr std::string_view kTones = "tones";
+inline constexpr std::string_view kScalesNoMoreThan = "Scales must have no more than";
+inline constexpr std::string_view kSemitonesInARow = "semitones in a row";
+inline constexpr std::string_view kNoSemitones = "no";  // 159
+
 // Calculations window.
 inline constexpr std::string_view kChordFormulas = "Chord formulas";  // 145
 inline constexpr std::string_view kScaleFormulas = "Scale formulas";  // 147

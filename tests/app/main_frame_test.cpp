@@ -80,7 +80,7 @@ TEST_F(MainFrameTest, EveryMenuCarriesItsCommandsInOrder)
             {{"&Chord wizard", "Ctrl+Shift+W", false}, {"Copy ChordBoard", "Ctrl+Shift+C", false},
                 {"Save ChordBoard", "Ctrl+Shift+S", false}, {"Set Dot Color", "", false}}},
         {MenuId::ScaleBoard,
-            {{"show current &arpeggio", "Ctrl+A", true},
+            {{"&Scale wizard", "Ctrl+W", false}, {"show current &arpeggio", "Ctrl+A", true},
                 {"Select all occurences of a tone on click", "", true},
                 {"Interval stacker", "Ctrl+I", false}, {"Copy ScaleBoard", "Ctrl+C", false},
                 {"Save ScaleBoard", "Ctrl+S", false}, {"Clear board", "Ctrl+B", false},
