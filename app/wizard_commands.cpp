@@ -4,6 +4,7 @@
 #include "app/program_objects.h"
 #include "calc/chord_wizard.h"
 #include "calc/note_select_page.h"
+#include "calc/scale_wizard.h"
 #include "resources/strings.h"
 
 namespace guivarna {
@@ -18,6 +19,8 @@ std::vector<Command> WizardCommands::Commands()
     return {
         {CommandId::ChordWizard, MenuId::ChordBoard, strings::kCmdChordWizard, "Ctrl+Shift+W",
             [this] { RunChordWizard(); }},
+        {CommandId::ScaleWizard, MenuId::ScaleBoard, strings::kCmdScaleWizard, "Ctrl+W",
+            [this] { RunScaleWizard(); }},
     };
 }
 
@@ -29,6 +32,17 @@ int WizardCommands::RunChordWizard()
     connect(&wizard, &calc::ChordWizard::ChordSearchGo, this, &WizardCommands::ChordSearchGo);
     if (chordAtStart_)
         wizard.NotesPage()->ChooseNotes(chordAtStart_());
+    return wizard.exec();
+}
+
+int WizardCommands::RunScaleWizard()
+{
+    calc::ScaleWizard wizard(objects_.theory, objects_.engine, objects_.store, dialogParent_);
+    connect(&wizard, &calc::ScaleWizard::ScaleSearchReady, this, &WizardCommands::ScaleSearchReady);
+    connect(&wizard, &calc::ScaleWizard::ScaleSearchGo, this, &WizardCommands::ScaleSearchGo);
+    // Straight from accept(): the scale page's first result arrives through the event loop, so
+    // the ScaleBoard is cleared before it is shown, never after.
+    connect(&wizard, &QDialog::accepted, this, &WizardCommands::ArpeggioOff);
     return wizard.exec();
 }
 

@@ -28,6 +28,9 @@ public:
     // "&Chord wizard": runs the chord wizard; returns its result (QDialog::Accepted or
     // Rejected).
     int RunChordWizard();
+    // "&Scale wizard": runs the scale wizard; returns its result. Ending it with OK also sends
+    // ArpeggioOff, before the wizard closes and so before a started search shows its first scale.
+    int RunScaleWizard();
 
     // Where the chord wizard's notes come from when it opens (root first); no source or no
     // notes: it opens with none chosen.
@@ -41,6 +44,12 @@ signals:
     void ChordSearchReady();
     // Start the chord search now (after ChordSearchReady).
     void ChordSearchGo();
+    // A scale request was set.
+    void ScaleSearchReady();
+    // Start the scale search now (after ScaleSearchReady).
+    void ScaleSearchGo();
+    // The scale wizard ended with OK: the arpeggio display goes off.
+    void ArpeggioOff();
 
 private:
     ProgramObjects& objects_;

@@ -82,11 +82,11 @@ TEST_F(MainFrameTest, EveryMenuCarriesItsCommandsInOrder)
                 {"Name marked chord", "Ctrl+Shift+N", false},
                 {"Play ChordBoard", "Ctrl+Shift+P", false}}},
         {MenuId::ScaleBoard,
-            {{"show current &arpeggio", "Ctrl+A", true},
+            {{"&Scale wizard", "Ctrl+W", false}, {"show current &arpeggio", "Ctrl+A", true},
                 {"Select all occurences of a tone on click", "", true},
-                {"Copy ScaleBoard", "Ctrl+C", false}, {"Save ScaleBoard", "Ctrl+S", false},
-                {"Clear board", "Ctrl+B", false}, {"Set Dot Color", "", false},
-                {"Play ScaleBoard", "Ctrl+Alt+P", false}}},
+                {"Interval stacker", "Ctrl+I", false}, {"Copy ScaleBoard", "Ctrl+C", false},
+                {"Save ScaleBoard", "Ctrl+S", false}, {"Clear board", "Ctrl+B", false},
+                {"Set Dot Color", "", false}, {"Play ScaleBoard", "Ctrl+Alt+P", false}}},
         {MenuId::Help, {{"&Help Topics", "F1", false}, {"&About Guivarna...", "", false}}},
     };
     auto frame = MakeFrame();
