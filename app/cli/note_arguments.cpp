@@ -1,18 +1,11 @@
 #include "app/cli/note_arguments.h"
 
 #include "app/cli/options.h"
+#include "theory/instrument.h"
 #include "theory/instrument_limits.h"
 #include "theory/notes.h"
 
 namespace guivarna::cli {
-
-namespace {
-
-// The pitch range an open string may be tuned to.
-constexpr long long kLowestOpenNote = 0;
-constexpr long long kHighestOpenNote = 127;
-
-}  // namespace
 
 std::string parseNoteName(const std::string& option, const std::string& text)
 {
@@ -42,8 +35,8 @@ std::vector<theory::Note> parseTuning(const std::string& text)
             " strings, got " + std::to_string(items.size()));
     std::vector<theory::Note> tuning;
     for (const std::string& item : items)
-        tuning.push_back(static_cast<theory::Note>(
-            parseInteger("tuning", item, kLowestOpenNote, kHighestOpenNote)));
+        tuning.push_back(
+            static_cast<theory::Note>(parseInteger("tuning", item, 0, theory::kMaxOpenNote)));
     return tuning;
 }
 

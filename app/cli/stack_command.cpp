@@ -1,5 +1,6 @@
 #include "app/cli/stack_command.h"
 
+#include "app/cli/note_arguments.h"
 #include "app/cli/options.h"
 #include "theory/instrument.h"
 #include "theory/instrument_limits.h"
@@ -11,20 +12,6 @@
 namespace guivarna::cli {
 
 namespace {
-
-std::vector<int> parseStackTuning(const std::string& text)
-{
-    const std::vector<std::string> items = splitList(text);
-    if (items.empty())
-        throw UsageError("--tuning needs at least one open note, e.g. --tuning 64,59,55,50,45,40");
-    if (items.size() > static_cast<std::size_t>(theory::kMaxStrings))
-        throw UsageError("--tuning: at most " + std::to_string(theory::kMaxStrings) +
-            " strings, got " + std::to_string(items.size()));
-    std::vector<int> tuning;
-    for (const std::string& item : items)
-        tuning.push_back(static_cast<int>(parseInteger("tuning", item, 0, theory::kMaxOpenNote)));
-    return tuning;
-}
 
 std::vector<int> parseIntervals(const std::string& text)
 {
@@ -64,13 +51,9 @@ int RunStackCommand(const std::vector<std::string>& args, std::ostream& out, std
         throw UsageError("--intervals is required, e.g. --intervals 2,2,b2,2,2,2,b2");
     const std::vector<int> steps = parseIntervals(options.value("intervals"));
 
-    std::vector<int> tuning;
-    if (options.has("tuning")) {
-        tuning = parseStackTuning(options.value("tuning"));
-    } else {
-        for (const theory::Note note : theory::StandardTuning())
-            tuning.push_back(static_cast<int>(note));
-    }
+    const std::vector<theory::Note> openNotes =
+        options.has("tuning") ? parseTuning(options.value("tuning")) : theory::StandardTuning();
+    const std::vector<int> tuning(openNotes.begin(), openNotes.end());
     const int stringCount = static_cast<int>(tuning.size());
     const int positions = static_cast<int>(parseInteger("positions",
         options.value("positions", std::to_string(theory::kDefaultPositions)),
