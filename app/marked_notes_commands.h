@@ -4,7 +4,6 @@
 #include "theory/notes.h"
 
 #include <QObject>
-#include <QString>
 
 #include <string_view>
 #include <vector>

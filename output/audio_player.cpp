@@ -91,19 +91,20 @@ AudioPlayer::Outcome AudioPlayer::Play(
 
     sink_ = std::make_unique<QAudioSink>(device, format);
     QAudioSink* sink = sink_.get();
-    connect(sink, &QAudioSink::stateChanged, this, [this, sink](QAudio::State state) {
+    const std::uint64_t play = ++playCount_;
+    connect(sink, &QAudioSink::stateChanged, this, [this, play](QAudio::State state) {
         // Idle: everything was played; stopped by itself: the output went away or failed.
         // Stopping from inside the sink's own signal is not safe, so the clean-up waits for the
-        // event loop.
-        const bool over = state == QAudio::IdleState || state == QAudio::StoppedState;
-        if (over && sink_.get() == sink)
-            QMetaObject::invokeMethod(
-                this,
-                [this, sink] {
-                    if (sink_.get() == sink)
-                        Stop();
-                },
-                Qt::QueuedConnection);
+        // event loop, and then only if no newer play has started meanwhile.
+        if (state != QAudio::IdleState && state != QAudio::StoppedState)
+            return;
+        QMetaObject::invokeMethod(
+            this,
+            [this, play] {
+                if (play == playCount_)
+                    Stop();
+            },
+            Qt::QueuedConnection);
     });
     sink->start(&buffer_);
     if (sink->error() != QAudio::NoError && sink->error() != QAudio::UnderrunError) {

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QObject>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -56,6 +57,8 @@ private:
     QByteArray pcm_;
     QBuffer buffer_;
     std::unique_ptr<QAudioSink> sink_;
+    // Numbers the plays, so a late notice of a finished one cannot stop a newer one.
+    std::uint64_t playCount_ = 0;
 };
 
 }  // namespace guivarna::output
