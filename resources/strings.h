@@ -57,6 +57,21 @@ inline constexpr std::string_view kTraditionalChordNames = "Traditional chordnam
 inline constexpr std::string_view kLogicalChordNames = "Logical chordnames:";  // 169
 inline constexpr std::string_view kCalculations = "Calculations";  // 160
 
+// Save dialogs and messages of the list and picture exports.
+inline constexpr std::string_view kScaleListDefaultName = "New scale collection";
+inline constexpr std::string_view kChordListDefaultName = "New chords - fingerings collection";
+inline constexpr std::string_view kAllChordsDefaultName = "WILL BE SET AUTOMATICALLY";
+inline constexpr std::string_view kTextFilter = "text files(*.txt)";
+inline constexpr std::string_view kRichTextFilter = "rich text files(*.rtf)";
+inline constexpr std::string_view kHtmlFilter = "html files(*.html)";
+inline constexpr std::string_view kJpegFilter = "JPEG image file(*.jpg)";
+inline constexpr std::string_view kSaveListTitle = "Save list";
+inline constexpr std::string_view kSavePicturesTitle = "Save pictures";
+inline constexpr std::string_view kSavingPictures = "Saving the chord pictures...";
+inline constexpr std::string_view kCancel = "Cancel";
+inline constexpr std::string_view kPicturesNotWritten =
+    "%1 of %2 pictures could not be written. The first: %3";
+
 // About box.
 inline constexpr std::string_view kAboutTitle = "About Guivarna";
 inline constexpr std::string_view kAboutVersion = "Guivarna Version 1,0,3";
