@@ -92,6 +92,8 @@ void ListExportCommands::SaveList(
 void ListExportCommands::SaveScaleList()
 {
     const auto scales = ScaleList();
+    if (scales->Count() == 0)
+        return;
     SaveList(TextListRequest(strings::kScaleListDefaultName),
         [&](QIODevice& device) { return output::WriteScaleListText(device, *scales); });
 }
@@ -99,6 +101,8 @@ void ListExportCommands::SaveScaleList()
 void ListExportCommands::SaveChordList()
 {
     const auto chords = ChordList();
+    if (chords->Count() == 0)
+        return;
     SaveList(TextListRequest(strings::kChordListDefaultName),
         [&](QIODevice& device) { return output::WriteChordListText(device, *chords); });
 }
@@ -106,6 +110,8 @@ void ListExportCommands::SaveChordList()
 void ListExportCommands::SaveChordListHtml()
 {
     const auto chords = ChordList();
+    if (chords->Count() == 0)
+        return;
     const output::CurrentChordText current = output::CurrentChordOf(objects_.theory);
     SaveList({Text(strings::kChordListDefaultName), {Text(strings::kHtmlFilter)},
                  QStringLiteral("html")},

@@ -22,7 +22,8 @@ struct ProgramObjects;
 // The commands that write the result lists to files: the scale and chord lists as text, the
 // chord list as a page, and a picture of every chord result (optionally with an index page).
 // Each asks for the file in a save dialog and reports a failure in a message box naming the
-// file and the cause; a failed save keeps the file that was there.
+// file and the cause; a failed save keeps the file that was there. A command whose list is
+// empty does nothing (the menu greys it).
 class ListExportCommands : public QObject {
     Q_OBJECT
 
