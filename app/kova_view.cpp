@@ -49,9 +49,10 @@ void KovaView::InitialUpdate()
     std::vector<int> openNotes;
     objects_.boards.OpenNotes(BoardCollection::kChordBoard, openNotes);
     try {
-        objects_.engine.SetTuning(std::vector<theory::Note>(openNotes.begin(), openNotes.end()));
+        objects_.engine.Chords().SetTuning(
+            std::vector<theory::Note>(openNotes.begin(), openNotes.end()));
     } catch (const std::length_error&) {
-        objects_.engine.SetTuning(
+        objects_.engine.Chords().SetTuning(
             std::vector<theory::Note>(board::kDefaultTuning.begin(), board::kDefaultTuning.end()));
     }
 

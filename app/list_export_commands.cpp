@@ -1,11 +1,12 @@
 #include "app/list_export_commands.h"
 
+#include "app/command_table.h"
 #include "app/kova_view.h"
 #include "app/program_objects.h"
 #include "output/chord_picture_export.h"
-#include "output/lists/engine_results.h"
 #include "output/lists/list_writers.h"
 #include "output/lists/save_file.h"
+#include "output/lists/search_results.h"
 #include "resources/strings.h"
 #include "resources/text.h"
 
@@ -51,6 +52,24 @@ public:
 
 }  // namespace
 
+std::vector<Command> ListExportCommands::Commands()
+{
+    const auto hasChords = [this] { return !busy_ && HasChordResults(); };
+    return {
+        {CommandId::SaveChordList, MenuId::ChordBoard, strings::kCmdSaveChordList, "",
+            [this] { SaveChordList(); }, hasChords},
+        {CommandId::SaveChordListHtml, MenuId::ChordBoard, strings::kCmdSaveChordListHtml, "",
+            [this] { SaveChordListHtml(); }, hasChords},
+        {CommandId::SaveAllChordImages, MenuId::ChordBoard, strings::kCmdSaveAllChordImages, "",
+            [this] { SaveAllChordImages(); }, hasChords},
+        {CommandId::SaveAllChordsHtmlAndImages, MenuId::ChordBoard,
+            strings::kCmdSaveAllChordsHtmlAndImages, "", [this] { SaveAllChordsHtmlAndImages(); },
+            hasChords},
+        {CommandId::SaveScaleList, MenuId::ScaleBoard, strings::kCmdSaveScaleList, "",
+            [this] { SaveScaleList(); }, [this] { return !busy_ && HasScaleResults(); }},
+    };
+}
+
 ListExportCommands::ListExportCommands(
     ProgramObjects& objects, KovaView& view, QWidget* dialogParent)
     : QObject(dialogParent), objects_(objects), view_(view), dialogParent_(dialogParent),
@@ -60,12 +79,12 @@ ListExportCommands::ListExportCommands(
 
 std::unique_ptr<output::ChordResults> ListExportCommands::ChordList() const
 {
-    return std::make_unique<output::EngineChordResults>(objects_.engine);
+    return std::make_unique<output::SearchChordResults>(objects_.engine.Chords().Results());
 }
 
 std::unique_ptr<output::ScaleResults> ListExportCommands::ScaleList() const
 {
-    return std::make_unique<output::EngineScaleResults>(objects_.engine);
+    return std::make_unique<output::SearchScaleResults>(objects_.engine.Scales().Results());
 }
 
 bool ListExportCommands::HasChordResults() const
@@ -126,7 +145,7 @@ void ListExportCommands::SaveAllChords(bool withPage)
     if (chords->Count() == 0)
         return;
     std::optional<theory::ChordFingering> current;
-    if (theory::ChordFingering fingering; objects_.engine.GetCurrentFingering(fingering))
+    if (theory::ChordFingering fingering; objects_.engine.Chords().CurrentFingering(fingering))
         current = fingering;
 
     // Only the folder of the chosen path counts: every picture is named after its fingering.

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <memory>
+#include <vector>
 
 class QWidget;
 
@@ -16,6 +17,7 @@ class ChordResults;
 class ScaleResults;
 }  // namespace output
 
+struct Command;
 class KovaView;
 struct ProgramObjects;
 
@@ -29,6 +31,10 @@ class ListExportCommands : public QObject {
 
 public:
     ListExportCommands(ProgramObjects& objects, KovaView& view, QWidget* dialogParent);
+
+    // The rows of the command table: each enabled while its list is not empty (and no picture
+    // export is running).
+    std::vector<Command> Commands();
 
     // Replaces the save dialog (tests answer it without a modal dialog).
     void SetPathChooser(SavePathChooser chooser) { choosePath_ = std::move(chooser); }

@@ -1,11 +1,14 @@
 #include "app/main_frame.h"
 
 #include "app/about_dialog.h"
+#include "app/command_table.h"
 #include "app/kova_view.h"
+#include "app/list_export_commands.h"
 #include "app/output_commands.h"
 #include "app/program_objects.h"
 #include "board/board_collection.h"
 #include "board/settings_store.h"
+#include "calc/calc_window.h"
 #include "resources/strings.h"
 #include "resources/text.h"
 
@@ -57,113 +60,77 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
     setAcceptDrops(true);
     view_ = new KovaView(objects_, this);
     setCentralWidget(view_);
-    connect(view_, &KovaView::ArpeggioOff, this, &MainFrame::OnArpeggioOff);
+    connect(view_, &KovaView::ArpeggioOff, this, &MainFrame::ArpeggioOff);
     outputCommands_ = new OutputCommands(objects_, *view_, this);
-    CreateMenus();
+    listExport_ = new ListExportCommands(objects_, *view_, this);
+    calculations_ = new calc::CalcWindow(objects_.engine, objects_.theory, objects_.boards, this);
+    connect(calculations_, &calc::CalcWindow::SceneChanged, view_->viewport(),
+        qOverload<>(&QWidget::update));
+    setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
+    calculations_->Place(*this, objects_.store);
+    connect(calculations_, &QDockWidget::visibilityChanged, this, &MainFrame::UpdateCommands);
+    commands_ = new CommandTable(*this);
+    commands_->Add(FrameCommands());
+    commands_->Add(outputCommands_->Commands());
+    commands_->Add(listExport_->Commands());
+    commands_->Build();
     RestorePlacement();
     view_->InitialUpdate();
     UpdateCommands();
 }
 
-MainFrame::~MainFrame() = default;
-
-void MainFrame::CreateMenus()
+MainFrame::~MainFrame()
 {
-    // The menu bar in menu order. A feature adds its commands here as one row each; a command
-    // that sits in two menus has a row per menu and one shared action.
-    static const std::array<CommandRow, 14> kCommands{{
-        {CommandId::FilePrint, MenuId::File, strings::kCmdPrint, "Ctrl+P", false,
-            &MainFrame::OnPrint},
-        {CommandId::FilePrintPreview, MenuId::File, strings::kCmdPrintPreview, "", false,
-            &MainFrame::OnPrintPreview},
-        {CommandId::FilePrintSetup, MenuId::File, strings::kCmdPrintSetup, "", false,
-            &MainFrame::OnPrintSetup},
-        {CommandId::AppExit, MenuId::File, strings::kCmdExit, "", false, &MainFrame::OnExit},
-        {CommandId::CopyChordBoard, MenuId::ChordBoard, strings::kCmdCopyChordBoard, "Ctrl+Shift+C",
-            false, &MainFrame::OnCopyChordBoard},
-        {CommandId::SaveChordBoard, MenuId::ChordBoard, strings::kCmdSaveChordBoard, "Ctrl+Shift+S",
-            false, &MainFrame::OnSaveChordBoard},
-        {CommandId::SetDotColor, MenuId::ChordBoard, strings::kCmdSetDotColor, "", false,
-            &MainFrame::OnSetDotColor},
-        {CommandId::ShowArpeggio, MenuId::ScaleBoard, strings::kCmdShowArpeggio, "Ctrl+A", true,
-            &MainFrame::OnShowArpeggio},
-        {CommandId::SelectAllOnClick, MenuId::ScaleBoard, strings::kCmdSelectAllOnClick, "", true,
-            &MainFrame::OnSelectAllOnClick},
-        {CommandId::CopyScaleBoard, MenuId::ScaleBoard, strings::kCmdCopyScaleBoard, "Ctrl+C",
-            false, &MainFrame::OnCopyScaleBoard},
-        {CommandId::SaveScaleBoard, MenuId::ScaleBoard, strings::kCmdSaveScaleBoard, "Ctrl+S",
-            false, &MainFrame::OnSaveScaleBoard},
-        {CommandId::ClearBoard, MenuId::ScaleBoard, strings::kCmdClearBoard, "Ctrl+B", false,
-            &MainFrame::OnClearBoard},
-        {CommandId::SetDotColor, MenuId::ScaleBoard, strings::kCmdSetDotColor, "", false,
-            &MainFrame::OnSetDotColor},
-        {CommandId::HelpTopics, MenuId::Help, strings::kCmdHelpTopics, "F1", false,
-            &MainFrame::OnHelpTopics},
-    }};
-    static const std::array<std::pair<MenuId, std::string_view>, 4> kMenus{{
-        {MenuId::File, strings::kMenuFile},
-        {MenuId::ChordBoard, strings::kMenuChordBoard},
-        {MenuId::ScaleBoard, strings::kMenuScaleBoard},
-        {MenuId::Help, strings::kMenuHelp},
-    }};
-
-    for (const auto& [id, title] : kMenus) {
-        QMenu* m = menuBar()->addMenu(Text(title));
-        connect(m, &QMenu::aboutToShow, this, &MainFrame::UpdateCommands);
-        menus_[id] = m;
-    }
-    for (const CommandRow& row : kCommands) {
-        QAction*& a = actions_[row.id];
-        if (a == nullptr) {
-            a = new QAction(Text(row.text), this);
-            a->setData(static_cast<int>(row.id));
-            a->setCheckable(row.checkable);
-            if (!row.shortcut.empty())
-                a->setShortcut(QKeySequence(Text(row.shortcut)));
-            if (row.handler != nullptr)
-                connect(a, &QAction::triggered, this, [this, h = row.handler] { RunCommand(h); });
-            addAction(a);
-        }
-        menus_.at(row.menu)->addAction(a);
-    }
-    QAction* about = new QAction(Text(strings::kCmdAbout), this);
-    connect(about, &QAction::triggered, this, [this] { RunCommand(&MainFrame::OnAbout); });
-    actions_[CommandId::AppAbout] = about;
-    menus_.at(MenuId::Help)->addAction(about);
+    disconnect(calculations_, nullptr, this, nullptr);
+    calculations_->StopAll();
 }
 
-void MainFrame::RunCommand(void (MainFrame::*handler)())
+std::vector<Command> MainFrame::FrameCommands()
 {
-    // A command that fails must not take the event loop down with it.
-    try {
-        (this->*handler)();
-    } catch (const std::exception& error) {
-        QMessageBox::warning(this, Text(strings::kAppTitle),
-            Text(strings::kCommandFailed).arg(QString::fromUtf8(error.what())));
-    } catch (...) {
-        QMessageBox::warning(this, Text(strings::kAppTitle),
-            Text(strings::kCommandFailed).arg(Text(strings::kUnknownError)));
-    }
+    using board::BoardCollection;
+    return {
+        {CommandId::AppExit, MenuId::File, strings::kCmdExit, "", [this] { close(); }},
+        {CommandId::SetDotColor, MenuId::ChordBoard, strings::kCmdSetDotColor, "",
+            [this] { view_->ChooseDotColor(); }},
+        {CommandId::ShowArpeggio, MenuId::ScaleBoard, strings::kCmdShowArpeggio, "Ctrl+A",
+            [this] { ShowArpeggio(); }, [this] { return objects_.theory.HasSelection(); }, true},
+        {CommandId::SelectAllOnClick, MenuId::ScaleBoard, strings::kCmdSelectAllOnClick, "",
+            [this] {
+                view_->SetSelectAllOnClick(action(CommandId::SelectAllOnClick)->isChecked());
+            },
+            {}, true, [this] { return objects_.boards.SelectAllOnClick(); }},
+        {CommandId::ClearBoard, MenuId::ScaleBoard, strings::kCmdClearBoard, "Ctrl+B",
+            [this] { view_->ClearBoard(); }},
+        {CommandId::SetDotColor, MenuId::ScaleBoard, strings::kCmdSetDotColor, "",
+            [this] { view_->ChooseDotColor(); }},
+        {CommandId::CalculationsWindow, MenuId::Windows, strings::kCmdCalculationsWindow, "Alt+1",
+            [this] { ToggleCalculations(); }, {}, true,
+            [this] { return calculations_->isVisible(); }},
+        {CommandId::CalculationsWindowKey, MenuId::None, "", "Alt+0",
+            [this] { ToggleCalculations(); }},
+        {CommandId::HelpTopics, MenuId::Help, strings::kCmdHelpTopics, "F1",
+            [this] { HelpTopics(); }},
+        {CommandId::AppAbout, MenuId::Help, strings::kCmdAbout, "",
+            [this] {
+                AboutDialog dialog(this);
+                dialog.exec();
+            }},
+    };
 }
 
 QAction* MainFrame::action(CommandId id) const
 {
-    const auto it = actions_.find(id);
-    return it == actions_.end() ? nullptr : it->second;
+    return commands_->Action(id);
 }
 
 QMenu* MainFrame::menu(MenuId id) const
 {
-    const auto it = menus_.find(id);
-    return it == menus_.end() ? nullptr : it->second;
+    return commands_->Menu(id);
 }
 
 void MainFrame::UpdateCommands()
 {
-    if (QAction* arpeggio = action(CommandId::ShowArpeggio))
-        arpeggio->setEnabled(objects_.theory.HasSelection());
-    if (QAction* selectAll = action(CommandId::SelectAllOnClick))
-        selectAll->setChecked(objects_.boards.SelectAllOnClick());
+    commands_->Update();
 }
 
 bool MainFrame::event(QEvent* event)
@@ -178,75 +145,47 @@ bool MainFrame::event(QEvent* event)
 bool MainFrame::OpenDocument(const QString& /*path*/)
 {
     objects_.boards.Clear(board::BoardCollection::kChordBoard);
-    OnArpeggioOff();
+    ArpeggioOff();
     return true;
 }
 
-void MainFrame::OnPrint()
-{
-    outputCommands_->Print();
-}
-
-void MainFrame::OnPrintPreview()
-{
-    outputCommands_->PrintPreview();
-}
-
-void MainFrame::OnPrintSetup()
-{
-    outputCommands_->PrintSetup();
-}
-
-void MainFrame::OnCopyChordBoard()
-{
-    outputCommands_->CopyBoard(board::BoardCollection::kChordBoard);
-}
-
-void MainFrame::OnCopyScaleBoard()
-{
-    outputCommands_->CopyBoard(board::BoardCollection::kScaleBoard);
-}
-
-void MainFrame::OnSaveChordBoard()
-{
-    outputCommands_->SaveBoard(board::BoardCollection::kChordBoard);
-}
-
-void MainFrame::OnSaveScaleBoard()
-{
-    outputCommands_->SaveBoard(board::BoardCollection::kScaleBoard);
-}
-
-void MainFrame::OnSetDotColor()
-{
-    view_->ChooseDotColor();
-}
-
-void MainFrame::OnShowArpeggio()
+void MainFrame::ShowArpeggio()
 {
     // The action has already flipped its check mark: checked means the arpeggio is now on.
     objects_.boards.ShowArpeggio(action(CommandId::ShowArpeggio)->isChecked(), objects_.theory);
 }
 
-void MainFrame::OnSelectAllOnClick()
+void MainFrame::ToggleCalculations()
 {
-    view_->SetSelectAllOnClick(action(CommandId::SelectAllOnClick)->isChecked());
+    calculations_->setVisible(!calculations_->isVisible());
+    UpdateCommands();
 }
 
-void MainFrame::OnClearBoard()
+void MainFrame::ChordSearchReady()
 {
-    view_->ClearBoard();
+    calculations_->ChordSearchReady();
 }
 
-void MainFrame::OnArpeggioOff()
+void MainFrame::ChordSearchGo()
+{
+    calculations_->ChordSearchGo();
+    ArpeggioOff();
+}
+
+void MainFrame::ScaleSearchReady()
+{
+    calculations_->ScaleSearchReady();
+}
+
+void MainFrame::ScaleSearchGo()
+{
+    calculations_->ScaleSearchGo();
+}
+
+void MainFrame::ArpeggioOff()
 {
     action(CommandId::ShowArpeggio)->setChecked(false);
     objects_.boards.ShowArpeggio(false, objects_.theory);
-}
-
-void MainFrame::OnExit()
-{
-    close();
 }
 
 QString MainFrame::ManualPath()
@@ -260,7 +199,7 @@ QString MainFrame::ManualPath()
     return {};
 }
 
-void MainFrame::OnHelpTopics()
+void MainFrame::HelpTopics()
 {
     const QString path = ManualPath();
     if (path.isEmpty()) {
@@ -271,12 +210,6 @@ void MainFrame::OnHelpTopics()
         return;
     }
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
-
-void MainFrame::OnAbout()
-{
-    AboutDialog dialog(this);
-    dialog.exec();
 }
 
 board::WindowPlacement MainFrame::CurrentPlacement() const
@@ -347,6 +280,9 @@ void MainFrame::SavePlacement()
 
 void MainFrame::closeEvent(QCloseEvent* event)
 {
+    // A search still running ends here, before anything it reads goes away.
+    calculations_->StopAll();
+    calculations_->SavePlacement(objects_.store);
     SavePlacement();
     objects_.store.Sync();
     event->accept();

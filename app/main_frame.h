@@ -4,8 +4,7 @@
 
 #include <QMainWindow>
 
-#include <map>
-#include <string_view>
+#include <vector>
 
 class QMenu;
 
@@ -14,8 +13,14 @@ namespace guivarna {
 namespace board {
 struct WindowPlacement;
 }
+namespace calc {
+class CalcWindow;
+}
 
+class CommandTable;
+struct Command;
 class KovaView;
+class ListExportCommands;
 class OutputCommands;
 struct ProgramObjects;
 
@@ -31,6 +36,15 @@ public:
 
     KovaView* View() const { return view_; }
     OutputCommands* Output() const { return outputCommands_; }
+    ListExportCommands* ListExport() const { return listExport_; }
+    calc::CalcWindow* Calculations() const { return calculations_; }
+
+    // The wizards' messages, passed on to the calculations window.
+    void ChordSearchReady();
+    // Also switches the arpeggio off.
+    void ChordSearchGo();
+    void ScaleSearchReady();
+    void ScaleSearchGo();
 
     // The action of a command, or nullptr when the menu does not carry it.
     QAction* action(CommandId id) const;
@@ -60,43 +74,23 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    // One row of the command table: where the command sits, how it looks and what runs it.
-    struct CommandRow {
-        CommandId id;
-        MenuId menu;
-        std::string_view text;
-        std::string_view shortcut;
-        bool checkable;
-        void (MainFrame::*handler)();
-    };
-
-    void CreateMenus();
-    void RunCommand(void (MainFrame::*handler)());
+    // The frame's own rows of the command table.
+    std::vector<Command> FrameCommands();
     void RestorePlacement();
     void ShowMaximisedByDefault();
 
-    void OnExit();
-    void OnPrint();
-    void OnPrintPreview();
-    void OnPrintSetup();
-    void OnCopyChordBoard();
-    void OnCopyScaleBoard();
-    void OnSaveChordBoard();
-    void OnSaveScaleBoard();
-    void OnSetDotColor();
-    void OnShowArpeggio();
-    void OnSelectAllOnClick();
-    void OnClearBoard();
-    void OnHelpTopics();
-    void OnAbout();
+    void ShowArpeggio();
+    void ToggleCalculations();
+    void HelpTopics();
     // Unchecks "show current arpeggio" and clears the ScaleBoard.
-    void OnArpeggioOff();
+    void ArpeggioOff();
 
     ProgramObjects& objects_;
     KovaView* view_ = nullptr;
     OutputCommands* outputCommands_ = nullptr;
-    std::map<CommandId, QAction*> actions_;
-    std::map<MenuId, QMenu*> menus_;
+    ListExportCommands* listExport_ = nullptr;
+    CommandTable* commands_ = nullptr;
+    calc::CalcWindow* calculations_ = nullptr;
 };
 
 }  // namespace guivarna

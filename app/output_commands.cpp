@@ -1,12 +1,15 @@
 #include "app/output_commands.h"
 
+#include "app/command_table.h"
 #include "app/kova_view.h"
 #include "app/program_objects.h"
 #include "board/board_collection.h"
 #include "output/board_picture.h"
-#include "theory/result_texts.h"
 #include "output/jpeg_file.h"
 #include "output/page_printer.h"
+#include "resources/strings.h"
+#include "resources/text.h"
+#include "theory/result_texts.h"
 
 #include <QClipboard>
 #include <QFileDialog>
@@ -62,6 +65,26 @@ private:
 };
 
 }  // namespace
+
+std::vector<Command> OutputCommands::Commands()
+{
+    using board::BoardCollection;
+    return {
+        {CommandId::FilePrint, MenuId::File, strings::kCmdPrint, "Ctrl+P", [this] { Print(); }},
+        {CommandId::FilePrintPreview, MenuId::File, strings::kCmdPrintPreview, "",
+            [this] { PrintPreview(); }},
+        {CommandId::FilePrintSetup, MenuId::File, strings::kCmdPrintSetup, "",
+            [this] { PrintSetup(); }},
+        {CommandId::CopyChordBoard, MenuId::ChordBoard, strings::kCmdCopyChordBoard, "Ctrl+Shift+C",
+            [this] { CopyBoard(BoardCollection::kChordBoard); }},
+        {CommandId::SaveChordBoard, MenuId::ChordBoard, strings::kCmdSaveChordBoard, "Ctrl+Shift+S",
+            [this] { SaveBoard(BoardCollection::kChordBoard); }},
+        {CommandId::CopyScaleBoard, MenuId::ScaleBoard, strings::kCmdCopyScaleBoard, "Ctrl+C",
+            [this] { CopyBoard(BoardCollection::kScaleBoard); }},
+        {CommandId::SaveScaleBoard, MenuId::ScaleBoard, strings::kCmdSaveScaleBoard, "Ctrl+S",
+            [this] { SaveBoard(BoardCollection::kScaleBoard); }},
+    };
+}
 
 OutputCommands::OutputCommands(ProgramObjects& objects, KovaView& view, QWidget* dialogParent)
     : QObject(dialogParent), objects_(objects), view_(view), dialogParent_(dialogParent)
@@ -139,11 +162,11 @@ QString OutputCommands::DefaultPictureName(int boardIndex) const
 {
     if (boardIndex == board::BoardCollection::kChordBoard) {
         theory::ChordFingering fingering;
-        if (!objects_.engine.GetCurrentFingering(fingering))
+        if (!objects_.engine.Chords().CurrentFingering(fingering))
             return {};
         return QString::fromStdString(theory::FingeringName(fingering));
     }
-    return QString::fromStdString(objects_.engine.FormatCurrentScale());
+    return QString::fromStdString(objects_.engine.Scales().CurrentScaleText());
 }
 
 void OutputCommands::SaveBoard(int boardIndex)

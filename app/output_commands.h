@@ -4,12 +4,15 @@
 #include <QPrinter>
 #include <QString>
 
+#include <vector>
+
 class QImage;
 class QWidget;
 
 namespace guivarna {
 
 class KovaView;
+struct Command;
 struct ProgramObjects;
 
 // The board view's output commands: printing the scene on one page (with preview), the page
@@ -20,6 +23,9 @@ class OutputCommands : public QObject {
 
 public:
     OutputCommands(ProgramObjects& objects, KovaView& view, QWidget* dialogParent);
+
+    // The rows these commands add to the command table.
+    std::vector<Command> Commands();
 
     // The application's printer: the default printer until the user picks another.
     QPrinter& Printer() { return printer_; }

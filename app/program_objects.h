@@ -21,7 +21,7 @@ struct ProgramObjects {
 
     board::SettingsStore& store;
     theory::MusicTheory theory;
-    theory::SearchEngine engine{theory};
+    theory::SearchEngine engine;
     // Writes its boards to the store when destroyed (at exit).
     board::BoardCollection boards;
 };

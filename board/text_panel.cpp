@@ -49,7 +49,7 @@ std::vector<TextPanel::Line> TextPanel::Lines(
         lines.push_back({Caption(), true, 0});
         lines.push_back({Text(strings::kChordNotes) + FromStd(theory.FormatNotes()), false, 1});
         theory::ChordFingering fingering;
-        if (engine.GetCurrentFingering(fingering) && !fingering.NotePermutation.empty()) {
+        if (engine.Chords().CurrentFingering(fingering) && !fingering.NotePermutation.empty()) {
             lines.push_back({Text(strings::kMelodyNote) +
                     FromStd(theory::NoteName(fingering.NotePermutation.front())),
                 false, 2});
@@ -70,7 +70,7 @@ std::vector<TextPanel::Line> TextPanel::Lines(
         break;
     }
     case Kind::ScaleInformation: {
-        const std::string scale = engine.FormatCurrentScale();
+        const std::string scale = engine.Scales().CurrentScaleText();
         if (scale.empty())
             break;
         lines.push_back({Caption(), true, 0});

@@ -2,9 +2,10 @@
 
 namespace guivarna {
 
-// The program's menu and accelerator commands, keyed by their resource ids. The frame's command
-// table maps each id to its action; later features add their rows there with the id from here.
+// The program's menu and accelerator commands, keyed by their resource ids. Each feature adds
+// its rows to the command table (app/command_table.h) with the id from here.
 enum class CommandId : int {
+    Instrument = 32800,
     FilePrint = 57607,
     FilePrintSetup = 57606,
     FilePrintPreview = 57609,
@@ -33,6 +34,7 @@ enum class CommandId : int {
 
 // The pop-up menus of the menu bar, in menu-bar order.
 enum class MenuId : int {
+    None = -1,  // a shortcut without a menu item
     File = 0,
     ChordBoard = 1,
     ScaleBoard = 2,

@@ -57,6 +57,20 @@ inline constexpr std::string_view kTraditionalChordNames = "Traditional chordnam
 inline constexpr std::string_view kLogicalChordNames = "Logical chordnames:";  // 169
 inline constexpr std::string_view kCalculations = "Calculations";  // 160
 
+// Calculations window.
+inline constexpr std::string_view kChordFormulas = "Chord formulas";  // 145
+inline constexpr std::string_view kScaleFormulas = "Scale formulas";  // 147
+inline constexpr std::string_view kColumnStringSet = "StringSet";  // 131
+inline constexpr std::string_view kColumnNotePermutation = "NotePermutation";  // 130
+inline constexpr std::string_view kColumnFretBoardPosition = "FretBoardPosition";  // 129
+inline constexpr std::string_view kColumnScales = "Scales";  // 155
+inline constexpr std::string_view kFilteredOutAll =
+    "Current filter filtered out all options...";  // 500
+inline constexpr std::string_view kButtonGo = "go";
+inline constexpr std::string_view kButtonPause = "pauze";
+inline constexpr std::string_view kButtonResume = "resume";
+inline constexpr std::string_view kButtonStop = "stop";
+
 // Save dialogs and messages of the list and picture exports.
 inline constexpr std::string_view kScaleListDefaultName = "New scale collection";
 inline constexpr std::string_view kChordListDefaultName = "New chords - fingerings collection";

@@ -2,9 +2,9 @@
 
 #include "app/cli/note_arguments.h"
 #include "app/cli/options.h"
-#include "output/lists/engine_results.h"
 #include "output/lists/list_writers.h"
 #include "output/lists/save_file.h"
+#include "output/lists/search_results.h"
 #include "theory/instrument_limits.h"
 #include "theory/music_theory.h"
 #include "theory/notes.h"
@@ -15,8 +15,10 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
 #include <ostream>
 #include <stdexcept>
+#include <tuple>
 
 namespace guivarna::cli {
 
@@ -128,19 +130,18 @@ int RunChordsCommand(const std::vector<std::string>& args, std::ostream& out, st
     for (const std::string& note : notes)
         theory.AddNote(note);
 
-    theory::SearchEngine engine(theory);
-    engine.SetTuning(tuning);
+    theory::ChordSearchRequest request;
+    request.notes = theory.GetNotes(true);
+    request.rootName = theory.GetRootName();
     if (options.has("strings"))
-        engine.SetAllowedStrings(parseStrings(options.value("strings"), tuning.size()));
-    if (options.has("frets")) {
-        const auto [lowest, highest] = parseFretRange(options.value("frets"));
-        engine.SetFretRange(lowest, highest);
-    }
+        request.allowedStrings = parseStrings(options.value("strings"), tuning.size());
+    if (options.has("frets"))
+        std::tie(request.lowestFret, request.highestFret) = parseFretRange(options.value("frets"));
     if (options.has("span"))
-        engine.SetSpan(
-            static_cast<int>(parseInteger("span", options.value("span"), 1, kWidestSpan)));
+        request.span =
+            static_cast<int>(parseInteger("span", options.value("span"), 1, kWidestSpan));
     if (options.has("open"))
-        engine.SetOpenStringPolicy(parsePolicy(options.value("open")));
+        request.openStringPolicy = parsePolicy(options.value("open"));
 
     if (options.has("permutation") && options.has("melody"))
         throw UsageError("--permutation and --melody cannot be used together");
@@ -157,24 +158,26 @@ int RunChordsCommand(const std::vector<std::string>& args, std::ostream& out, st
         if (sortedNotes != sortedOrder)
             throw UsageError("--permutation: '" + options.value("permutation") +
                 "' is not an arrangement of the notes " + options.value("notes"));
-        engine.SetPermutation(permutation);
+        request.permutation = permutation;
     } else if (options.has("melody")) {
-        engine.SetMelodyNote(parseNoteName("melody", options.value("melody")));
+        request.melodyNote = parseNoteName("melody", options.value("melody"));
     }
 
+    theory::ChordSearch search;
+    search.SetTuning(tuning);
+    search.SetRequest(request);
+    const std::unique_ptr<theory::ChordRun> run = search.StartRun();
     const bool countOnly = options.has("count");
     const bool toFiles = options.has("save-text") || options.has("save-html");
-    engine.ClearChordResults();
-    engine.ResetChordSearch();
     theory::ChordFingering fingering;
-    while (engine.FindNextChord(fingering)) {
+    while (run->Next(fingering)) {
         if (!countOnly && !toFiles)
             out << theory::ChordListLine(fingering) << '\n';
     }
     if (countOnly)
-        out << engine.ChordResultCount() << '\n';
+        out << run->Results()->Count() << '\n';
 
-    const output::EngineChordResults results(engine);
+    const output::SearchChordResults results(run->Results());
     if (options.has("save-text"))
         saveFile(options.value("save-text"),
             [&](QIODevice& device) { return output::WriteChordListText(device, results); });
@@ -198,31 +201,29 @@ int RunScalesCommand(const std::vector<std::string>& args, std::ostream& out, st
     const int runLimit =
         static_cast<int>(parseInteger("run-limit", options.value("run-limit", "12"), -1, 12));
 
-    theory::MusicTheory theory;
-    theory::SearchEngine engine(theory);
-    engine.SetToneCount(tones);
-    engine.SetRunLimit(runLimit);
+    theory::ScaleSearchRequest request;
+    request.toneCount = tones;
+    request.runLimit = runLimit;
     if (options.has("must")) {
-        std::vector<theory::Note> mustHave;
         for (const std::string& name : parseNoteList("must", options.value("must")))
-            mustHave.push_back(theory::NoteNumber(name));
-        engine.SetMustHaveNotes(mustHave);
-        engine.SetMustHaveFilter(true);
+            request.mustHaveNotes.push_back(theory::NoteNumber(name));
+        request.mustHaveFilter = true;
     }
 
+    theory::ScaleSearch search;
+    search.SetRequest(request);
+    const std::unique_ptr<theory::ScaleRun> run = search.StartRun();
     const bool countOnly = options.has("count");
     const bool toFile = options.has("save-text");
-    engine.ClearScaleResults();
-    engine.ResetScaleSearch();
     std::vector<theory::Note> scale;
-    while (engine.FindNextScale(scale)) {
+    while (run->Next(scale)) {
         if (!countOnly && !toFile)
             out << theory::ScaleText(scale) << '\n';
     }
     if (countOnly)
-        out << engine.ScaleResultCount() << '\n';
+        out << run->Results()->Count() << '\n';
     if (toFile) {
-        const output::EngineScaleResults results(engine);
+        const output::SearchScaleResults results(run->Results());
         saveFile(options.value("save-text"),
             [&](QIODevice& device) { return output::WriteScaleListText(device, results); });
     }

@@ -33,16 +33,19 @@ void SelectChordFingeringAndScale(ProgramObjects& objects)
     objects.theory.SetRootName("C");
     for (const char* note : {"C", "E", "G", "Bb"})
         objects.theory.AddNote(note);
-    objects.engine.SetTuning({64, 59, 55, 50, 45, 40});
-    objects.engine.ResetChordSearch();
+    guivarna::theory::ChordSearch& chords = objects.engine.Chords();
+    chords.SetTuning({64, 59, 55, 50, 45, 40});
+    guivarna::theory::ChordSearchRequest request;
+    guivarna::theory::TakeChord(request, objects.theory);
+    chords.SetRequest(request);
     guivarna::theory::ChordFingering fingering;
-    if (objects.engine.FindNextChord(fingering))
-        objects.engine.SetCurrentChord(0);
-    objects.engine.SetToneCount(7);
-    objects.engine.ResetScaleSearch();
+    if (chords.StartRun()->Next(fingering))
+        chords.SetCurrent(0);
+    guivarna::theory::ScaleSearch& scales = objects.engine.Scales();
+    scales.SetRequest({.toneCount = 7});
     std::vector<guivarna::theory::Note> scale;
-    if (objects.engine.FindNextScale(scale))
-        objects.engine.SetCurrentScale(0);
+    if (scales.StartRun()->Next(scale))
+        scales.SetCurrent(0);
 }
 
 void BM_PaintFullScene(benchmark::State& state)

@@ -5,8 +5,9 @@
 #include "board/device_mapping.h"
 #include "board/settings_store.h"
 #include "output/chord_picture_export.h"
+#include "theory/chord_search.h"
+#include "theory/instrument_limits.h"
 #include "theory/music_theory.h"
-#include "theory/search_engine.h"
 
 #include <QTemporaryDir>
 
@@ -22,12 +23,14 @@ std::vector<theory::ChordFingering> SixNoteChord()
     theory.SetRootName("C");
     for (const char* note : {"C", "D", "E", "F", "G", "Bb"})
         theory.AddNote(note);
-    theory::SearchEngine engine(theory);
-    engine.SetTuning({64, 59, 55, 50, 45, 40});
-    engine.ResetChordSearch();
+    theory::ChordSearchRequest request;
+    theory::TakeChord(request, theory);
+    theory::ChordSearch search;
+    search.SetTuning(theory::StandardTuning());
+    search.SetRequest(request);
+    const auto run = search.StartRun();
     std::vector<theory::ChordFingering> results;
-    theory::ChordFingering fingering;
-    while (engine.FindNextChord(fingering))
+    for (theory::ChordFingering fingering; run->Next(fingering);)
         results.push_back(fingering);
     return results;
 }

@@ -16,9 +16,11 @@
 namespace {
 
 using guivarna::theory::ChordFingering;
+using guivarna::theory::ChordSearchRequest;
 using guivarna::theory::FingeringGenerator;
 using guivarna::theory::MusicTheory;
 using guivarna::theory::Note;
+using guivarna::theory::ScaleSearchRequest;
 using guivarna::theory::SearchEngine;
 
 struct ChordCase {
@@ -59,22 +61,26 @@ void BM_ChordSearch(benchmark::State& state)
     theory.SetRootName(c.notes.front());
     for (const std::string& note : c.notes)
         theory.AddNote(note);
-    SearchEngine engine(theory);
-    engine.SetTuning(c.tuning);
+    ChordSearchRequest request;
+    guivarna::theory::TakeChord(request, theory);
+    SearchEngine engine;
+    engine.Chords().SetTuning(c.tuning);
+    engine.Chords().SetRequest(request);
 
     const std::uint64_t candidates = CountCandidates(c);
     std::size_t results = 0;
     std::size_t bytes = 0;
     ChordFingering fingering;
     for (auto _ : state) {
-        engine.ClearChordResults();
-        engine.ResetChordSearch();
-        while (engine.FindNextChord(fingering))
+        auto run = engine.Chords().StartRun();
+        while (run->Next(fingering))
             benchmark::DoNotOptimize(fingering);
-        results = engine.ChordResultCount();
+        results = run->Results()->Count();
         state.PauseTiming();
-        bytes = engine.ChordResultBytes();
-        engine.ClearChordResults();
+        bytes = run->Results()->Bytes();
+        // The list is freed here, outside the timed part.
+        run.reset();
+        engine.Chords().ClearResults();
         state.ResumeTiming();
     }
     const auto iterations = static_cast<double>(state.iterations());
@@ -116,19 +122,19 @@ BENCHMARK(BM_FingeringGenerator)->DenseRange(0, 3)->Unit(benchmark::kMillisecond
 // scale is one 16-bit pitch-class mask.
 void BM_ScaleSearch(benchmark::State& state)
 {
-    MusicTheory theory;
-    SearchEngine engine(theory);
-    engine.SetToneCount(7);
+    SearchEngine engine;
+    ScaleSearchRequest request;
+    request.toneCount = 7;
+    engine.Scales().SetRequest(request);
     std::vector<Note> scale;
     std::size_t results = 0;
     for (auto _ : state) {
-        engine.ClearScaleResults();
-        engine.ResetScaleSearch();
-        while (engine.FindNextScale(scale))
+        auto run = engine.Scales().StartRun();
+        while (run->Next(scale))
             benchmark::DoNotOptimize(scale);
-        results = engine.ScaleResultCount();
+        results = run->Results()->Count();
     }
-    state.counters["bytes/result"] = static_cast<double>(engine.ScaleResultBytes()) /
+    state.counters["bytes/result"] = static_cast<double>(engine.Scales().Results()->Bytes()) /
         static_cast<double>(std::max<std::size_t>(results, 1));
     state.counters["candidates/s"] = benchmark::Counter(
         792.0 * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);

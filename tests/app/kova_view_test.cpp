@@ -209,7 +209,8 @@ TEST_F(KovaViewTest, InitialUpdateGivesTheSearchTheChordBoardsOwnTuning)
     store_ = std::make_unique<board::SettingsStore>(dir_.filePath(QStringLiteral("s.ini")));
     objects_ = std::make_unique<ProgramObjects>(*store_);
     MakeView({600, 400});
-    EXPECT_EQ(objects_->engine.GetTuning(), (std::vector<theory::Note>{64, 59, 55, 50, 45, 38}));
+    EXPECT_EQ(
+        objects_->engine.Chords().Tuning(), (std::vector<theory::Note>{64, 59, 55, 50, 45, 38}));
 }
 
 TEST_F(KovaViewTest, SelectAllModeMarksEveryEOnTheScaleBoardFromEitherBoard)

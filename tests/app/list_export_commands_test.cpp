@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -83,15 +84,28 @@ protected:
         objects_->theory.SetRootName("C");
         for (const char* note : {"C", "E", "G"})
             objects_->theory.AddNote(note);
-        theory::SearchEngine& engine = objects_->engine;
-        engine.SetFretRange(0, highestFret);
-        engine.ClearChordResults();
-        engine.ResetChordSearch();
+        theory::ChordSearch& search = objects_->engine.Chords();
+        theory::ChordSearchRequest request;
+        theory::TakeChord(request, objects_->theory);
+        request.highestFret = highestFret;
+        search.SetRequest(request);
+        const auto run = search.StartRun();
         std::vector<theory::ChordFingering> found;
-        for (theory::ChordFingering f; engine.FindNextChord(f);)
+        for (theory::ChordFingering f; run->Next(f);)
             found.push_back(f);
-        engine.SetCurrentChord(current);
+        search.SetCurrent(current);
         return found;
+    }
+
+    // The scales of the given tone count.
+    std::size_t FindScales(int toneCount)
+    {
+        theory::ScaleSearchRequest request;
+        request.toneCount = toneCount;
+        objects_->engine.Scales().SetRequest(request);
+        const auto run = objects_->engine.Scales().StartRun();
+        for (std::vector<theory::Note> scale; run->Next(scale);) { }
+        return objects_->engine.Scales().Results()->Count();
     }
 
     QImage ChordBoardPicture()
@@ -109,10 +123,7 @@ TEST_F(ListExportCommandsTest, ListCommandsAskWithTheirDefaultsAndWriteTheirFile
 {
     const auto chords = FindCEG(3);
     ASSERT_GE(chords.size(), 2u);
-    objects_->engine.SetToneCount(11);
-    objects_->engine.ResetScaleSearch();
-    for (std::vector<theory::Note> s; objects_->engine.FindNextScale(s);) { }
-    ASSERT_EQ(objects_->engine.ScaleResultCount(), 12u);
+    ASSERT_EQ(FindScales(11), 12u);
 
     const QStringList textFilters{
         QStringLiteral("text files(*.txt)"), QStringLiteral("rich text files(*.rtf)")};
@@ -225,7 +236,7 @@ TEST_F(ListExportCommandsTest, AllChordsGoIntoTheChosenFolderAndTheBoardIsRestor
     const QDir second(dir_.filePath(QStringLiteral("second")));
     ASSERT_TRUE(second.mkpath(QStringLiteral(".")));
     answer_ = second.filePath(QStringLiteral("x.jpg"));
-    objects_->engine.SetCurrentChord(-1);
+    objects_->engine.Chords().SetCurrent(-1);
     objects_->boards.Clear(BoardCollection::kChordBoard);
     const QImage empty = ChordBoardPicture();
     commands_->SaveAllChordImages();
@@ -293,6 +304,72 @@ TEST_F(ListExportCommandsTest, UnwritablePicturesEndInOneMessage)
     EXPECT_TRUE(reported.contains(blocked)) << reported.toStdString();
     EXPECT_EQ(
         PagePictures(dir_.filePath(QStringLiteral("index.htm"))).size(), int(chords.size()) - 1);
+}
+
+// The commands as the menus carry them.
+class ListExportMenuTest : public ListExportCommandsTest {
+protected:
+    void SetUp() override
+    {
+        ListExportCommandsTest::SetUp();
+        MakeFrame();
+        frame_->ListExport()->SetPathChooser([this](const SaveRequest&) { return answer_; });
+    }
+
+    // The enabled state of each command after the menus updated, as the user sees it.
+    std::vector<bool> Enabled()
+    {
+        frame_->menu(MenuId::ChordBoard)->aboutToShow();
+        std::vector<bool> enabled;
+        for (const CommandId id : kCommands)
+            enabled.push_back(frame_->action(id)->isEnabled());
+        return enabled;
+    }
+
+    static constexpr CommandId kCommands[] = {CommandId::SaveChordList,
+        CommandId::SaveChordListHtml, CommandId::SaveAllChordImages,
+        CommandId::SaveAllChordsHtmlAndImages, CommandId::SaveScaleList};
+};
+
+TEST_F(ListExportMenuTest, ItemsAreGreyedWhileTheirListIsEmpty)
+{
+    EXPECT_EQ(Enabled(), (std::vector<bool>{false, false, false, false, false}));
+    FindCEG(3);
+    EXPECT_EQ(Enabled(), (std::vector<bool>{true, true, true, true, false}));
+    FindScales(7);
+    EXPECT_EQ(Enabled(), (std::vector<bool>{true, true, true, true, true}));
+    objects_->engine.Chords().ClearResults();
+    EXPECT_EQ(Enabled(), (std::vector<bool>{false, false, false, false, true}));
+
+    // A greyed item that is triggered anyway writes nothing.
+    answer_ = dir_.filePath(QStringLiteral("chords.txt"));
+    frame_->action(CommandId::SaveChordList)->trigger();
+    EXPECT_FALSE(QFile::exists(answer_));
+}
+
+TEST_F(ListExportMenuTest, TheMenuItemsRunTheirCommands)
+{
+    const auto chords = FindCEG(3);
+    FindScales(11);
+    frame_->UpdateCommands();
+    struct Case {
+        CommandId id;
+        const char* file;
+    };
+    for (const Case& c : {Case{CommandId::SaveChordList, "c.txt"},
+             Case{CommandId::SaveChordListHtml, "c.html"}, Case{CommandId::SaveScaleList, "s.txt"},
+             Case{CommandId::SaveAllChordImages, "pictures/x.jpg"}}) {
+        SCOPED_TRACE(c.file);
+        answer_ = dir_.filePath(QString::fromUtf8(c.file));
+        QDir().mkpath(QFileInfo(answer_).path());
+        frame_->action(c.id)->trigger();
+    }
+    EXPECT_TRUE(ReadAll(dir_.filePath(QStringLiteral("c.txt")))
+                    .startsWith(QByteArray::fromStdString(theory::ChordListLine(chords[0]))));
+    EXPECT_TRUE(ReadAll(dir_.filePath(QStringLiteral("c.html"))).startsWith(QByteArray("<\0", 2)));
+    EXPECT_TRUE(ReadAll(dir_.filePath(QStringLiteral("s.txt"))).startsWith("C - Db - D"));
+    EXPECT_TRUE(QFile::exists(dir_.filePath(QStringLiteral("pictures/") +
+        QString::fromStdString(theory::FingeringName(chords[0])) + QStringLiteral(".jpg"))));
 }
 
 // The real save dialog as the commands set it up.

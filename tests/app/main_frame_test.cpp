@@ -55,7 +55,7 @@ TEST_F(MainFrameTest, MenuBarCarriesTheMenusInOrder)
         titles << a->text();
     EXPECT_EQ(titles,
         (QStringList{QStringLiteral("&File"), QStringLiteral("&ChordBoard"),
-            QStringLiteral("&ScaleBoard"), QStringLiteral("&Help")}));
+            QStringLiteral("&ScaleBoard"), QStringLiteral("&Windows"), QStringLiteral("&Help")}));
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Guivarna"));
 }
 
@@ -77,12 +77,15 @@ TEST_F(MainFrameTest, EveryMenuCarriesItsCommandsInOrder)
                 {"P&rint Setup...", "", false}, {"E&xit", "", false}}},
         {MenuId::ChordBoard,
             {{"Copy ChordBoard", "Ctrl+Shift+C", false}, {"Save ChordBoard", "Ctrl+Shift+S", false},
-                {"Set Dot Color", "", false}}},
+                {"Save list to textfile", "", false}, {"Save as HTML", "", false},
+                {"Save all chords as images", "", false},
+                {"Save all chords as html and images", "", false}, {"Set Dot Color", "", false}}},
         {MenuId::ScaleBoard,
             {{"show current &arpeggio", "Ctrl+A", true},
                 {"Select all occurences of a tone on click", "", true},
                 {"Copy ScaleBoard", "Ctrl+C", false}, {"Save ScaleBoard", "Ctrl+S", false},
-                {"Clear board", "Ctrl+B", false}, {"Set Dot Color", "", false}}},
+                {"Save Scale-list", "", false}, {"Clear board", "Ctrl+B", false},
+                {"Set Dot Color", "", false}}},
         {MenuId::Help, {{"&Help Topics", "F1", false}, {"&About Guivarna...", "", false}}},
     };
     auto frame = MakeFrame();

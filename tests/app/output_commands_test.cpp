@@ -43,23 +43,23 @@ void SelectFirstCEGFingering(ProgramObjects& objects)
     theory.SetRootName("C");
     for (const char* note : {"C", "E", "G"})
         theory.AddNote(note);
-    theory::SearchEngine& engine = objects.engine;
-    engine.ClearChordResults();
-    engine.ResetChordSearch();
+    theory::ChordSearch& search = objects.engine.Chords();
+    theory::ChordSearchRequest request;
+    theory::TakeChord(request, theory);
+    search.SetRequest(request);
     theory::ChordFingering first;
-    ASSERT_TRUE(engine.FindNextChord(first));
-    engine.SetCurrentChord(0);
+    ASSERT_TRUE(search.StartRun()->Next(first));
+    search.SetCurrent(0);
 }
 
 // Selects the first seven-tone scale, C Db D Eb E F Gb.
 void SelectFirstSevenToneScale(ProgramObjects& objects)
 {
-    theory::SearchEngine& engine = objects.engine;
-    engine.SetToneCount(7);
-    engine.ResetScaleSearch();
+    theory::ScaleSearch& search = objects.engine.Scales();
+    search.SetRequest({.toneCount = 7});
     std::vector<theory::Note> scale;
-    ASSERT_TRUE(engine.FindNextScale(scale));
-    engine.SetCurrentScale(0);
+    ASSERT_TRUE(search.StartRun()->Next(scale));
+    search.SetCurrent(0);
 }
 
 class OutputCommandsTest : public test::AppTest {

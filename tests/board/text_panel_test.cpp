@@ -25,7 +25,7 @@ protected:
     }
 
     theory::MusicTheory theory_;
-    theory::SearchEngine engine_{theory_};
+    theory::SearchEngine engine_;
 };
 
 TEST_F(TextPanelTest, NothingToDescribeGivesNoLinesAtAll)
@@ -42,11 +42,13 @@ TEST_F(TextPanelTest, ChordInformationListsTheNotesAndTheMelodyNoteOfTheCurrentF
         (std::vector<Line>{{QStringLiteral("Chord information:"), true, 0},
             {QStringLiteral("Chordnotes: C - E - G"), false, 1}}));
 
-    engine_.SetTuning({64, 59, 55, 50, 45, 40});
-    engine_.ResetChordSearch();
+    engine_.Chords().SetTuning({64, 59, 55, 50, 45, 40});
+    theory::ChordSearchRequest request;
+    theory::TakeChord(request, theory_);
+    engine_.Chords().SetRequest(request);
     theory::ChordFingering first;
-    ASSERT_TRUE(engine_.FindNextChord(first));
-    engine_.SetCurrentChord(0);
+    ASSERT_TRUE(engine_.Chords().StartRun()->Next(first));
+    engine_.Chords().SetCurrent(0);
     const std::vector<Line> lines = panel.Lines(theory_, engine_);
     ASSERT_EQ(lines.size(), 3U);
     EXPECT_EQ(lines[2].text,
@@ -76,18 +78,19 @@ TEST_F(TextPanelTest, ChordNamesPutTheLogicalCaptionTwoLinesBelowTheLastTraditio
 TEST_F(TextPanelTest, ScaleInformationShowsTheCurrentScale)
 {
     const TextPanel panel(Kind::ScaleInformation, {30, 1100});
-    engine_.SetToneCount(7);
-    engine_.ResetScaleSearch();
+    engine_.Scales().SetRequest({.toneCount = 7});
+    const std::unique_ptr<theory::ScaleRun> run = engine_.Scales().StartRun();
     std::vector<theory::Note> scale;
-    ASSERT_TRUE(engine_.FindNextScale(scale));
+    ASSERT_TRUE(run->Next(scale));
     EXPECT_TRUE(panel.Lines(theory_, engine_).empty());  // found, but not shown yet
 
-    engine_.SetCurrentScale(0);
+    engine_.Scales().SetCurrent(0);
     const std::vector<Line> lines = panel.Lines(theory_, engine_);
     ASSERT_EQ(lines.size(), 2U);
     EXPECT_EQ(lines[0], (Line{QStringLiteral("Scale information:"), true, 0}));
     EXPECT_EQ(lines[1].text,
-        QStringLiteral("Scalenotes: ") + QString::fromStdString(engine_.FormatCurrentScale()));
+        QStringLiteral("Scalenotes: ") +
+            QString::fromStdString(engine_.Scales().CurrentScaleText()));
 }
 
 // Pixels that are not white in the image.

@@ -13,39 +13,49 @@ using Scale = std::vector<Note>;
 
 class ScaleSearch : public ::testing::Test {
 protected:
-    MusicTheory theory;
-    SearchEngine engine{theory};
+    // Sets the request as it stands and runs a search.
+    std::vector<Scale> Search()
+    {
+        scales.SetRequest(request);
+        return RunScaleSearch(scales);
+    }
+
+    SearchEngine engine;
+    theory::ScaleSearch& scales = engine.Scales();
+    ScaleSearchRequest request;
 };
 
 TEST_F(ScaleSearch, SevenTonesWithoutFiltersGiveEverySubsetInOrder)
 {
-    engine.SetToneCount(7);
-    const auto scales = RunScaleSearch(engine);
-    ASSERT_EQ(scales.size(), 792u);
-    EXPECT_EQ(scales.front(), (Scale{60, 61, 62, 63, 64, 65, 66}));
-    EXPECT_EQ(scales.back(), (Scale{65, 66, 67, 68, 69, 70, 71}));
-    EXPECT_TRUE(std::is_sorted(scales.begin(), scales.end()));
-    EXPECT_EQ(engine.ScaleResultCount(), 792u);
-    EXPECT_EQ(engine.GetScale(100), scales[100]);
+    request.toneCount = 7;
+    const auto found = Search();
+    ASSERT_EQ(found.size(), 792u);
+    EXPECT_EQ(found.front(), (Scale{60, 61, 62, 63, 64, 65, 66}));
+    EXPECT_EQ(found.back(), (Scale{65, 66, 67, 68, 69, 70, 71}));
+    EXPECT_TRUE(std::is_sorted(found.begin(), found.end()));
+    EXPECT_EQ(scales.Results()->Count(), 792u);
+    EXPECT_EQ(scales.Results()->Get(100), found[100]);
 }
 
 TEST_F(ScaleSearch, MustHaveNotesAreInEveryScale)
 {
-    engine.SetToneCount(7);
-    engine.SetRunLimit(-1);
-    engine.SetMustHaveNotes({60, 64, 67});
-    EXPECT_EQ(RunScaleSearch(engine).size(), 792u);  // the filter is still off
-    engine.SetMustHaveFilter(true);
-    const auto scales = RunScaleSearch(engine);
-    ASSERT_EQ(scales.size(), 126u);
-    for (const Scale& s : scales) {
+    request.toneCount = 7;
+    request.runLimit = -1;
+    request.mustHaveNotes = {60, 64, 67};
+    EXPECT_EQ(Search().size(), 792u);  // the filter is still off
+    request.mustHaveFilter = true;
+    const auto found = Search();
+    ASSERT_EQ(found.size(), 126u);
+    for (const Scale& s : found) {
+        ASSERT_TRUE(PassesMustHave(request, s));
         for (const Note n : {60u, 64u, 67u})
             ASSERT_NE(std::find(s.begin(), s.end(), n), s.end());
     }
-    engine.SetMustHaveNotes({60, 72});  // 72 never occurs in a scale of 60..71
-    EXPECT_TRUE(RunScaleSearch(engine).empty());
-    engine.ClearMustHaveNotes();
-    EXPECT_EQ(RunScaleSearch(engine).size(), 792u);
+    EXPECT_FALSE(PassesMustHave(request, {60, 62, 64, 65, 69, 71}));
+    request.mustHaveNotes = {60, 72};  // 72 never occurs in a scale of 60..71
+    EXPECT_TRUE(Search().empty());
+    request.mustHaveNotes.clear();
+    EXPECT_EQ(Search().size(), 792u);
 }
 
 TEST_F(ScaleSearch, RunTestByLimit)
@@ -67,71 +77,78 @@ TEST_F(ScaleSearch, RunTestByLimit)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << (&c - cases.data()));
-        engine.SetRunLimit(c.limit);
-        EXPECT_EQ(engine.RunTest(c.scale), c.passes);
+        request.runLimit = c.limit;
+        EXPECT_EQ(PassesRunLimit(request, c.scale), c.passes);
     }
 }
 
 TEST_F(ScaleSearch, RunLimitsOverTheWholeSearch)
 {
-    engine.SetToneCount(7);
-    engine.SetRunLimit(1);
-    for (const Scale& s : RunScaleSearch(engine))
+    request.toneCount = 7;
+    request.runLimit = 1;
+    for (const Scale& s : Search())
         ASSERT_TRUE(MusicTheory::WithinSemitoneRun(s, 1));
 
-    engine.SetToneCount(12);
-    engine.SetRunLimit(12);
-    EXPECT_TRUE(RunScaleSearch(engine).empty());
-    engine.SetRunLimit(-1);
-    EXPECT_EQ(RunScaleSearch(engine),
-        (std::vector<Scale>{{60, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70, 71}}));
+    request.toneCount = 12;
+    request.runLimit = 12;
+    EXPECT_TRUE(Search().empty());
+    request.runLimit = -1;
+    EXPECT_EQ(Search(), (std::vector<Scale>{{60, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70, 71}}));
 
-    engine.SetToneCount(1);
-    engine.SetRunLimit(0);
-    EXPECT_EQ(RunScaleSearch(engine).size(), 12u);
+    request.toneCount = 1;
+    request.runLimit = 0;
+    EXPECT_EQ(Search().size(), 12u);
 }
 
 TEST_F(ScaleSearch, ToneCountOutsideOneToTwelveFindsNothing)
 {
     for (const int tones : {0, -3, 13}) {
-        engine.SetToneCount(tones);
-        EXPECT_TRUE(RunScaleSearch(engine).empty()) << tones;
+        request.toneCount = tones;
+        EXPECT_TRUE(Search().empty()) << tones;
     }
-    EXPECT_FALSE(engine.HasToneCount() && engine.GetToneCount() == 0);
+    EXPECT_FALSE(scales.HasToneCount() && scales.Request().toneCount == 0);
+    request.toneCount = 0;
+    scales.SetRequest(request);
+    EXPECT_FALSE(scales.HasToneCount());
 }
 
-TEST_F(ScaleSearch, FormatCurrentScale)
+TEST_F(ScaleSearch, CurrentScaleText)
 {
-    engine.SetToneCount(3);
-    engine.SetMustHaveFilter(true);
-    engine.SetMustHaveNotes({60, 64, 67});
-    RunScaleSearch(engine);
-    EXPECT_EQ(engine.FormatCurrentScale(), "");
-    engine.SetCurrentScale(0);
-    EXPECT_EQ(engine.FormatCurrentScale(), "C - E - G");
-    engine.SetCurrentScale(1);
-    EXPECT_EQ(engine.FormatCurrentScale(), "");
-    engine.ClearScaleResults();
-    EXPECT_EQ(engine.GetCurrentScale(), -1);
-    EXPECT_THROW(engine.GetScale(0), std::out_of_range);
+    request.toneCount = 3;
+    request.mustHaveFilter = true;
+    request.mustHaveNotes = {60, 64, 67};
+    Search();
+    EXPECT_EQ(scales.CurrentScaleText(), "");
+    scales.SetCurrent(0);
+    EXPECT_EQ(scales.CurrentScaleText(), "C - E - G");
+    scales.SetCurrent(1);
+    EXPECT_EQ(scales.CurrentScaleText(), "");
+    scales.ClearResults();
+    EXPECT_EQ(scales.Current(), -1);
+    EXPECT_THROW(scales.Results()->Get(0), std::out_of_range);
 }
 
-TEST_F(ScaleSearch, RestartsAfterExhaustionAndIgnoresStaleRuns)
+TEST_F(ScaleSearch, ExhaustedRunsStayDoneAndStaleRunsKeepToTheirOwnList)
 {
-    engine.SetToneCount(11);
-    const auto scales = RunScaleSearch(engine);
-    ASSERT_EQ(scales.size(), 12u);
-    Scale scale;
-    ASSERT_TRUE(engine.FindNextScale(scale));
-    EXPECT_EQ(scale, scales.front());
+    request.toneCount = 11;
+    scales.SetRequest(request);
+    const auto run = scales.StartRun();
+    const auto found = Drain(*run);
+    ASSERT_EQ(found.size(), 12u);
+    Scale scale{60};
+    EXPECT_FALSE(run->Next(scale));
+    EXPECT_TRUE(scale.empty());
+    EXPECT_FALSE(run->Stopped());
+    ASSERT_TRUE(scales.StartRun()->Next(scale));
+    EXPECT_EQ(scale, found.front());
 
-    engine.ClearScaleResults();
-    engine.ResetScaleSearch();
-    ASSERT_TRUE(engine.FindNextScale(scale));
-    engine.ClearScaleResults();
-    EXPECT_FALSE(engine.FindNextScale(scale));
-    EXPECT_TRUE(engine.ScaleSearchStopped());
-    EXPECT_EQ(engine.ScaleResultCount(), 0u);
+    const auto stale = scales.StartRun();
+    ASSERT_TRUE(stale->Next(scale));
+    scales.ClearResults();
+    EXPECT_EQ(Drain(*stale).size(), 11u);
+    EXPECT_FALSE(stale->Stopped());
+    EXPECT_EQ(stale->Results()->Count(), 12u);
+    EXPECT_EQ(scales.Results()->Count(), 0u);
 }
 
 TEST(ScaleGenerator, SubsetsInLexicographicOrderOfTheirNotes)

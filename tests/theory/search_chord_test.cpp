@@ -1,5 +1,5 @@
 #include "tests/theory/search_support.h"
-#include "theory/chord_request.h"
+#include "theory/chord_filter.h"
 
 #include <gtest/gtest.h>
 
@@ -14,20 +14,26 @@ using Values = std::vector<std::uint32_t>;
 
 class ChordSearch : public ::testing::Test {
 protected:
-    ChordSearch()
-    {
-        for (const Note open : kStandardGuitar)
-            engine.AddString(open);
-    }
+    ChordSearch() { chords.SetTuning(kStandardGuitar); }
 
+    // Takes the chord from the theory object into the request, sets it and runs a search.
     std::vector<ChordFingering> Search(const std::vector<std::string>& notes)
     {
         LoadChord(theory, notes);
-        return RunChordSearch(engine);
+        return SearchLoaded();
+    }
+
+    std::vector<ChordFingering> SearchLoaded()
+    {
+        TakeChord(request, theory);
+        chords.SetRequest(request);
+        return RunChordSearch(chords);
     }
 
     MusicTheory theory;
-    SearchEngine engine{theory};
+    SearchEngine engine;
+    theory::ChordSearch& chords = engine.Chords();
+    ChordSearchRequest request;
 };
 
 TEST_F(ChordSearch, FirstResultOfCMajorOnStandardGuitar)
@@ -39,14 +45,14 @@ TEST_F(ChordSearch, FirstResultOfCMajorOnStandardGuitar)
     EXPECT_EQ(results[1].FretBoardPosition, (Values{8, 5, 12}));
     EXPECT_EQ(results[2].FretBoardPosition, (Values{8, 5, 24}));
     EXPECT_EQ(results[3].FretBoardPosition, (Values{8, 17, 0}));
-    EXPECT_EQ(engine.ChordResultCount(), results.size());
+    EXPECT_EQ(chords.Results()->Count(), results.size());
     for (std::size_t i = 0; i < results.size(); ++i)
-        ASSERT_EQ(engine.GetFingering(i), results[i]) << i;
+        ASSERT_EQ(chords.Results()->Get(i), results[i]) << i;
 }
 
 TEST_F(ChordSearch, SpanKeepsFretsWithinConsecutiveFrets)
 {
-    engine.SetSpan(4);
+    request.span = 4;
     const auto results = Search({"C", "E", "G"});
     ASSERT_FALSE(results.empty());
     for (const ChordFingering& f : results) {
@@ -58,30 +64,37 @@ TEST_F(ChordSearch, SpanKeepsFretsWithinConsecutiveFrets)
 
 TEST_F(ChordSearch, MelodyNoteIsOnTheHighestStringUsed)
 {
-    engine.SetMelodyNote("E");
+    request.melodyNote = "E";
     const auto results = Search({"C", "E", "G"});
     ASSERT_FALSE(results.empty());
     for (const ChordFingering& f : results)
         ASSERT_EQ(f.NotePermutation[0], 64u);
-    EXPECT_TRUE(engine.GetPermutation().empty());
+    // The request is kept as it was set: taking the chord only fills in the notes and the root.
+    const ChordSearchRequest kept = chords.Request();
+    EXPECT_EQ(kept.melodyNote, "E");
+    EXPECT_TRUE(kept.permutation.empty());
+    EXPECT_EQ(kept.notes, (std::vector<Note>{60, 64, 67}));
+    EXPECT_EQ(kept.rootName, "C");
 }
 
 TEST_F(ChordSearch, PermutationFixesTheNoteOrder)
 {
-    engine.SetPermutation({64, 60, 67});
-    EXPECT_EQ(engine.GetMelodyNote(), "");
+    request.permutation = {64, 60, 67};
     const auto results = Search({"C", "E", "G"});
     ASSERT_FALSE(results.empty());
     for (const ChordFingering& f : results)
         ASSERT_EQ(f.NotePermutation, (Values{64, 60, 67}));
-    // Setting a melody note drops the permutation and vice versa.
-    engine.SetMelodyNote("G");
-    EXPECT_TRUE(engine.GetPermutation().empty());
+    // A melody note on top of the permutation narrows it further; one that contradicts it
+    // leaves nothing.
+    request.melodyNote = "E";
+    EXPECT_EQ(SearchLoaded(), results);
+    request.melodyNote = "G";
+    EXPECT_TRUE(SearchLoaded().empty());
 }
 
 TEST_F(ChordSearch, AllowedStringsLimitTheStringSet)
 {
-    engine.SetAllowedStrings({2, 3, 4});
+    request.allowedStrings = {2, 3, 4};
     const auto results = Search({"C", "E", "G"});
     ASSERT_FALSE(results.empty());
     for (const ChordFingering& f : results)
@@ -114,123 +127,138 @@ TEST_F(ChordSearch, RepeatedNotesAreNotArrangedTwice)
     EXPECT_EQ(orders, (std::vector<Values>{{60, 60, 64}, {60, 64, 60}, {64, 60, 60}}));
 }
 
-TEST_F(ChordSearch, CallingOnAfterExhaustionStartsOver)
+TEST_F(ChordSearch, ExhaustedRunStaysDoneAndANewRunStartsOver)
 {
-    const auto results = Search({"C", "E", "G"});
+    LoadChord(theory, {"C", "E", "G"});
+    TakeChord(request, theory);
+    chords.SetRequest(request);
+    const auto run = chords.StartRun();
+    const auto results = Drain(*run);
     ChordFingering again;
-    ASSERT_TRUE(engine.FindNextChord(again));
+    EXPECT_FALSE(run->Next(again));
+    EXPECT_FALSE(run->Stopped());
+    EXPECT_EQ(run->Results()->Count(), results.size());
+
+    const auto next = chords.StartRun();
+    ASSERT_TRUE(next->Next(again));
     EXPECT_EQ(again, results.front());
-    EXPECT_FALSE(engine.ChordSearchStopped());
+    EXPECT_FALSE(next->Stopped());
 }
 
 TEST_F(ChordSearch, RequestsThatCannotBePlayedGiveNoResults)
 {
     LoadChord(theory, {"C", "D", "E", "F", "G", "A", "B"});
-    EXPECT_TRUE(RunChordSearch(engine).empty());  // seven notes on six strings
+    EXPECT_TRUE(SearchLoaded().empty());  // seven notes on six strings
 
     theory.ClearSelection();
-    EXPECT_TRUE(RunChordSearch(engine).empty());  // no notes
+    EXPECT_TRUE(SearchLoaded().empty());  // no notes
 
     theory.AddNote("H");  // unknown name: 999999
     theory.AddNote("C");
-    EXPECT_TRUE(RunChordSearch(engine).empty());
+    EXPECT_TRUE(SearchLoaded().empty());
 
     LoadChord(theory, {"C", "E"});
-    engine.SetPermutation({60, 64, 67});  // longer than the chord
-    EXPECT_TRUE(RunChordSearch(engine).empty());
-    engine.SetMelodyNote("C#");  // never the name of a note
-    EXPECT_TRUE(RunChordSearch(engine).empty());
+    request.permutation = {60, 64, 67};  // longer than the chord
+    EXPECT_TRUE(SearchLoaded().empty());
+    request.permutation.clear();
+    request.melodyNote = "C#";  // never the name of a note
+    EXPECT_TRUE(SearchLoaded().empty());
 }
 
 TEST_F(ChordSearch, CurrentChordReadsFromTheList)
 {
     const auto results = Search({"C", "E", "G"});
     ChordFingering current;
-    EXPECT_EQ(engine.GetCurrentChord(), -1);
-    EXPECT_FALSE(engine.GetCurrentFingering(current));
-    engine.SetCurrentChord(5);
-    ASSERT_TRUE(engine.GetCurrentFingering(current));
+    EXPECT_EQ(chords.Current(), -1);
+    EXPECT_FALSE(chords.CurrentFingering(current));
+    chords.SetCurrent(5);
+    ASSERT_TRUE(chords.CurrentFingering(current));
     EXPECT_EQ(current, results[5]);
-    engine.SetCurrentChord(static_cast<int>(results.size()));
-    EXPECT_FALSE(engine.GetCurrentFingering(current));
-    EXPECT_THROW(engine.GetFingering(results.size()), std::out_of_range);
-    engine.SetCurrentChord(0);
-    engine.ClearChordResults();
-    EXPECT_EQ(engine.GetCurrentChord(), -1);
-    EXPECT_EQ(engine.ChordResultCount(), 0u);
+    chords.SetCurrent(static_cast<int>(results.size()));
+    EXPECT_FALSE(chords.CurrentFingering(current));
+    EXPECT_THROW(chords.Results()->Get(results.size()), std::out_of_range);
+    chords.SetCurrent(0);
+    chords.ClearResults();
+    EXPECT_EQ(chords.Current(), -1);
+    EXPECT_EQ(chords.Results()->Count(), 0u);
+    // Starting a run also empties the list and drops the selection.
+    Search({"C", "E", "G"});
+    chords.SetCurrent(3);
+    const auto run = chords.StartRun();
+    EXPECT_EQ(chords.Current(), -1);
+    EXPECT_EQ(chords.Results()->Count(), 0u);
 }
 
-TEST_F(ChordSearch, ClearingTheResultsEndsTheRunningSearch)
+TEST_F(ChordSearch, ClearingTheResultsDetachesTheRunningSearch)
 {
     LoadChord(theory, {"C", "E", "G"});
-    engine.ClearChordResults();
-    engine.ResetChordSearch();
+    TakeChord(request, theory);
+    chords.SetRequest(request);
+    const auto run = chords.StartRun();
     ChordFingering f;
-    ASSERT_TRUE(engine.FindNextChord(f));
-    engine.ClearChordResults();  // a new request while the old run winds down
-    EXPECT_FALSE(engine.FindNextChord(f));
-    EXPECT_TRUE(engine.ChordSearchStopped());
-    EXPECT_EQ(engine.ChordResultCount(), 0u);
-    engine.ResetChordSearch();
-    EXPECT_TRUE(engine.FindNextChord(f));
+    ASSERT_TRUE(run->Next(f));
+    const auto ownList = run->Results();
+    EXPECT_EQ(chords.Results(), ownList);
+    chords.ClearResults();  // a new request while the old run winds down
+    EXPECT_NE(chords.Results(), ownList);
+    // The old run goes on to the end, appending only to the list it started with.
+    auto rest = Drain(*run);
+    EXPECT_FALSE(run->Stopped());
+    EXPECT_EQ(chords.Results()->Count(), 0u);
+    rest.insert(rest.begin(), f);
+    EXPECT_EQ(ListedFingerings(*ownList), rest);
+    EXPECT_EQ(rest, RunChordSearch(chords));
 }
 
-TEST_F(ChordSearch, RequestIsTakenWhenTheSearchIsReset)
+TEST_F(ChordSearch, RequestIsTakenWhenTheRunStarts)
 {
     LoadChord(theory, {"C", "E", "G"});
-    engine.ClearChordResults();
-    engine.ResetChordSearch();
-    engine.SetSpan(1);
-    engine.SetTuning({40});
+    TakeChord(request, theory);
+    chords.SetRequest(request);
+    const auto run = chords.StartRun();
+    request.span = 1;
+    chords.SetRequest(request);
+    chords.SetTuning({40});
     theory.ClearSelection();
-    ChordFingering f;
-    std::size_t count = 0;
-    while (engine.FindNextChord(f))
-        ++count;
-    EXPECT_EQ(count, 1184u);
+    EXPECT_EQ(Drain(*run).size(), 1184u);
+    EXPECT_EQ(run->Results()->Count(), 1184u);
 }
 
 TEST_F(ChordSearch, StoredResultsOfRunsWithDifferentTuningsReadBackExactly)
 {
     const auto standard = Search({"C", "E", "G"});
-    engine.SetTuning({62, 57, 53, 48, 43, 38});  // a whole tone down: same strings, other frets
-    engine.ResetChordSearch();  // the list is not cleared
-    std::vector<ChordFingering> lowered;
-    ChordFingering f;
-    while (engine.FindNextChord(f))
-        lowered.push_back(f);
+    const auto standardList = chords.Results();
+    chords.SetTuning({62, 57, 53, 48, 43, 38});  // a whole tone down: same strings, other frets
+    const auto lowered = RunChordSearch(chords);
     ASSERT_EQ(lowered.front(), (ChordFingering{{1, 2, 3}, {60, 64, 67}, {10, 7, 2}}));
-    ASSERT_EQ(engine.ChordResultCount(), standard.size() + lowered.size());
-    for (std::size_t i = 0; i < standard.size(); ++i)
-        ASSERT_EQ(engine.GetFingering(i), standard[i]) << i;
-    for (std::size_t i = 0; i < lowered.size(); ++i)
-        ASSERT_EQ(engine.GetFingering(standard.size() + i), lowered[i]) << i;
+    // The list of the first run, still held, is untouched by the second.
+    EXPECT_EQ(ListedFingerings(*standardList), standard);
+    EXPECT_EQ(ListedFingerings(*chords.Results()), lowered);
 }
 
-TEST_F(ChordSearch, AllowedStringsFilledOnFirstUseFollowANewTuning)
+TEST_F(ChordSearch, NoAllowedStringsMeansEveryStringOfTheTuningAtRunTime)
 {
-    EXPECT_TRUE(engine.GetAllowedStrings().empty());
     Search({"C"});
-    EXPECT_EQ(engine.GetAllowedStrings(), (Values{1, 2, 3, 4, 5, 6}));
-    engine.AddString(35);
-    EXPECT_TRUE(engine.GetAllowedStrings().empty());
+    EXPECT_TRUE(chords.Request().allowedStrings.empty());  // a run does not fill it in
+    chords.SetTuning({64, 59, 55, 50, 45, 40, 35});
     const auto results = Search({"B"});
     EXPECT_EQ(results.back().StringSet, Values{7});
-    engine.SetAllowedStrings({2});
-    engine.SetTuning({64, 59});
-    EXPECT_EQ(engine.GetAllowedStrings(), Values{2});  // chosen by the user: kept
+    request.allowedStrings = {2};
+    chords.SetRequest(request);
+    chords.SetTuning({64, 59});
+    EXPECT_EQ(chords.Request().allowedStrings, Values{2});  // chosen by the user: kept
 }
 
 TEST_F(ChordSearch, StringCountLimits)
 {
-    engine.SetTuning({});
+    chords.SetTuning({});
     EXPECT_TRUE(Search({"C"}).empty());
-    std::vector<Note> many(SearchEngine::kMaxStrings, 40);
-    engine.SetTuning(many);
-    EXPECT_THROW(engine.AddString(40), std::length_error);
-    many.push_back(40);
-    EXPECT_THROW(engine.SetTuning(many), std::length_error);
-    EXPECT_EQ(engine.StringCount(), SearchEngine::kMaxStrings);
+    std::vector<Note> many(kMaxStrings, 40);
+    chords.SetTuning(many);
+    many.push_back(41);
+    EXPECT_THROW(chords.SetTuning(many), std::length_error);
+    EXPECT_EQ(chords.StringCount(), kMaxStrings);
+    EXPECT_EQ(chords.Tuning(), std::vector<Note>(kMaxStrings, 40));
     // One note on each of 24 strings tuned alike: fret 8 and 20 on every string.
     EXPECT_EQ(Search({"C"}).size(), 48u);
 }
@@ -267,18 +295,18 @@ TEST(ChordFilters, FretRangeAndSpanUnderEachOpenStringPolicy)
         SCOPED_TRACE(testing::Message()
             << "policy " << c.policy << " frets " << c.lowest << "-" << c.highest << " span "
             << c.span << " case " << (&c - cases.data()));
-        ChordRequest request;
-        request.openStringPolicy = c.policy;
-        request.lowestFret = c.lowest;
-        request.highestFret = c.highest;
-        request.span = c.span;
-        request.Prepare();
+        ChordFilter filter;
+        filter.openStringPolicy = c.policy;
+        filter.lowestFret = c.lowest;
+        filter.highestFret = c.highest;
+        filter.span = c.span;
+        filter.Prepare();
         FingeringCandidate candidate;
         candidate.count = static_cast<int>(c.frets.size());
         std::copy(c.frets.begin(), c.frets.end(), candidate.frets.begin());
-        EXPECT_EQ(request.PassesFretRange(candidate), c.range);
-        EXPECT_EQ(request.PassesSpan(candidate), c.spanOk);
-        EXPECT_EQ(request.Accepts(candidate), c.range && c.spanOk);
+        EXPECT_EQ(filter.PassesFretRange(candidate), c.range);
+        EXPECT_EQ(filter.PassesSpan(candidate), c.spanOk);
+        EXPECT_EQ(filter.Accepts(candidate), c.range && c.spanOk);
     }
 }
 
@@ -441,6 +469,12 @@ TEST(ChordSearchAgainstBruteForce, SameFingeringsInTheSameOrder)
             .policy = 1,
             .permutation = {70}},
         {.label = "melody", .tuning = g, .notes = {"C", "E", "G"}, .melody = "E"},
+        {.label = "permutation and melody",
+            .tuning = g,
+            .notes = {"C", "E", "G", "Bb"},
+            .span = 5,
+            .permutation = {64, 70},
+            .melody = "E"},
         {.label = "repeated notes", .tuning = g, .notes = {"D", "A", "D", "Gb"}, .span = 5},
         {.label = "one note", .tuning = g, .notes = {"Gb"}},
         {.label = "all six strings",
@@ -494,23 +528,26 @@ TEST(ChordSearchAgainstBruteForce, SameFingeringsInTheSameOrder)
         SCOPED_TRACE(r.label);
         MusicTheory theory;
         LoadChord(theory, r.notes);
-        SearchEngine engine(theory);
-        engine.SetTuning(r.tuning);
-        engine.SetFretRange(r.lowest, r.highest);
-        engine.SetSpan(r.span);
-        engine.SetOpenStringPolicy(r.policy);
-        engine.SetAllowedStrings(r.allowed);
-        if (!r.permutation.empty())
-            engine.SetPermutation(r.permutation);
-        if (!r.melody.empty())
-            engine.SetMelodyNote(r.melody);
+        ChordSearchRequest request;
+        TakeChord(request, theory);
+        request.lowestFret = r.lowest;
+        request.highestFret = r.highest;
+        request.span = r.span;
+        request.openStringPolicy = r.policy;
+        request.allowedStrings = r.allowed;
+        request.permutation = r.permutation;
+        request.melodyNote = r.melody;
+        SearchEngine engine;
+        engine.Chords().SetTuning(r.tuning);
+        engine.Chords().SetRequest(request);
 
         const auto expected = BruteForce(r);
-        const auto found = RunChordSearch(engine);
+        const auto found = RunChordSearch(engine.Chords());
+        const auto stored = engine.Chords().Results();
         ASSERT_EQ(found.size(), expected.size());
         for (std::size_t i = 0; i < found.size(); ++i) {
             ASSERT_EQ(found[i], expected[i]) << "result " << i;
-            ASSERT_EQ(engine.GetFingering(i), expected[i]) << "stored result " << i;
+            ASSERT_EQ(stored->Get(i), expected[i]) << "stored result " << i;
         }
     }
 }

@@ -19,28 +19,45 @@ inline void LoadChord(MusicTheory& theory, const std::vector<std::string>& notes
         theory.AddNote(note);
 }
 
-// One complete chord search as the result page runs it; returns what FindNextChord gave.
-inline std::vector<ChordFingering> RunChordSearch(SearchEngine& engine)
+// Drains a run on the calling thread; returns what Next gave, in order.
+template <class Run, class Item> std::vector<Item> Drain(Run& run)
 {
-    std::vector<ChordFingering> found;
-    engine.ClearChordResults();
-    engine.ResetChordSearch();
-    ChordFingering fingering;
-    while (engine.FindNextChord(fingering))
-        found.push_back(fingering);
+    std::vector<Item> found;
+    Item item;
+    while (run.Next(item))
+        found.push_back(item);
     return found;
 }
 
-// One complete scale search as the result page runs it.
-inline std::vector<std::vector<Note>> RunScaleSearch(SearchEngine& engine)
+inline std::vector<ChordFingering> Drain(ChordRun& run)
 {
-    std::vector<std::vector<Note>> found;
-    engine.ClearScaleResults();
-    engine.ResetScaleSearch();
-    std::vector<Note> scale;
-    while (engine.FindNextScale(scale))
-        found.push_back(scale);
-    return found;
+    return Drain<ChordRun, ChordFingering>(run);
+}
+
+inline std::vector<std::vector<Note>> Drain(ScaleRun& run)
+{
+    return Drain<ScaleRun, std::vector<Note>>(run);
+}
+
+// One complete chord search as the result page runs it; returns what the run's Next gave.
+inline std::vector<ChordFingering> RunChordSearch(ChordSearch& search)
+{
+    return Drain(*search.StartRun());
+}
+
+// One complete scale search as the result page runs it.
+inline std::vector<std::vector<Note>> RunScaleSearch(ScaleSearch& search)
+{
+    return Drain(*search.StartRun());
+}
+
+// Every fingering held by a result list, in order.
+inline std::vector<ChordFingering> ListedFingerings(const ChordResultList& list)
+{
+    std::vector<ChordFingering> listed(list.Count());
+    for (std::size_t i = 0; i < listed.size(); ++i)
+        list.Get(i, listed[i]);
+    return listed;
 }
 
 }  // namespace guivarna::theory::test

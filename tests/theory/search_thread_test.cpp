@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <latch>
+#include <random>
 #include <thread>
 
 namespace guivarna::theory::test {
@@ -23,146 +24,348 @@ void ExpectWellFormed(const ChordFingering& f, std::size_t notes)
     }
 }
 
-TEST(SearchEngineConcurrency, InterfaceReadsWhileWorkersAppend)
+// A chord request for the given note names, taken the way the chord wizard takes it.
+ChordSearchRequest ChordRequestFor(const std::vector<std::string>& notes)
 {
     MusicTheory theory;
-    LoadChord(theory, {"C", "D", "E", "F", "G", "Bb"});
-    SearchEngine engine(theory);
-    engine.SetTuning(kStandardGuitar);
-    engine.SetToneCount(5);
+    LoadChord(theory, notes);
+    ChordSearchRequest request;
+    TakeChord(request, theory);
+    return request;
+}
+
+TEST(SearchEngineConcurrency, InterfaceReadsWhileWorkersAppend)
+{
+    SearchEngine engine;
+    ChordSearch& chords = engine.Chords();
+    ScaleSearch& scales = engine.Scales();
+    chords.SetTuning(kStandardGuitar);
+    chords.SetRequest(ChordRequestFor({"C", "D", "E", "F", "G", "Bb"}));
+    scales.SetRequest({.toneCount = 5});
 
     std::latch started(2);
     std::atomic<bool> chordDone{false};
     std::size_t chordCount = 0;
     std::size_t scaleCount = 0;
     std::thread chordWorker([&] {
-        engine.ClearChordResults();
-        engine.ResetChordSearch();
+        const auto run = chords.StartRun();
         started.count_down();
         ChordFingering f;
-        while (engine.FindNextChord(f))
+        while (run->Next(f))
             ++chordCount;
         chordDone.store(true);
     });
     std::thread scaleWorker([&] {
-        engine.ClearScaleResults();
-        engine.ResetScaleSearch();
+        const auto run = scales.StartRun();
         started.count_down();
         std::vector<Note> scale;
-        while (engine.FindNextScale(scale))
+        while (run->Next(scale))
             ++scaleCount;
     });
 
-    // Once both runs have their request, the interface may set the next one at will.
+    // Once both runs have started, the interface may set the next request at will.
     started.wait();
-    engine.SetSpan(1);
-    engine.SetTuning({40, 45});
-    engine.SetToneCount(12);
-    engine.SetMustHaveFilter(true);
-    engine.SetMustHaveNotes({61});
+    ChordSearchRequest next = chords.Request();
+    next.span = 1;
+    chords.SetRequest(next);
+    chords.SetTuning({40, 45});
+    scales.SetRequest({.toneCount = 12, .mustHaveFilter = true, .mustHaveNotes = {61}});
 
     ChordFingering read;
     std::size_t reads = 0;
     for (std::size_t lastCount = 0; !chordDone.load(); ++reads) {
-        const std::size_t count = engine.ChordResultCount();
+        const auto list = chords.Results();
+        const std::size_t count = list->Count();
         ASSERT_GE(count, lastCount);
         lastCount = count;
         if (count > 0) {
-            engine.GetFingering(read, (count * 7919 + reads) % count);
+            list->Get((count * 7919 + reads) % count, read);
             ExpectWellFormed(read, 6);
         }
-        engine.SetCurrentChord(static_cast<int>(count) - 1);
-        if (engine.GetCurrentFingering(read))
+        chords.SetCurrent(static_cast<int>(count) - 1);
+        if (chords.CurrentFingering(read))
             ExpectWellFormed(read, 6);
-        const std::size_t scales = engine.ScaleResultCount();
-        if (scales > 0) {
-            ASSERT_EQ(engine.GetScale(scales - 1).size(), 5u);
+        const auto scaleList = scales.Results();
+        const std::size_t scaleResults = scaleList->Count();
+        if (scaleResults > 0) {
+            ASSERT_EQ(scaleList->Get(scaleResults - 1).size(), 5u);
         }
-        engine.SetCurrentScale(static_cast<int>(scales) - 1);
-        engine.FormatCurrentScale();
+        scales.SetCurrent(static_cast<int>(scaleResults) - 1);
+        scales.CurrentScaleText();
     }
     chordWorker.join();
     scaleWorker.join();
     EXPECT_EQ(chordCount, 59616u);
+    EXPECT_EQ(chords.Results()->Count(), 59616u);
     EXPECT_EQ(scaleCount, 792u);
-    EXPECT_EQ(engine.ScaleResultCount(), 792u);
+    EXPECT_EQ(scales.Results()->Count(), 792u);
 }
 
 TEST(SearchEngineConcurrency, ClearingTheResultsWhileAWorkerAppends)
 {
-    MusicTheory theory;
-    LoadChord(theory, {"C", "D", "E", "F", "G", "A", "Bb"});
-    SearchEngine engine(theory);
-    engine.SetTuning({64, 59, 55, 50, 45, 40, 35});
-    engine.ClearChordResults();
-    engine.ResetChordSearch();
+    SearchEngine engine;
+    ChordSearch& chords = engine.Chords();
+    chords.SetTuning({64, 59, 55, 50, 45, 40, 35});
+    chords.SetRequest(ChordRequestFor({"C", "D", "E", "F", "G", "A", "Bb"}));
+    const auto run = chords.StartRun();
 
     std::latch firstFound(1);
+    std::size_t found = 0;
     std::thread worker([&] {
         ChordFingering f;
-        bool more = engine.FindNextChord(f);
+        bool more = run->Next(f);
         firstFound.count_down();
-        while (more)
-            more = engine.FindNextChord(f);
+        while (more) {
+            ++found;
+            more = run->Next(f);
+        }
     });
     firstFound.wait();
-    engine.SetCurrentChord(0);
-    engine.ClearChordResults();  // the interface starts a new request
+    chords.SetCurrent(0);
+    chords.ClearResults();  // the interface starts a new request
     ChordFingering read;
-    EXPECT_FALSE(engine.GetCurrentFingering(read));
+    EXPECT_FALSE(chords.CurrentFingering(read));
     worker.join();
-    // Whether the old run was still going or had just ended, nothing landed after the clear.
-    EXPECT_EQ(engine.ChordResultCount(), 0u);
-    EXPECT_EQ(engine.GetCurrentChord(), -1);
+    // Whether the old run was still going or had just ended, nothing landed in the new list;
+    // the old run completed its own.
+    EXPECT_EQ(chords.Results()->Count(), 0u);
+    EXPECT_EQ(chords.Current(), -1);
+    EXPECT_FALSE(run->Stopped());
+    EXPECT_GT(found, 0u);
+    EXPECT_EQ(run->Results()->Count(), found);
+}
+
+TEST(SearchEngineConcurrency, PausedRunHoldsNoLockAndResumesWhereItStopped)
+{
+    SearchEngine engine;
+    ChordSearch& chords = engine.Chords();
+    chords.SetTuning(kStandardGuitar);
+    chords.SetRequest(ChordRequestFor({"C", "E", "G", "Bb"}));
+    const auto sequential = RunChordSearch(chords);
+    ASSERT_GT(sequential.size(), 100u);
+
+    const auto run = chords.StartRun();
+    std::vector<ChordFingering> found(40);
+    for (ChordFingering& f : found)
+        ASSERT_TRUE(run->Next(f));
+    run->Control().Pause();
+    std::vector<ChordFingering> rest;
+    std::thread worker([&] { rest = Drain(*run); });
+
+    // The worker waits inside Next; the list, the current index and the request stay usable.
+    const auto list = run->Results();
+    // (EXPECT, not ASSERT: the worker must be resumed and joined whatever happens.)
+    for (int i = 0; i < 1000 && !testing::Test::HasFailure(); ++i) {
+        EXPECT_EQ(list->Count(), found.size());
+        EXPECT_EQ(list->Get(static_cast<std::size_t>(i) % found.size()),
+            found[static_cast<std::size_t>(i) % found.size()]);
+        chords.SetCurrent(i % 40);
+        ChordFingering current;
+        EXPECT_TRUE(chords.CurrentFingering(current));
+        ChordSearchRequest request = chords.Request();
+        request.span = 1 + i % 24;
+        chords.SetRequest(request);
+        std::this_thread::yield();
+    }
+    chords.SetTuning({40});
+    run->Control().Resume();
+    worker.join();
+
+    EXPECT_FALSE(run->Stopped());
+    found.insert(found.end(), rest.begin(), rest.end());
+    EXPECT_EQ(found, sequential);
+    EXPECT_EQ(ListedFingerings(*list), sequential);
 }
 
 TEST(SearchEngineCancel, StopTakesEffectDuringALongSkip)
 {
-    // Eight notes on 24 strings with a policy that accepts nothing: one FindNextChord call would
-    // examine hundreds of billions of candidates before returning false.
-    MusicTheory theory;
-    LoadChord(theory, {"C", "D", "E", "F", "G", "A", "B", "Bb"});
-    SearchEngine engine(theory);
-    engine.SetTuning(std::vector<Note>(24, 40));
-    engine.SetOpenStringPolicy(9);
-    engine.ClearChordResults();
-    engine.ResetChordSearch();
+    // Eight notes on 24 strings with a policy that accepts nothing: one Next call would examine
+    // hundreds of billions of candidates before returning false.
+    SearchEngine engine;
+    ChordSearch& chords = engine.Chords();
+    chords.SetTuning(std::vector<Note>(24, 40));
+    ChordSearchRequest request = ChordRequestFor({"C", "D", "E", "F", "G", "A", "B", "Bb"});
+    request.openStringPolicy = 9;
+    chords.SetRequest(request);
+    const auto run = chords.StartRun();
 
     std::latch searching(1);
     bool found = true;
     std::thread worker([&] {
         searching.count_down();
         ChordFingering f;
-        found = engine.FindNextChord(f);
+        found = run->Next(f);
     });
     searching.wait();
-    engine.RequestChordStop();
+    run->Control().Stop();
     worker.join();
     EXPECT_FALSE(found);
-    EXPECT_TRUE(engine.ChordSearchStopped());
+    EXPECT_TRUE(run->Stopped());
 
-    // Stopped runs stay stopped until the next reset; a reset withdraws the stop.
+    // A stopped run stays stopped; the next run has a control of its own.
     ChordFingering f;
-    EXPECT_FALSE(engine.FindNextChord(f));
-    engine.SetOpenStringPolicy(kOpenStringsByPosition);
-    engine.ResetChordSearch();
-    EXPECT_TRUE(engine.FindNextChord(f));
-    EXPECT_FALSE(engine.ChordSearchStopped());
+    EXPECT_FALSE(run->Next(f));
+    EXPECT_FALSE(run->Next(f));
+    EXPECT_TRUE(run->Stopped());
+    request.openStringPolicy = kOpenStringsByPosition;
+    chords.SetRequest(request);
+    const auto next = chords.StartRun();
+    EXPECT_TRUE(next->Next(f));
+    EXPECT_FALSE(next->Stopped());
 }
 
 TEST(SearchEngineCancel, ScaleStopEndsTheRun)
 {
-    MusicTheory theory;
-    SearchEngine engine(theory);
-    engine.SetToneCount(6);
-    engine.ClearScaleResults();
-    engine.ResetScaleSearch();
+    SearchEngine engine;
+    ScaleSearch& scales = engine.Scales();
+    scales.SetRequest({.toneCount = 6});
+    const auto run = scales.StartRun();
     std::vector<Note> scale;
-    ASSERT_TRUE(engine.FindNextScale(scale));
-    std::thread([&] { engine.RequestScaleStop(); }).join();
-    EXPECT_FALSE(engine.FindNextScale(scale));
-    EXPECT_TRUE(engine.ScaleSearchStopped());
-    EXPECT_EQ(engine.ScaleResultCount(), 1u);
+    ASSERT_TRUE(run->Next(scale));
+    std::thread([&] { run->Control().Stop(); }).join();
+    EXPECT_FALSE(run->Next(scale));
+    EXPECT_TRUE(run->Stopped());
+    EXPECT_FALSE(run->Next(scale));
+    EXPECT_EQ(scales.Results()->Count(), 1u);
+}
+
+TEST(SearchEngineCancel, StopBeforeTheFirstNextIsNeverLost)
+{
+    SearchEngine engine;
+    engine.Chords().SetTuning(kStandardGuitar);
+    engine.Chords().SetRequest(ChordRequestFor({"C", "E", "G"}));
+    engine.Scales().SetRequest({.toneCount = 7});
+
+    // Stopped on another thread before the worker first looks, with and without a pause.
+    for (const bool paused : {false, true}) {
+        SCOPED_TRACE(paused ? "paused" : "running");
+        auto chordControl = std::make_shared<RunControl>();
+        auto scaleControl = std::make_shared<RunControl>();
+        const auto chordRun = engine.Chords().StartRun(chordControl);
+        const auto scaleRun = engine.Scales().StartRun(scaleControl);
+        std::thread([&] {
+            if (paused) {
+                chordControl->Pause();
+                scaleControl->Pause();
+            }
+            chordControl->Stop();
+            scaleControl->Stop();
+        }).join();
+        bool chordFound = true;
+        bool scaleFound = true;
+        std::thread worker([&] {
+            ChordFingering f;
+            chordFound = chordRun->Next(f);
+            std::vector<Note> scale;
+            scaleFound = scaleRun->Next(scale);
+        });
+        worker.join();
+        EXPECT_FALSE(chordFound);
+        EXPECT_TRUE(chordRun->Stopped());
+        EXPECT_EQ(chordRun->Results()->Count(), 0u);
+        EXPECT_FALSE(scaleFound);
+        EXPECT_TRUE(scaleRun->Stopped());
+        EXPECT_EQ(scaleRun->Results()->Count(), 0u);
+    }
+}
+
+TEST(SearchEngineCancel, StopWhilePausedEndsTheRun)
+{
+    SearchEngine engine;
+    ChordSearch& chords = engine.Chords();
+    chords.SetTuning(kStandardGuitar);
+    chords.SetRequest(ChordRequestFor({"C", "E", "G"}));
+    const auto run = chords.StartRun();
+    ChordFingering f;
+    ASSERT_TRUE(run->Next(f));
+    run->Control().Pause();
+    bool found = true;
+    std::thread worker([&] { found = run->Next(f); });
+    EXPECT_EQ(run->Results()->Count(), 1u);
+    run->Control().Stop();
+    worker.join();
+    EXPECT_FALSE(found);
+    EXPECT_TRUE(run->Stopped());
+    EXPECT_EQ(run->Results()->Count(), 1u);
+    // A resume after the stop does not revive the run.
+    run->Control().Resume();
+    EXPECT_FALSE(run->Next(f));
+}
+
+// A worker drains chord runs while this thread pauses, resumes, stops, clears and reads at
+// random. Nothing may deadlock; a run that was not stopped gives exactly the sequential results,
+// and a stopped one a prefix of them; a clear never lets a run write into the engine's new list.
+TEST(SearchEngineConcurrency, RandomControlWhileAWorkerRuns)
+{
+    SearchEngine engine;
+    ChordSearch& chords = engine.Chords();
+    chords.SetTuning(kStandardGuitar);
+    chords.SetRequest(ChordRequestFor({"C", "E", "G", "Bb"}));
+    const auto sequential = RunChordSearch(chords);
+    ASSERT_FALSE(sequential.empty());
+
+    std::mt19937 random(20261208);
+    for (int round = 0; round < 24; ++round) {
+        SCOPED_TRACE(testing::Message() << "round " << round);
+        const auto run = chords.StartRun();
+        RunControl& control = run->Control();
+        std::vector<ChordFingering> found;
+        std::atomic<bool> done{false};
+        std::thread worker([&] {
+            found = Drain(*run);
+            done.store(true);
+        });
+
+        bool stopped = false;
+        bool cleared = false;
+        for (int step = 0; step < 200 && !done.load(); ++step) {
+            switch (random() % 8) {
+            case 0:
+            case 1:
+                control.Pause();
+                break;
+            case 2:
+            case 3:
+                control.Resume();
+                break;
+            case 4:
+                if (random() % 4 == 0) {
+                    control.Stop();
+                    stopped = true;
+                }
+                break;
+            case 5:
+                chords.ClearResults();
+                cleared = true;
+                break;
+            default: {
+                const auto list = run->Results();
+                const std::size_t count = list->Count();
+                if (count > 0) {
+                    EXPECT_EQ(list->Get(count - 1), sequential[count - 1]);
+                }
+                break;
+            }
+            }
+            std::this_thread::yield();
+        }
+        control.Resume();
+        worker.join();
+
+        if (!stopped || found.size() < sequential.size()) {
+            EXPECT_EQ(run->Stopped(), stopped);
+        }
+        if (stopped) {
+            ASSERT_LE(found.size(), sequential.size());
+            EXPECT_TRUE(std::equal(found.begin(), found.end(), sequential.begin()));
+        } else {
+            EXPECT_EQ(found, sequential);
+        }
+        EXPECT_EQ(ListedFingerings(*run->Results()), found);
+        if (cleared) {
+            EXPECT_EQ(chords.Results()->Count(), 0u);
+        }
+    }
 }
 
 }  // namespace

@@ -1,12 +1,26 @@
-#include "theory/chord_request.h"
-
-#include "theory/search_engine.h"
+#include "theory/chord_filter.h"
 
 #include <algorithm>
 
 namespace guivarna::theory {
 
-void ChordRequest::Prepare()
+ChordFilter ChordFilter::For(const std::vector<Note>& tuning, const ChordSearchRequest& request)
+{
+    ChordFilter filter;
+    filter.openNotes = tuning;
+    filter.notes = request.notes;
+    filter.allowedStrings = request.allowedStrings;
+    filter.permutation = request.permutation;
+    filter.melodyNote = request.melodyNote;
+    filter.lowestFret = request.lowestFret;
+    filter.highestFret = request.highestFret;
+    filter.span = request.span;
+    filter.openStringPolicy = request.openStringPolicy;
+    filter.Prepare();
+    return filter;
+}
+
+void ChordFilter::Prepare()
 {
     allowedMask_ = 0;
     if (allowedStrings.empty()) {
@@ -25,7 +39,7 @@ void ChordRequest::Prepare()
     }
 }
 
-bool ChordRequest::PassesFretRange(const FingeringCandidate& c) const
+bool ChordFilter::PassesFretRange(const FingeringCandidate& c) const
 {
     const auto n = static_cast<std::size_t>(c.count);
     switch (openStringPolicy) {
@@ -53,7 +67,7 @@ bool ChordRequest::PassesFretRange(const FingeringCandidate& c) const
     }
 }
 
-bool ChordRequest::PassesSpan(const FingeringCandidate& c) const
+bool ChordFilter::PassesSpan(const FingeringCandidate& c) const
 {
     const auto n = static_cast<std::size_t>(c.count);
     int lowest = 255;
@@ -84,7 +98,7 @@ bool ChordRequest::PassesSpan(const FingeringCandidate& c) const
     }
 }
 
-bool ChordRequest::PassesStringSet(const FingeringCandidate& c) const
+bool ChordFilter::PassesStringSet(const FingeringCandidate& c) const
 {
     for (std::size_t i = 0; i < static_cast<std::size_t>(c.count); ++i) {
         if ((allowedMask_ & (1u << c.strings[i])) == 0)
@@ -93,7 +107,7 @@ bool ChordRequest::PassesStringSet(const FingeringCandidate& c) const
     return true;
 }
 
-bool ChordRequest::PassesPermutation(const FingeringCandidate& c) const
+bool ChordFilter::PassesPermutation(const FingeringCandidate& c) const
 {
     if (permutation.size() > static_cast<std::size_t>(c.count))
         return false;
@@ -104,7 +118,7 @@ bool ChordRequest::PassesPermutation(const FingeringCandidate& c) const
     return true;
 }
 
-bool ChordRequest::PassesMelody(const FingeringCandidate& c) const
+bool ChordFilter::PassesMelody(const FingeringCandidate& c) const
 {
     if (melodyPitchClass_ == -1)
         return true;

@@ -2,7 +2,7 @@
 
 #include "theory/fingering_generator.h"
 #include "theory/notes.h"
-#include "theory/search_engine.h"
+#include "theory/search_request.h"
 
 #include <cstdint>
 #include <string>
@@ -10,9 +10,12 @@
 
 namespace guivarna::theory {
 
-// A chord search request as it stood when the search was reset: the instrument, the chord notes
-// and the filters a candidate must pass, in the order they are applied.
-struct ChordRequest {
+// A chord search request prepared for one run: the instrument, the chord notes and the filters a
+// candidate must pass, in the order they are applied.
+struct ChordFilter {
+    // The filter for a request on an instrument (open notes, string 1 first), prepared.
+    static ChordFilter For(const std::vector<Note>& tuning, const ChordSearchRequest& request);
+
     std::vector<Note> openNotes;  // string 1 first
     std::vector<Note> notes;  // the chord notes in the order they were added
     std::vector<std::uint32_t> allowedStrings;  // empty = every string
@@ -22,7 +25,6 @@ struct ChordRequest {
     std::uint32_t highestFret = 24;
     int span = 24;
     int openStringPolicy = 0;
-    std::uint64_t generation = 0;  // the result list this run appends to
 
     // Derives the bit sets the filters use from the fields above; call once after filling them.
     void Prepare();

@@ -1,0 +1,196 @@
+#include "calc/calc_page.h"
+
+#include "board/board_collection.h"
+#include "calc/calc_runner.h"
+#include "calc/result_list_view.h"
+#include "calc/result_models.h"
+#include "resources/strings.h"
+#include "resources/text.h"
+#include "theory/music_theory.h"
+#include "theory/search_engine.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace guivarna::calc {
+
+namespace {
+
+// How often the rows found by a running search are handed to the list.
+constexpr int kPublishIntervalMs = 10;
+
+QPushButton* MakeButton(std::string_view text, QWidget* parent)
+{
+    auto* button = new QPushButton(Text(text), parent);
+    button->setObjectName(Text(text));
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+CalcPage::CalcPage(ResultListModel* model, QWidget* parent)
+    : QWidget(parent), model_(model), list_(new ResultListView(this)),
+      go_(MakeButton(strings::kButtonGo, this)), pause_(MakeButton(strings::kButtonPause, this)),
+      resume_(MakeButton(strings::kButtonResume, this)),
+      stop_(MakeButton(strings::kButtonStop, this))
+{
+    model_->setParent(this);
+    list_->setObjectName(QStringLiteral("list"));
+    list_->setModel(model_);
+    connect(list_, &ResultListView::RowChosen, this, [this](int row) { ShowRow(row); });
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {go_, pause_, resume_, stop_})
+        buttons->addWidget(button);
+    buttons->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(list_, 1);
+    layout->addLayout(buttons);
+
+    publish_.setInterval(kPublishIntervalMs);
+    connect(&publish_, &QTimer::timeout, this, &CalcPage::PublishRows);
+}
+
+CalcPage::~CalcPage()
+{
+    // The worker must be gone before anything it was given is destroyed. The derived page is
+    // gone already, so the runner's notices must not reach this page any more.
+    if (runner_) {
+        disconnect(runner_, nullptr, this, nullptr);
+        runner_->StopAndWait();
+    }
+}
+
+void CalcPage::SetRunner(CalcRunner* runner)
+{
+    runner_ = runner;
+    connect(runner_, &CalcRunner::ButtonsChanged, this, &CalcPage::UpdateButtons);
+    connect(runner_, &CalcRunner::RunStarted, this, &CalcPage::OnRunStarted);
+    connect(runner_, &CalcRunner::RunFinished, this, &CalcPage::OnRunFinished);
+    connect(go_, &QPushButton::clicked, runner_, &CalcRunner::Go);
+    connect(pause_, &QPushButton::clicked, runner_, &CalcRunner::Pause);
+    connect(resume_, &QPushButton::clicked, runner_, &CalcRunner::Resume);
+    connect(stop_, &QPushButton::clicked, runner_, &CalcRunner::Stop);
+    UpdateButtons();
+}
+
+void CalcPage::UpdateButtons()
+{
+    go_->setEnabled(runner_->GoEnabled());
+    pause_->setEnabled(runner_->PauseEnabled());
+    resume_->setEnabled(runner_->ResumeEnabled());
+    stop_->setEnabled(runner_->StopEnabled());
+}
+
+void CalcPage::OnRunStarted()
+{
+    firstRowSelected_ = false;
+    publish_.start();
+    emit SceneChanged();
+}
+
+void CalcPage::PublishRows()
+{
+    if (model_->Publish() && !firstRowSelected_) {
+        firstRowSelected_ = true;
+        list_->SelectRow(0);
+    }
+}
+
+void CalcPage::OnRunFinished()
+{
+    publish_.stop();
+    PublishRows();
+    model_->Finish();
+}
+
+// --- ChordResultPage ---------------------------------------------------------------------------
+
+ChordResultPage::ChordResultPage(theory::SearchEngine& engine, const theory::MusicTheory& theory,
+    board::BoardCollection& boards, QWidget* parent)
+    : CalcPage(new ChordResultModel, parent), engine_(engine), theory_(theory), boards_(boards),
+      model_(static_cast<ChordResultModel*>(&Model()))
+{
+    List().header()->setSectionResizeMode(QHeaderView::Interactive);
+    for (int column = 0; column < model_->columnCount(); ++column) {
+        const QString title =
+            model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        List().header()->resizeSection(column, List().fontMetrics().horizontalAdvance(title) + 17);
+    }
+    auto makeJob = [this](std::shared_ptr<theory::RunControl> control) -> CalcRunner::Job {
+        // The chord is the theory object's current one; the rest of the request is the wizard's.
+        theory::ChordSearch& search = engine_.Chords();
+        theory::ChordSearchRequest request = search.Request();
+        theory::TakeChord(request, theory_);
+        search.SetRequest(request);
+        std::shared_ptr<theory::ChordRun> run = search.StartRun(std::move(control));
+        model_->SetList(run->Results());
+        return [run] {
+            theory::ChordFingering fingering;
+            while (run->Next(fingering)) { }
+        };
+    };
+    SetRunner(new CalcRunner(
+        makeJob, [this] { return theory_.HasSelection(); }, this));
+}
+
+void ChordResultPage::ShowRow(int row)
+{
+    if (row >= 0 && model_->ShowsNotice())
+        return;
+    theory::ChordSearch& search = engine_.Chords();
+    // A row of a list the search no longer holds (a wizard cleared the results) marks nothing.
+    if (row >= 0 && model_->List() == search.Results() &&
+        static_cast<std::size_t>(row) < model_->List()->Count()) {
+        try {
+            boards_.ShowFingering(board::BoardCollection::kChordBoard,
+                model_->List()->Get(static_cast<std::size_t>(row)));
+            search.SetCurrent(row);
+        } catch (const std::out_of_range&) {
+            // A fingering of strings or frets the board does not have: nothing to show.
+        }
+    }
+    emit SceneChanged();
+}
+
+// --- ScaleResultPage ---------------------------------------------------------------------------
+
+ScaleResultPage::ScaleResultPage(
+    theory::SearchEngine& engine, board::BoardCollection& boards, QWidget* parent)
+    : CalcPage(new ScaleResultModel, parent), engine_(engine), boards_(boards),
+      model_(static_cast<ScaleResultModel*>(&Model()))
+{
+    List().SetStretchLastColumn(true);
+    auto makeJob = [this](std::shared_ptr<theory::RunControl> control) -> CalcRunner::Job {
+        std::shared_ptr<theory::ScaleRun> run = engine_.Scales().StartRun(std::move(control));
+        model_->SetList(run->Results());
+        return [run] {
+            std::vector<theory::Note> scale;
+            while (run->Next(scale)) { }
+        };
+    };
+    SetRunner(new CalcRunner(
+        makeJob, [this] { return engine_.Scales().HasToneCount(); }, this));
+}
+
+void ScaleResultPage::ShowRow(int row)
+{
+    if (row >= 0 && model_->ShowsNotice())
+        return;
+    theory::ScaleSearch& search = engine_.Scales();
+    if (row >= 0 && model_->List() == search.Results() &&
+        static_cast<std::size_t>(row) < model_->List()->Count()) {
+        boards_.ShowPitchClasses(board::BoardCollection::kScaleBoard,
+            model_->List()->Get(static_cast<std::size_t>(row)));
+        search.SetCurrent(row);
+    }
+    emit SceneChanged();
+}
+
+}  // namespace guivarna::calc

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+class QPushButton;
+
+namespace guivarna::board {
+class BoardCollection;
+}
+namespace guivarna::theory {
+class MusicTheory;
+class SearchEngine;
+}  // namespace guivarna::theory
+
+namespace guivarna::calc {
+
+class CalcRunner;
+class ChordResultModel;
+class ResultListModel;
+class ResultListView;
+class ScaleResultModel;
+
+// A result page of the calculations window: the result list above the buttons "go", "pauze",
+// "resume" and "stop", with the runner that fills the list from a worker. While a run goes on,
+// the rows found so far are published in batches; the first row of a run is selected (and shown
+// on its board) as soon as it exists.
+class CalcPage : public QWidget {
+    Q_OBJECT
+
+public:
+    ~CalcPage() override;
+
+    CalcRunner& Runner() const { return *runner_; }
+    ResultListView& List() const { return *list_; }
+    ResultListModel& Model() const { return *model_; }
+    // Sets the enabled states of the four buttons from the run state.
+    void UpdateButtons();
+
+signals:
+    // A board or the panels changed: the view should repaint.
+    void SceneChanged();
+
+protected:
+    CalcPage(ResultListModel* model, QWidget* parent);
+    // Called by the derived constructor once it can make jobs.
+    void SetRunner(CalcRunner* runner);
+    // Shows result row on the page's board; -1 = no row selected.
+    virtual void ShowRow(int row) = 0;
+
+private:
+    void OnRunStarted();
+    void OnRunFinished();
+    void PublishRows();
+
+    ResultListModel* model_;
+    ResultListView* list_;
+    CalcRunner* runner_ = nullptr;
+    QPushButton* go_;
+    QPushButton* pause_;
+    QPushButton* resume_;
+    QPushButton* stop_;
+    QTimer publish_;
+    bool firstRowSelected_ = false;
+};
+
+// "Chord formulas": the fingerings of the chord search, shown on the ChordBoard.
+class ChordResultPage : public CalcPage {
+    Q_OBJECT
+
+public:
+    ChordResultPage(theory::SearchEngine& engine, const theory::MusicTheory& theory,
+        board::BoardCollection& boards, QWidget* parent = nullptr);
+
+protected:
+    void ShowRow(int row) override;
+
+private:
+    theory::SearchEngine& engine_;
+    const theory::MusicTheory& theory_;
+    board::BoardCollection& boards_;
+    ChordResultModel* model_;
+};
+
+// "Scale formulas": the scales of the scale search, shown on the ScaleBoard.
+class ScaleResultPage : public CalcPage {
+    Q_OBJECT
+
+public:
+    ScaleResultPage(
+        theory::SearchEngine& engine, board::BoardCollection& boards, QWidget* parent = nullptr);
+
+protected:
+    void ShowRow(int row) override;
+
+private:
+    theory::SearchEngine& engine_;
+    board::BoardCollection& boards_;
+    ScaleResultModel* model_;
+};
+
+}  // namespace guivarna::calc

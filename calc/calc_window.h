@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QDockWidget>
+
+class QTabWidget;
+
+namespace guivarna::board {
+class BoardCollection;
+class SettingsStore;
+}  // namespace guivarna::board
+namespace guivarna::theory {
+class MusicTheory;
+class SearchEngine;
+}  // namespace guivarna::theory
+
+namespace guivarna::calc {
+
+class ChordResultPage;
+class ScaleResultPage;
+
+// The dockable "Calculations" window: the "Chord formulas" and "Scale formulas" pages on two
+// tabs. It takes the wizards' requests to the right page.
+class CalcWindow : public QDockWidget {
+    Q_OBJECT
+
+public:
+    CalcWindow(theory::SearchEngine& engine, const theory::MusicTheory& theory,
+        board::BoardCollection& boards, QWidget* parent = nullptr);
+
+    ChordResultPage& ChordPage() const { return *chordPage_; }
+    ScaleResultPage& ScalePage() const { return *scalePage_; }
+    QTabWidget& Tabs() const { return *tabs_; }
+
+    // A chord request was set: the chord page updates its buttons and its tab is shown.
+    void ChordSearchReady();
+    // Start the chord search now (the tab is not changed).
+    void ChordSearchGo();
+    void ScaleSearchReady();
+    void ScaleSearchGo();
+    // Stops both runs and waits for their workers.
+    void StopAll();
+    // The delay of "pauze" and "resume" on both pages.
+    void SetPauseDelay(int milliseconds);
+
+    // Where the window was docked, its size and whether it floats, kept under "CalcWindow".
+    void SavePlacement(board::SettingsStore& store) const;
+    // Docks the window (at the bottom unless the settings say otherwise) into window.
+    void Place(class QMainWindow& window, const board::SettingsStore& store);
+
+signals:
+    void SceneChanged();
+
+private:
+    QTabWidget* tabs_;
+    ChordResultPage* chordPage_;
+    ScaleResultPage* scalePage_;
+};
+
+}  // namespace guivarna::calc

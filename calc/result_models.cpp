@@ -1,0 +1,153 @@
+#include "calc/result_models.h"
+
+#include "resources/strings.h"
+#include "resources/text.h"
+#include "theory/result_texts.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace guivarna::calc {
+
+namespace {
+
+// Rows beyond what an int can count are never shown.
+int ClampedRows(std::size_t count)
+{
+    return static_cast<int>(std::min<std::size_t>(count, INT_MAX));
+}
+
+}  // namespace
+
+ResultListModel::ResultListModel(QStringList titles, QObject* parent)
+    : QAbstractTableModel(parent), titles_(std::move(titles))
+{
+}
+
+int ResultListModel::rowCount(const QModelIndex& parent) const
+{
+    if (parent.isValid())
+        return 0;
+    return notice_ ? 1 : published_;
+}
+
+int ResultListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(titles_.size());
+}
+
+QVariant ResultListModel::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    if (notice_)
+        return index.column() == 0 ? Text(strings::kFilteredOutAll) : QString();
+    try {
+        return Cell(static_cast<std::size_t>(index.row()), index.column());
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+QVariant ResultListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < titles_.size())
+        return titles_[section];
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+bool ResultListModel::Publish()
+{
+    if (notice_)
+        return false;
+    const int available = ClampedRows(ListCount());
+    if (available <= published_)
+        return false;
+    beginInsertRows({}, published_, available - 1);
+    published_ = available;
+    endInsertRows();
+    return true;
+}
+
+void ResultListModel::Finish()
+{
+    Publish();
+    if (published_ == 0 && !notice_) {
+        beginInsertRows({}, 0, 0);
+        notice_ = true;
+        endInsertRows();
+    }
+}
+
+void ResultListModel::BeginNewList()
+{
+    beginResetModel();
+    published_ = 0;
+    notice_ = false;
+}
+
+void ResultListModel::EndNewList()
+{
+    endResetModel();
+}
+
+// --- ChordResultModel --------------------------------------------------------------------------
+
+ChordResultModel::ChordResultModel(QObject* parent)
+    : ResultListModel({Text(strings::kColumnStringSet), Text(strings::kColumnNotePermutation),
+                          Text(strings::kColumnFretBoardPosition)},
+          parent)
+{
+}
+
+void ChordResultModel::SetList(std::shared_ptr<const theory::ChordResultList> list)
+{
+    BeginNewList();
+    list_ = std::move(list);
+    EndNewList();
+}
+
+std::size_t ChordResultModel::ListCount() const
+{
+    return list_ ? list_->Count() : 0;
+}
+
+QString ChordResultModel::Cell(std::size_t row, int column) const
+{
+    const theory::ChordFingering fingering = list_->Get(row);
+    switch (column) {
+    case 0:
+        return QString::fromStdString(theory::ChordStringsText(fingering));
+    case 1:
+        return QString::fromStdString(theory::ChordNotesText(fingering));
+    default:
+        return QString::fromStdString(theory::ChordFretsText(fingering));
+    }
+}
+
+// --- ScaleResultModel --------------------------------------------------------------------------
+
+ScaleResultModel::ScaleResultModel(QObject* parent)
+    : ResultListModel({Text(strings::kColumnScales)}, parent)
+{
+}
+
+void ScaleResultModel::SetList(std::shared_ptr<const theory::ScaleResultList> list)
+{
+    BeginNewList();
+    list_ = std::move(list);
+    EndNewList();
+}
+
+std::size_t ScaleResultModel::ListCount() const
+{
+    return list_ ? list_->Count() : 0;
+}
+
+QString ScaleResultModel::Cell(std::size_t row, int /*column*/) const
+{
+    return QString::fromStdString(theory::ScaleText(list_->Get(row)));
+}
+
+}  // namespace guivarna::calc

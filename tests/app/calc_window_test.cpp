@@ -1,0 +1,117 @@
+#include "calc/calc_page.h"
+#include "calc/calc_runner.h"
+#include "calc/calc_window.h"
+#include "calc/result_list_view.h"
+#include "calc/result_models.h"
+
+#include "tests/app/app_test_fixture.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QMenu>
+#include <QTabWidget>
+
+namespace guivarna {
+namespace {
+
+using test::AppTest;
+
+class CalcWindowTest : public AppTest {
+protected:
+    void LoadChord(const std::vector<std::string>& notes)
+    {
+        objects_->theory.ClearSelection();
+        objects_->theory.SetRootName(notes.front());
+        for (const std::string& note : notes)
+            objects_->theory.AddNote(note);
+    }
+};
+
+TEST_F(CalcWindowTest, StartsDockedAtTheBottomAndAltKeysToggleIt)
+{
+    MainFrame& frame = MakeFrame();
+    calc::CalcWindow* window = frame.Calculations();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Calculations"));
+    EXPECT_EQ(frame.dockWidgetArea(window), Qt::BottomDockWidgetArea);
+    EXPECT_FALSE(window->isFloating());
+    EXPECT_EQ(window->Tabs().tabText(0), QStringLiteral("Chord formulas"));
+    EXPECT_EQ(window->Tabs().tabText(1), QStringLiteral("Scale formulas"));
+
+    QAction* item = frame.action(CommandId::CalculationsWindow);
+    ASSERT_NE(item, nullptr);
+    EXPECT_TRUE(frame.menu(MenuId::Windows)->actions().contains(item));
+    EXPECT_EQ(item->text(), QStringLiteral("&Calculations window"));
+    frame.UpdateCommands();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(item->isChecked());
+    for (const auto key : {Qt::Key_1, Qt::Key_0, Qt::Key_0, Qt::Key_1}) {
+        const bool before = window->isVisible();
+        QTest::keyClick(&frame, key, Qt::AltModifier);
+        EXPECT_NE(window->isVisible(), before);
+        frame.UpdateCommands();
+        EXPECT_EQ(item->isChecked(), window->isVisible());
+    }
+}
+
+TEST_F(CalcWindowTest, TheRelaysSelectTheTabAndStartTheSearch)
+{
+    MainFrame& frame = MakeFrame();
+    calc::CalcWindow& window = *frame.Calculations();
+    window.SetPauseDelay(0);
+    objects_->engine.Scales().SetRequest({.toneCount = 7});
+    frame.ScaleSearchReady();
+    EXPECT_EQ(window.Tabs().currentIndex(), 1);
+
+    LoadChord({"C", "E", "G"});
+    frame.ChordSearchReady();
+    EXPECT_EQ(window.Tabs().currentIndex(), 0);
+    frame.action(CommandId::ShowArpeggio)->setChecked(true);
+    frame.ChordSearchGo();
+    EXPECT_FALSE(frame.action(CommandId::ShowArpeggio)->isChecked());
+    frame.ScaleSearchGo();
+    EXPECT_EQ(window.Tabs().currentIndex(), 0) << "go does not change the tab";
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return !window.ChordPage().Runner().HasWorker() && !window.ScalePage().Runner().HasWorker();
+    }));
+    EXPECT_EQ(window.ChordPage().Model().rowCount(), 1184);
+    EXPECT_EQ(window.ScalePage().Model().rowCount(), 792);
+    EXPECT_EQ(objects_->engine.Chords().Current(), 0);
+    EXPECT_EQ(objects_->engine.Scales().Current(), 0);
+}
+
+TEST_F(CalcWindowTest, ClosingTheWindowDuringARunEndsCleanly)
+{
+    MainFrame& frame = MakeFrame();
+    objects_->engine.Chords().SetTuning({64, 59, 55, 50, 45, 40, 35, 30});
+    LoadChord({"C", "D", "E", "F", "G", "A", "Bb", "B"});
+    frame.ChordSearchGo();
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return frame.Calculations()->ChordPage().Model().rowCount() > 0; }));
+    EXPECT_TRUE(frame.Calculations()->ChordPage().Runner().HasWorker());
+    frame.close();
+    frame_.reset();
+    SUCCEED();
+}
+
+TEST_F(CalcWindowTest, WhereItWasDockedIsRememberedAcrossRestarts)
+{
+    {
+        MainFrame& frame = MakeFrame();
+        frame.addDockWidget(Qt::LeftDockWidgetArea, frame.Calculations());
+        frame.close();
+        frame_.reset();
+    }
+    MainFrame& again = MakeFrame();
+    EXPECT_EQ(again.dockWidgetArea(again.Calculations()), Qt::LeftDockWidgetArea);
+
+    // A corrupt stored area falls back to the bottom.
+    again.close();
+    frame_.reset();
+    store_->WriteInt(u"CalcWindow\\Area", 4);  // the top is not allowed
+    MainFrame& third = MakeFrame();
+    EXPECT_EQ(third.dockWidgetArea(third.Calculations()), Qt::BottomDockWidgetArea);
+}
+
+}  // namespace
+}  // namespace guivarna

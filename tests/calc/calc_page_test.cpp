@@ -1,0 +1,329 @@
+#include "calc/calc_page.h"
+#include "calc/calc_runner.h"
+#include "calc/result_list_view.h"
+#include "calc/result_models.h"
+
+#include "tests/calc/calc_test_support.h"
+
+#include <QAbstractItemModelTester>
+#include <QPushButton>
+#include <QTest>
+
+namespace guivarna::calc {
+namespace {
+
+using board::BoardCollection;
+
+// What the four buttons allow, in the order go, pauze, resume, stop.
+struct Buttons {
+    bool go, pause, resume, stop;
+    bool operator==(const Buttons&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Buttons& b)
+{
+    return out << "go " << b.go << " pauze " << b.pause << " resume " << b.resume << " stop "
+               << b.stop;
+}
+
+Buttons Read(const CalcPage& page)
+{
+    const auto enabled = [&](const char* name) {
+        return page.findChild<QPushButton*>(QString::fromLatin1(name))->isEnabled();
+    };
+    return {enabled("go"), enabled("pauze"), enabled("resume"), enabled("stop")};
+}
+
+void Click(const CalcPage& page, const char* name)
+{
+    QTest::mouseClick(page.findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
+}
+
+constexpr Buttons kIdle{true, false, false, false};
+constexpr Buttons kRunning{false, true, false, true};
+constexpr Buttons kPaused{false, false, true, true};
+constexpr Buttons kOnlyStop{false, false, false, true};
+
+class ChordPageTest : public test::CalcObjects {
+protected:
+    void SetUp() override
+    {
+        CalcObjects::SetUp();
+        page_ = std::make_unique<ChordResultPage>(engine_, theory_, boards_);
+        page_->Runner().SetDelay(0);
+        page_->resize(400, 300);
+        page_->show();
+    }
+    void TearDown() override { page_.reset(); }
+
+    // A chord with millions of fingerings on eight strings: a run that outlasts any test step.
+    void LoadLongSearch()
+    {
+        engine_.Chords().SetTuning({64, 59, 55, 50, 45, 40, 35, 30});
+        LoadChord({"C", "D", "E", "F", "G", "A", "Bb", "B"});
+        page_->UpdateButtons();
+    }
+    bool WorkerEnded()
+    {
+        return QTest::qWaitFor([&] { return !page_->Runner().HasWorker(); });
+    }
+
+    std::unique_ptr<ChordResultPage> page_;
+};
+
+TEST_F(ChordPageTest, GoIsDisabledUntilTheChordHasNotes)
+{
+    EXPECT_EQ(Read(*page_), (Buttons{false, false, false, false}));
+    LoadChord({"C", "E", "G"});
+    page_->UpdateButtons();
+    EXPECT_EQ(Read(*page_), kIdle);
+}
+
+TEST_F(ChordPageTest, ARunListsEveryFingeringAndShowsTheFirstOnTheChordBoard)
+{
+    LoadChord({"C", "E", "G"});
+    page_->UpdateButtons();
+    Click(*page_, "go");
+    ASSERT_TRUE(WorkerEnded());
+    const ResultListModel& model = page_->Model();
+    ASSERT_GT(model.rowCount(), 0);
+    EXPECT_EQ(static_cast<std::size_t>(model.rowCount()), engine_.Chords().Results()->Count());
+    EXPECT_EQ(model.data(model.index(0, 0)).toString(), QStringLiteral("1 - 2 - 3"));
+    EXPECT_EQ(model.data(model.index(0, 1)).toString(), QStringLiteral("C - E - G"));
+    EXPECT_EQ(model.data(model.index(0, 2)).toString(), QStringLiteral("8 - 5 - 0"));
+    EXPECT_EQ(page_->List().SelectedRow(), 0);
+    EXPECT_EQ(engine_.Chords().Current(), 0);
+    EXPECT_EQ(Marks(BoardCollection::kChordBoard),
+        (std::vector<std::pair<int, int>>{{1, 8}, {2, 5}, {3, 0}}));
+    EXPECT_EQ(Read(*page_), kIdle);
+}
+
+TEST_F(ChordPageTest, TheFirstResultIsShownWhileTheSearchGoesOn)
+{
+    LoadLongSearch();
+    Click(*page_, "go");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page_->List().SelectedRow() == 0; }));
+    EXPECT_TRUE(page_->Runner().HasWorker());
+    EXPECT_FALSE(Marks(BoardCollection::kChordBoard).empty());
+    EXPECT_EQ(Read(*page_), kRunning);
+    Click(*page_, "stop");
+    EXPECT_TRUE(WorkerEnded());
+    EXPECT_EQ(Read(*page_), kIdle);
+}
+
+TEST_F(ChordPageTest, PauseResumeAndStopFollowTheButtons)
+{
+    LoadLongSearch();
+    page_->Runner().SetDelay(30);
+    Click(*page_, "go");
+    Click(*page_, "pauze");
+    EXPECT_EQ(Read(*page_), kRunning);  // the change comes after the delay
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Read(*page_) == kPaused; }));
+    // The worker stops at its next checkpoint, a few thousand candidates on at most.
+    QTest::qWait(30);
+    const std::size_t found = engine_.Chords().Results()->Count();
+    QTest::qWait(50);
+    EXPECT_EQ(engine_.Chords().Results()->Count(), found) << "a paused run finds nothing";
+    Click(*page_, "resume");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Read(*page_) == kRunning; }));
+    Click(*page_, "pauze");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Read(*page_) == kPaused; }));
+    Click(*page_, "stop");
+    ASSERT_TRUE(WorkerEnded());
+    EXPECT_EQ(Read(*page_), kIdle);
+}
+
+TEST_F(ChordPageTest, StopWithinTheDelayCancelsThePendingPause)
+{
+    LoadLongSearch();
+    page_->Runner().SetDelay(200);
+    Click(*page_, "go");
+    Click(*page_, "pauze");
+    Click(*page_, "stop");
+    ASSERT_TRUE(WorkerEnded());
+    QTest::qWait(250);
+    EXPECT_EQ(page_->Runner().state(), CalcRunner::Stopped);
+    EXPECT_EQ(Read(*page_), kIdle);
+}
+
+TEST_F(ChordPageTest, GoWhilePausedWaitsForStopThenStartsTheNewRun)
+{
+    LoadLongSearch();
+    Click(*page_, "go");
+    Click(*page_, "pauze");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Read(*page_) == kPaused; }));
+    LoadChord({"C", "E", "G"});
+    engine_.Chords().SetTuning({64, 59, 55, 50, 45, 40});
+    page_->Runner().Go();
+    QTest::qWait(50);
+    EXPECT_EQ(Read(*page_), kOnlyStop);
+    EXPECT_TRUE(page_->Runner().HasWorker()) << "the paused worker waits for stop";
+    Click(*page_, "stop");
+    // The old worker ends, then the new run starts by itself and lists the three-note chord.
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return !page_->Runner().HasWorker() && !page_->Runner().RestartPending() &&
+            page_->Model().rowCount() > 0 &&
+            page_->Model().data(page_->Model().index(0, 1)).toString() ==
+            QStringLiteral("C - E - G");
+    }));
+    ASSERT_TRUE(WorkerEnded());
+    EXPECT_EQ(page_->Model().rowCount(), 1184);
+}
+
+TEST_F(ChordPageTest, GoWhileRunningRestartsWithAnEmptiedList)
+{
+    LoadLongSearch();
+    Click(*page_, "go");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page_->Model().rowCount() > 100; }));
+    LoadChord({"C", "E", "G"});
+    engine_.Chords().SetTuning({64, 59, 55, 50, 45, 40});
+    page_->Runner().Go();  // the wizard's immediate calculation
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !page_->Runner().RestartPending(); }));
+    ASSERT_TRUE(WorkerEnded());
+    EXPECT_EQ(page_->Model().rowCount(), 1184);
+    EXPECT_EQ(
+        page_->Model().data(page_->Model().index(0, 1)).toString(), QStringLiteral("C - E - G"));
+}
+
+TEST_F(ChordPageTest, ARunWithoutResultsShowsTheNoticeRowThatMarksNothing)
+{
+    LoadChord({"C", "E", "G"});
+    theory::ChordSearchRequest request;
+    request.lowestFret = 3;
+    request.highestFret = 3;  // no C, E and G on fret 3 alone
+    engine_.Chords().SetRequest(request);
+    page_->UpdateButtons();
+    Click(*page_, "go");
+    ASSERT_TRUE(WorkerEnded());
+    const ResultListModel& model = page_->Model();
+    ASSERT_EQ(model.rowCount(), 1);
+    EXPECT_EQ(model.data(model.index(0, 0)).toString(),
+        QStringLiteral("Current filter filtered out all options..."));
+    page_->List().SelectRow(0);
+    EXPECT_TRUE(Marks(BoardCollection::kChordBoard).empty());
+    EXPECT_EQ(engine_.Chords().Current(), -1);
+}
+
+TEST_F(ChordPageTest, ClickingAnotherRowMarksItAndAStaleRowMarksNothing)
+{
+    LoadChord({"C", "E", "G"});
+    page_->UpdateButtons();
+    Click(*page_, "go");
+    ASSERT_TRUE(WorkerEnded());
+    ResultListView& list = page_->List();
+    const QRect second = list.RowRect(1);
+    ASSERT_FALSE(second.isEmpty());
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, second.center());
+    EXPECT_EQ(list.SelectedRow(), 1);
+    EXPECT_EQ(engine_.Chords().Current(), 1);
+    const theory::ChordFingering fingering = engine_.Chords().Results()->Get(1);
+    std::vector<std::pair<int, int>> expected;
+    for (std::size_t i = 0; i < fingering.StringSet.size(); ++i)
+        expected.emplace_back(fingering.StringSet[i], fingering.FretBoardPosition[i]);
+    EXPECT_EQ(Marks(BoardCollection::kChordBoard), expected);
+
+    // A wizard's Finish clears the results: the rows stay, but they no longer mark anything.
+    engine_.Chords().ClearResults();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.RowRect(2).center());
+    EXPECT_EQ(Marks(BoardCollection::kChordBoard), expected);
+    EXPECT_EQ(engine_.Chords().Current(), -1);
+}
+
+TEST_F(ChordPageTest, TheKeyboardMovesTheSelection)
+{
+    LoadChord({"C", "E", "G"});
+    page_->UpdateButtons();
+    Click(*page_, "go");
+    ASSERT_TRUE(WorkerEnded());
+    ResultListView& list = page_->List();
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Down);
+    QTest::keyClick(&list, Qt::Key_Down);
+    EXPECT_EQ(list.SelectedRow(), 2);
+    EXPECT_EQ(engine_.Chords().Current(), 2);
+    QTest::keyClick(&list, Qt::Key_End);
+    EXPECT_EQ(list.SelectedRow(), 1183);
+    EXPECT_EQ(list.FirstVisibleRow() + list.viewport()->height() / list.RowHeight() - 1, 1183);
+    QTest::keyClick(&list, Qt::Key_Home);
+    EXPECT_EQ(list.SelectedRow(), 0);
+}
+
+class ScalePageTest : public test::CalcObjects {
+protected:
+    void SetUp() override
+    {
+        CalcObjects::SetUp();
+        page_ = std::make_unique<ScaleResultPage>(engine_, boards_);
+        page_->Runner().SetDelay(0);
+        page_->resize(400, 300);
+        page_->show();
+    }
+    void TearDown() override { page_.reset(); }
+
+    std::unique_ptr<ScaleResultPage> page_;
+};
+
+TEST_F(ScalePageTest, ARowMarksItsPitchClassesOnEveryStringOpenStringsIncluded)
+{
+    EXPECT_EQ(Read(*page_), (Buttons{false, false, false, false}));
+    theory::ScaleSearchRequest request;
+    request.toneCount = 7;
+    engine_.Scales().SetRequest(request);
+    page_->UpdateButtons();
+    EXPECT_EQ(Read(*page_), kIdle);
+    Click(*page_, "go");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !page_->Runner().HasWorker(); }));
+    EXPECT_EQ(page_->Model().rowCount(), 792);
+    EXPECT_EQ(page_->Model().data(page_->Model().index(0, 0)).toString(),
+        QStringLiteral("C - Db - D - Eb - E - F - Gb"));
+    EXPECT_EQ(engine_.Scales().CurrentScaleText(), "C - Db - D - Eb - E - F - Gb");
+    // E (open string 1) is in the scale, G (open string 3) is not.
+    const auto marks = Marks(BoardCollection::kScaleBoard);
+    EXPECT_NE(std::find(marks.begin(), marks.end(), std::pair{1, 0}), marks.end());
+    EXPECT_EQ(std::find(marks.begin(), marks.end(), std::pair{3, 0}), marks.end());
+}
+
+TEST(ResultModels, PassTheModelTesterWhileRowsArePublishedAndReset)
+{
+    ChordResultModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    theory::ChordSearch search;
+    search.SetTuning({64, 59, 55, 50, 45, 40});
+    theory::ChordSearchRequest request;
+    request.notes = {60, 64, 67};
+    search.SetRequest(request);
+    auto run = search.StartRun();
+    model.SetList(run->Results());
+    theory::ChordFingering f;
+    for (int i = 0; i < 10 && run->Next(f); ++i) { }
+    EXPECT_TRUE(model.Publish());
+    EXPECT_EQ(model.rowCount(), 10);
+    EXPECT_FALSE(model.Publish());
+    while (run->Next(f)) { }
+    model.Finish();
+    EXPECT_EQ(model.rowCount(), 1184);
+    EXPECT_FALSE(model.ShowsNotice());
+
+    model.SetList(search.StartRun()->Results());
+    EXPECT_EQ(model.rowCount(), 0);
+    model.Finish();
+    EXPECT_EQ(model.rowCount(), 1);
+    EXPECT_TRUE(model.ShowsNotice());
+
+    ScaleResultModel scales;
+    QAbstractItemModelTester scaleTester(
+        &scales, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    theory::ScaleSearch scaleSearch;
+    scaleSearch.SetRequest({.toneCount = 7});
+    auto scaleRun = scaleSearch.StartRun();
+    scales.SetList(scaleRun->Results());
+    std::vector<theory::Note> scale;
+    while (scaleRun->Next(scale)) { }
+    scales.Finish();
+    EXPECT_EQ(scales.rowCount(), 792);
+    EXPECT_EQ(
+        scales.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Scales"));
+}
+
+}  // namespace
+}  // namespace guivarna::calc

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "board/board_collection.h"
+#include "board/fret_board.h"
+#include "board/settings_store.h"
+#include "theory/music_theory.h"
+#include "theory/search_engine.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace guivarna::calc::test {
+
+// The program objects a result page works on: the chord selection, the engine and both boards
+// loaded from an empty settings file (a six-string guitar in standard tuning).
+class CalcObjects : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        store_ = std::make_unique<board::SettingsStore>(dir_.filePath(QStringLiteral("s.ini")));
+        boards_.Load(*store_);
+        engine_.Chords().SetTuning({64, 59, 55, 50, 45, 40});
+    }
+
+    void LoadChord(const std::vector<std::string>& notes)
+    {
+        theory_.ClearSelection();
+        theory_.SetRootName(notes.front());
+        for (const std::string& note : notes)
+            theory_.AddNote(note);
+    }
+
+    // The marked (string, fret) positions of a board, strings from 1.
+    std::vector<std::pair<int, int>> Marks(int boardIndex) const
+    {
+        std::vector<std::pair<int, int>> marks;
+        const board::FretBoard& board = boards_.Board(boardIndex);
+        for (int s = 0; s < board.StringCount(); ++s)
+            for (int f = 0; f < board.Row(s).CellCount(); ++f)
+                if (board.Row(s).Cell(f).Marked() != 0)
+                    marks.emplace_back(s + 1, f);
+        return marks;
+    }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<board::SettingsStore> store_;
+    theory::MusicTheory theory_;
+    theory::SearchEngine engine_;
+    board::BoardCollection boards_;
+};
+
+}  // namespace guivarna::calc::test

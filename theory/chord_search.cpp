@@ -1,0 +1,214 @@
+#include "theory/chord_search.h"
+
+#include "theory/music_theory.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace guivarna::theory {
+
+namespace {
+
+// How many candidates a run examines between two looks at its control.
+constexpr unsigned kControlPollInterval = 4096;
+
+template <std::size_t K> void CopyCandidate(const FingeringCandidate& c, ChordFingering& out)
+{
+    const std::size_t k = K != 0 ? K : static_cast<std::size_t>(c.count);
+    const auto copy = [k](std::array<std::uint8_t, FingeringCandidate::kMaxStrings> from,
+                          std::vector<std::uint32_t>& to) {
+        // from is a local copy: stores through to.data() cannot alias it.
+        to.resize(k);
+        std::uint32_t* target = to.data();
+        for (std::size_t i = 0; i < k; ++i)
+            target[i] = from[i];
+    };
+    copy(c.strings, out.StringSet);
+    copy(c.notes, out.NotePermutation);
+    copy(c.frets, out.FretBoardPosition);
+}
+
+}  // namespace
+
+void TakeChord(ChordSearchRequest& request, const MusicTheory& theory)
+{
+    request.notes = theory.GetNotes(true);
+    request.rootName = theory.GetRootName();
+}
+
+// --- ChordResultList ---------------------------------------------------------------------------
+
+std::size_t ChordResultList::Count() const
+{
+    std::lock_guard lock(mutex_);
+    return store_.Count();
+}
+
+ChordFingering ChordResultList::Get(std::size_t index) const
+{
+    ChordFingering fingering;
+    Get(index, fingering);
+    return fingering;
+}
+
+void ChordResultList::Get(std::size_t index, ChordFingering& out) const
+{
+    std::lock_guard lock(mutex_);
+    store_.Get(index, out);
+}
+
+std::size_t ChordResultList::Bytes() const
+{
+    std::lock_guard lock(mutex_);
+    return store_.Bytes();
+}
+
+// --- ChordRun ----------------------------------------------------------------------------------
+
+ChordRun::ChordRun(ChordFilter filter, std::shared_ptr<ChordResultList> results,
+    std::shared_ptr<RunControl> control)
+    : filter_(std::move(filter)), results_(std::move(results)), control_(std::move(control))
+{
+    generator_.Start(filter_.openNotes, filter_.notes, filter_.AllowedStringMask());
+}
+
+template <std::size_t K> bool ChordRun::Scan(ChordFingering& out)
+{
+    unsigned untilPoll = kControlPollInterval;
+    while (const FingeringCandidate* candidate = generator_.Next<K>()) {
+        if (--untilPoll == 0) {
+            untilPoll = kControlPollInterval;
+            if (!control_->Continue()) {
+                stopped_ = true;
+                finished_ = true;
+                return false;
+            }
+        }
+        if (!filter_.AcceptsWithinCombination<K>(*candidate))
+            continue;
+        results_->Append<K>(*candidate);
+        CopyCandidate<K>(*candidate, out);
+        return true;
+    }
+    finished_ = true;
+    return false;
+}
+
+bool ChordRun::Next(ChordFingering& out)
+{
+    if (finished_)
+        return false;
+    if (!control_->Continue()) {
+        stopped_ = true;
+        finished_ = true;
+        return false;
+    }
+    switch (filter_.notes.size()) {
+    case 1:
+        return Scan<1>(out);
+    case 2:
+        return Scan<2>(out);
+    case 3:
+        return Scan<3>(out);
+    case 4:
+        return Scan<4>(out);
+    case 5:
+        return Scan<5>(out);
+    case 6:
+        return Scan<6>(out);
+    case 7:
+        return Scan<7>(out);
+    case 8:
+        return Scan<8>(out);
+    default:
+        return Scan<0>(out);
+    }
+}
+
+// --- ChordSearch -------------------------------------------------------------------------------
+
+ChordSearch::ChordSearch() : results_(std::make_shared<ChordResultList>()) { }
+
+void ChordSearch::SetTuning(const std::vector<Note>& openNotes)
+{
+    if (openNotes.size() > static_cast<std::size_t>(kMaxStrings))
+        throw std::length_error(
+            "an instrument has at most " + std::to_string(kMaxStrings) + " strings");
+    std::lock_guard lock(mutex_);
+    tuning_ = openNotes;
+}
+
+std::vector<Note> ChordSearch::Tuning() const
+{
+    std::lock_guard lock(mutex_);
+    return tuning_;
+}
+
+int ChordSearch::StringCount() const
+{
+    std::lock_guard lock(mutex_);
+    return static_cast<int>(tuning_.size());
+}
+
+void ChordSearch::SetRequest(const ChordSearchRequest& request)
+{
+    std::lock_guard lock(mutex_);
+    request_ = request;
+}
+
+ChordSearchRequest ChordSearch::Request() const
+{
+    std::lock_guard lock(mutex_);
+    return request_;
+}
+
+void ChordSearch::ClearResults()
+{
+    auto fresh = std::make_shared<ChordResultList>();
+    std::lock_guard lock(mutex_);
+    results_.swap(fresh);
+    current_.store(-1);
+}
+
+std::shared_ptr<const ChordResultList> ChordSearch::Results() const
+{
+    std::lock_guard lock(mutex_);
+    return results_;
+}
+
+void ChordSearch::SetCurrent(int index)
+{
+    current_.store(index);
+}
+
+int ChordSearch::Current() const
+{
+    return current_.load();
+}
+
+bool ChordSearch::CurrentFingering(ChordFingering& out) const
+{
+    const int index = current_.load();
+    const std::shared_ptr<const ChordResultList> results = Results();
+    if (index < 0 || static_cast<std::size_t>(index) >= results->Count())
+        return false;
+    results->Get(static_cast<std::size_t>(index), out);
+    return true;
+}
+
+std::unique_ptr<ChordRun> ChordSearch::StartRun(std::shared_ptr<RunControl> control)
+{
+    auto results = std::make_shared<ChordResultList>();
+    ChordFilter filter;
+    {
+        std::lock_guard lock(mutex_);
+        filter = ChordFilter::For(tuning_, request_);
+        results_ = results;
+        current_.store(-1);
+    }
+    if (!control)
+        control = std::make_shared<RunControl>();
+    return std::make_unique<ChordRun>(std::move(filter), std::move(results), std::move(control));
+}
+
+}  // namespace guivarna::theory

@@ -1,0 +1,182 @@
+#include "theory/scale_search.h"
+
+#include "theory/instrument_limits.h"
+#include "theory/music_theory.h"
+#include "theory/result_texts.h"
+
+#include <algorithm>
+
+namespace guivarna::theory {
+
+namespace {
+
+std::vector<Note> MaskNotes(std::uint16_t mask)
+{
+    std::vector<Note> notes;
+    for (Note i = 0; i < 12; ++i) {
+        if ((mask & (1u << i)) != 0)
+            notes.push_back(kLowestNote + i);
+    }
+    return notes;
+}
+
+}  // namespace
+
+bool PassesMustHave(const ScaleSearchRequest& request, const std::vector<Note>& scale)
+{
+    if (!request.mustHaveFilter)
+        return true;
+    return std::all_of(request.mustHaveNotes.begin(), request.mustHaveNotes.end(),
+        [&](Note note) { return std::find(scale.begin(), scale.end(), note) != scale.end(); });
+}
+
+bool PassesRunLimit(const ScaleSearchRequest& request, const std::vector<Note>& scale)
+{
+    // A scale of fewer than two notes has no semitone step at all, so it is within any limit.
+    if (request.runLimit == -1 || scale.size() < 2)
+        return true;
+    return MusicTheory::WithinSemitoneRun(scale, request.runLimit);
+}
+
+// --- ScaleResultList ---------------------------------------------------------------------------
+
+std::size_t ScaleResultList::Count() const
+{
+    std::lock_guard lock(mutex_);
+    return masks_.size();
+}
+
+std::vector<Note> ScaleResultList::Get(std::size_t index) const
+{
+    std::uint16_t mask = 0;
+    {
+        std::lock_guard lock(mutex_);
+        mask = masks_.at(index);
+    }
+    return MaskNotes(mask);
+}
+
+std::size_t ScaleResultList::Bytes() const
+{
+    std::lock_guard lock(mutex_);
+    return masks_.capacity() * sizeof(std::uint16_t);
+}
+
+void ScaleResultList::Append(std::uint16_t mask)
+{
+    std::lock_guard lock(mutex_);
+    masks_.push_back(mask);
+}
+
+// --- ScaleRun ----------------------------------------------------------------------------------
+
+ScaleRun::ScaleRun(const ScaleSearchRequest& request, std::shared_ptr<ScaleResultList> results,
+    std::shared_ptr<RunControl> control)
+    : request_(request), results_(std::move(results)), control_(std::move(control))
+{
+    for (const Note note : request_.mustHaveNotes) {
+        if (note < kLowestNote || note > kHighestNote)
+            mustHaveImpossible_ = true;
+        else
+            mustHaveMask_ =
+                static_cast<std::uint16_t>(mustHaveMask_ | (1u << (note - kLowestNote)));
+    }
+}
+
+bool ScaleRun::Next(std::vector<Note>& out)
+{
+    out.clear();
+    if (finished_)
+        return false;
+    if (!control_->Continue()) {
+        stopped_ = true;
+        finished_ = true;
+        return false;
+    }
+    std::uint16_t subset = 0;
+    while (generator_.Next(request_.toneCount, subset)) {
+        if (request_.mustHaveFilter &&
+            (mustHaveImpossible_ || (subset & mustHaveMask_) != mustHaveMask_))
+            continue;
+        out = MaskNotes(subset);
+        if (!PassesRunLimit(request_, out))
+            continue;
+        results_->Append(subset);
+        return true;
+    }
+    out.clear();
+    finished_ = true;
+    return false;
+}
+
+// --- ScaleSearch -------------------------------------------------------------------------------
+
+ScaleSearch::ScaleSearch() : results_(std::make_shared<ScaleResultList>()) { }
+
+void ScaleSearch::SetRequest(const ScaleSearchRequest& request)
+{
+    std::lock_guard lock(mutex_);
+    request_ = request;
+}
+
+ScaleSearchRequest ScaleSearch::Request() const
+{
+    std::lock_guard lock(mutex_);
+    return request_;
+}
+
+bool ScaleSearch::HasToneCount() const
+{
+    std::lock_guard lock(mutex_);
+    return request_.toneCount != 0;
+}
+
+void ScaleSearch::ClearResults()
+{
+    auto fresh = std::make_shared<ScaleResultList>();
+    std::lock_guard lock(mutex_);
+    results_.swap(fresh);
+    current_.store(-1);
+}
+
+std::shared_ptr<const ScaleResultList> ScaleSearch::Results() const
+{
+    std::lock_guard lock(mutex_);
+    return results_;
+}
+
+void ScaleSearch::SetCurrent(int index)
+{
+    current_.store(index);
+}
+
+int ScaleSearch::Current() const
+{
+    return current_.load();
+}
+
+std::string ScaleSearch::CurrentScaleText() const
+{
+    const int index = current_.load();
+    const std::shared_ptr<const ScaleResultList> results = Results();
+    if (index < 0 || static_cast<std::size_t>(index) >= results->Count())
+        return {};
+    return ScaleText(results->Get(static_cast<std::size_t>(index)));
+}
+
+std::unique_ptr<ScaleRun> ScaleSearch::StartRun(std::shared_ptr<RunControl> control)
+{
+    auto results = std::make_shared<ScaleResultList>();
+    ScaleSearchRequest request;
+    {
+        std::lock_guard lock(mutex_);
+        request = request_;
+        results_ = results;
+        current_.store(-1);
+    }
+    if (!control)
+        control = std::make_shared<RunControl>();
+    return std::make_unique<ScaleRun>(request, std::move(results), std::move(control));
+}
+
+}  // namespace guivarna::theory

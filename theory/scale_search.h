@@ -1,0 +1,96 @@
+#pragma once
+
+#include "theory/notes.h"
+#include "theory/run_control.h"
+#include "theory/scale_generator.h"
+#include "theory/search_request.h"
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace guivarna::theory {
+
+// True when the scale (ascending notes) holds every must-have note, or the filter is off.
+bool PassesMustHave(const ScaleSearchRequest& request, const std::vector<Note>& scale);
+// True when the scale has no run of more semitone steps than the request's limit.
+bool PassesRunLimit(const ScaleSearchRequest& request, const std::vector<Note>& scale);
+
+// The scales one scale search run found, one 12-bit pitch-class mask each (bit i = note 60 + i).
+// Appended by the run's worker and read by index from any thread.
+class ScaleResultList {
+public:
+    std::size_t Count() const;
+    // The notes of scale index, ascending; throws std::out_of_range for a bad index.
+    std::vector<Note> Get(std::size_t index) const;
+    std::size_t Bytes() const;
+
+    void Append(std::uint16_t mask);
+
+private:
+    mutable std::mutex mutex_;
+    std::vector<std::uint16_t> masks_;
+};
+
+// One enumeration of the scales of a request, appending every accepted one to its own list.
+class ScaleRun {
+public:
+    ScaleRun(const ScaleSearchRequest& request, std::shared_ptr<ScaleResultList> results,
+        std::shared_ptr<RunControl> control);
+
+    // Finds the next scale (ascending notes 60..71) that passes the filters, appends it to the
+    // run's list and copies it to out. False when exhausted, stopped, or the tone count is
+    // outside 1..12; after false every later call returns false too.
+    bool Next(std::vector<Note>& out);
+    bool Stopped() const { return stopped_; }
+
+    const std::shared_ptr<ScaleResultList>& Results() const { return results_; }
+    RunControl& Control() const { return *control_; }
+
+private:
+    ScaleSearchRequest request_;
+    std::uint16_t mustHaveMask_ = 0;
+    bool mustHaveImpossible_ = false;
+    ScaleGenerator generator_;
+    std::shared_ptr<ScaleResultList> results_;
+    std::shared_ptr<RunControl> control_;
+    bool finished_ = false;
+    bool stopped_ = false;
+};
+
+// The scale search: the current request, the result list of the latest run and the scale
+// selected in it. All members may be used from any thread.
+class ScaleSearch {
+public:
+    ScaleSearch();
+
+    void SetRequest(const ScaleSearchRequest& request);
+    ScaleSearchRequest Request() const;
+    // True when a tone count is set, so there is something to search.
+    bool HasToneCount() const;
+
+    // Swaps in a new, empty result list and sets the current scale to -1.
+    void ClearResults();
+    std::shared_ptr<const ScaleResultList> Results() const;
+
+    void SetCurrent(int index);
+    int Current() const;
+    // The note names of the current scale joined by " - "; "" when there is none.
+    std::string CurrentScaleText() const;
+
+    // Takes the snapshot of the request, clears the results and returns a run that fills the
+    // new list.
+    std::unique_ptr<ScaleRun> StartRun(std::shared_ptr<RunControl> control = nullptr);
+
+private:
+    mutable std::mutex mutex_;
+    ScaleSearchRequest request_;
+    std::shared_ptr<ScaleResultList> results_;
+    std::atomic<int> current_{-1};
+};
+
+}  // namespace guivarna::theory
