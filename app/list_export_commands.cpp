@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 
+#include <climits>
 #include <optional>
 
 namespace guivarna {

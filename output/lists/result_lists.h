@@ -4,6 +4,7 @@
 #include "theory/notes.h"
 
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 namespace guivarna::output {

@@ -5,6 +5,7 @@
 #include "theory/scale_search.h"
 
 #include <memory>
+#include <stdexcept>
 
 namespace guivarna::output {
 
