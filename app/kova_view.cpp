@@ -83,6 +83,8 @@ void KovaView::PlaceItems()
 
 void KovaView::UpdateScrollSizes()
 {
+    // The boards' extent counts, so they must sit where the window shows them.
+    PlaceItems();
     const QSize content = scene_.ContentSize(Mapping());
     const QSize client = viewport()->size();
     horizontalScrollBar()->setRange(0, std::max(0, content.width() - client.width()));

@@ -2,15 +2,18 @@
 
 #include "app/about_dialog.h"
 #include "app/command_table.h"
+#include "app/instrument_applier.h"
 #include "app/kova_view.h"
 #include "app/list_export_commands.h"
 #include "app/output_commands.h"
 #include "app/program_objects.h"
+#include "app/wizard_commands.h"
 #include "board/board_collection.h"
 #include "board/settings_store.h"
 #include "calc/calc_window.h"
 #include "resources/strings.h"
 #include "resources/text.h"
+#include "widgets/window_placement.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -36,15 +39,6 @@ namespace guivarna {
 
 namespace {
 
-// Show commands and flags of a stored placement.
-constexpr std::int32_t kShowNormal = 1;
-constexpr std::int32_t kShowMinimized = 2;
-constexpr std::int32_t kShowMaximized = 3;
-constexpr std::int32_t kRestoreToMaximized = 0x0002;
-
-// Larger stored sizes are taken as corrupt.
-constexpr int kMaxWindowExtent = 100000;
-
 bool IsDocument(const QUrl& url)
 {
     return url.isLocalFile() &&
@@ -69,9 +63,15 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
     calculations_->Place(*this, objects_.store);
     connect(calculations_, &QDockWidget::visibilityChanged, this, &MainFrame::UpdateCommands);
+    wizardCommands_ = new WizardCommands(objects_, this);
+    connect(wizardCommands_, &WizardCommands::ChordSearchReady, this, &MainFrame::ChordSearchReady);
+    connect(wizardCommands_, &WizardCommands::ChordSearchGo, this, &MainFrame::ChordSearchGo);
     commands_ = new CommandTable(*this);
     commands_->Add(FrameCommands());
     commands_->Add(outputCommands_->Commands());
+    commands_->Add(wizardCommands_->Commands());
+    instrument_ = std::make_unique<InstrumentApplier>(objects_, *view_, calculations_);
+    commands_->Add(instrument_->Commands(*this));
     commands_->Add(listExport_->Commands());
     commands_->Build();
     RestorePlacement();
@@ -214,22 +214,7 @@ void MainFrame::HelpTopics()
 
 board::WindowPlacement MainFrame::CurrentPlacement() const
 {
-    board::WindowPlacement p;
-    const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
-    if (isMinimized()) {
-        p.showCmd = kShowMinimized;
-        if (windowState().testFlag(Qt::WindowMaximized))
-            p.flags = kRestoreToMaximized;
-    } else if (isMaximized()) {
-        p.showCmd = kShowMaximized;
-    } else {
-        p.showCmd = kShowNormal;
-    }
-    p.normalLeft = normal.left();
-    p.normalTop = normal.top();
-    p.normalRight = normal.left() + normal.width();
-    p.normalBottom = normal.top() + normal.height();
-    return p;
+    return widgets::CapturePlacement(*this);
 }
 
 void MainFrame::ShowMaximisedByDefault()
@@ -246,38 +231,20 @@ void MainFrame::ShowMaximisedByDefault()
 
 void MainFrame::ApplyPlacement(const board::WindowPlacement& p)
 {
-    const qint64 width = qint64(p.normalRight) - p.normalLeft;
-    const qint64 height = qint64(p.normalBottom) - p.normalTop;
-    if (width <= 0 || height <= 0 || width > kMaxWindowExtent || height > kMaxWindowExtent) {
+    if (!widgets::ApplyPlacement(*this, p))
         ShowMaximisedByDefault();
-        return;
-    }
-    QRect normal(p.normalLeft, p.normalTop, int(width), int(height));
-    // A window stored on a screen that is gone comes back on the primary screen.
-    if (QScreen* primary = QGuiApplication::primaryScreen()) {
-        if (!primary->virtualGeometry().intersects(normal))
-            normal.moveTopLeft(primary->availableGeometry().topLeft());
-    }
-    setGeometry(normal);
-    const bool maximised = p.showCmd == kShowMaximized ||
-        (p.showCmd == kShowMinimized && (p.flags & kRestoreToMaximized));
-    setWindowState(maximised ? Qt::WindowMaximized : Qt::WindowNoState);
 }
 
 void MainFrame::RestorePlacement()
 {
-    board::WindowPlacement placement;
-    if (objects_.store.ReadWindowPlacement(board::kMainWindowPlacement, placement))
-        ApplyPlacement(placement);
-    else
+    if (!widgets::RestorePlacement(*this, objects_.store, widgets::kMainWindowPlacement))
         ShowMaximisedByDefault();
 }
 
 void MainFrame::SavePlacement()
 {
-    objects_.store.WriteWindowPlacement(board::kMainWindowPlacement, CurrentPlacement());
+    widgets::SavePlacement(*this, objects_.store, widgets::kMainWindowPlacement);
 }
-
 void MainFrame::closeEvent(QCloseEvent* event)
 {
     // A search still running ends here, before anything it reads goes away.

@@ -1,27 +1,28 @@
 #pragma once
 
+#include "board/settings_store.h"
 #include "resources/command_ids.h"
 
 #include <QMainWindow>
 
+#include <memory>
 #include <vector>
 
 class QMenu;
 
 namespace guivarna {
 
-namespace board {
-struct WindowPlacement;
-}
 namespace calc {
 class CalcWindow;
 }
 
 class CommandTable;
 struct Command;
+class InstrumentApplier;
 class KovaView;
 class ListExportCommands;
 class OutputCommands;
+class WizardCommands;
 struct ProgramObjects;
 
 // The program's single top-level window: the menu bar with its command table, the placement
@@ -36,8 +37,10 @@ public:
 
     KovaView* View() const { return view_; }
     OutputCommands* Output() const { return outputCommands_; }
+    WizardCommands* Wizards() const { return wizardCommands_; }
     ListExportCommands* ListExport() const { return listExport_; }
     calc::CalcWindow* Calculations() const { return calculations_; }
+    InstrumentApplier& Instrument() const { return *instrument_; }
 
     // The wizards' messages, passed on to the calculations window.
     void ChordSearchReady();
@@ -88,9 +91,11 @@ private:
     ProgramObjects& objects_;
     KovaView* view_ = nullptr;
     OutputCommands* outputCommands_ = nullptr;
+    WizardCommands* wizardCommands_ = nullptr;
     ListExportCommands* listExport_ = nullptr;
     CommandTable* commands_ = nullptr;
     calc::CalcWindow* calculations_ = nullptr;
+    std::unique_ptr<InstrumentApplier> instrument_;
 };
 
 }  // namespace guivarna

@@ -1,14 +1,11 @@
 #pragma once
 
 #include "board/board_collection.h"
+#include "board/settings_store.h"
 #include "theory/music_theory.h"
 #include "theory/search_engine.h"
 
 namespace guivarna {
-
-namespace board {
-class SettingsStore;
-}
 
 // The objects that exist once for the whole run: the chord selection, the search engine and the
 // two fretboards. Created before the first window and destroyed

@@ -38,8 +38,18 @@ void Scene::Place(int clientWidth)
 QSize Scene::ContentSize(const board::DeviceMapping& mapping) const
 {
     const QSizeF paper = mapping.SceneToDevice(QSizeF(paper_.Width(), paper_.Height()));
-    return {board::TruncateToInt(std::abs(paper.width())) + kMargin,
-        board::TruncateToInt(std::abs(paper.height())) + kMargin};
+    QSize size(board::TruncateToInt(std::abs(paper.width())) + kMargin,
+        board::TruncateToInt(std::abs(paper.height())) + kMargin);
+    // Boards of many strings or frets may reach beyond the sheet; they stay reachable.
+    const board::BoardCollection& boards = objects_.boards;
+    for (int i = 0; i < boards.BoardCount(); ++i) {
+        const board::FretBoard& board = boards.Board(i);
+        const QPointF end = mapping.SceneToDevice(
+            QPointF(qreal(board.X()) + board.Width(), qreal(board.Y()) + board.Height()));
+        size = size.expandedTo(QSize(
+            board::TruncateToInt(end.x()) + kMargin, board::TruncateToInt(end.y()) + kMargin));
+    }
+    return size;
 }
 
 void Scene::Paint(QPainter& painter, const board::DeviceMapping& mapping, const QRectF& area) const

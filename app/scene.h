@@ -40,7 +40,8 @@ public:
     // is wider, else at the margin) and every board and panel at paper position + printable
     // offset + its home.
     void Place(int clientWidth);
-    // The size of the scrollable area in device pixels: the paper plus the margin in pixels.
+    // The size of the scrollable area in device pixels: the paper plus the margin in pixels, or
+    // more where a placed board reaches further (plus the same margin).
     QSize ContentSize(const board::DeviceMapping& mapping) const;
 
     // The grey background over `area`, the paper, the boards and the panels, in scene

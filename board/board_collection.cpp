@@ -1,10 +1,11 @@
 #include "board/board_collection.h"
 
 #include "board/board_settings.h"
-#include "board/settings_store.h"
 #include "theory/music_theory.h"
 
 #include <array>
+#include <climits>
+#include <stdexcept>
 
 namespace guivarna::board {
 
@@ -162,16 +163,18 @@ void BoardCollection::SetNotifier(SceneNotifier* notifier)
 void BoardCollection::Load(SettingsStore& store)
 {
     using namespace board_keys;
-    using namespace board_limits;
     boards_.clear();
-    const int count = ReadBounded(store, kFretBoards, kMinBoards, kMinBoards, kMaxBoards);
+    customOffset_.clear();
+    const int count = Read(store, kBoardCount);
     QPoint offset(0, 10);
     for (int i = 0; i < count; ++i) {
         const QString basePath = BoardPath(i);
         std::uint32_t ignored = 0;
-        if (store.ReadSettingDword(Join(basePath, kCustomOffset), ignored)) {
-            offset.setX(ReadBounded(store, Join(basePath, kOffsetX), 0, -kMaxOffset, kMaxOffset));
-            offset.setY(ReadBounded(store, Join(basePath, kOffsetY), 0, -kMaxOffset, kMaxOffset));
+        const bool custom = store.ReadSettingDword(Join(basePath, kCustomOffset), ignored);
+        customOffset_.push_back(custom);
+        if (custom) {
+            offset.setX(Read(store, kOffsetX, basePath));
+            offset.setY(Read(store, kOffsetY, basePath));
         } else if (i == kScaleBoard) {
             offset = QPoint(0, 10);
         } else if (i == kChordBoard) {
@@ -184,20 +187,72 @@ void BoardCollection::Load(SettingsStore& store)
         boards_.push_back(std::move(board));
     }
     boards_.at(kChordBoard).SetChordBoard(true);
+    leftHanded_ = Read(store, kLeftHanded);
+    for (FretBoard& board : boards_)
+        board.SetLeftHanded(leftHanded_);
+    KeepBoardsApart();
     store_ = &store;
 }
 
 void BoardCollection::Save(SettingsStore& store) const
 {
     using namespace board_keys;
-    store.WriteInt(kFretBoards, BoardCount());
+    // Thousands of values: the store checks once that it can be written.
+    const SettingsStore::WriteBatch batch(store);
+    Write(store, kBoardCount, BoardCount());
+    Write(store, kLeftHanded, leftHanded_);
     for (int i = 0; i < BoardCount(); ++i) {
         const FretBoard& board = boards_[static_cast<std::size_t>(i)];
         const QString basePath = BoardPath(i);
-        store.WriteInt(Join(basePath, kOffsetX), board.Offset().x());
-        store.WriteInt(Join(basePath, kOffsetY), board.Offset().y());
+        Write(store, kOffsetX, board.Offset().x(), basePath);
+        Write(store, kOffsetY, board.Offset().y(), basePath);
         board.Save(store, basePath);
     }
+}
+
+theory::Instrument BoardCollection::CurrentInstrument() const
+{
+    theory::Instrument instrument;
+    const FretBoard& board = Board(kChordBoard);
+    for (int k = 0; k < board.StringCount(); ++k)
+        instrument.openNotes.push_back(static_cast<theory::Note>(board.Row(k).OpenNote()));
+    instrument.positions = board.StringCount() > 0 ? board.FretCount() : 0;
+    instrument.leftHanded = leftHanded_;
+    return instrument;
+}
+
+void BoardCollection::ApplyInstrument(const theory::Instrument& instrument)
+{
+    if (const std::optional<std::string> problem = theory::InstrumentProblem(instrument))
+        throw std::invalid_argument(*problem);
+    const std::vector<int> openNotes(instrument.openNotes.begin(), instrument.openNotes.end());
+    for (FretBoard& board : boards_) {
+        board.Invalidate();  // the old extent must be repainted too
+        board.SetStrings(openNotes, instrument.positions);
+    }
+    SetLeftHanded(instrument.leftHanded);
+    KeepBoardsApart();
+}
+
+void BoardCollection::KeepBoardsApart()
+{
+    // The gap the default offsets leave above the ScaleBoard.
+    constexpr int kGap = 10;
+    const auto chord = static_cast<std::size_t>(kChordBoard);
+    if (boards_.size() <= chord || customOffset_.size() <= chord || customOffset_[chord])
+        return;
+    const FretBoard& above = boards_[chord - 1];
+    const qint64 free = qint64(above.Offset().y()) + above.Height() + kGap;
+    FretBoard& board = boards_[chord];
+    if (board.Offset().y() < free)
+        board.SetOffset(QPoint(board.Offset().x(), int(std::min<qint64>(free, INT_MAX))));
+}
+
+void BoardCollection::SetLeftHanded(bool leftHanded)
+{
+    leftHanded_ = leftHanded;
+    for (FretBoard& board : boards_)
+        board.SetLeftHanded(leftHanded);
 }
 
 }  // namespace guivarna::board

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "board/fret_board.h"
+#include "board/settings_store.h"
 
 #include "theory/chord_fingering.h"
+#include "theory/instrument.h"
 #include "theory/notes.h"
 
 #include <QPointer>
@@ -16,8 +18,6 @@ class MusicTheory;
 }
 
 namespace guivarna::board {
-
-class SettingsStore;
 
 // The program-wide owner of the fretboards: board 0 is the ScaleBoard, board 1 the ChordBoard.
 // It loads them from the settings at start-up, routes clicks to the board under the pointer
@@ -71,6 +71,15 @@ public:
     // The board's exact-note marking (no octave folding).
     void ShowExactNotes(int board, const std::vector<int>& rows, const std::vector<int>& notes);
 
+    // The instrument the ChordBoard shows (both boards show the same one after an apply).
+    theory::Instrument CurrentInstrument() const;
+    // Rebuilds every board with the instrument's strings and positions, keeping their looks,
+    // and mirrors them for a left-handed player. Marks are cleared. Throws
+    // std::invalid_argument for an instrument that cannot be built, changing nothing.
+    void ApplyInstrument(const theory::Instrument& instrument);
+    bool LeftHanded() const { return leftHanded_; }
+    void SetLeftHanded(bool leftHanded);
+
     void SetChordBoardDotColour(std::uint32_t argb);
     void SetScaleBoardDotColour(std::uint32_t argb);
 
@@ -98,9 +107,16 @@ public:
     void DeleteAll() { boards_.clear(); }
 
 private:
+    // Moves the ChordBoard, unless its offset is stored, down below the ScaleBoard when that has
+    // grown into it (instruments of many strings), so every cell stays clickable.
+    void KeepBoardsApart();
+
     std::vector<FretBoard> boards_;
+    // Boards whose offsets come from the settings ("CustomOffset") stay where the user put them.
+    std::vector<bool> customOffset_;
     int lastClickedNote_ = 0;
     bool selectAllOnClick_ = false;
+    bool leftHanded_ = false;
     SettingsStore* store_ = nullptr;
     QPointer<SceneNotifier> notifier_;
 };

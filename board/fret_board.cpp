@@ -1,10 +1,10 @@
 #include "board/fret_board.h"
 
 #include "board/board_settings.h"
-#include "board/settings_store.h"
 
 #include <algorithm>
 #include <limits>
+#include <stdexcept>
 
 namespace guivarna::board {
 
@@ -30,6 +30,13 @@ int FretBoard::StringCount() const
         return -1;
     // A board stored without a fret-number row keeps its last row as a string.
     return RowCount() - (rows_.back().Orientation() == kFretNumberRow ? 1 : 0);
+}
+
+void FretBoard::SetOffset(QPoint offset)
+{
+    offsetX_ = offset.x();
+    offsetY_ = offset.y();
+    Layout();
 }
 
 StringRow& FretBoard::Row(int index)
@@ -116,10 +123,64 @@ void FretBoard::SetPosition(double x, double y)
 {
     DrawableItem::SetPosition(x, y);
     QPoint point = Position();
+    // Left-handed rows end at the board's right edge, where their open strings are.
+    const int width = WidestRow();
     for (StringRow& row : rows_) {
-        row.MoveTo(point);
+        const int shift = leftHanded_ ? width - row.Width() : 0;
+        row.MoveTo(QPoint(ClampedSum(point.x(), shift), point.y()));
         point.setY(ClampedSum(point.y(), row.FretHeight()));
     }
+}
+
+void FretBoard::SetLeftHanded(bool leftHanded)
+{
+    leftHanded_ = leftHanded;
+    for (StringRow& row : rows_)
+        row.SetMirrored(leftHanded);
+    Layout();
+    Invalidate();
+}
+
+void FretBoard::SetStrings(const std::vector<int>& openNotes, int positions)
+{
+    using namespace board_keys;
+    if (openNotes.empty() || openNotes.size() > std::size_t(kMaxStrings))
+        throw std::invalid_argument("a board has 1 to 24 strings");
+    if (positions < kMinFrets || positions > kMaxFrets)
+        throw std::invalid_argument("a string has 1 to 49 fret positions");
+    for (int note : openNotes) {
+        if (note < 0 || note > kMaxOpenNote)
+            throw std::invalid_argument("an open note lies outside 0 to 127");
+    }
+
+    // New strings look like the old string in their place, or like the old last string.
+    const std::vector<StringRow> old = std::move(rows_);
+    rows_.clear();
+    const bool hadFretRow = !old.empty() && old.back().Orientation() == kFretNumberRow;
+    const std::size_t oldStrings = old.size() - (hadFretRow ? 1 : 0);
+    const auto rebuild = [&](StringRow& row, const StringRow* model) {
+        if (model == nullptr) {
+            row.BuildCells(positions, StringRow::kDefaultFretWidth, StringRow::kDefaultFretHeight,
+                kShowNotes.fallback);
+        } else {
+            row.BuildCells(positions, model->FretWidth(), model->FretHeight(), model->ShowNotes(),
+                model->Style());
+        }
+    };
+    const int count = static_cast<int>(openNotes.size());
+    for (int k = 0; k < count; ++k) {
+        const int orientation = k == 0 ? kTopString : k == count - 1 ? kBottomString : kInnerString;
+        StringRow row(orientation, openNotes[static_cast<std::size_t>(k)]);
+        const std::size_t modelIndex = std::min<std::size_t>(std::size_t(k), oldStrings - 1);
+        rebuild(row, oldStrings > 0 ? &old[modelIndex] : nullptr);
+        AppendRow(std::move(row));
+    }
+    if (hadFretRow) {
+        StringRow row(kFretNumberRow, 0);
+        rebuild(row, &old.back());
+        AppendRow(std::move(row));
+    }
+    Layout();
 }
 
 int FretBoard::OnClick(const DeviceMapping& mapping, QPoint devicePoint)
@@ -142,30 +203,34 @@ int FretBoard::Click(const DeviceMapping& mapping, QPoint devicePoint, int* hitN
 void FretBoard::AppendRow(StringRow row)
 {
     row.SetNotifier(Notifier());
+    row.SetMirrored(leftHanded_);
     rows_.push_back(std::move(row));
+}
+
+int FretBoard::WidestRow() const
+{
+    int width = 0;
+    for (const StringRow& row : rows_)
+        width = std::max(width, row.Width());
+    return width;
 }
 
 void FretBoard::Layout()
 {
     SetPosition(offsetX_, offsetY_);
-    int width = 0;
     qint64 height = 0;
-    for (const StringRow& row : rows_) {
-        width = std::max(width, row.Width());
+    for (const StringRow& row : rows_)
         height += row.Height();
-    }
-    SetSize(width, ClampedSum(height, 0));
+    SetSize(WidestRow(), ClampedSum(height, 0));
 }
 
 void FretBoard::Load(const SettingsStore& store, QStringView basePath)
 {
     using namespace board_keys;
-    using namespace board_limits;
     rows_.clear();
-    int stringCount = ReadBounded(store, Join(basePath, kNumSnares),
-        static_cast<int>(kDefaultTuning.size()), kMinStrings, kMaxStrings);
-    isChordBoard_ = ReadOr(store, Join(basePath, kIsChordBoard), 0) != 0;
-    const bool fretRow = ReadOr(store, Join(basePath, kStrings), 1) == 1;
+    int stringCount = Read(store, kNumSnares, basePath);
+    isChordBoard_ = Read(store, kIsChordBoard, basePath);
+    const bool fretRow = Read(store, kHasFretRow, basePath);
 
     const int defaultStringCount = static_cast<int>(kDefaultTuning.size());
     bool defaultTuning = false;
@@ -173,15 +238,17 @@ void FretBoard::Load(const SettingsStore& store, QStringView basePath)
     for (int k = 0; k < stringCount; ++k) {
         const QString rowPath = RowPath(basePath, k);
         const std::optional<std::int32_t> storedOrientation =
-            store.ReadInt(Join(rowPath, kOrientation));
+            ReadIfValid(store, kOrientation, rowPath);
         int orientation = k == 0 ? kTopString : k == stringCount - 1 ? kBottomString : kInnerString;
         if (storedOrientation)
             orientation = *storedOrientation;
 
         int openNote = kDefaultTuning[0];
         if (!defaultTuning) {
-            const int stored = ReadBounded(store, Join(rowPath, kOpenSnare), -1, 0, kMaxOpenNote);
-            if (stored < 0) {
+            if (const std::optional<std::int32_t> stored =
+                    ReadIfValid(store, kOpenSnare, rowPath)) {
+                openNote = *stored;
+            } else {
                 // Without a tuning for every string the board becomes a standard six-string
                 // board; rows already built beyond the sixth are dropped.
                 defaultTuning = true;
@@ -192,8 +259,6 @@ void FretBoard::Load(const SettingsStore& store, QStringView basePath)
                         rows_.back().SetOrientation(kBottomString);
                     break;
                 }
-            } else {
-                openNote = stored;
             }
         }
 
@@ -222,11 +287,11 @@ void FretBoard::Load(const SettingsStore& store, QStringView basePath)
 void FretBoard::Save(SettingsStore& store, QStringView basePath) const
 {
     using namespace board_keys;
-    store.WriteInt(Join(basePath, kNumSnares), std::max(StringCount(), 0));
-    store.WriteInt(Join(basePath, kIsChordBoard), isChordBoard_ ? 1 : 0);
+    Write(store, kNumSnares, std::max(StringCount(), 0), basePath);
+    Write(store, kIsChordBoard, isChordBoard_, basePath);
     const bool hasFretRow = std::any_of(rows_.begin(), rows_.end(),
         [](const StringRow& row) { return row.Orientation() == kFretNumberRow; });
-    store.WriteInt(Join(basePath, kStrings), hasFretRow ? 1 : 0);
+    Write(store, kHasFretRow, hasFretRow, basePath);
     for (int k = 0; k < RowCount(); ++k)
         rows_[static_cast<std::size_t>(k)].Save(store, RowPath(basePath, k));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "board/settings_store.h"
+
 #include "board/string_row.h"
 
 #include <QStringList>
@@ -10,8 +12,6 @@
 #include <vector>
 
 namespace guivarna::board {
-
-class SettingsStore;
 
 // Standard tuning, highest string first (E B G D A E).
 inline constexpr std::array<int, 6> kDefaultTuning = {64, 59, 55, 50, 45, 40};
@@ -24,6 +24,8 @@ public:
 
     int Index() const { return index_; }
     QPoint Offset() const { return {offsetX_, offsetY_}; }
+    // Moves the board's home on the sheet and lays the rows out there.
+    void SetOffset(QPoint offset);
     bool IsChordBoard() const { return isChordBoard_; }
     void SetChordBoard(bool chordBoard) { isChordBoard_ = chordBoard; }
 
@@ -48,6 +50,17 @@ public:
 
     // Row i takes tuning[i] as its open note, for every row the list reaches.
     void SetTuning(const std::vector<int>& tuning);
+    // Rebuilds the strings: one per open note (string 1 first), each with `positions` cells, the
+    // open string included. Every other look (cell size, colours, line width, note names, the
+    // fret-number row) is kept; a new string looks like the old last one. Marks are gone
+    // afterwards. Throws std::invalid_argument for 0 or more than 24 strings, positions outside
+    // 1..49 or an open note outside 0..127, and then changes nothing.
+    void SetStrings(const std::vector<int>& openNotes, int positions);
+
+    // Left-handed boards are mirrored left to right: open strings at the right, fret numbers
+    // running right to left. Clicks and every picture follow, since the cells themselves move.
+    bool LeftHanded() const { return leftHanded_; }
+    void SetLeftHanded(bool leftHanded);
     // Unmarks every row, the fret-number row included.
     void Clear();
     void SetDotColour(std::uint32_t argb);
@@ -77,10 +90,13 @@ public:
     void SetNotifier(SceneNotifier* notifier) override;
 
 private:
+    int WidestRow() const;
+
     int index_;
     int offsetX_;
     int offsetY_;
     bool isChordBoard_ = false;
+    bool leftHanded_ = false;
     std::vector<StringRow> rows_;
 };
 

@@ -1,20 +1,9 @@
 #include "board/fret_cell.h"
 
 #include "board/board_settings.h"
-#include "board/settings_store.h"
 #include "theory/notes.h"
 
 namespace guivarna::board {
-
-namespace {
-
-ColourPaths ComponentPaths(
-    QStringView path, QStringView a, QStringView r, QStringView g, QStringView b)
-{
-    return {Join(path, a), Join(path, r), Join(path, g), Join(path, b)};
-}
-
-}  // namespace
 
 QString FretCell::NoteName() const
 {
@@ -47,17 +36,10 @@ int FretCell::OnClick(const DeviceMapping& /*mapping*/, QPoint /*devicePoint*/)
 
 CellStyle FretCell::ReadStyle(const SettingsStore& store, QStringView colourPath)
 {
-    using namespace board_keys;
     CellStyle style;
-    style.dotColour =
-        ReadArgb(store, ComponentPaths(colourPath, kDotColorA, kDotColorR, kDotColorG, kDotColorB),
-            kDefaultDotColour);
-    style.lineColour = ReadArgb(store,
-        ComponentPaths(colourPath, kLineColorA, kLineColorR, kLineColorG, kLineColorB),
-        kDefaultLineColour);
-    const int border = ReadBounded(
-        store, Join(colourPath, kLineBorder), kDefaultBorder, 0, board_limits::kMaxBorder);
-    style.lineWidth = static_cast<float>(border * 0.1);
+    style.dotColour = Read(store, board_keys::kDotColour, colourPath);
+    style.lineColour = Read(store, board_keys::kLineColour, colourPath);
+    style.lineWidth = Read(store, board_keys::kLineBorder, colourPath);
     return style;
 }
 
@@ -68,12 +50,9 @@ void FretCell::LoadColours(const SettingsStore& store, QStringView colourPath)
 
 void FretCell::SaveColours(SettingsStore& store, QStringView colourPath) const
 {
-    using namespace board_keys;
-    WriteArgb(store, ComponentPaths(colourPath, kDotColorA, kDotColorR, kDotColorG, kDotColorB),
-        dotColour_);
-    WriteArgb(store, ComponentPaths(colourPath, kLineColorA, kLineColorR, kLineColorG, kLineColorB),
-        lineColour_);
-    store.WriteInt(Join(colourPath, kLineBorder), StoredTenths(lineWidth_));
+    Write(store, board_keys::kDotColour, dotColour_, colourPath);
+    Write(store, board_keys::kLineColour, lineColour_, colourPath);
+    Write(store, board_keys::kLineBorder, lineWidth_, colourPath);
 }
 
 }  // namespace guivarna::board

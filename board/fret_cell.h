@@ -1,6 +1,8 @@
 #pragma once
 
 #include "board/drawable_item.h"
+#include "board/settings_store.h"
+#include "settings/board_keys.h"
 
 #include <QString>
 #include <QStringView>
@@ -8,8 +10,6 @@
 #include <cstdint>
 
 namespace guivarna::board {
-
-class SettingsStore;
 
 // Which grid lines and whether the label a cell draws.
 enum LineFlag : int {
@@ -28,9 +28,9 @@ enum DotStyleFlag : int {
     kNoteNameInDot = 0x04,
 };
 
-inline constexpr std::uint32_t kDefaultDotColour = 0xFFFFA500;
-inline constexpr std::uint32_t kDefaultLineColour = 0xFF000000;
-inline constexpr int kDefaultBorder = 10;  // line width x 10
+inline constexpr std::uint32_t kDefaultDotColour = settings::board_keys::kDotColour.fallback;
+inline constexpr std::uint32_t kDefaultLineColour = settings::board_keys::kLineColour.fallback;
+inline constexpr int kDefaultBorder = settings::board_keys::kLineBorder.fallbackTenths;
 
 // The colours and line width every cell of a row shares (the settings' defaults).
 struct CellStyle {

@@ -1,7 +1,6 @@
 #include "board/string_row.h"
 
 #include "board/board_settings.h"
-#include "board/settings_store.h"
 #include "theory/notes.h"
 
 #include <algorithm>
@@ -17,6 +16,14 @@ int Offset(int a, int b, int c)
     const qint64 v = qint64(a) + qint64(b) * qint64(c);
     return static_cast<int>(
         std::clamp<qint64>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+// The flags of a cell seen in a mirror: left lines become right lines and back.
+int MirroredLineFlags(int flags)
+{
+    const int left = flags & (kLeftUpperLine | kLeftLowerLine);
+    const int right = flags & (kRightUpperLine | kRightLowerLine);
+    return (flags & ~(left | right)) | (left << 2) | (right >> 2);
 }
 
 }  // namespace
@@ -102,11 +109,26 @@ void StringRow::SetDotColour(std::uint32_t argb)
         cell.SetDotColour(argb);
 }
 
+CellStyle StringRow::Style() const
+{
+    return cells_.empty() ? CellStyle{} : cells_.front().Style();
+}
+
+void StringRow::SetMirrored(bool mirrored)
+{
+    mirrored_ = mirrored;
+    UpdateLineFlags();
+}
+
 void StringRow::MoveTo(QPoint point)
 {
     DrawableItem::MoveTo(point);
-    for (std::size_t i = 0; i < cells_.size(); ++i)
-        cells_[i].MoveTo(QPoint(Offset(point.x(), static_cast<int>(i), fretWidth_), point.y()));
+    const int count = static_cast<int>(cells_.size());
+    for (int i = 0; i < count; ++i) {
+        const int place = mirrored_ ? count - 1 - i : i;
+        cells_[static_cast<std::size_t>(i)].MoveTo(
+            QPoint(Offset(point.x(), place, fretWidth_), point.y()));
+    }
 }
 
 int StringRow::OnClick(const DeviceMapping& mapping, QPoint devicePoint)
@@ -152,28 +174,21 @@ void StringRow::BuildCells(
 void StringRow::Load(const SettingsStore& store, QStringView rowPath)
 {
     using namespace board_keys;
-    using namespace board_limits;
-    const int numFrets =
-        ReadBounded(store, Join(rowPath, kNumberOfFrets), kDefaultNumFrets, kMinFrets, kMaxFrets);
-    const int fretWidth = ReadBounded(
-        store, Join(rowPath, kFretWidth), kDefaultFretWidth, kMinFretSize, kMaxFretSize);
-    const int fretHeight = ReadBounded(
-        store, Join(rowPath, kFretHeight), kDefaultFretHeight, kMinFretSize, kMaxFretSize);
-    const bool showNotes = ReadOr(store, Join(rowPath, kShowNotes), 1) == 1;
     // Every cell reads the same colour path, so the values are read once for the row.
     const CellStyle style = FretCell::ReadStyle(store, Join(rowPath, kFrets));
-    BuildCells(numFrets, fretWidth, fretHeight, showNotes, style);
+    BuildCells(Read(store, kNumberOfFrets, rowPath), Read(store, kFretWidth, rowPath),
+        Read(store, kFretHeight, rowPath), Read(store, kShowNotes, rowPath), style);
 }
 
 void StringRow::Save(SettingsStore& store, QStringView rowPath) const
 {
     using namespace board_keys;
-    store.WriteInt(Join(rowPath, kOrientation), orientation_);
-    store.WriteInt(Join(rowPath, kOpenSnare), openNote_);
-    store.WriteInt(Join(rowPath, kNumberOfFrets), numFrets_);
-    store.WriteInt(Join(rowPath, kFretWidth), fretWidth_);
-    store.WriteInt(Join(rowPath, kFretHeight), fretHeight_);
-    store.WriteInt(Join(rowPath, kShowNotes), showNotes_ ? 1 : 0);
+    Write(store, kOrientation, orientation_, rowPath);
+    Write(store, kOpenSnare, openNote_, rowPath);
+    Write(store, kNumberOfFrets, numFrets_, rowPath);
+    Write(store, kFretWidth, fretWidth_, rowPath);
+    Write(store, kFretHeight, fretHeight_, rowPath);
+    Write(store, kShowNotes, showNotes_, rowPath);
     const QString colourPath = Join(rowPath, kFrets);
     for (const FretCell& cell : cells_)
         cell.SaveColours(store, colourPath);
@@ -190,7 +205,10 @@ void StringRow::UpdateLineFlags()
 {
     for (std::size_t i = 0; i < cells_.size(); ++i) {
         const int kind = i == 0 ? kOpenColumn : orientation_;
-        cells_[i].SetLineFlags(LineFlagsFor(kind, static_cast<int>(i) == numFrets_ - 1));
+        int flags = LineFlagsFor(kind, static_cast<int>(i) == numFrets_ - 1);
+        if (mirrored_)
+            flags = MirroredLineFlags(flags);
+        cells_[i].SetLineFlags(flags);
     }
 }
 

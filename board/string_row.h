@@ -1,6 +1,8 @@
 #pragma once
 
 #include "board/fret_cell.h"
+#include "board/settings_store.h"
+#include "settings/board_keys.h"
 
 #include <QStringView>
 
@@ -8,8 +10,6 @@
 #include <vector>
 
 namespace guivarna::board {
-
-class SettingsStore;
 
 // The line pattern of a row's cells (stored as "Orientation"). kOpenColumn is never a row's
 // orientation: it is the line kind of every row's cell 0.
@@ -25,9 +25,9 @@ enum RowOrientation : int {
 // of cells where cell i is fret i (cell 0 is the open string) and has note openNote + i.
 class StringRow : public DrawableItem {
 public:
-    static constexpr int kDefaultNumFrets = 25;
-    static constexpr int kDefaultFretWidth = 80;
-    static constexpr int kDefaultFretHeight = 50;
+    static constexpr int kDefaultNumFrets = settings::board_keys::kNumberOfFrets.fallback;
+    static constexpr int kDefaultFretWidth = settings::board_keys::kFretWidth.fallback;
+    static constexpr int kDefaultFretHeight = settings::board_keys::kFretHeight.fallback;
 
     explicit StringRow(int orientation = kInnerString, int openNote = 0);
 
@@ -64,8 +64,15 @@ public:
     QString OpenNoteName() const;
     // Every cell's dot colour; reports nothing by itself.
     void SetDotColour(std::uint32_t argb);
+    // The colours and line width the row's cells share (the defaults for a row without cells).
+    CellStyle Style() const;
 
-    // Places the row and its cells at x + i * fretWidth.
+    // A mirrored row runs right to left: the open string at the right end, each cell's left and
+    // right lines swapped. Texts are not mirrored. The cells move at the next MoveTo.
+    bool Mirrored() const { return mirrored_; }
+    void SetMirrored(bool mirrored);
+
+    // Places the row and its cells at x + i * fretWidth (mirrored: from the right end).
     void MoveTo(QPoint point) override;
 
     int OnClick(const DeviceMapping& mapping, QPoint devicePoint) override;
@@ -96,6 +103,7 @@ private:
     int fretWidth_ = kDefaultFretWidth;
     int fretHeight_ = kDefaultFretHeight;
     int orientation_ = kInnerString;
+    bool mirrored_ = false;
 };
 
 }  // namespace guivarna::board

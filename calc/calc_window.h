@@ -1,12 +1,13 @@
 #pragma once
 
+#include "board/settings_store.h"
+
 #include <QDockWidget>
 
 class QTabWidget;
 
 namespace guivarna::board {
 class BoardCollection;
-class SettingsStore;
 }  // namespace guivarna::board
 namespace guivarna::theory {
 class MusicTheory;

@@ -1,7 +1,7 @@
 #include "output/paper.h"
 
-#include "board/board_settings.h"
-#include "board/settings_store.h"
+#include "settings/paper_keys.h"
+#include "settings/settings_store.h"
 
 #include <QPageLayout>
 #include <QPainter>
@@ -12,27 +12,7 @@
 
 namespace guivarna::output {
 
-namespace {
-
 using board::SettingsStore;
-
-// Stored lengths beyond these limits (10 m, a border of 100 page units) are taken as corrupt.
-constexpr std::int32_t kMaxLength = 100000;
-constexpr int kMaxBorder = 1000;
-
-board::ColourPaths ComponentPaths(QStringView base)
-{
-    const QString path = base.toString();
-    return {path + QStringLiteral("\\A"), path + QStringLiteral("\\R"),
-        path + QStringLiteral("\\G"), path + QStringLiteral("\\B")};
-}
-
-int ReadLength(const SettingsStore& store, QStringView path, int min, int fallback)
-{
-    return board::ReadBounded(store, path, fallback, min, kMaxLength);
-}
-
-}  // namespace
 
 Paper::Paper()
 {
@@ -41,37 +21,34 @@ Paper::Paper()
 
 void Paper::Load(const SettingsStore& store)
 {
-    const bool hasX = store.ReadInt(u"\\Paper\\X").has_value();
-    const int x = ReadLength(store, u"\\Paper\\X", -kMaxLength, 0);
-    const int y = ReadLength(store, u"\\Paper\\Y", -kMaxLength, 0);
-    const int width = ReadLength(store, u"\\Paper\\Width", 1, kDefaultWidth);
-    const int height = ReadLength(store, u"\\Paper\\Height", 1, kDefaultHeight);
-    SetRect(x, y, width, height);
-    background_ = board::ReadArgb(store, ComponentPaths(u"\\Paper\\BgColor"), kDefaultBackground);
-    borderColour_ =
-        board::ReadArgb(store, ComponentPaths(u"\\Paper\\BdColor"), kDefaultBorderColour);
-    const int border = board::ReadBounded(store, u"\\Paper\\Border", 10, 0, kMaxBorder);
-    borderWidth_ = float(border) * 0.1F;
-    pageOffset_.setX(ReadLength(store, u"\\Paper\\pageOffsetX", -kMaxLength, kDefaultPageOffset));
-    pageOffset_.setY(ReadLength(store, u"\\Paper\\pageOffsetY", -kMaxLength, kDefaultPageOffset));
-    pageSize_.setWidth(ReadLength(store, u"\\Paper\\pageSizeW", 0, kDefaultPageWidth));
-    pageSize_.setHeight(ReadLength(store, u"\\Paper\\pageSizeH", 0, kDefaultPageHeight));
-    stored_ = hasX;
+    using namespace settings::paper_keys;
+    using settings::Read;
+    SetRect(Read(store, kX), Read(store, kY), Read(store, kWidth), Read(store, kHeight));
+    background_ = Read(store, kBackground);
+    borderColour_ = Read(store, kBorderColour);
+    borderWidth_ = Read(store, kBorder);
+    pageOffset_ = QPoint(Read(store, kPageOffsetX), Read(store, kPageOffsetY));
+    pageSize_ = QSize(Read(store, kPageSizeW), Read(store, kPageSizeH));
+    // A stored position, even an unusable one, means the paper was saved before.
+    stored_ = store.ReadInt(kX.path).has_value();
 }
 
 void Paper::Save(SettingsStore& store) const
 {
-    store.WriteInt(u"\\Paper\\X", X());
-    store.WriteInt(u"\\Paper\\Y", Y());
-    store.WriteInt(u"\\Paper\\Width", Width());
-    store.WriteInt(u"\\Paper\\Height", Height());
-    board::WriteArgb(store, ComponentPaths(u"\\Paper\\BgColor"), background_);
-    board::WriteArgb(store, ComponentPaths(u"\\Paper\\BdColor"), borderColour_);
-    store.WriteInt(u"\\Paper\\Border", board::StoredTenths(borderWidth_));
-    store.WriteInt(u"\\Paper\\pageOffsetX", pageOffset_.x());
-    store.WriteInt(u"\\Paper\\pageOffsetY", pageOffset_.y());
-    store.WriteInt(u"\\Paper\\pageSizeW", pageSize_.width());
-    store.WriteInt(u"\\Paper\\pageSizeH", pageSize_.height());
+    using namespace settings::paper_keys;
+    using settings::Write;
+    const SettingsStore::WriteBatch batch(store);
+    Write(store, kX, X());
+    Write(store, kY, Y());
+    Write(store, kWidth, Width());
+    Write(store, kHeight, Height());
+    Write(store, kBackground, background_);
+    Write(store, kBorderColour, borderColour_);
+    Write(store, kBorder, borderWidth_);
+    Write(store, kPageOffsetX, pageOffset_.x());
+    Write(store, kPageOffsetY, pageOffset_.y());
+    Write(store, kPageSizeW, pageSize_.width());
+    Write(store, kPageSizeH, pageSize_.height());
 }
 
 void Paper::SetSize(double width, double height)

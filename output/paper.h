@@ -1,6 +1,8 @@
 #pragma once
 
 #include "board/drawable_item.h"
+#include "board/settings_store.h"
+#include "settings/paper_keys.h"
 
 #include <QPoint>
 #include <QRgb>
@@ -11,10 +13,6 @@
 class QPageLayout;
 class QPainter;
 
-namespace guivarna::board {
-class SettingsStore;
-}
-
 namespace guivarna::output {
 
 // The sheet of paper the board view lays its scene on: page size, printable area, colours and
@@ -22,14 +20,15 @@ namespace guivarna::output {
 // view, width and height the page size); all lengths are scene units (0.1 mm).
 class Paper : public board::DrawableItem {
 public:
-    static constexpr int kDefaultWidth = 2100;  // A4
-    static constexpr int kDefaultHeight = 2970;  // A4
-    static constexpr int kDefaultPageOffset = 10;
-    static constexpr int kDefaultPageWidth = 2080;
-    static constexpr int kDefaultPageHeight = 2950;
-    static constexpr QRgb kDefaultBackground = 0xFFFFFFFF;
-    static constexpr QRgb kDefaultBorderColour = 0xFF000000;
-    static constexpr float kDefaultBorderWidth = 1.0F;
+    static constexpr int kDefaultWidth = settings::paper_keys::kWidth.fallback;  // A4
+    static constexpr int kDefaultHeight = settings::paper_keys::kHeight.fallback;
+    static constexpr int kDefaultPageOffset = settings::paper_keys::kPageOffsetX.fallback;
+    static constexpr int kDefaultPageWidth = settings::paper_keys::kPageSizeW.fallback;
+    static constexpr int kDefaultPageHeight = settings::paper_keys::kPageSizeH.fallback;
+    static constexpr QRgb kDefaultBackground = settings::paper_keys::kBackground.fallback;
+    static constexpr QRgb kDefaultBorderColour = settings::paper_keys::kBorderColour.fallback;
+    static constexpr float kDefaultBorderWidth =
+        settings::paper_keys::kBorder.fallbackTenths * 0.1F;
     static constexpr QRgb kPrintableAreaColour = 0xFFD3D3D3;
 
     Paper();

@@ -22,6 +22,7 @@ inline constexpr std::string_view kMenuWindows = "&Windows";
 inline constexpr std::string_view kMenuHelp = "&Help";
 
 // Menu items.
+inline constexpr std::string_view kCmdInstrument = "&Instrument...";
 inline constexpr std::string_view kCmdPrint = "&Print...";
 inline constexpr std::string_view kCmdPrintPreview = "Print Pre&view...";
 inline constexpr std::string_view kCmdPrintSetup = "P&rint Setup...";
@@ -56,6 +57,78 @@ inline constexpr std::string_view kMelodyNote = "Melody note: ";  // 167
 inline constexpr std::string_view kTraditionalChordNames = "Traditional chordnames:";  // 168
 inline constexpr std::string_view kLogicalChordNames = "Logical chordnames:";  // 169
 inline constexpr std::string_view kCalculations = "Calculations";  // 160
+
+// Wizard frame.
+inline constexpr std::string_view kWizardBack = "Back";
+inline constexpr std::string_view kWizardNext = "Next";
+inline constexpr std::string_view kWizardCancel = "Cancel";
+inline constexpr std::string_view kWizardFinish = "Finish";
+inline constexpr std::string_view kCalculateRightAway = "Calculate right away";
+inline constexpr std::string_view kChordWizardCaption = "Guivarna Chordwizard";  // 156
+inline constexpr std::string_view kScaleWizardCaption = "Guivarna Scalewizard";  // 157
+
+// Chord wizard: notes page.
+inline constexpr std::string_view kSelectNotes = "Select Notes";
+inline constexpr std::string_view kSelectedNotes = "Selected notes";
+inline constexpr std::string_view kRemoveNote = "<< Remove";
+inline constexpr std::string_view kClear = "Clear";
+inline constexpr std::string_view kMakeRoot = "Make Root";
+inline constexpr std::string_view kRootDisplay = "Root: %1";  // 133
+inline constexpr std::string_view kRootNotSet = "Not set.";  // 136
+inline constexpr std::string_view kMaxNotesTitle = "Maximum number of notes to select: %1";  // 132
+inline constexpr std::string_view kAllStringsOccupied =
+    "All strings are occupied; it is not possible to select more chordnotes than there are "
+    "strings.";  // 134
+inline constexpr std::string_view kNoSelection = "No selection was made.";
+
+// Chord wizard: strings and frets page.
+inline constexpr std::string_view kStringLimitations = "String limitations";
+inline constexpr std::string_view kFindChordsOnStrings = "Find chords on the following strings:";
+inline constexpr std::string_view kStringIndex = "Index";  // 139
+inline constexpr std::string_view kStrings = "Strings";  // 137
+inline constexpr std::string_view kRemoveString = "Remove >>";
+inline constexpr std::string_view kReset = "Reset";
+inline constexpr std::string_view kFretLimitations = "Fret limitations";
+inline constexpr std::string_view kChordsMaySpan = "Chords may span";
+inline constexpr std::string_view kFrets = "frets";
+inline constexpr std::string_view kAndUseFret = "and use fret";
+inline constexpr std::string_view kUptoFret = "upto fret";
+inline constexpr std::string_view kOpenStringsByPosition = "Open strings by position";
+inline constexpr std::string_view kMayHaveOpenStrings = "May always have open strings";
+inline constexpr std::string_view kMustHaveOpenStrings = "Must always have open strings";
+inline constexpr std::string_view kLowestFretTitle = "Lowest fret";
+inline constexpr std::string_view kLowestFretTooHigh =
+    "The lowest fret cannot be higher than or equal to the highest fret.";
+inline constexpr std::string_view kHighestFretTitle = "Highest fret";
+inline constexpr std::string_view kHighestFretTooLow =
+    "The highest fret cannot be lower than or equal to the lowest fret.";
+inline constexpr std::string_view kFretRangeTitle = "Fret range";
+inline constexpr std::string_view kFretRangeTooSmall =
+    "It is impossible to search a fret-range larger than the specified fretdomain. Please modify "
+    "your filter.";
+inline constexpr std::string_view kStringsTitle = "Strings";
+inline constexpr std::string_view kNoStringToSpare =
+    "No string can be removed: the chord has as many notes as there are strings left, and every "
+    "note needs a string of its own.";
+
+// Chord wizard: permutations page.
+inline constexpr std::string_view kNotePermutations = "Notepermutations";
+inline constexpr std::string_view kUseAllPermutations = "Use all permutations";
+inline constexpr std::string_view kUseSpecificPermutation = "Use 1 specific permutation";
+inline constexpr std::string_view kUseSpecificMelodyNote = "Use 1 specific melody note";
+inline constexpr std::string_view kMelodyNoteLabel = "Melody note:";
+inline constexpr std::string_view kPermutations = "Permutations";  // 150
+inline constexpr std::string_view kPermutate = "Permutate";
+inline constexpr std::string_view kSelect = "Select";
+inline constexpr std::string_view kCurrentNoteSelection = "Current note-selection:";
+inline constexpr std::string_view kCurrentNotePermutation = "Current note-permutation:";
+inline constexpr std::string_view kAllPermutationsUsed = "All permutations will be used.";  // 151
+inline constexpr std::string_view kPermutationsTitle = "Permutations";
+inline constexpr std::string_view kNothingToPermutate =
+    "There is nothing to permutate, please select another option.";
+inline constexpr std::string_view kChoosePermutationFirst =
+    "You have chosen to use a specific permutation. You need to press the 'permutate' button, "
+    "select a permutation and press the 'select' button before finishing.";
 
 // Calculations window.
 inline constexpr std::string_view kChordFormulas = "Chord formulas";  // 145
@@ -94,6 +167,22 @@ inline constexpr std::string_view kAboutLine1 =
 inline constexpr std::string_view kAboutLine2 = "Copyright \u00a9 KOVA. All rights reserved.";
 inline constexpr std::string_view kAboutLinkCaption = "Visit the Guivarna web site";
 inline constexpr std::string_view kAboutLinkTarget = "https://guivarna.example.org/";
+
+// Instrument dialog.
+inline constexpr std::string_view kInstrumentTitle = "Instrument";
+inline constexpr std::string_view kInstrumentPresets = "&Presets:";
+inline constexpr std::string_view kInstrumentStrings = "&Strings (string 1 at the top):";
+inline constexpr std::string_view kInstrumentOpenNote = "Open note";
+inline constexpr std::string_view kInstrumentString = "String %1";
+inline constexpr std::string_view kInstrumentAddString = "&Add string";
+inline constexpr std::string_view kInstrumentRemoveString = "&Remove string";
+inline constexpr std::string_view kInstrumentPositions = "&Fret positions (open string included):";
+inline constexpr std::string_view kInstrumentLeftHanded = "&Left-handed";
+inline constexpr std::string_view kInstrumentPreview = "Open strings: %1";
+inline constexpr std::string_view kInstrumentUnknownNote = "?";
+inline constexpr std::string_view kInstrumentBadNote =
+    "String %1: \"%2\" is not a note. Write a name and an octave from C-1 to G9, such as E4, "
+    "F#2 or Bb3.";
 
 // Help.
 inline constexpr std::string_view kManualFileName = "manual.html";

@@ -127,68 +127,30 @@ bool ChordRun::Next(ChordFingering& out)
 
 // --- ChordSearch -------------------------------------------------------------------------------
 
-ChordSearch::ChordSearch() : results_(std::make_shared<ChordResultList>()) { }
-
 void ChordSearch::SetTuning(const std::vector<Note>& openNotes)
 {
     if (openNotes.size() > static_cast<std::size_t>(kMaxStrings))
         throw std::length_error(
             "an instrument has at most " + std::to_string(kMaxStrings) + " strings");
-    std::lock_guard lock(mutex_);
+    std::lock_guard lock(tuningMutex_);
     tuning_ = openNotes;
 }
 
 std::vector<Note> ChordSearch::Tuning() const
 {
-    std::lock_guard lock(mutex_);
+    std::lock_guard lock(tuningMutex_);
     return tuning_;
 }
 
 int ChordSearch::StringCount() const
 {
-    std::lock_guard lock(mutex_);
+    std::lock_guard lock(tuningMutex_);
     return static_cast<int>(tuning_.size());
-}
-
-void ChordSearch::SetRequest(const ChordSearchRequest& request)
-{
-    std::lock_guard lock(mutex_);
-    request_ = request;
-}
-
-ChordSearchRequest ChordSearch::Request() const
-{
-    std::lock_guard lock(mutex_);
-    return request_;
-}
-
-void ChordSearch::ClearResults()
-{
-    auto fresh = std::make_shared<ChordResultList>();
-    std::lock_guard lock(mutex_);
-    results_.swap(fresh);
-    current_.store(-1);
-}
-
-std::shared_ptr<const ChordResultList> ChordSearch::Results() const
-{
-    std::lock_guard lock(mutex_);
-    return results_;
-}
-
-void ChordSearch::SetCurrent(int index)
-{
-    current_.store(index);
-}
-
-int ChordSearch::Current() const
-{
-    return current_.load();
 }
 
 bool ChordSearch::CurrentFingering(ChordFingering& out) const
 {
-    const int index = current_.load();
+    const int index = Current();
     const std::shared_ptr<const ChordResultList> results = Results();
     if (index < 0 || static_cast<std::size_t>(index) >= results->Count())
         return false;
@@ -198,14 +160,8 @@ bool ChordSearch::CurrentFingering(ChordFingering& out) const
 
 std::unique_ptr<ChordRun> ChordSearch::StartRun(std::shared_ptr<RunControl> control)
 {
-    auto results = std::make_shared<ChordResultList>();
-    ChordFilter filter;
-    {
-        std::lock_guard lock(mutex_);
-        filter = ChordFilter::For(tuning_, request_);
-        results_ = results;
-        current_.store(-1);
-    }
+    auto [request, results] = BeginRun();
+    ChordFilter filter = ChordFilter::For(Tuning(), request);
     if (!control)
         control = std::make_shared<RunControl>();
     return std::make_unique<ChordRun>(std::move(filter), std::move(results), std::move(control));

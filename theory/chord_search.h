@@ -6,6 +6,7 @@
 #include "theory/fingering_generator.h"
 #include "theory/run_control.h"
 #include "theory/search_request.h"
+#include "theory/search_state.h"
 
 #include <atomic>
 #include <cstddef>
@@ -73,27 +74,14 @@ private:
 
 // The chord fingering search: the instrument, the current request, the result list of the
 // latest run and the fingering selected in it. All members may be used from any thread.
-class ChordSearch {
+class ChordSearch : public SearchState<ChordSearchRequest, ChordResultList> {
 public:
-    ChordSearch();
-
     // The open notes, string 1 (the highest) first. Throws std::length_error beyond kMaxStrings
     // strings; then nothing changes.
     void SetTuning(const std::vector<Note>& openNotes);
     std::vector<Note> Tuning() const;
     int StringCount() const;
 
-    void SetRequest(const ChordSearchRequest& request);
-    ChordSearchRequest Request() const;
-
-    // Swaps in a new, empty result list and sets the current fingering to -1. Holders of the old
-    // list keep it; a run still going on goes on appending to the old list only.
-    void ClearResults();
-    std::shared_ptr<const ChordResultList> Results() const;
-
-    // The fingering selected in the result list; -1 = none.
-    void SetCurrent(int index);
-    int Current() const;
     // False when the current fingering is -1 or not in the list; else copies that result.
     bool CurrentFingering(ChordFingering& out) const;
 
@@ -103,11 +91,8 @@ public:
     std::unique_ptr<ChordRun> StartRun(std::shared_ptr<RunControl> control = nullptr);
 
 private:
-    mutable std::mutex mutex_;
+    mutable std::mutex tuningMutex_;
     std::vector<Note> tuning_;
-    ChordSearchRequest request_;
-    std::shared_ptr<ChordResultList> results_;
-    std::atomic<int> current_{-1};
 };
 
 }  // namespace guivarna::theory

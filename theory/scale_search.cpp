@@ -111,53 +111,9 @@ bool ScaleRun::Next(std::vector<Note>& out)
 
 // --- ScaleSearch -------------------------------------------------------------------------------
 
-ScaleSearch::ScaleSearch() : results_(std::make_shared<ScaleResultList>()) { }
-
-void ScaleSearch::SetRequest(const ScaleSearchRequest& request)
-{
-    std::lock_guard lock(mutex_);
-    request_ = request;
-}
-
-ScaleSearchRequest ScaleSearch::Request() const
-{
-    std::lock_guard lock(mutex_);
-    return request_;
-}
-
-bool ScaleSearch::HasToneCount() const
-{
-    std::lock_guard lock(mutex_);
-    return request_.toneCount != 0;
-}
-
-void ScaleSearch::ClearResults()
-{
-    auto fresh = std::make_shared<ScaleResultList>();
-    std::lock_guard lock(mutex_);
-    results_.swap(fresh);
-    current_.store(-1);
-}
-
-std::shared_ptr<const ScaleResultList> ScaleSearch::Results() const
-{
-    std::lock_guard lock(mutex_);
-    return results_;
-}
-
-void ScaleSearch::SetCurrent(int index)
-{
-    current_.store(index);
-}
-
-int ScaleSearch::Current() const
-{
-    return current_.load();
-}
-
 std::string ScaleSearch::CurrentScaleText() const
 {
-    const int index = current_.load();
+    const int index = Current();
     const std::shared_ptr<const ScaleResultList> results = Results();
     if (index < 0 || static_cast<std::size_t>(index) >= results->Count())
         return {};
@@ -166,14 +122,7 @@ std::string ScaleSearch::CurrentScaleText() const
 
 std::unique_ptr<ScaleRun> ScaleSearch::StartRun(std::shared_ptr<RunControl> control)
 {
-    auto results = std::make_shared<ScaleResultList>();
-    ScaleSearchRequest request;
-    {
-        std::lock_guard lock(mutex_);
-        request = request_;
-        results_ = results;
-        current_.store(-1);
-    }
+    auto [request, results] = BeginRun();
     if (!control)
         control = std::make_shared<RunControl>();
     return std::make_unique<ScaleRun>(request, std::move(results), std::move(control));

@@ -4,6 +4,7 @@
 #include "theory/run_control.h"
 #include "theory/scale_generator.h"
 #include "theory/search_request.h"
+#include "theory/search_state.h"
 
 #include <atomic>
 #include <cstddef>
@@ -64,33 +65,17 @@ private:
 
 // The scale search: the current request, the result list of the latest run and the scale
 // selected in it. All members may be used from any thread.
-class ScaleSearch {
+class ScaleSearch : public SearchState<ScaleSearchRequest, ScaleResultList> {
 public:
-    ScaleSearch();
-
-    void SetRequest(const ScaleSearchRequest& request);
-    ScaleSearchRequest Request() const;
     // True when a tone count is set, so there is something to search.
-    bool HasToneCount() const;
+    bool HasToneCount() const { return Request().toneCount != 0; }
 
-    // Swaps in a new, empty result list and sets the current scale to -1.
-    void ClearResults();
-    std::shared_ptr<const ScaleResultList> Results() const;
-
-    void SetCurrent(int index);
-    int Current() const;
     // The note names of the current scale joined by " - "; "" when there is none.
     std::string CurrentScaleText() const;
 
     // Takes the snapshot of the request, clears the results and returns a run that fills the
     // new list.
     std::unique_ptr<ScaleRun> StartRun(std::shared_ptr<RunControl> control = nullptr);
-
-private:
-    mutable std::mutex mutex_;
-    ScaleSearchRequest request_;
-    std::shared_ptr<ScaleResultList> results_;
-    std::atomic<int> current_{-1};
 };
 
 }  // namespace guivarna::theory

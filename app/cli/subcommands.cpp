@@ -3,6 +3,7 @@
 #include "app/cli/names_command.h"
 #include "app/cli/options.h"
 #include "app/cli/search_commands.h"
+#include "app/cli/tunings_command.h"
 
 #include <cstdio>
 #include <exception>
@@ -69,6 +70,7 @@ std::span<const Subcommand> subcommands()
         {"scales",
             "scales --tones 7 [--must C,E,G] [--run-limit 12|-1|N] [--count | --save-text FILE]",
             RunScalesCommand},
+        {"tunings", "tunings", RunTuningsCommand},
     };
     return all;
 }

@@ -71,10 +71,47 @@ void BM_SaveDefaultBoards(benchmark::State& state)
     boards.DeleteAll();
 }
 
+// Eight boards of 24 strings and 49 positions, the largest the settings allow: some 88 000
+// values per save. The store asks once per save whether it can be written.
+void BM_SaveLargestBoards(benchmark::State& state)
+{
+    QByteArray ini = "[FretBoards]\nDefault=8\n";
+    for (int b = 0; b < 8; ++b) {
+        ini += "FretBoard" + QByteArray::number(b) + "\\numSnares=24\n";
+        for (int k = 0; k < 24; ++k) {
+            const QByteArray row =
+                "FretBoard" + QByteArray::number(b) + "\\Strings\\String" + QByteArray::number(k);
+            ini += row + "\\OpenSnare=" + QByteArray::number(40 + k) + "\n";
+            ini += row + "\\NumberOfFrets=49\n";
+        }
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Guivarna.conf"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        state.SkipWithError("cannot write the settings file");
+        return;
+    }
+    file.write(ini);
+    file.close();
+    SettingsStore store(path);
+    BoardCollection boards;
+    boards.Load(store);
+    std::uint64_t checks = 0;
+    for (auto _ : state) {
+        const std::uint64_t before = store.WritabilityChecks();
+        boards.Save(store);
+        checks = store.WritabilityChecks() - before;
+    }
+    state.counters["writability_checks_per_save"] = double(checks);
+    boards.DeleteAll();
+}
+
 BENCHMARK(BM_LoadFirstStart)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadHugeStringCount)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadHugeFretCount)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadHugeBoardCount)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveDefaultBoards)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveLargestBoards)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -73,12 +73,13 @@ TEST_F(MainFrameTest, EveryMenuCarriesItsCommandsInOrder)
     };
     const Menu menus[] = {
         {MenuId::File,
-            {{"&Print...", "Ctrl+P", false}, {"Print Pre&view...", "", false},
-                {"P&rint Setup...", "", false}, {"E&xit", "", false}}},
+            {{"&Instrument...", "", false}, {"&Print...", "Ctrl+P", false},
+                {"Print Pre&view...", "", false}, {"P&rint Setup...", "", false},
+                {"E&xit", "", false}}},
         {MenuId::ChordBoard,
-            {{"Copy ChordBoard", "Ctrl+Shift+C", false}, {"Save ChordBoard", "Ctrl+Shift+S", false},
-                {"Save list to textfile", "", false}, {"Save as HTML", "", false},
-                {"Save all chords as images", "", false},
+            {{"&Chord wizard", "Ctrl+Shift+W", false}, {"Copy ChordBoard", "Ctrl+Shift+C", false},
+                {"Save ChordBoard", "Ctrl+Shift+S", false}, {"Save list to textfile", "", false},
+                {"Save as HTML", "", false}, {"Save all chords as images", "", false},
                 {"Save all chords as html and images", "", false}, {"Set Dot Color", "", false}}},
         {MenuId::ScaleBoard,
             {{"show current &arpeggio", "Ctrl+A", true},

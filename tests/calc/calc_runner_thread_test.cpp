@@ -42,8 +42,8 @@ TEST_F(CalcRunnerThreadStorm, RandomCommandsLeaveTheLastRunComplete)
     }
     // Let every old worker end, then run once to the end without interruption.
     runner.Stop();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !runner.HasWorker() && !runner.RestartPending(); },
-        60000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !runner.HasWorker() && !runner.RestartPending(); }, 60000));
     runner.Go();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !runner.HasWorker(); }, 60000));
 
@@ -52,8 +52,7 @@ TEST_F(CalcRunnerThreadStorm, RandomCommandsLeaveTheLastRunComplete)
     fresh.SetRequest(engine_.Chords().Request());
     auto run = fresh.StartRun();
     theory::ChordFingering f;
-    while (run->Next(f)) {
-    }
+    while (run->Next(f)) { }
     const auto& shown = *engine_.Chords().Results();
     ASSERT_EQ(static_cast<std::size_t>(page.Model().rowCount()), run->Results()->Count());
     ASSERT_EQ(shown.Count(), run->Results()->Count());

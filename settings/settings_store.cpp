@@ -1,4 +1,4 @@
-#include "board/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <QFileInfo>
 #include <QMetaType>
@@ -10,7 +10,7 @@
 #include <array>
 #include <limits>
 
-namespace guivarna::board {
+namespace guivarna::settings {
 
 namespace {
 
@@ -191,7 +191,7 @@ bool SettingsStore::ReadSettingDword(QStringView valuePath, std::uint32_t& value
 
 bool SettingsStore::WriteSettingDword(QStringView valuePath, std::uint32_t value)
 {
-    if (!Writable())
+    if (!(batchWritable_ ? *batchWritable_ : Writable()))
         return false;
     settings_->setValue(SettingsKey(valuePath), QVariant::fromValue(static_cast<uint>(value)));
     return true;
@@ -240,6 +240,7 @@ bool SettingsStore::ReadWindowPlacement(QStringView basePath, WindowPlacement& p
 
 bool SettingsStore::WriteWindowPlacement(QStringView basePath, const WindowPlacement& placement)
 {
+    const WriteBatch batch(*this);
     WindowPlacement copy = placement;
     const auto fields = PlacementFields(copy);
     for (std::size_t i = 0; i < fields.size(); ++i)
@@ -260,9 +261,23 @@ QString SettingsStore::FileName() const
     return fileName_;
 }
 
+SettingsStore::WriteBatch::WriteBatch(SettingsStore& store)
+    : store_(store), outermost_(!store.batchWritable_)
+{
+    if (outermost_)
+        store_.batchWritable_ = store_.Writable();
+}
+
+SettingsStore::WriteBatch::~WriteBatch()
+{
+    if (outermost_)
+        store_.batchWritable_.reset();
+}
+
 bool SettingsStore::Writable() const
 {
+    ++writabilityChecks_;
     return !blocked_ && settings_->isWritable() && settings_->status() != QSettings::AccessError;
 }
 
-}  // namespace guivarna::board
+}  // namespace guivarna::settings

@@ -1,4 +1,4 @@
-#include "board/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,8 +15,8 @@
 #include <sys/stat.h>
 #endif
 
-using guivarna::board::SettingsStore;
-using guivarna::board::WindowPlacement;
+using guivarna::settings::SettingsStore;
+using guivarna::settings::WindowPlacement;
 
 namespace {
 
@@ -154,7 +154,8 @@ TEST_F(SettingsStoreTest, WindowPlacementUsesTheTenValueLayout)
     const WindowPlacement placement{2, 3, -1, -1, -8, -31, 100, 50, 900, 700};
     {
         SettingsStore store(Path());
-        EXPECT_TRUE(store.WriteWindowPlacement(guivarna::board::kMainWindowPlacement, placement));
+        EXPECT_TRUE(
+            store.WriteWindowPlacement(guivarna::settings::kMainWindowPlacement, placement));
         EXPECT_TRUE(store.WriteWindowPlacement(u"WindowPlacement\\FlagsChordWizard", placement));
     }
     QSettings raw(Path(), QSettings::IniFormat);
@@ -172,7 +173,7 @@ TEST_F(SettingsStoreTest, WindowPlacementUsesTheTenValueLayout)
 
     SettingsStore store(Path());
     WindowPlacement read;
-    EXPECT_TRUE(store.ReadWindowPlacement(guivarna::board::kMainWindowPlacement, read));
+    EXPECT_TRUE(store.ReadWindowPlacement(guivarna::settings::kMainWindowPlacement, read));
     EXPECT_EQ(read, placement);
 }
 
@@ -180,8 +181,8 @@ TEST_F(SettingsStoreTest, IncompleteWindowPlacementReadsAsMissing)
 {
     {
         SettingsStore store(Path());
-        store.WriteWindowPlacement(
-            guivarna::board::kMainWindowPlacement, WindowPlacement{1, 1, 0, 0, 0, 0, 1, 2, 3, 4});
+        store.WriteWindowPlacement(guivarna::settings::kMainWindowPlacement,
+            WindowPlacement{1, 1, 0, 0, 0, 0, 1, 2, 3, 4});
     }
     {
         QSettings raw(Path(), QSettings::IniFormat);
@@ -189,7 +190,7 @@ TEST_F(SettingsStoreTest, IncompleteWindowPlacementReadsAsMissing)
     }
     SettingsStore store(Path());
     WindowPlacement read;
-    EXPECT_FALSE(store.ReadWindowPlacement(guivarna::board::kMainWindowPlacement, read));
+    EXPECT_FALSE(store.ReadWindowPlacement(guivarna::settings::kMainWindowPlacement, read));
     EXPECT_EQ(read.flags, 1);
     EXPECT_EQ(read.normalBottom, 4);
 

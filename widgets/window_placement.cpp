@@ -1,0 +1,71 @@
+#include "widgets/window_placement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace guivarna::widgets {
+
+QString PlacementBase(QStringView keyWord)
+{
+    return kMainWindowPlacement.toString() + keyWord.toString();
+}
+
+bool IsSanePlacement(const WindowPlacement& p)
+{
+    const qint64 width = qint64(p.normalRight) - p.normalLeft;
+    const qint64 height = qint64(p.normalBottom) - p.normalTop;
+    return width > 0 && height > 0 && width <= kMaxWindowExtent && height <= kMaxWindowExtent;
+}
+
+WindowPlacement CapturePlacement(const QWidget& window)
+{
+    WindowPlacement p;
+    const QRect normal =
+        window.normalGeometry().isValid() ? window.normalGeometry() : window.geometry();
+    if (window.isMinimized()) {
+        p.showCmd = kShowMinimized;
+        if (window.windowState().testFlag(Qt::WindowMaximized))
+            p.flags = kRestoreToMaximized;
+    } else if (window.isMaximized()) {
+        p.showCmd = kShowMaximized;
+    } else {
+        p.showCmd = kShowNormal;
+    }
+    p.normalLeft = normal.left();
+    p.normalTop = normal.top();
+    p.normalRight = normal.left() + normal.width();
+    p.normalBottom = normal.top() + normal.height();
+    return p;
+}
+
+bool ApplyPlacement(QWidget& window, const WindowPlacement& p)
+{
+    if (!IsSanePlacement(p))
+        return false;
+    QRect normal(
+        p.normalLeft, p.normalTop, p.normalRight - p.normalLeft, p.normalBottom - p.normalTop);
+    // A window stored on a screen that is gone comes back on the primary screen.
+    if (QScreen* primary = QGuiApplication::primaryScreen()) {
+        if (!primary->virtualGeometry().intersects(normal))
+            normal.moveTopLeft(primary->availableGeometry().topLeft());
+    }
+    window.setGeometry(normal);
+    const bool maximised = p.showCmd == kShowMaximized ||
+        (p.showCmd == kShowMinimized && (p.flags & kRestoreToMaximized));
+    window.setWindowState(maximised ? Qt::WindowMaximized : Qt::WindowNoState);
+    return true;
+}
+
+bool RestorePlacement(QWidget& window, const board::SettingsStore& store, QStringView base)
+{
+    WindowPlacement placement;
+    return store.ReadWindowPlacement(base, placement) && ApplyPlacement(window, placement);
+}
+
+void SavePlacement(const QWidget& window, board::SettingsStore& store, QStringView base)
+{
+    store.WriteWindowPlacement(base, CapturePlacement(window));
+}
+
+}  // namespace guivarna::widgets
