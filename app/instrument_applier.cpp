@@ -7,7 +7,6 @@
 #include "board/board_collection.h"
 #include "calc/calc_page.h"
 #include "calc/calc_window.h"
-#include "calc/result_models.h"
 #include "resources/strings.h"
 
 #include <stdexcept>
@@ -24,18 +23,14 @@ InstrumentApplier::InstrumentApplier(
 
 void InstrumentApplier::StopAndClearSearches()
 {
-    if (calculations_ != nullptr)
-        calculations_->StopAll();
-    theory::SearchEngine& engine = objects_.engine;
-    engine.Chords().ClearResults();
-    engine.Scales().ClearResults();
-    if (calculations_ == nullptr)
+    if (calculations_ == nullptr) {
+        objects_.engine.Chords().ClearResults();
+        objects_.engine.Scales().ClearResults();
         return;
+    }
     // The pages show the new, empty lists instead of rows of the old strings.
-    if (auto* chords = qobject_cast<calc::ChordResultModel*>(&calculations_->ChordPage().Model()))
-        chords->SetList(engine.Chords().Results());
-    if (auto* scales = qobject_cast<calc::ScaleResultModel*>(&calculations_->ScalePage().Model()))
-        scales->SetList(engine.Scales().Results());
+    calculations_->StopAll();
+    calculations_->ClearResults(objects_.engine);
     calculations_->ChordPage().UpdateButtons();
     calculations_->ScalePage().UpdateButtons();
 }

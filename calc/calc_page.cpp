@@ -140,6 +140,12 @@ ChordResultPage::ChordResultPage(theory::SearchEngine& engine, const theory::Mus
         makeJob, [this] { return theory_.HasSelection(); }, this));
 }
 
+void ChordResultPage::ShowList(std::shared_ptr<const theory::ChordResultList> list)
+{
+    model_->SetList(std::move(list));
+    model_->Publish();
+}
+
 void ChordResultPage::ShowRow(int row)
 {
     if (row >= 0 && model_->ShowsNotice())
@@ -177,6 +183,12 @@ ScaleResultPage::ScaleResultPage(
     };
     SetRunner(new CalcRunner(
         makeJob, [this] { return engine_.Scales().HasToneCount(); }, this));
+}
+
+void ScaleResultPage::ShowList(std::shared_ptr<const theory::ScaleResultList> list)
+{
+    model_->SetList(std::move(list));
+    model_->Publish();
 }
 
 void ScaleResultPage::ShowRow(int row)

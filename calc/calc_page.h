@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QTimer>
+
 #include <QWidget>
+#include <memory>
 
 class QPushButton;
 
@@ -9,7 +11,9 @@ namespace guivarna::board {
 class BoardCollection;
 }
 namespace guivarna::theory {
+class ChordResultList;
 class MusicTheory;
+class ScaleResultList;
 class SearchEngine;
 }  // namespace guivarna::theory
 
@@ -72,6 +76,9 @@ public:
     ChordResultPage(theory::SearchEngine& engine, const theory::MusicTheory& theory,
         board::BoardCollection& boards, QWidget* parent = nullptr);
 
+    // Shows list from now on (its rows, none selected).
+    void ShowList(std::shared_ptr<const theory::ChordResultList> list);
+
 protected:
     void ShowRow(int row) override;
 
@@ -89,6 +96,8 @@ class ScaleResultPage : public CalcPage {
 public:
     ScaleResultPage(
         theory::SearchEngine& engine, board::BoardCollection& boards, QWidget* parent = nullptr);
+
+    void ShowList(std::shared_ptr<const theory::ScaleResultList> list);
 
 protected:
     void ShowRow(int row) override;

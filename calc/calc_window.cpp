@@ -5,6 +5,8 @@
 #include "calc/calc_runner.h"
 #include "resources/strings.h"
 #include "resources/text.h"
+#include "settings/setting.h"
+#include "theory/search_engine.h"
 
 #include <QGuiApplication>
 #include <QMainWindow>
@@ -21,15 +23,14 @@ constexpr QSize kDockedSize{250, 150};
 constexpr QSize kFloatingSize{250, 250};
 constexpr QSize kFloatingMinimum{250, 125};
 
-constexpr QStringView kArea = u"CalcWindow\\Area";
-constexpr QStringView kFloating = u"CalcWindow\\Floating";
-constexpr QStringView kWidth = u"CalcWindow\\Width";
-constexpr QStringView kHeight = u"CalcWindow\\Height";
-constexpr QStringView kLeft = u"CalcWindow\\Left";
-constexpr QStringView kTop = u"CalcWindow\\Top";
-
-// Larger stored sizes are taken as corrupt.
-constexpr int kMaxExtent = 100000;
+// Where the window was docked (a Qt::DockWidgetArea: 1 left, 2 right, 8 bottom), whether it
+// floats, its size and, floating, its position.
+constexpr settings::IntSetting kArea{u"CalcWindow\\Area", Qt::BottomDockWidgetArea, 1, 8};
+constexpr settings::IntSetting kFloating{u"CalcWindow\\Floating", 0, 0, 1};
+constexpr settings::IntSetting kWidth{u"CalcWindow\\Width", 0, 1, 100000};
+constexpr settings::IntSetting kHeight{u"CalcWindow\\Height", 0, 1, 100000};
+constexpr settings::IntSetting kLeft{u"CalcWindow\\Left", 0, -100000, 100000};
+constexpr settings::IntSetting kTop{u"CalcWindow\\Top", 0, -100000, 100000};
 
 }  // namespace
 
@@ -88,40 +89,42 @@ void CalcWindow::SetPauseDelay(int milliseconds)
     scalePage_->Runner().SetDelay(milliseconds);
 }
 
+void CalcWindow::ClearResults(theory::SearchEngine& engine)
+{
+    engine.Chords().ClearResults();
+    engine.Scales().ClearResults();
+    chordPage_->ShowList(engine.Chords().Results());
+    scalePage_->ShowList(engine.Scales().Results());
+}
+
 void CalcWindow::SavePlacement(board::SettingsStore& store) const
 {
     const auto* window = qobject_cast<const QMainWindow*>(parentWidget());
     if (window == nullptr)
         return;
-    store.WriteInt(
-        kArea, static_cast<std::int32_t>(window->dockWidgetArea(const_cast<CalcWindow*>(this))));
-    store.WriteInt(kFloating, isFloating() ? 1 : 0);
-    store.WriteInt(kWidth, width());
-    store.WriteInt(kHeight, height());
-    store.WriteInt(kLeft, x());
-    store.WriteInt(kTop, y());
+    const settings::SettingsStore::WriteBatch batch(store);
+    settings::Write(store, kArea, window->dockWidgetArea(const_cast<CalcWindow*>(this)));
+    settings::Write(store, kFloating, isFloating() ? 1 : 0);
+    settings::Write(store, kWidth, width());
+    settings::Write(store, kHeight, height());
+    settings::Write(store, kLeft, x());
+    settings::Write(store, kTop, y());
 }
 
 void CalcWindow::Place(QMainWindow& window, const board::SettingsStore& store)
 {
-    Qt::DockWidgetArea area = Qt::BottomDockWidgetArea;
-    if (const auto stored = store.ReadInt(kArea)) {
-        const auto candidate = static_cast<Qt::DockWidgetArea>(*stored);
-        if (candidate == Qt::LeftDockWidgetArea || candidate == Qt::RightDockWidgetArea ||
-            candidate == Qt::BottomDockWidgetArea)
-            area = candidate;
-    }
+    auto area = static_cast<Qt::DockWidgetArea>(settings::Read(store, kArea));
+    if (area != Qt::LeftDockWidgetArea && area != Qt::RightDockWidgetArea)
+        area = Qt::BottomDockWidgetArea;
     window.addDockWidget(area, this);
 
-    const auto width = store.ReadInt(kWidth);
-    const auto height = store.ReadInt(kHeight);
-    const bool sizeStored =
-        width && height && *width > 0 && *height > 0 && *width < kMaxExtent && *height < kMaxExtent;
-    const QSize size = sizeStored ? QSize(*width, *height) : QSize();
+    const auto width = settings::ReadIfValid(store, kWidth);
+    const auto height = settings::ReadIfValid(store, kHeight);
+    const QSize size = width && height ? QSize(*width, *height) : QSize();
 
-    if (store.ReadInt(kFloating).value_or(0) == 1) {
+    if (settings::Read(store, kFloating) == 1) {
         setFloating(true);
-        QRect frame(QPoint(store.ReadInt(kLeft).value_or(0), store.ReadInt(kTop).value_or(0)),
+        QRect frame(QPoint(settings::Read(store, kLeft), settings::Read(store, kTop)),
             size.isValid() ? size.expandedTo(kFloatingMinimum) : kFloatingSize);
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
             if (!screen->virtualGeometry().intersects(frame))

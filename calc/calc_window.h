@@ -40,6 +40,8 @@ public:
     void ScaleSearchGo();
     // Stops both runs and waits for their workers.
     void StopAll();
+    // Empties both searches' results and both lists (after the instrument changed, say).
+    void ClearResults(theory::SearchEngine& engine);
     // The delay of "pauze" and "resume" on both pages.
     void SetPauseDelay(int milliseconds);
 
