@@ -1,5 +1,7 @@
 #include "app/kova_view.h"
 
+#include "theory/instrument_limits.h"
+
 #include "app/program_objects.h"
 #include "board/board_collection.h"
 #include "board/fret_board.h"
@@ -52,8 +54,7 @@ void KovaView::InitialUpdate()
         objects_.engine.Chords().SetTuning(
             std::vector<theory::Note>(openNotes.begin(), openNotes.end()));
     } catch (const std::length_error&) {
-        objects_.engine.Chords().SetTuning(
-            std::vector<theory::Note>(board::kDefaultTuning.begin(), board::kDefaultTuning.end()));
+        objects_.engine.Chords().SetTuning(theory::StandardTuning());
     }
 
     if (!scene_.Paper().Stored()) {

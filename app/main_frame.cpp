@@ -11,6 +11,7 @@
 #include "board/board_collection.h"
 #include "board/settings_store.h"
 #include "calc/calc_window.h"
+#include "calc/interval_stacker.h"
 #include "resources/strings.h"
 #include "resources/text.h"
 #include "widgets/window_placement.h"
@@ -66,6 +67,9 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
     wizardCommands_ = new WizardCommands(objects_, this);
     connect(wizardCommands_, &WizardCommands::ChordSearchReady, this, &MainFrame::ChordSearchReady);
     connect(wizardCommands_, &WizardCommands::ChordSearchGo, this, &MainFrame::ChordSearchGo);
+    connect(wizardCommands_, &WizardCommands::ScaleSearchReady, this, &MainFrame::ScaleSearchReady);
+    connect(wizardCommands_, &WizardCommands::ScaleSearchGo, this, &MainFrame::ScaleSearchGo);
+    connect(wizardCommands_, &WizardCommands::ArpeggioOff, this, &MainFrame::ArpeggioOff);
     commands_ = new CommandTable(*this);
     commands_->Add(FrameCommands());
     commands_->Add(outputCommands_->Commands());
@@ -99,6 +103,8 @@ std::vector<Command> MainFrame::FrameCommands()
                 view_->SetSelectAllOnClick(action(CommandId::SelectAllOnClick)->isChecked());
             },
             {}, true, [this] { return objects_.boards.SelectAllOnClick(); }},
+        {CommandId::IntervalStacker, MenuId::ScaleBoard, strings::kCmdIntervalStacker, "Ctrl+I",
+            [this] { calc::IntervalStacker::Run(objects_.boards, objects_.store); }},
         {CommandId::ClearBoard, MenuId::ScaleBoard, strings::kCmdClearBoard, "Ctrl+B",
             [this] { view_->ClearBoard(); }},
         {CommandId::SetDotColor, MenuId::ScaleBoard, strings::kCmdSetDotColor, "",

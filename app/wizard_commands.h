@@ -25,12 +25,21 @@ public:
     // "&Chord wizard": runs the chord wizard; returns its result (QDialog::Accepted or
     // Rejected).
     int RunChordWizard();
+    // "&Scale wizard": runs the scale wizard; returns its result. Ending it with OK also sends
+    // ArpeggioOff, before the wizard closes and so before a started search shows its first scale.
+    int RunScaleWizard();
 
 signals:
     // A chord request was set.
     void ChordSearchReady();
     // Start the chord search now (after ChordSearchReady).
     void ChordSearchGo();
+    // A scale request was set.
+    void ScaleSearchReady();
+    // Start the scale search now (after ScaleSearchReady).
+    void ScaleSearchGo();
+    // The scale wizard ended with OK: the arpeggio display goes off.
+    void ArpeggioOff();
 
 private:
     ProgramObjects& objects_;

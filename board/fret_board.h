@@ -3,6 +3,7 @@
 #include "board/settings_store.h"
 
 #include "board/string_row.h"
+#include "theory/instrument_limits.h"
 
 #include <QStringList>
 #include <QStringView>
@@ -14,7 +15,12 @@
 namespace guivarna::board {
 
 // Standard tuning, highest string first (E B G D A E).
-inline constexpr std::array<int, 6> kDefaultTuning = {64, 59, 55, 50, 45, 40};
+inline constexpr std::array<int, 6> kDefaultTuning = [] {
+    std::array<int, 6> tuning{};
+    for (std::size_t i = 0; i < tuning.size(); ++i)
+        tuning[i] = static_cast<int>(theory::kStandardTuningNotes[i]);
+    return tuning;
+}();
 
 // One fretboard: rows 0 .. n-1 are the strings (highest first by default), the last row carries
 // the fret numbers. The board sits at its offset on the sheet, which it reports as its home.

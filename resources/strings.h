@@ -130,6 +130,18 @@ inline constexpr std::string_view kChoosePermutationFirst =
     "You have chosen to use a specific permutation. You need to press the 'permutate' button, "
     "select a permutation and press the 'select' button before finishing.";
 
+// Scale wizard: must-have notes page.
+inline constexpr std::string_view kMustHaveNotesGroup = "Select Notes the scales MUST have";
+inline constexpr std::string_view kNotesOfCurrentChord = "Notes of current chord:";
+inline constexpr std::string_view kScalesMustHaveChord = "Scales must have current chord";
+
+// Scale wizard: tones page.
+inline constexpr std::string_view kScalesMustHave = "Scales must have";
+inline constexpr std::string_view kTones = "tones";
+inline constexpr std::string_view kScalesNoMoreThan = "Scales must have no more than";
+inline constexpr std::string_view kSemitonesInARow = "semitones in a row";
+inline constexpr std::string_view kNoSemitones = "no";  // 159
+
 // Calculations window.
 inline constexpr std::string_view kChordFormulas = "Chord formulas";  // 145
 inline constexpr std::string_view kScaleFormulas = "Scale formulas";  // 147
@@ -143,6 +155,34 @@ inline constexpr std::string_view kButtonGo = "go";
 inline constexpr std::string_view kButtonPause = "pauze";
 inline constexpr std::string_view kButtonResume = "resume";
 inline constexpr std::string_view kButtonStop = "stop";
+
+// Interval stacker (dialog 160).
+inline constexpr std::string_view kStackerCaption = "Interval stacker - for Quill";
+inline constexpr std::string_view kStackerStringsGroup = "Strings used for this scale";
+inline constexpr std::string_view kStackerStringsColumn = "Strings";
+inline constexpr std::string_view kStackerRemove = "Remove >>";
+inline constexpr std::string_view kStackerReset = "Reset";
+inline constexpr std::string_view kStackerIntervalsGroup = "Select intervals in stacking order";
+inline constexpr std::string_view kStackerIntervalsColumn = "Intervals";
+inline constexpr std::string_view kStackerClear = "Clear";
+inline constexpr std::string_view kStackerRootGroup = "Rootnote settings";
+inline constexpr std::string_view kStackerRootStringBefore = "Rootnote is on the";
+inline constexpr std::string_view kStackerRootStringAfter = "string";
+inline constexpr std::string_view kStackerRootNote = "Select Rootnote:";
+// A root-note entry: the note's name followed by this, %1 being the fret.
+inline constexpr std::string_view kStackerFretSuffix = " (fret %1)";
+inline constexpr std::string_view kStackerTooManyTitle = "Interval Selector";
+inline constexpr std::string_view kStackerTooMany =
+    "Don't be ridiculous; please select a reasonable number of intervals; less than 10 will do...";
+inline constexpr std::string_view kStackerLastStringTitle = "Strings";
+inline constexpr std::string_view kStackerLastString =
+    "Since it isn't possible to show any notes without a string, I simply can't let you remove "
+    "'em all!";
+inline constexpr std::string_view kStackerNoIntervalsTitle = "Intervals";
+inline constexpr std::string_view kStackerNoIntervals =
+    "Please make a selection before continuing!!";
+inline constexpr std::string_view kStackerOk = "OK";
+inline constexpr std::string_view kStackerCancel = "Cancel";
 
 // Save dialogs and messages of the list and picture exports.
 inline constexpr std::string_view kScaleListDefaultName = "New scale collection";

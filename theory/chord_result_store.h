@@ -2,6 +2,7 @@
 
 #include "theory/chord_fingering.h"
 #include "theory/fingering_generator.h"
+#include "theory/instrument_limits.h"
 
 #include <array>
 #include <cstddef>
@@ -59,7 +60,6 @@ public:
     std::size_t Bytes() const;
 
 private:
-    static constexpr unsigned kLowestNote = 60;
     static constexpr std::size_t kSmallestBlock = std::size_t{1} << 12;
     static constexpr std::size_t kLargestBlock = std::size_t{1} << 20;
 

@@ -1,13 +1,12 @@
 #include "theory/fingering_generator.h"
 
+#include "theory/instrument_limits.h"
+
 #include <algorithm>
 
 namespace guivarna::theory {
 
 namespace {
-
-constexpr Note kLowestNote = 60;
-constexpr Note kHighestNote = 71;
 
 }  // namespace
 

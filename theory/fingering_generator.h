@@ -1,6 +1,7 @@
 #pragma once
 
 #include "theory/combination_cursor.h"
+#include "theory/instrument_limits.h"
 #include "theory/notes.h"
 
 #include <array>
@@ -27,7 +28,7 @@ struct FingeringCandidate {
 // chosen string changing fastest.
 class FingeringGenerator {
 public:
-    static constexpr std::uint32_t kMaxFret = 24;
+    static constexpr std::uint32_t kMaxFret = theory::kMaxFret;
 
     // Sets the instrument (open notes, string 1 first) and the chord notes. The enumeration
     // yields nothing when there are no notes, more notes than strings, more than kMaxStrings

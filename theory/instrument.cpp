@@ -63,7 +63,7 @@ std::optional<std::string> InstrumentProblem(const Instrument& instrument)
 const std::vector<InstrumentPreset>& InstrumentPresets()
 {
     static const std::vector<InstrumentPreset> presets = {
-        {"Guitar (standard)", {64, 59, 55, 50, 45, 40}},
+        {"Guitar (standard)", StandardTuning()},
         {"Drop D", {64, 59, 55, 50, 45, 38}},
         {"DADGAD", {62, 57, 55, 50, 45, 38}},
         {"Open G", {62, 59, 55, 50, 43, 38}},

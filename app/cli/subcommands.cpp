@@ -3,6 +3,7 @@
 #include "app/cli/names_command.h"
 #include "app/cli/options.h"
 #include "app/cli/search_commands.h"
+#include "app/cli/stack_command.h"
 #include "app/cli/tunings_command.h"
 
 #include <cstdio>
@@ -70,6 +71,10 @@ std::span<const Subcommand> subcommands()
         {"scales",
             "scales --tones 7 [--must C,E,G] [--run-limit 12|-1|N] [--count | --save-text FILE]",
             RunScalesCommand},
+        {"stack",
+            "stack --intervals 2,2,b2,2,2,2,b2 [--tuning 64,59,55,50,45,40] [--positions 25] "
+            "[--root-string 6] [--root-fret 0] [--strings 1,2,3,4,5,6]",
+            RunStackCommand},
         {"tunings", "tunings", RunTuningsCommand},
     };
     return all;

@@ -82,11 +82,11 @@ TEST_F(MainFrameTest, EveryMenuCarriesItsCommandsInOrder)
                 {"Save as HTML", "", false}, {"Save all chords as images", "", false},
                 {"Save all chords as html and images", "", false}, {"Set Dot Color", "", false}}},
         {MenuId::ScaleBoard,
-            {{"show current &arpeggio", "Ctrl+A", true},
+            {{"&Scale wizard", "Ctrl+W", false}, {"show current &arpeggio", "Ctrl+A", true},
                 {"Select all occurences of a tone on click", "", true},
-                {"Copy ScaleBoard", "Ctrl+C", false}, {"Save ScaleBoard", "Ctrl+S", false},
-                {"Save Scale-list", "", false}, {"Clear board", "Ctrl+B", false},
-                {"Set Dot Color", "", false}}},
+                {"Interval stacker", "Ctrl+I", false}, {"Copy ScaleBoard", "Ctrl+C", false},
+                {"Save ScaleBoard", "Ctrl+S", false}, {"Save Scale-list", "", false},
+                {"Clear board", "Ctrl+B", false}, {"Set Dot Color", "", false}}},
         {MenuId::Help, {{"&Help Topics", "F1", false}, {"&About Guivarna...", "", false}}},
     };
     auto frame = MakeFrame();

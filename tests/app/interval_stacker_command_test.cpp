@@ -1,0 +1,66 @@
+#include "tests/app/app_test_fixture.h"
+
+#include "calc/interval_stacker.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <set>
+
+namespace guivarna::test {
+namespace {
+
+using IntervalStackerCommand = AppTest;
+
+// Every marked position of the ScaleBoard as (string, fret).
+std::set<std::pair<int, int>> ScaleBoardMarks(board::BoardCollection& boards)
+{
+    std::set<std::pair<int, int>> marks;
+    board::FretBoard& board = boards.Board(board::BoardCollection::kScaleBoard);
+    for (int s = 0; s < board.StringCount(); ++s) {
+        for (int f = 0; f < board.Row(s).CellCount(); ++f) {
+            if (board.Row(s).Cell(f).Marked())
+                marks.emplace(s, f);
+        }
+    }
+    return marks;
+}
+
+TEST_F(IntervalStackerCommand, CtrlIStacksTheMajorScaleFromCOverTheScaleBoard)
+{
+    MainFrame& frame = MakeFrame();
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<calc::IntervalStacker*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        opened = true;
+        EXPECT_EQ(dialog->parentWidget(), nullptr);
+        for (const char* interval : {"2", "2", "b2", "2", "2", "2", "b2"}) {
+            QTest::mouseClick(dialog->findChild<QPushButton*>(
+                                  QStringLiteral("interval_") + QString::fromLatin1(interval)),
+                Qt::LeftButton);
+        }
+        dialog->findChild<QComboBox*>(QStringLiteral("rootNoteList"))->setCurrentIndex(8);
+        QTest::mouseClick(
+            dialog->findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
+    });
+    QTest::keyClick(&frame, Qt::Key_I, Qt::ControlModifier);
+    ASSERT_TRUE(opened);
+
+    const int tuning[] = {64, 59, 55, 50, 45, 40};
+    const std::set<int> cMajor = {0, 2, 4, 5, 7, 9, 11};
+    std::set<std::pair<int, int>> expected;
+    for (int s = 0; s < 6; ++s) {
+        for (int f = 0; f < 25; ++f) {
+            if (cMajor.count((tuning[s] + f) % 12) != 0)
+                expected.emplace(s, f);
+        }
+    }
+    EXPECT_EQ(ScaleBoardMarks(objects_->boards), expected);
+}
+
+}  // namespace
+}  // namespace guivarna::test
