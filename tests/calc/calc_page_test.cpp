@@ -146,6 +146,23 @@ TEST_F(ChordPageTest, StopWithinTheDelayCancelsThePendingPause)
     EXPECT_EQ(Read(*page_), kIdle);
 }
 
+TEST_F(ChordPageTest, GoWithinThePauseDelayRestartsAndThePauseNeverComes)
+{
+    LoadLongSearch();
+    page_->Runner().SetDelay(200);
+    Click(*page_, "go");
+    Click(*page_, "pauze");
+    LoadChord({"C", "E", "G"});
+    engine_.Chords().SetTuning({64, 59, 55, 50, 45, 40});
+    page_->Runner().Go();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return !page_->Runner().HasWorker() && !page_->Runner().RestartPending(); }));
+    QTest::qWait(250);
+    EXPECT_NE(page_->Runner().state(), CalcRunner::Paused);
+    EXPECT_EQ(page_->Model().rowCount(), 1184);
+    EXPECT_EQ(Read(*page_), kIdle);
+}
+
 TEST_F(ChordPageTest, GoWhilePausedWaitsForStopThenStartsTheNewRun)
 {
     LoadLongSearch();
