@@ -4,6 +4,7 @@
 #include "app/command_table.h"
 #include "app/instrument_applier.h"
 #include "app/kova_view.h"
+#include "app/list_export_commands.h"
 #include "app/marked_notes_commands.h"
 #include "app/output_commands.h"
 #include "app/program_objects.h"
@@ -57,6 +58,7 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
     setCentralWidget(view_);
     connect(view_, &KovaView::ArpeggioOff, this, &MainFrame::ArpeggioOff);
     outputCommands_ = new OutputCommands(objects_, *view_, this);
+    listExport_ = new ListExportCommands(objects_, *view_, this);
     calculations_ = new calc::CalcWindow(objects_.engine, objects_.theory, objects_.boards, this);
     connect(calculations_, &calc::CalcWindow::SceneChanged, view_->viewport(),
         qOverload<>(&QWidget::update));
@@ -82,6 +84,7 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
     commands_->Add(markedNotes_->Commands());
     instrument_ = std::make_unique<InstrumentApplier>(objects_, *view_, calculations_);
     commands_->Add(instrument_->Commands(*this));
+    commands_->Add(listExport_->Commands());
     commands_->Build();
     RestorePlacement();
     view_->InitialUpdate();

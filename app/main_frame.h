@@ -20,6 +20,7 @@ class CommandTable;
 struct Command;
 class InstrumentApplier;
 class KovaView;
+class ListExportCommands;
 class MarkedNotesCommands;
 class OutputCommands;
 class WizardCommands;
@@ -39,6 +40,7 @@ public:
     OutputCommands* Output() const { return outputCommands_; }
     MarkedNotesCommands* MarkedNotes() const { return markedNotes_; }
     WizardCommands* Wizards() const { return wizardCommands_; }
+    ListExportCommands* ListExport() const { return listExport_; }
     calc::CalcWindow* Calculations() const { return calculations_; }
     InstrumentApplier& Instrument() const { return *instrument_; }
 
@@ -93,6 +95,7 @@ private:
     OutputCommands* outputCommands_ = nullptr;
     MarkedNotesCommands* markedNotes_ = nullptr;
     WizardCommands* wizardCommands_ = nullptr;
+    ListExportCommands* listExport_ = nullptr;
     CommandTable* commands_ = nullptr;
     calc::CalcWindow* calculations_ = nullptr;
     std::unique_ptr<InstrumentApplier> instrument_;

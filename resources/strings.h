@@ -187,6 +187,21 @@ inline constexpr std::string_view kStackerNoIntervals =
 inline constexpr std::string_view kStackerOk = "OK";
 inline constexpr std::string_view kStackerCancel = "Cancel";
 
+// Save dialogs and messages of the list and picture exports.
+inline constexpr std::string_view kScaleListDefaultName = "New scale collection";
+inline constexpr std::string_view kChordListDefaultName = "New chords - fingerings collection";
+inline constexpr std::string_view kAllChordsDefaultName = "WILL BE SET AUTOMATICALLY";
+inline constexpr std::string_view kTextFilter = "text files(*.txt)";
+inline constexpr std::string_view kRichTextFilter = "rich text files(*.rtf)";
+inline constexpr std::string_view kHtmlFilter = "html files(*.html)";
+inline constexpr std::string_view kJpegFilter = "JPEG image file(*.jpg)";
+inline constexpr std::string_view kSaveListTitle = "Save list";
+inline constexpr std::string_view kSavePicturesTitle = "Save pictures";
+inline constexpr std::string_view kSavingPictures = "Saving the chord pictures...";
+inline constexpr std::string_view kCancel = "Cancel";
+inline constexpr std::string_view kPicturesNotWritten =
+    "%1 of %2 pictures could not be written. The first: %3";
+
 // Naming and playing the marked notes.
 inline constexpr std::string_view kNothingToName =
     "There is nothing to name: mark the notes of a chord on the ChordBoard first.";

@@ -2,15 +2,22 @@
 
 #include "app/cli/note_arguments.h"
 #include "app/cli/options.h"
+#include "output/lists/list_writers.h"
+#include "output/lists/save_file.h"
+#include "output/lists/search_results.h"
 #include "theory/instrument_limits.h"
 #include "theory/music_theory.h"
 #include "theory/notes.h"
 #include "theory/result_texts.h"
 #include "theory/search_engine.h"
 
+#include <QString>
+
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <ostream>
+#include <stdexcept>
 #include <tuple>
 
 namespace guivarna::cli {
@@ -57,13 +64,38 @@ int parsePolicy(const std::string& text)
         "--open: '" + text + "' is not an open-string policy (by-position, may, must)");
 }
 
+// The file options of a subcommand, checked before the search runs: a name is needed, and the
+// files replace the printed results, so --count does not go with them.
+void checkSaveOptions(const Options& options, std::initializer_list<const char*> names)
+{
+    for (const char* name : names) {
+        if (!options.has(name))
+            continue;
+        if (options.value(name).empty())
+            throw UsageError(std::string("--") + name + " needs a file name");
+        if (options.has("count"))
+            throw UsageError(std::string("--") + name + " and --count cannot be used together");
+    }
+}
+
+// Writes one file with a list writer; a file that cannot be written ends the command with the
+// message naming it and the cause (status 1), the old file left as it was.
+void saveFile(const std::string& path, const std::function<bool(QIODevice&)>& write)
+{
+    const QString error = output::SaveFile(QString::fromStdString(path), write);
+    if (!error.isEmpty())
+        throw std::runtime_error(error.toStdString());
+}
+
 }  // namespace
 
 int RunChordsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
 {
     const Options options(args,
-        {"notes", "root", "tuning", "strings", "frets", "span", "open", "permutation", "melody"},
+        {"notes", "root", "tuning", "strings", "frets", "span", "open", "permutation", "melody",
+            "save-text", "save-html"},
         {"count"});
+    checkSaveOptions(options, {"save-text", "save-html"});
     if (!options.has("notes"))
         throw UsageError("--notes is required, e.g. --notes C,E,G");
     const std::vector<std::string> notes = parseNoteList("notes", options.value("notes"));
@@ -118,19 +150,33 @@ int RunChordsCommand(const std::vector<std::string>& args, std::ostream& out, st
     search.SetRequest(request);
     const std::unique_ptr<theory::ChordRun> run = search.StartRun();
     const bool countOnly = options.has("count");
+    const bool toFiles = options.has("save-text") || options.has("save-html");
     theory::ChordFingering fingering;
     while (run->Next(fingering)) {
-        if (!countOnly)
+        if (!countOnly && !toFiles)
             out << theory::ChordListLine(fingering) << '\n';
     }
     if (countOnly)
         out << run->Results()->Count() << '\n';
+
+    const output::SearchChordResults results(run->Results());
+    if (options.has("save-text"))
+        saveFile(options.value("save-text"),
+            [&](QIODevice& device) { return output::WriteChordListText(device, results); });
+    if (options.has("save-html")) {
+        // The page's current chord is the one given, loaded as the chord wizard loads it.
+        const output::CurrentChordText current = output::CurrentChordOf(theory);
+        saveFile(options.value("save-html"), [&](QIODevice& device) {
+            return output::WriteChordListHtml(device, results, current);
+        });
+    }
     return 0;
 }
 
 int RunScalesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
 {
-    const Options options(args, {"tones", "must", "run-limit"}, {"count"});
+    const Options options(args, {"tones", "must", "run-limit", "save-text"}, {"count"});
+    checkSaveOptions(options, {"save-text"});
     if (!options.has("tones"))
         throw UsageError("--tones is required, e.g. --tones 7");
     const int tones = static_cast<int>(parseInteger("tones", options.value("tones"), 1, 12));
@@ -150,13 +196,19 @@ int RunScalesCommand(const std::vector<std::string>& args, std::ostream& out, st
     search.SetRequest(request);
     const std::unique_ptr<theory::ScaleRun> run = search.StartRun();
     const bool countOnly = options.has("count");
+    const bool toFile = options.has("save-text");
     std::vector<theory::Note> scale;
     while (run->Next(scale)) {
-        if (!countOnly)
+        if (!countOnly && !toFile)
             out << theory::ScaleText(scale) << '\n';
     }
     if (countOnly)
         out << run->Results()->Count() << '\n';
+    if (toFile) {
+        const output::SearchScaleResults results(run->Results());
+        saveFile(options.value("save-text"),
+            [&](QIODevice& device) { return output::WriteScaleListText(device, results); });
+    }
     return 0;
 }
 

@@ -71,9 +71,10 @@ std::span<const Subcommand> subcommands()
         {"chords",
             "chords --notes C,E,G [--root C] [--tuning 64,59,55,50,45,40] [--strings 1,2,3] "
             "[--frets 0-24] [--span 24] [--open by-position|may|must] "
-            "[--permutation E,C,G | --melody E] [--count]",
+            "[--permutation E,C,G | --melody E] [--count | --save-text FILE | --save-html FILE]",
             RunChordsCommand},
-        {"scales", "scales --tones 7 [--must C,E,G] [--run-limit 12|-1|N] [--count]",
+        {"scales",
+            "scales --tones 7 [--must C,E,G] [--run-limit 12|-1|N] [--count | --save-text FILE]",
             RunScalesCommand},
         {"stack",
             "stack --intervals 2,2,b2,2,2,2,b2 [--tuning 64,59,55,50,45,40] [--positions 25] "

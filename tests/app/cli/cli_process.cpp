@@ -1,10 +1,12 @@
 #include "tests/app/cli/cli_process.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <array>
+#include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -24,7 +26,8 @@ std::string readFile(const std::string& path)
 
 }  // namespace
 
-CliRun runCli(const std::vector<std::string>& args, const std::string& stdoutPath)
+CliRun runCli(
+    const std::vector<std::string>& args, const std::string& stdoutPath, long fileSizeLimit)
 {
     std::array<char, 32> outPath{"/tmp/guivarna-cli-out-XXXXXX"};
     std::array<char, 32> errPath{"/tmp/guivarna-cli-err-XXXXXX"};
@@ -48,6 +51,13 @@ CliRun runCli(const std::vector<std::string>& args, const std::string& stdoutPat
             _exit(126);
         dup2(target, STDOUT_FILENO);
         dup2(errFd, STDERR_FILENO);
+        if (fileSizeLimit >= 0) {
+            // An ignored signal stays ignored across exec.
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{rlim_t(fileSizeLimit), rlim_t(fileSizeLimit)};
+            if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+                _exit(125);
+        }
         execv(program.c_str(), argv.data());
         _exit(127);
     }

@@ -13,7 +13,10 @@ struct CliRun {
 };
 
 // Runs the built guivarna-cli with args (no shell quoting needed) and captures both streams;
-// with stdoutPath, stdout goes to that file instead (run.out stays empty).
-CliRun runCli(const std::vector<std::string>& args, const std::string& stdoutPath = {});
+// with stdoutPath, stdout goes to that file instead (run.out stays empty). A fileSizeLimit of 0
+// or more limits every file the program writes to that many bytes (SIGXFSZ ignored, so a write
+// beyond it fails with EFBIG, even for root).
+CliRun runCli(const std::vector<std::string>& args, const std::string& stdoutPath = {},
+    long fileSizeLimit = -1);
 
 }  // namespace guivarna::test

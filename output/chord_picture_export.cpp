@@ -1,0 +1,119 @@
+#include "output/chord_picture_export.h"
+
+#include "board/board_collection.h"
+#include "output/board_picture.h"
+#include "output/lists/save_file.h"
+#include "theory/result_texts.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <exception>
+
+namespace guivarna::output {
+
+ChordPictureExport::ChordPictureExport(board::BoardCollection& boards,
+    const board::DeviceMapping& mapping, const ChordResults& results, const QDir& folder,
+    std::optional<theory::ChordFingering> afterwards, int encoderThreads)
+    : boards_(boards), mapping_(mapping), results_(results), folder_(folder),
+      afterwards_(std::move(afterwards)), total_(results.Count()), writers_(encoderThreads)
+{
+    names_.reserve(total_);
+}
+
+ChordPictureExport::~ChordPictureExport()
+{
+    if (!finished_) {
+        writers_.WaitAll();
+        Restore();
+    }
+}
+
+QString ChordPictureExport::PageFileName()
+{
+    return QStringLiteral("index.htm");
+}
+
+void ChordPictureExport::WritePage(const CurrentChordText& current)
+{
+    page_ = current;
+}
+
+bool ChordPictureExport::Step()
+{
+    if (finished_ || next_ >= total_)
+        return false;
+    const std::size_t index = next_++;
+    const theory::ChordFingering fingering = results_.Get(index);
+    const QString name = QString::fromStdString(theory::FingeringName(fingering));
+    names_.push_back(name);
+    const QString path = folder_.filePath(name + QStringLiteral(".jpg"));
+    if (name.isEmpty()) {
+        failures_.emplace_back(index,
+            SaveFailureMessage(path,
+                QCoreApplication::translate("ChordPictureExport", "the result has no notes")));
+        return true;
+    }
+    try {
+        boards_.ShowFingering(board::BoardCollection::kChordBoard, fingering);
+    } catch (const std::exception& error) {
+        // A fingering on a string or fret the ChordBoard does not have.
+        failures_.emplace_back(index, SaveFailureMessage(path, QString::fromUtf8(error.what())));
+        return true;
+    }
+    writers_.Submit(
+        index, BoardPicture(boards_.Board(board::BoardCollection::kChordBoard), mapping_), path);
+    return true;
+}
+
+ChordPictureExport::Summary ChordPictureExport::Finish()
+{
+    Summary summary;
+    summary.results = total_;
+    summary.complete = next_ >= total_;
+    writers_.WaitAll();
+    finished_ = true;
+    Restore();
+
+    std::vector<std::pair<std::size_t, QString>> failures = failures_;
+    const auto written = writers_.Failures();
+    failures.insert(failures.end(), written.begin(), written.end());
+    std::sort(failures.begin(), failures.end(),
+        [](const auto& a, const auto& b) { return a.first < b.first; });
+    summary.failed = failures.size();
+    summary.written = next_ - failures.size();
+    if (!failures.empty())
+        summary.firstError = failures.front().second;
+
+    if (page_) {
+        // The page lists exactly the pictures that were written, in list order.
+        std::vector<QString> pictures;
+        pictures.reserve(summary.written);
+        auto failure = failures.begin();
+        for (std::size_t i = 0; i < next_; ++i) {
+            if (failure != failures.end() && failure->first == i) {
+                ++failure;
+                continue;
+            }
+            pictures.push_back(names_[i]);
+        }
+        summary.pageError = SaveFile(folder_.filePath(PageFileName()),
+            [&](QIODevice& device) { return WriteChordPicturePage(device, *page_, pictures); });
+    }
+    return summary;
+}
+
+void ChordPictureExport::Restore()
+{
+    if (afterwards_) {
+        try {
+            boards_.ShowFingering(board::BoardCollection::kChordBoard, *afterwards_);
+            return;
+        } catch (const std::exception&) {
+            // A remembered result the board cannot show any more leaves it without marks.
+        }
+    }
+    boards_.Clear(board::BoardCollection::kChordBoard);
+}
+
+}  // namespace guivarna::output

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "output/lists/result_lists.h"
+#include "theory/chord_search.h"
+#include "theory/scale_search.h"
+
+#include <memory>
+#include <stdexcept>
+
+namespace guivarna::output {
+
+// The result list of a chord search run as a list for the writers. It holds the list, so a new
+// run (which swaps in a new list) never changes what is being written.
+class SearchChordResults : public ChordResults {
+public:
+    explicit SearchChordResults(std::shared_ptr<const theory::ChordResultList> list)
+        : list_(std::move(list))
+    {
+    }
+    std::size_t Count() const override { return list_ ? list_->Count() : 0; }
+    theory::ChordFingering Get(std::size_t index) const override
+    {
+        if (!list_)
+            throw std::out_of_range("no chord results");
+        return list_->Get(index);
+    }
+
+private:
+    std::shared_ptr<const theory::ChordResultList> list_;
+};
+
+// The result list of a scale search run as a list for the writers, held like the above.
+class SearchScaleResults : public ScaleResults {
+public:
+    explicit SearchScaleResults(std::shared_ptr<const theory::ScaleResultList> list)
+        : list_(std::move(list))
+    {
+    }
+    std::size_t Count() const override { return list_ ? list_->Count() : 0; }
+    std::vector<theory::Note> Get(std::size_t index) const override
+    {
+        if (!list_)
+            throw std::out_of_range("no scale results");
+        return list_->Get(index);
+    }
+
+private:
+    std::shared_ptr<const theory::ScaleResultList> list_;
+};
+
+}  // namespace guivarna::output
