@@ -94,29 +94,17 @@ void NoteSelectPage::ChooseNotes(const std::vector<theory::Note>& notes)
 
 QPushButton* NoteSelectPage::NoteButton(const QString& name) const
 {
-    for (QPushButton* button : noteButtons_) {
-        if (button->text() == name)
-            return button;
-    }
-    return nullptr;
+    return ButtonWithText(noteButtons_, name);
 }
 
 QStringList NoteSelectPage::NoteNames() const
 {
-    QStringList names;
-    if (list_ == nullptr)
-        return names;
-    for (int row = 0; row < list_->rowCount(); ++row)
-        names.append(list_->item(row, 0)->text());
-    return names;
+    return FirstColumn(list_);
 }
 
 std::vector<theory::Note> NoteSelectPage::Notes() const
 {
-    std::vector<theory::Note> notes;
-    for (const QString& name : NoteNames())
-        notes.push_back(theory::NoteNumber(name.toStdString()));
-    return notes;
+    return NoteNumbers(NoteNames());
 }
 
 void NoteSelectPage::AddNote(const QString& name)

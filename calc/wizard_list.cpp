@@ -1,6 +1,7 @@
 #include "calc/wizard_list.h"
 
 #include <QHeaderView>
+#include <QPushButton>
 #include <QTableWidget>
 
 namespace guivarna::calc {
@@ -35,6 +36,33 @@ int SelectedRow(const QTableWidget& list)
 {
     const QList<QTableWidgetItem*> selected = list.selectedItems();
     return selected.isEmpty() ? -1 : selected.front()->row();
+}
+
+QStringList FirstColumn(const QTableWidget* list)
+{
+    QStringList texts;
+    if (list == nullptr)
+        return texts;
+    for (int row = 0; row < list->rowCount(); ++row)
+        texts.append(list->item(row, 0)->text());
+    return texts;
+}
+
+std::vector<theory::Note> NoteNumbers(const QStringList& names)
+{
+    std::vector<theory::Note> notes;
+    for (const QString& name : names)
+        notes.push_back(theory::NoteNumber(name.toStdString()));
+    return notes;
+}
+
+QPushButton* ButtonWithText(const std::vector<QPushButton*>& buttons, const QString& text)
+{
+    for (QPushButton* button : buttons) {
+        if (button->text() == text)
+            return button;
+    }
+    return nullptr;
 }
 
 }  // namespace guivarna::calc

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "theory/notes.h"
+
 #include <QStringList>
 
+#include <vector>
+
+class QPushButton;
 class QTableWidget;
 class QWidget;
 
@@ -14,5 +19,11 @@ QTableWidget* MakeWizardList(const QStringList& headers, QWidget* parent);
 void AppendRow(QTableWidget& list, const QStringList& texts);
 // The row of the current selection, -1 for none.
 int SelectedRow(const QTableWidget& list);
+// The texts of the first column, top to bottom; none for a null list.
+QStringList FirstColumn(const QTableWidget* list);
+// The note numbers of note names (NoteNumber of each).
+std::vector<theory::Note> NoteNumbers(const QStringList& names);
+// The button showing text, or nullptr.
+QPushButton* ButtonWithText(const std::vector<QPushButton*>& buttons, const QString& text);
 
 }  // namespace guivarna::calc

@@ -1,4 +1,4 @@
-// Main of the output benchmarks: drawing needs a GUI application (fonts), which runs on the
+// Main of the benchmarks that draw: drawing needs a GUI application (fonts), which runs on the
 // offscreen platform unless a platform is chosen explicitly.
 #include <QGuiApplication>
 
