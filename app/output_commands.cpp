@@ -30,7 +30,6 @@ namespace guivarna {
 namespace {
 
 const QString kJpegSuffix = QStringLiteral("jpg");
-const QString kJpegFilter = QStringLiteral("JPEG image file(*.jpg)");
 
 // Puts every board and panel of the scene at its home position (where it sits on the printed
 // page) and back where it was when destroyed.
@@ -174,7 +173,7 @@ void OutputCommands::SaveBoard(int boardIndex)
     QFileDialog dialog(dialogParent_);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(kJpegFilter);
+    dialog.setNameFilter(Text(strings::kJpegFilter));
     dialog.setDefaultSuffix(kJpegSuffix);
     dialog.selectFile(DefaultPictureName(boardIndex));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
