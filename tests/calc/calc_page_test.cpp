@@ -71,6 +71,19 @@ protected:
     std::unique_ptr<ChordResultPage> page_;
 };
 
+TEST_F(ChordPageTest, GrowingThePageGrowsTheListAndKeepsTheButtonsAtTheBottom)
+{
+    const auto* go = page_->findChild<QPushButton*>(QStringLiteral("go"));
+    for (const QSize size : {QSize(300, 200), QSize(600, 500), QSize(400, 260)}) {
+        page_->resize(size);
+        QCoreApplication::processEvents();
+        const int gap = page_->height() - go->geometry().bottom();
+        EXPECT_LE(gap, 12) << size.width() << "x" << size.height();
+        EXPECT_GE(page_->List().height(), page_->height() - 3 * go->height() - 12);
+        EXPECT_EQ(page_->List().width(), page_->width() - 4);
+    }
+}
+
 TEST_F(ChordPageTest, GoIsDisabledUntilTheChordHasNotes)
 {
     EXPECT_EQ(Read(*page_), (Buttons{false, false, false, false}));
