@@ -38,7 +38,6 @@ void ChordResultStore::AddRun(const FingeringCandidate& candidate)
             (candidate.notes[i] % 12 + 24 - candidate.frets[i] % 12) % 12);
     }
     runs_.push_back(run);
-    newRun_ = false;
 }
 
 void ChordResultStore::Get(std::size_t index, ChordFingering& out) const
@@ -59,17 +58,6 @@ void ChordResultStore::Get(std::size_t index, ChordFingering& out) const
         out.NotePermutation[i] = kLowestNote + pitchClass;
         out.FretBoardPosition[i] = lowestFret + 12 * (record[i] & 3u);
     }
-}
-
-void ChordResultStore::Clear()
-{
-    blocks_.clear();
-    blocks_.shrink_to_fit();
-    runs_.clear();
-    runs_.shrink_to_fit();
-    count_ = 0;
-    allocated_ = 0;
-    newRun_ = true;
 }
 
 std::size_t ChordResultStore::Bytes() const

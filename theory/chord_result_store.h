@@ -18,19 +18,15 @@ namespace guivarna::theory {
 // used and their open notes are kept once per run of results on the same strings, and the
 // bytes sit in blocks that grow with the list (4 KiB up to 1 MiB), so millions of results cost
 // little more than their bytes and the list grows without copying. A ChordFingering is made
-// only when a result is read. Not thread-safe by itself; the engine guards it.
+// only when a result is read. Not thread-safe by itself; ChordResultList guards it.
 class ChordResultStore {
 public:
-    // The results appended from now on may come from another tuning: the next result starts a
-    // new run even on the same strings. Called whenever a search takes its request.
-    void StartRun() { newRun_ = true; }
-
     // Appends a candidate of the fingering generator (frets = lowest fret + 12 * octave).
     // K, when not 0, is candidate.count known at compile time.
     template <std::size_t K = 0> void Append(const FingeringCandidate& candidate)
     {
         const std::size_t k = K != 0 ? K : static_cast<std::size_t>(candidate.count);
-        if (newRun_ || runs_.back().count != k ||
+        if (runs_.empty() || runs_.back().count != k ||
             std::memcmp(runs_.back().strings.data(), candidate.strings.data(), k) != 0)
             AddRun(candidate);
         // The record is built in full kMaxStrings bytes and copied whole (a couple of moves),
@@ -55,7 +51,6 @@ public:
     std::size_t Count() const { return count_; }
     // Throws std::out_of_range when index >= Count().
     void Get(std::size_t index, ChordFingering& out) const;
-    void Clear();
     // Bytes allocated for the results and their bookkeeping.
     std::size_t Bytes() const;
 
@@ -87,7 +82,6 @@ private:
     std::vector<Run> runs_;
     std::size_t count_ = 0;
     std::size_t allocated_ = 0;
-    bool newRun_ = true;
 };
 
 }  // namespace guivarna::theory

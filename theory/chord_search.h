@@ -8,7 +8,6 @@
 #include "theory/search_request.h"
 #include "theory/search_state.h"
 
-#include <atomic>
 #include <cstddef>
 #include <memory>
 #include <mutex>

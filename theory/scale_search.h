@@ -6,7 +6,6 @@
 #include "theory/search_request.h"
 #include "theory/search_state.h"
 
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
