@@ -109,10 +109,9 @@ void CalcRunner::CancelPending()
 void CalcRunner::Stop()
 {
     CancelPending();
-    if (control_) {
-        control_->Resume();
+    // A stop also wakes a paused worker, however often it was paused.
+    if (control_)
         control_->Stop();
-    }
     state_ = Stopped;
     emit ButtonsChanged();
 }
@@ -121,17 +120,18 @@ void CalcRunner::StopAndWait()
 {
     restartPending_ = false;
     Stop();
-    if (worker_.joinable()) {
-        watch_.stop();
-        workerEnded_.reset();
-        worker_.join();
-        control_.reset();
-        emit ButtonsChanged();
-        emit RunFinished();
-    }
+    if (worker_.joinable())
+        CollectWorker();
 }
 
 void CalcRunner::OnWorkerDone()
+{
+    CollectWorker();
+    if (restartPending_)
+        Go();
+}
+
+void CalcRunner::CollectWorker()
 {
     watch_.stop();
     workerEnded_.reset();
@@ -140,8 +140,6 @@ void CalcRunner::OnWorkerDone()
     CancelPending();
     emit ButtonsChanged();
     emit RunFinished();
-    if (restartPending_)
-        Go();
 }
 
 }  // namespace guivarna::calc

@@ -70,6 +70,8 @@ private:
 
     // The worker has ended: collects it, then starts a run asked for meanwhile.
     void OnWorkerDone();
+    // Joins the worker (ended or ending) and reports the end of its run.
+    void CollectWorker();
     void ApplyPending();
     void CancelPending();
 
