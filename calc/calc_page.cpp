@@ -42,7 +42,11 @@ CalcPage::CalcPage(ResultListModel* model, QWidget* parent)
     model_->setParent(this);
     list_->setObjectName(QStringLiteral("list"));
     list_->setModel(model_);
-    connect(list_, &ResultListView::RowChosen, this, [this](int row) { ShowRow(row); });
+    connect(list_, &ResultListView::RowChosen, this, [this](int row) {
+        // The notice row of a run without results is never shown on a board.
+        if (row < 0 || !model_->ShowsNotice())
+            ShowRow(row);
+    });
 
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {go_, pause_, resume_, stop_})
@@ -140,20 +144,15 @@ ChordResultPage::ChordResultPage(theory::SearchEngine& engine, const theory::Mus
         makeJob, [this] { return theory_.HasSelection(); }, this));
 }
 
-void ChordResultPage::ShowList(std::shared_ptr<const theory::ChordResultList> list)
+void ChordResultPage::ShowLatestResults()
 {
-    model_->SetList(std::move(list));
-    model_->Publish();
+    model_->SetList(engine_.Chords().Results());
 }
 
 void ChordResultPage::ShowRow(int row)
 {
-    if (row >= 0 && model_->ShowsNotice())
-        return;
     theory::ChordSearch& search = engine_.Chords();
-    // A row of a list the search no longer holds (a wizard cleared the results) marks nothing.
-    if (row >= 0 && model_->List() == search.Results() &&
-        static_cast<std::size_t>(row) < model_->List()->Count()) {
+    if (model_->IsResultOf(row, search.Results())) {
         try {
             boards_.ShowFingering(board::BoardCollection::kChordBoard,
                 model_->List()->Get(static_cast<std::size_t>(row)));
@@ -185,19 +184,15 @@ ScaleResultPage::ScaleResultPage(
         makeJob, [this] { return engine_.Scales().HasToneCount(); }, this));
 }
 
-void ScaleResultPage::ShowList(std::shared_ptr<const theory::ScaleResultList> list)
+void ScaleResultPage::ShowLatestResults()
 {
-    model_->SetList(std::move(list));
-    model_->Publish();
+    model_->SetList(engine_.Scales().Results());
 }
 
 void ScaleResultPage::ShowRow(int row)
 {
-    if (row >= 0 && model_->ShowsNotice())
-        return;
     theory::ScaleSearch& search = engine_.Scales();
-    if (row >= 0 && model_->List() == search.Results() &&
-        static_cast<std::size_t>(row) < model_->List()->Count()) {
+    if (model_->IsResultOf(row, search.Results())) {
         boards_.ShowPitchClasses(board::BoardCollection::kScaleBoard,
             model_->List()->Get(static_cast<std::size_t>(row)));
         search.SetCurrent(row);

@@ -11,9 +11,7 @@ namespace guivarna::board {
 class BoardCollection;
 }
 namespace guivarna::theory {
-class ChordResultList;
 class MusicTheory;
-class ScaleResultList;
 class SearchEngine;
 }  // namespace guivarna::theory
 
@@ -40,6 +38,8 @@ public:
     ResultListModel& Model() const { return *model_; }
     // Sets the enabled states of the four buttons from the run state.
     void UpdateButtons();
+    // Shows the search's latest result list from now on (after its results were cleared).
+    virtual void ShowLatestResults() = 0;
 
 signals:
     // A board or the panels changed: the view should repaint.
@@ -49,7 +49,7 @@ protected:
     CalcPage(ResultListModel* model, QWidget* parent);
     // Called by the derived constructor once it can make jobs.
     void SetRunner(CalcRunner* runner);
-    // Shows result row on the page's board; -1 = no row selected.
+    // Shows result row on the page's board (never the notice row); -1 = no row selected.
     virtual void ShowRow(int row) = 0;
 
 private:
@@ -76,8 +76,7 @@ public:
     ChordResultPage(theory::SearchEngine& engine, const theory::MusicTheory& theory,
         board::BoardCollection& boards, QWidget* parent = nullptr);
 
-    // Shows list from now on (its rows, none selected).
-    void ShowList(std::shared_ptr<const theory::ChordResultList> list);
+    void ShowLatestResults() override;
 
 protected:
     void ShowRow(int row) override;
@@ -97,7 +96,7 @@ public:
     ScaleResultPage(
         theory::SearchEngine& engine, board::BoardCollection& boards, QWidget* parent = nullptr);
 
-    void ShowList(std::shared_ptr<const theory::ScaleResultList> list);
+    void ShowLatestResults() override;
 
 protected:
     void ShowRow(int row) override;

@@ -93,8 +93,8 @@ void CalcWindow::ClearResults(theory::SearchEngine& engine)
 {
     engine.Chords().ClearResults();
     engine.Scales().ClearResults();
-    chordPage_->ShowList(engine.Chords().Results());
-    scalePage_->ShowList(engine.Scales().Results());
+    chordPage_->ShowLatestResults();
+    scalePage_->ShowLatestResults();
 }
 
 void CalcWindow::SavePlacement(board::SettingsStore& store) const

@@ -95,27 +95,15 @@ void ResultListModel::EndNewList()
 // --- ChordResultModel --------------------------------------------------------------------------
 
 ChordResultModel::ChordResultModel(QObject* parent)
-    : ResultListModel({Text(strings::kColumnStringSet), Text(strings::kColumnNotePermutation),
-                          Text(strings::kColumnFretBoardPosition)},
+    : SearchResultModel({Text(strings::kColumnStringSet), Text(strings::kColumnNotePermutation),
+                            Text(strings::kColumnFretBoardPosition)},
           parent)
 {
 }
 
-void ChordResultModel::SetList(std::shared_ptr<const theory::ChordResultList> list)
-{
-    BeginNewList();
-    list_ = std::move(list);
-    EndNewList();
-}
-
-std::size_t ChordResultModel::ListCount() const
-{
-    return list_ ? list_->Count() : 0;
-}
-
 QString ChordResultModel::Cell(std::size_t row, int column) const
 {
-    const theory::ChordFingering fingering = list_->Get(row);
+    const theory::ChordFingering fingering = List()->Get(row);
     switch (column) {
     case 0:
         return QString::fromStdString(theory::ChordStringsText(fingering));
@@ -129,25 +117,13 @@ QString ChordResultModel::Cell(std::size_t row, int column) const
 // --- ScaleResultModel --------------------------------------------------------------------------
 
 ScaleResultModel::ScaleResultModel(QObject* parent)
-    : ResultListModel({Text(strings::kColumnScales)}, parent)
+    : SearchResultModel({Text(strings::kColumnScales)}, parent)
 {
-}
-
-void ScaleResultModel::SetList(std::shared_ptr<const theory::ScaleResultList> list)
-{
-    BeginNewList();
-    list_ = std::move(list);
-    EndNewList();
-}
-
-std::size_t ScaleResultModel::ListCount() const
-{
-    return list_ ? list_->Count() : 0;
 }
 
 QString ScaleResultModel::Cell(std::size_t row, int /*column*/) const
 {
-    return QString::fromStdString(theory::ScaleText(list_->Get(row)));
+    return QString::fromStdString(theory::ScaleText(List()->Get(row)));
 }
 
 }  // namespace guivarna::calc

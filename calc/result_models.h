@@ -47,40 +47,51 @@ private:
     bool notice_ = false;
 };
 
-// The fingerings of the chord search: "StringSet", "NotePermutation", "FretBoardPosition".
-class ChordResultModel : public ResultListModel {
-    Q_OBJECT
+// A result list model over one kind of search result list.
+template <typename ListType> class SearchResultModel : public ResultListModel {
+public:
+    using ResultListModel::ResultListModel;
 
+    // Shows list from now on; views forget every row they had.
+    void SetList(std::shared_ptr<const ListType> list)
+    {
+        BeginNewList();
+        list_ = std::move(list);
+        EndNewList();
+    }
+    const std::shared_ptr<const ListType>& List() const { return list_; }
+
+    // True when row is a result row of this model's list and that list is latest, the one the
+    // search holds now (a wizard that cleared the results leaves rows that show nothing).
+    bool IsResultOf(int row, const std::shared_ptr<const ListType>& latest) const
+    {
+        return row >= 0 && !ShowsNotice() && list_ && list_ == latest &&
+            static_cast<std::size_t>(row) < list_->Count();
+    }
+
+protected:
+    std::size_t ListCount() const override { return list_ ? list_->Count() : 0; }
+
+private:
+    std::shared_ptr<const ListType> list_;
+};
+
+// The fingerings of the chord search: "StringSet", "NotePermutation", "FretBoardPosition".
+class ChordResultModel : public SearchResultModel<theory::ChordResultList> {
 public:
     explicit ChordResultModel(QObject* parent = nullptr);
 
-    void SetList(std::shared_ptr<const theory::ChordResultList> list);
-    const std::shared_ptr<const theory::ChordResultList>& List() const { return list_; }
-
 protected:
-    std::size_t ListCount() const override;
     QString Cell(std::size_t row, int column) const override;
-
-private:
-    std::shared_ptr<const theory::ChordResultList> list_;
 };
 
 // The scales of the scale search: one column, "Scales".
-class ScaleResultModel : public ResultListModel {
-    Q_OBJECT
-
+class ScaleResultModel : public SearchResultModel<theory::ScaleResultList> {
 public:
     explicit ScaleResultModel(QObject* parent = nullptr);
 
-    void SetList(std::shared_ptr<const theory::ScaleResultList> list);
-    const std::shared_ptr<const theory::ScaleResultList>& List() const { return list_; }
-
 protected:
-    std::size_t ListCount() const override;
     QString Cell(std::size_t row, int column) const override;
-
-private:
-    std::shared_ptr<const theory::ScaleResultList> list_;
 };
 
 }  // namespace guivarna::calc
