@@ -52,12 +52,8 @@ std::vector<int> MarkedNotesCommands::MarkedPitches(int boardIndex) const
 {
     const board::FretBoard& board = objects_.boards.Board(boardIndex);
     std::vector<int> pitches;
-    for (int row = 0; row < board.StringCount(); ++row) {
-        for (const board::FretCell& cell : board.Row(row).Cells()) {
-            if (cell.Marked())
-                pitches.push_back(cell.Note());
-        }
-    }
+    for (const auto& [row, fret] : board.MarkedPositions())
+        pitches.push_back(board.Row(row).Cell(fret).Note());
     return pitches;
 }
 

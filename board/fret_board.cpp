@@ -100,6 +100,19 @@ void FretBoard::Clear()
         row.Clear();
 }
 
+std::vector<std::pair<int, int>> FretBoard::MarkedPositions() const
+{
+    std::vector<std::pair<int, int>> marked;
+    for (int row = 0; row < StringCount(); ++row) {
+        const std::vector<FretCell>& cells = rows_[static_cast<std::size_t>(row)].Cells();
+        for (std::size_t fret = 0; fret < cells.size(); ++fret) {
+            if (cells[fret].Marked() != 0)
+                marked.emplace_back(row, static_cast<int>(fret));
+        }
+    }
+    return marked;
+}
+
 void FretBoard::SetDotColour(std::uint32_t argb)
 {
     for (StringRow& row : rows_)

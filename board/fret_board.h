@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace guivarna::board {
@@ -69,6 +70,9 @@ public:
     void SetLeftHanded(bool leftHanded);
     // Unmarks every row, the fret-number row included.
     void Clear();
+    // The marked positions of the strings as (string row, fret), from the highest string down
+    // and frets ascending; the fret-number row is left out.
+    std::vector<std::pair<int, int>> MarkedPositions() const;
     void SetDotColour(std::uint32_t argb);
     // Clears the board, then marks fret j of every listed row whose note openNote + j equals
     // one of the notes exactly (no octave folding). Row indices are bounds-tested.

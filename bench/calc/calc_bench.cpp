@@ -70,15 +70,6 @@ void StoreTuning(board::SettingsStore& store, const std::vector<theory::Note>& t
     store.Sync();
 }
 
-bool HasMarks(const board::FretBoard& board)
-{
-    for (int s = 0; s < board.StringCount(); ++s)
-        for (int f = 0; f < board.Row(s).CellCount(); ++f)
-            if (board.Row(s).Cell(f).Marked() != 0)
-                return true;
-    return false;
-}
-
 double EngineMs(const Case& c, const ProgramObjects& objects)
 {
     QElapsedTimer clock;
@@ -154,7 +145,8 @@ void RunCase(const Case& c, const QString& screenshot = {})
     double firstRowMs = -1;
     double listedMs = -1;
     QObject::connect(&page->List(), &calc::ResultListView::RowChosen, &frame, [&](int row) {
-        if (row == 0 && firstRowMs < 0 && HasMarks(objects.boards.Board(boardIndex)))
+        if (row == 0 && firstRowMs < 0 &&
+            !objects.boards.Board(boardIndex).MarkedPositions().empty())
             firstRowMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
     });
     QObject::connect(&page->Runner(), &calc::CalcRunner::RunFinished, &frame,

@@ -18,15 +18,8 @@ using IntervalStackerCommand = AppTest;
 // Every marked position of the ScaleBoard as (string, fret).
 std::set<std::pair<int, int>> ScaleBoardMarks(board::BoardCollection& boards)
 {
-    std::set<std::pair<int, int>> marks;
-    board::FretBoard& board = boards.Board(board::BoardCollection::kScaleBoard);
-    for (int s = 0; s < board.StringCount(); ++s) {
-        for (int f = 0; f < board.Row(s).CellCount(); ++f) {
-            if (board.Row(s).Cell(f).Marked())
-                marks.emplace(s, f);
-        }
-    }
-    return marks;
+    const auto marks = boards.Board(board::BoardCollection::kScaleBoard).MarkedPositions();
+    return {marks.begin(), marks.end()};
 }
 
 TEST_F(IntervalStackerCommand, CtrlIStacksTheMajorScaleFromCOverTheScaleBoard)

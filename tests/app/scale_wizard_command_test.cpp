@@ -51,10 +51,8 @@ protected:
     {
         std::set<int> pitches;
         const board::FretBoard& board = objects_->boards.Board(board::BoardCollection::kScaleBoard);
-        for (int s = 0; s < board.StringCount(); ++s)
-            for (int f = 0; f < board.Row(s).CellCount(); ++f)
-                if (board.Row(s).Cell(f).Marked() != 0)
-                    pitches.insert(60 + (board.Row(s).OpenNote() + f) % 12);
+        for (const auto& [s, f] : board.MarkedPositions())
+            pitches.insert(60 + (board.Row(s).OpenNote() + f) % 12);
         return pitches;
     }
 

@@ -238,6 +238,18 @@ TEST_F(DefaultBoardTest, ShortTuningListLeavesRemainingRows)
     EXPECT_EQ(board.Row(6).OpenNote(), 0);
 }
 
+TEST_F(DefaultBoardTest, MarkedPositionsListTheStringsInBoardOrderWithoutTheFretNumberRow)
+{
+    FretBoard& board = Board();
+    EXPECT_TRUE(board.MarkedPositions().empty());
+    board.Row(6).SetDot(1, true);  // the fret-number row
+    board.Row(5).SetDot(24, true);
+    board.Row(2).SetDot(7, true);
+    board.Row(2).SetDot(0, true);
+    EXPECT_EQ(board.MarkedPositions(), (std::vector<std::pair<int, int>>{{2, 0}, {2, 7}, {5, 24}}));
+    EXPECT_TRUE(FretBoard().MarkedPositions().empty());
+}
+
 TEST_F(DefaultBoardTest, ClearIncludesTheFretNumberRowAndRowsAreBounded)
 {
     FretBoard& board = Board();

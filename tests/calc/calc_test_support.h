@@ -40,11 +40,8 @@ protected:
     std::vector<std::pair<int, int>> Marks(int boardIndex) const
     {
         std::vector<std::pair<int, int>> marks;
-        const board::FretBoard& board = boards_.Board(boardIndex);
-        for (int s = 0; s < board.StringCount(); ++s)
-            for (int f = 0; f < board.Row(s).CellCount(); ++f)
-                if (board.Row(s).Cell(f).Marked() != 0)
-                    marks.emplace_back(s + 1, f);
+        for (const auto& [row, fret] : boards_.Board(boardIndex).MarkedPositions())
+            marks.emplace_back(row + 1, fret);
         return marks;
     }
 

@@ -70,18 +70,7 @@ protected:
         return balloons.front()->Title();
     }
 
-    std::vector<std::pair<int, int>> Marks()
-    {
-        std::vector<std::pair<int, int>> marks;
-        board::FretBoard& board = ScaleBoard();
-        for (int s = 0; s < board.StringCount(); ++s) {
-            for (int f = 0; f < board.Row(s).CellCount(); ++f) {
-                if (board.Row(s).Cell(f).Marked())
-                    marks.emplace_back(s, f);
-            }
-        }
-        return marks;
-    }
+    std::vector<std::pair<int, int>> Marks() { return ScaleBoard().MarkedPositions(); }
 
     board::test::BoardFixture fixture_;
     std::unique_ptr<IntervalStacker> dialog_;
