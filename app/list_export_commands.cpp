@@ -90,12 +90,12 @@ std::unique_ptr<output::ScaleResults> ListExportCommands::ScaleList() const
 
 bool ListExportCommands::HasChordResults() const
 {
-    return ChordList()->Count() > 0;
+    return objects_.engine.Chords().Results()->Count() > 0;
 }
 
 bool ListExportCommands::HasScaleResults() const
 {
-    return ScaleList()->Count() > 0;
+    return objects_.engine.Scales().Results()->Count() > 0;
 }
 
 void ListExportCommands::SaveList(
