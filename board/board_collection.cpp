@@ -214,8 +214,9 @@ theory::Instrument BoardCollection::CurrentInstrument() const
 {
     theory::Instrument instrument;
     const FretBoard& board = Board(kChordBoard);
-    for (int k = 0; k < board.StringCount(); ++k)
-        instrument.openNotes.push_back(static_cast<theory::Note>(board.Row(k).OpenNote()));
+    std::vector<int> openNotes;
+    board.OpenNotes(openNotes);
+    instrument.openNotes.assign(openNotes.begin(), openNotes.end());
     instrument.positions = board.StringCount() > 0 ? board.FretCount() : 0;
     instrument.leftHanded = leftHanded_;
     return instrument;
