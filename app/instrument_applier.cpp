@@ -43,10 +43,7 @@ void InstrumentApplier::Apply(const theory::Instrument& instrument)
     StopAndClearSearches();
     BoardCollection& boards = objects_.boards;
     boards.ApplyInstrument(instrument);
-    std::vector<int> openNotes;
-    boards.OpenNotes(BoardCollection::kChordBoard, openNotes);
-    objects_.engine.Chords().SetTuning(
-        std::vector<theory::Note>(openNotes.begin(), openNotes.end()));
+    view_.TuneSearchToChordBoard();
 
     // Clearing the (already empty) ScaleBoard through the view switches the arpeggio off.
     view_.ClearBoard();

@@ -46,6 +46,17 @@ void KovaView::InitialUpdate()
     // The collection passes the view's notifier on to the boards it builds.
     objects_.boards.Load(objects_.store);
 
+    TuneSearchToChordBoard();
+
+    if (!scene_.Paper().Stored()) {
+        if (const std::optional<QPageLayout> layout = output::DefaultPrinterPageLayout())
+            scene_.Paper().SizeFromPageLayout(*layout);
+    }
+    UpdateScrollSizes();
+}
+
+void KovaView::TuneSearchToChordBoard()
+{
     // The chord search works on the ChordBoard's own strings, so fingerings land on the frets
     // the board shows whatever its tuning.
     std::vector<int> openNotes;
@@ -56,12 +67,6 @@ void KovaView::InitialUpdate()
     } catch (const std::length_error&) {
         objects_.engine.Chords().SetTuning(theory::StandardTuning());
     }
-
-    if (!scene_.Paper().Stored()) {
-        if (const std::optional<QPageLayout> layout = output::DefaultPrinterPageLayout())
-            scene_.Paper().SizeFromPageLayout(*layout);
-    }
-    UpdateScrollSizes();
 }
 
 board::DeviceMapping KovaView::Mapping() const

@@ -24,6 +24,9 @@ public:
     // Runs once when the scene opens: loads the boards, gives the search engine the
     // ChordBoard's tuning, sizes the paper from the default printer when it has no stored size.
     void InitialUpdate();
+    // Gives the chord search the ChordBoard's open notes (the standard tuning if there are
+    // more strings than the search takes).
+    void TuneSearchToChordBoard();
 
     Scene& GetScene() { return scene_; }
     // The channel through which every item of the scene asks for a repaint.
