@@ -12,10 +12,7 @@ void ApplyChordRequest(const theory::ChordSearchRequest& request, theory::MusicT
     theory::SearchEngine& engine)
 {
     engine.Chords().ClearResults();
-    theory.ClearSelection();
-    theory.SetRootName(request.rootName);
-    for (const theory::Note note : request.notes)
-        theory.AddNote(theory::NoteName(note));
+    theory.LoadChord(request.rootName, request.notes);
     engine.Chords().SetRequest(request);
 }
 

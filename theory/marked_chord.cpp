@@ -37,10 +37,7 @@ bool LoadChordNotes(MusicTheory& theory, const std::vector<Note>& notes)
 {
     if (notes.empty())
         return false;
-    theory.ClearSelection();
-    theory.SetRootName(NoteName(notes.front()));
-    for (const Note note : notes)
-        theory.AddNote(NoteName(note));
+    theory.LoadChord(NoteName(notes.front()), notes);
     return true;
 }
 

@@ -85,6 +85,22 @@ void MusicTheory::AddNote(const std::string& name)
     SetNote(name, true);
 }
 
+void MusicTheory::LoadChord(const std::string& rootName, const std::vector<std::string>& noteNames)
+{
+    ClearSelection();
+    SetRootName(rootName);
+    for (const std::string& name : noteNames)
+        AddNote(name);
+}
+
+void MusicTheory::LoadChord(const std::string& rootName, const std::vector<Note>& notes)
+{
+    std::vector<std::string> names;
+    for (const Note note : notes)
+        names.push_back(NoteName(note));
+    LoadChord(rootName, names);
+}
+
 void MusicTheory::ClearSelection()
 {
     selectionMask_ = 0;

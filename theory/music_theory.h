@@ -50,6 +50,10 @@ public:
     void AddNote(const std::string& name);
     // Empties the mask and the explicit notes; the root stays.
     void ClearSelection();
+    // Makes a chord the current one, the way the chord wizard loads it: clears the selection,
+    // sets the root, then adds the notes in their order.
+    void LoadChord(const std::string& rootName, const std::vector<std::string>& noteNames);
+    void LoadChord(const std::string& rootName, const std::vector<Note>& notes);
     bool HasSelection() const { return selectionMask_ != 0; }
 
     // True when notes (a circle) has no run of more than limit semitone steps in a row.

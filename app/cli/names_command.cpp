@@ -34,10 +34,7 @@ int RunNamesCommand(const std::vector<std::string>& args, std::ostream& out, std
 
     // Load the chord the way the chord wizard does.
     theory::MusicTheory theory;
-    theory.ClearSelection();
-    theory.SetRootName(root);
-    for (const std::string& note : notes)
-        theory.AddNote(note);
+    theory.LoadChord(root, notes);
 
     writeChordNames(theory, mode, out);
     return 0;

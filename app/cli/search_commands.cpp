@@ -107,10 +107,7 @@ int RunChordsCommand(const std::vector<std::string>& args, std::ostream& out, st
             std::to_string(tuning.size()) + " strings");
 
     theory::MusicTheory theory;
-    theory.ClearSelection();
-    theory.SetRootName(root);
-    for (const std::string& note : notes)
-        theory.AddNote(note);
+    theory.LoadChord(root, notes);
 
     theory::ChordSearchRequest request;
     request.notes = theory.GetNotes(true);

@@ -30,10 +30,7 @@ protected:
 
     void LoadChord(const std::vector<std::string>& notes)
     {
-        theory_.ClearSelection();
-        theory_.SetRootName(notes.front());
-        for (const std::string& note : notes)
-            theory_.AddNote(note);
+        theory_.LoadChord(notes.front(), notes);
     }
 
     // The marked (string, fret) positions of a board, strings from 1.

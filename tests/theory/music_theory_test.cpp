@@ -82,6 +82,20 @@ TEST(MusicTheory, ClearSelectionKeepsTheRoot)
     EXPECT_EQ(theory.GetRootNumber(), 64);
 }
 
+TEST(MusicTheory, LoadChordReplacesThePreviousChordByNamesOrNumbers)
+{
+    MusicTheory byNames = ChordOf("E", {"E", "Ab", "B"});
+    byNames.LoadChord("C", std::vector<std::string>{"G", "C", "E"});
+    EXPECT_EQ(byNames.GetRootName(), "C");
+    EXPECT_EQ(byNames.GetNotes(true), (std::vector<Note>{67, 60, 64}));
+    EXPECT_EQ(byNames.GetNotes(false), (std::vector<Note>{60, 64, 67}));
+
+    MusicTheory byNumbers = ChordOf("D", {"D"});
+    byNumbers.LoadChord("C", std::vector<Note>{67, 60, 64});
+    EXPECT_EQ(byNumbers.GetNotes(true), byNames.GetNotes(true));
+    EXPECT_EQ(byNumbers.GetMask(), byNames.GetMask());
+}
+
 TEST(MusicTheory, SetNoteAndMaskBits)
 {
     MusicTheory theory;

@@ -13,10 +13,7 @@ inline const std::vector<Note> kStandardGuitar = {64, 59, 55, 50, 45, 40};
 // Loads a chord the way the chord wizard does (root = first note).
 inline void LoadChord(MusicTheory& theory, const std::vector<std::string>& notes)
 {
-    theory.ClearSelection();
-    theory.SetRootName(notes.front());
-    for (const std::string& note : notes)
-        theory.AddNote(note);
+    theory.LoadChord(notes.front(), notes);
 }
 
 // Drains a run on the calling thread; returns what Next gave, in order.
