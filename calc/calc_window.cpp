@@ -7,10 +7,9 @@
 #include "resources/text.h"
 #include "settings/setting.h"
 #include "theory/search_engine.h"
+#include "widgets/window_placement.h"
 
-#include <QGuiApplication>
 #include <QMainWindow>
-#include <QScreen>
 #include <QTabWidget>
 
 namespace guivarna::calc {
@@ -124,13 +123,9 @@ void CalcWindow::Place(QMainWindow& window, const board::SettingsStore& store)
 
     if (settings::Read(store, kFloating) == 1) {
         setFloating(true);
-        QRect frame(QPoint(settings::Read(store, kLeft), settings::Read(store, kTop)),
-            size.isValid() ? size.expandedTo(kFloatingMinimum) : kFloatingSize);
-        if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            if (!screen->virtualGeometry().intersects(frame))
-                frame.moveTopLeft(screen->availableGeometry().topLeft());
-        }
-        setGeometry(frame);
+        setGeometry(widgets::OnAScreen(
+            QRect(QPoint(settings::Read(store, kLeft), settings::Read(store, kTop)),
+                size.isValid() ? size.expandedTo(kFloatingMinimum) : kFloatingSize)));
         return;
     }
     if (area == Qt::BottomDockWidgetArea)

@@ -39,18 +39,21 @@ WindowPlacement CapturePlacement(const QWidget& window)
     return p;
 }
 
+QRect OnAScreen(QRect frame)
+{
+    if (QScreen* primary = QGuiApplication::primaryScreen()) {
+        if (!primary->virtualGeometry().intersects(frame))
+            frame.moveTopLeft(primary->availableGeometry().topLeft());
+    }
+    return frame;
+}
+
 bool ApplyPlacement(QWidget& window, const WindowPlacement& p)
 {
     if (!IsSanePlacement(p))
         return false;
-    QRect normal(
-        p.normalLeft, p.normalTop, p.normalRight - p.normalLeft, p.normalBottom - p.normalTop);
-    // A window stored on a screen that is gone comes back on the primary screen.
-    if (QScreen* primary = QGuiApplication::primaryScreen()) {
-        if (!primary->virtualGeometry().intersects(normal))
-            normal.moveTopLeft(primary->availableGeometry().topLeft());
-    }
-    window.setGeometry(normal);
+    window.setGeometry(OnAScreen(QRect(
+        p.normalLeft, p.normalTop, p.normalRight - p.normalLeft, p.normalBottom - p.normalTop)));
     const bool maximised = p.showCmd == kShowMaximized ||
         (p.showCmd == kShowMinimized && (p.flags & kRestoreToMaximized));
     window.setWindowState(maximised ? Qt::WindowMaximized : Qt::WindowNoState);

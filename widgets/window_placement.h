@@ -2,6 +2,7 @@
 
 #include "board/settings_store.h"
 
+#include <QRect>
 #include <QString>
 #include <QStringView>
 
@@ -38,6 +39,10 @@ bool IsSanePlacement(const WindowPlacement& placement);
 // the last pixel), show command normal, minimised or maximised; the minimised and maximised
 // positions are not reported by the platform (-1).
 WindowPlacement CapturePlacement(const QWidget& window);
+
+// frame, or frame moved to the top-left of the primary screen's available area when it lies on
+// no screen (stored on a screen that is gone).
+QRect OnAScreen(QRect frame);
 
 // Gives the window the placement's normal rectangle and maximised state. A rectangle on no
 // screen comes back at the top-left of the primary screen. False (and nothing changed) when
