@@ -13,17 +13,25 @@ namespace {
 using guivarna::board::BoardCollection;
 using guivarna::board::SettingsStore;
 
+// Writes ini as the settings file in dir; its path, or "" (and the benchmark skipped) when it
+// cannot be written.
+QString WriteSettingsFile(benchmark::State& state, const QTemporaryDir& dir, const QByteArray& ini)
+{
+    const QString path = dir.filePath(QStringLiteral("Guivarna.conf"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(ini) != ini.size()) {
+        state.SkipWithError("cannot write the settings file");
+        return {};
+    }
+    return path;
+}
+
 void LoadFrom(benchmark::State& state, const QByteArray& ini)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Guivarna.conf"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        state.SkipWithError("cannot write the settings file");
+    const QString path = WriteSettingsFile(state, dir, ini);
+    if (path.isEmpty())
         return;
-    }
-    file.write(ini);
-    file.close();
     for (auto _ : state) {
         SettingsStore store(path);
         BoardCollection boards;
@@ -86,14 +94,9 @@ void BM_SaveLargestBoards(benchmark::State& state)
         }
     }
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Guivarna.conf"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        state.SkipWithError("cannot write the settings file");
+    const QString path = WriteSettingsFile(state, dir, ini);
+    if (path.isEmpty())
         return;
-    }
-    file.write(ini);
-    file.close();
     SettingsStore store(path);
     BoardCollection boards;
     boards.Load(store);
