@@ -24,9 +24,9 @@ struct MenuLayout {
 };
 
 // The menu bar in order, each pop-up with its items in order.
-const std::array<MenuLayout, 5>& Layout()
+const std::array<MenuLayout, 6>& Layout()
 {
-    static const std::array<MenuLayout, 5> layout{{
+    static const std::array<MenuLayout, 6> layout{{
         {MenuId::File, strings::kMenuFile,
             {CommandId::Instrument, CommandId::FilePrint, CommandId::FilePrintPreview,
                 CommandId::FilePrintSetup, CommandId::AppExit}},
@@ -40,6 +40,9 @@ const std::array<MenuLayout, 5>& Layout()
                 CommandId::IntervalStacker, CommandId::CopyScaleBoard, CommandId::SaveScaleBoard,
                 CommandId::SaveScaleList, CommandId::ClearBoard, CommandId::SetDotColor,
                 CommandId::PlayScaleBoard}},
+        {MenuId::View, strings::kMenuView,
+            {CommandId::ZoomIn, CommandId::ZoomOut, CommandId::ZoomActualSize,
+                CommandId::ZoomFitWidth, CommandId::ZoomFitPage}},
         {MenuId::Windows, strings::kMenuWindows, {CommandId::CalculationsWindow}},
         {MenuId::Help, strings::kMenuHelp, {CommandId::HelpTopics, CommandId::AppAbout}},
     }};

@@ -6,6 +6,8 @@
 #include "board/board_collection.h"
 #include "board/fret_board.h"
 #include "board/settings_store.h"
+#include "output/page_printer.h"
+#include "settings/view_keys.h"
 
 #include <QColorDialog>
 #include <QMouseEvent>
@@ -13,17 +15,42 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <exception>
 #include <stdexcept>
 
 namespace guivarna {
 
 using board::BoardCollection;
+namespace view_keys = settings::view_keys;
+
+namespace {
+
+// The zoom steps of Ctrl++ and Ctrl+-, in percent, as page viewers offer them.
+constexpr std::array<int, 16> kZoomSteps{
+    25, 33, 50, 67, 75, 80, 90, 100, 110, 125, 150, 175, 200, 250, 300, 400};
+// Below this the panels' text (4.3 mm lines) gets too small to read on a screen.
+constexpr double kSmallestReadableZoom = 0.6;
+
+int Percent(double zoom)
+{
+    return static_cast<int>(std::lround(zoom * 100.0));
+}
+
+}  // namespace
 
 KovaView::KovaView(ProgramObjects& objects, QWidget* parent)
-    : QAbstractScrollArea(parent), objects_(objects), scene_(objects)
+    : QAbstractScrollArea(parent), objects_(objects),
+      scene_(objects.boards, objects.theory, objects.engine)
 {
+    if (const auto stored = settings::ReadIfValid(objects_.store, view_keys::kZoomPercent)) {
+        zoom_ = *stored / 100.0;
+        zoomStored_ = true;
+    }
     setObjectName(QStringLiteral("kovaView"));
     setFrameShape(QFrame::NoFrame);
     // The scene paints every pixel of the viewport, so Qt need not clear it first.
@@ -71,7 +98,85 @@ void KovaView::TuneSearchToChordBoard()
 
 board::DeviceMapping KovaView::Mapping() const
 {
+    const board::DeviceMapping screen = PictureMapping();
+    return board::DeviceMapping(screen.DpiX() * zoom_, screen.DpiY() * zoom_);
+}
+
+board::DeviceMapping KovaView::PictureMapping() const
+{
     return board::DeviceMapping::ForDevice(*viewport());
+}
+
+void KovaView::SetZoom(double zoom)
+{
+    const double lowest = view_keys::kMinZoomPercent / 100.0;
+    const double highest = view_keys::kMaxZoomPercent / 100.0;
+    zoom = std::isfinite(zoom) ? std::clamp(zoom, lowest, highest) : 1.0;
+    settings::Write(objects_.store, view_keys::kZoomPercent, Percent(zoom));
+    zoomStored_ = true;
+    if (Percent(zoom) == Percent(zoom_))
+        return;
+
+    // Keep the scene point at the window's centre in place.
+    const QPointF centre(viewport()->width() / 2.0, viewport()->height() / 2.0);
+    const QPointF scenePoint = Mapping().DeviceToScene(centre + ScrollPosition());
+    zoom_ = zoom;
+    UpdateScrollSizes();
+    const QPointF moved = Mapping().SceneToDevice(scenePoint) - centre;
+    horizontalScrollBar()->setValue(static_cast<int>(std::lround(moved.x())));
+    verticalScrollBar()->setValue(static_cast<int>(std::lround(moved.y())));
+}
+
+void KovaView::ZoomIn()
+{
+    const int now = Percent(zoom_);
+    const auto next = std::upper_bound(kZoomSteps.begin(), kZoomSteps.end(), now);
+    SetZoom((next == kZoomSteps.end() ? kZoomSteps.back() : *next) / 100.0);
+}
+
+void KovaView::ZoomOut()
+{
+    const int now = Percent(zoom_);
+    const auto next = std::lower_bound(kZoomSteps.begin(), kZoomSteps.end(), now);
+    SetZoom((next == kZoomSteps.begin() ? kZoomSteps.front() : *(next - 1)) / 100.0);
+}
+
+double KovaView::FittingZoom(double available, double paperAt100) const
+{
+    // The scrollable area is the paper plus kMargin pixels at every zoom.
+    const double room = available - page::PageScene::kMargin;
+    if (paperAt100 <= 0 || room <= 0)
+        return zoom_;
+    return std::floor(room / paperAt100 * 100.0) / 100.0;
+}
+
+void KovaView::FitWidth()
+{
+    // The page is taller than the window then, so make room for the vertical scroll bar.
+    int width = viewport()->width();
+    if (!verticalScrollBar()->isVisible())
+        width -= verticalScrollBar()->sizeHint().width();
+    SetZoom(FittingZoom(width, PictureMapping().SceneToDeviceX(scene_.Paper().Width())));
+}
+
+void KovaView::FitPage()
+{
+    const board::DeviceMapping screen = PictureMapping();
+    SetZoom(
+        std::min(FittingZoom(viewport()->width(), screen.SceneToDeviceX(scene_.Paper().Width())),
+            FittingZoom(viewport()->height(), screen.SceneToDeviceY(scene_.Paper().Height()))));
+}
+
+void KovaView::FitContentForFirstStart()
+{
+    const double content =
+        PictureMapping().SceneToDeviceY(scene_.ContentBottom() + double(page::PageScene::kMargin));
+    if (content <= 0)
+        return;
+    const double fit = std::floor(viewport()->height() / content * 100.0) / 100.0;
+    SetZoom(std::clamp(fit, kSmallestReadableZoom, 1.0));
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
 }
 
 QPoint KovaView::ScrollPosition() const
@@ -130,7 +235,6 @@ void KovaView::SetDotColor(const QColor& colour)
 
 void KovaView::paintEvent(QPaintEvent* event)
 {
-    PlaceItems();
     QPainter painter(viewport());
     const QPoint scroll = ScrollPosition();
     painter.translate(-scroll);
@@ -143,9 +247,9 @@ void KovaView::mouseReleaseEvent(QMouseEvent* event)
         QAbstractScrollArea::mouseReleaseEvent(event);
         return;
     }
-    PlaceItems();
     try {
-        objects_.boards.Click(Mapping(), event->position().toPoint() + ScrollPosition());
+        objects_.boards.Click(
+            Mapping(), event->position().toPoint() + ScrollPosition(), scene_.SheetOrigin());
     } catch (const std::exception&) {
         // A click the boards cannot take changes nothing; the view repaints as for any click.
     }
@@ -162,6 +266,20 @@ void KovaView::resizeEvent(QResizeEvent* event)
 void KovaView::scrollContentsBy(int /*dx*/, int /*dy*/)
 {
     viewport()->update();
+}
+
+void KovaView::wheelEvent(QWheelEvent* event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    const int steps = event->angleDelta().y();
+    if (steps > 0)
+        ZoomIn();
+    else if (steps < 0)
+        ZoomOut();
+    event->accept();
 }
 
 void KovaView::OnItemChanged(const QRect& /*sceneRect*/, const board::DrawableItem* item)

@@ -145,10 +145,6 @@ void ListExportCommands::SaveAllChords(bool withPage)
     const auto chords = ChordList();
     if (chords->Count() == 0)
         return;
-    std::optional<theory::ChordFingering> current;
-    if (theory::ChordFingering fingering; objects_.engine.Chords().CurrentFingering(fingering))
-        current = fingering;
-
     // Only the folder of the chosen path counts: every picture is named after its fingering.
     const QString chosen = choosePath_({Text(strings::kAllChordsDefaultName),
         {Text(strings::kJpegFilter)}, QStringLiteral("jpg")});
@@ -157,8 +153,8 @@ void ListExportCommands::SaveAllChords(bool withPage)
     const BusyScope busy(busy_);
     const WaitCursor waitCursor;
 
-    output::ChordPictureExport exporter(
-        objects_.boards, view_.Mapping(), *chords, QFileInfo(chosen).absoluteDir(), current);
+    output::ChordPictureExport exporter(objects_.boards.Board(board::BoardCollection::kChordBoard),
+        view_.PictureMapping(), *chords, QFileInfo(chosen).absoluteDir());
     if (withPage)
         exporter.WritePage(output::CurrentChordOf(objects_.theory));
 

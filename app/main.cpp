@@ -1,9 +1,11 @@
+#include "app/kova_view.h"
 #include "app/main_frame.h"
 #include "app/program_objects.h"
 #include "board/settings_store.h"
 
 #include <QApplication>
 #include <QStringList>
+#include <QTimer>
 
 int main(int argc, char** argv)
 {
@@ -25,5 +27,9 @@ int main(int argc, char** argv)
     }
 
     frame.show();
+    // On a first start, once the window has its size, zoom so that the boards and the panels
+    // are all in view.
+    if (!frame.View()->ZoomStored())
+        QTimer::singleShot(0, &frame, [&frame] { frame.View()->FitContentForFirstStart(); });
     return QApplication::exec();
 }

@@ -86,6 +86,10 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
     commands_->Add(instrument_->Commands(*this));
     commands_->Add(listExport_->Commands());
     commands_->Build();
+    // Ctrl+= is Ctrl++ without Shift on keyboards that carry + above =.
+    action(CommandId::ZoomIn)
+        ->setShortcuts(
+            {QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))});
     RestorePlacement();
     view_->InitialUpdate();
     UpdateCommands();
@@ -117,6 +121,16 @@ std::vector<Command> MainFrame::FrameCommands()
             [this] { view_->ClearBoard(); }},
         {CommandId::SetDotColor, MenuId::ScaleBoard, strings::kCmdSetDotColor, "",
             [this] { view_->ChooseDotColor(); }},
+        {CommandId::ZoomIn, MenuId::View, strings::kCmdZoomIn, "Ctrl++",
+            [this] { view_->ZoomIn(); }},
+        {CommandId::ZoomOut, MenuId::View, strings::kCmdZoomOut, "Ctrl+-",
+            [this] { view_->ZoomOut(); }},
+        {CommandId::ZoomActualSize, MenuId::View, strings::kCmdZoomActualSize, "Ctrl+0",
+            [this] { view_->SetZoom(1.0); }},
+        {CommandId::ZoomFitWidth, MenuId::View, strings::kCmdZoomFitWidth, "",
+            [this] { view_->FitWidth(); }},
+        {CommandId::ZoomFitPage, MenuId::View, strings::kCmdZoomFitPage, "",
+            [this] { view_->FitPage(); }},
         {CommandId::CalculationsWindow, MenuId::Windows, strings::kCmdCalculationsWindow, "Alt+1",
             [this] { ToggleCalculations(); }, {}, true,
             [this] { return calculations_->isVisible(); }},

@@ -22,7 +22,6 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 
-#include <utility>
 #include <vector>
 
 namespace guivarna {
@@ -30,38 +29,6 @@ namespace guivarna {
 namespace {
 
 const QString kJpegSuffix = QStringLiteral("jpg");
-
-// Puts every board and panel of the scene at its home position (where it sits on the printed
-// page) and back where it was when destroyed.
-class HomePlacement {
-public:
-    HomePlacement(board::BoardCollection& boards, Scene& scene)
-    {
-        for (int i = 0; i < boards.BoardCount(); ++i)
-            PlaceAtHome(boards.Board(i));
-        PlaceAtHome(scene.ChordInformation());
-        PlaceAtHome(scene.ChordNames());
-        PlaceAtHome(scene.ScaleInformation());
-    }
-
-    ~HomePlacement()
-    {
-        for (const auto& [item, position] : saved_)
-            item->SetPosition(position.x(), position.y());
-    }
-
-    HomePlacement(const HomePlacement&) = delete;
-    HomePlacement& operator=(const HomePlacement&) = delete;
-
-private:
-    void PlaceAtHome(board::DrawableItem& item)
-    {
-        saved_.emplace_back(&item, item.Position());
-        item.SetPosition(item.Home().x(), item.Home().y());
-    }
-
-    std::vector<std::pair<board::DrawableItem*, QPoint>> saved_;
-};
 
 }  // namespace
 
@@ -95,7 +62,7 @@ void OutputCommands::MatchPrinterToPaper()
 {
     // The sheet was laid out on the page the user last set up; start the printer on that page
     // and orientation so a landscape sheet also prints landscape after a restart.
-    const output::Paper& paper = view_.GetScene().Paper();
+    const page::Paper& paper = view_.GetScene().Paper();
     if (!paper.Stored() || paper.Width() <= 0 || paper.Height() <= 0)
         return;
     const QSizeF sheet(paper.Width() / 10.0, paper.Height() / 10.0);
@@ -132,10 +99,10 @@ void OutputCommands::PrintSetup()
 
 QString OutputCommands::PrintScene(QPrinter& printer)
 {
-    HomePlacement atHome(objects_.boards, view_.GetScene());
+    // The page prints the boards and panels at their homes on the sheet, without the paper.
     return output::PrintOnePage(
         printer, [this](QPainter& painter, const board::DeviceMapping& mapping) {
-            view_.GetScene().DrawAllItems(painter, mapping);
+            view_.GetScene().DrawAllItems(painter, mapping, QPoint(0, 0));
         });
 }
 
@@ -149,7 +116,7 @@ void OutputCommands::ResizePaperFromPrinter(const QPrinter& printer)
 
 QImage OutputCommands::BoardImage(int boardIndex) const
 {
-    return output::BoardPicture(objects_.boards.Board(boardIndex), view_.Mapping());
+    return output::BoardPicture(objects_.boards.Board(boardIndex), view_.PictureMapping());
 }
 
 void OutputCommands::CopyBoard(int boardIndex)

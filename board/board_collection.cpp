@@ -79,15 +79,7 @@ void BoardCollection::Clear(int board)
 
 void BoardCollection::ShowFingering(int board, const theory::ChordFingering& fingering)
 {
-    FretBoard& target = Board(board);
-    target.Clear();
-    for (std::size_t k = 0; k < fingering.StringSet.size(); ++k) {
-        // String 0 and values beyond the int range become negative indices, which fail the
-        // bounds test like any missing row or fret.
-        const auto row = static_cast<int>(fingering.StringSet[k] - 1u);
-        const auto fret = static_cast<int>(fingering.FretBoardPosition.at(k));
-        target.Row(row).SetDot(fret, true);
-    }
+    Board(board).ShowFingering(fingering);
 }
 
 void BoardCollection::SelectAllOccurrences(int note, bool marked)
@@ -133,12 +125,13 @@ void BoardCollection::SetScaleBoardDotColour(std::uint32_t argb)
     InvalidateAll();
 }
 
-int BoardCollection::Click(const DeviceMapping& mapping, QPoint devicePoint)
+int BoardCollection::Click(const DeviceMapping& mapping, QPoint devicePoint, QPoint sheetOrigin)
 {
     for (FretBoard& board : boards_) {
-        if (!board.HitTest(mapping, devicePoint))
+        const QPoint offset = sheetOrigin + board.Home() - board.Position();
+        if (!board.HitTest(mapping, devicePoint, offset))
             continue;
-        const int result = board.Click(mapping, devicePoint, &lastClickedNote_);
+        const int result = board.Click(mapping, devicePoint, &lastClickedNote_, offset);
         if (selectAllOnClick_)
             SelectAllOccurrences(lastClickedNote_, result != 0);
         return result;

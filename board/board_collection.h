@@ -48,7 +48,6 @@ public:
 
     int FretCount(int board) const { return Board(board).FretCount(); }
     int StringCount(int board) const { return Board(board).StringCount(); }
-    void SetPosition(int board, double x, double y) { Board(board).SetPosition(x, y); }
     QPoint Offset(int board) const { return Board(board).Offset(); }
     int LastStringOpenNote(int board) const { return Board(board).LastStringOpenNote(); }
     int HighestNote(int board) const { return Board(board).HighestNote(); }
@@ -83,11 +82,11 @@ public:
     void SetChordBoardDotColour(std::uint32_t argb);
     void SetScaleBoardDotColour(std::uint32_t argb);
 
-    // A click at a device point (scroll position included): the first board hit handles it.
-    // With selectAllOnClick the result spreads to the last clicked pitch class on the
-    // ScaleBoard, whichever board was hit. Returns the clicked position's new mark, 0 when
-    // nothing took the click.
-    int Click(const DeviceMapping& mapping, QPoint devicePoint);
+    // A click at a device point (scroll position included) on boards drawn at sheetOrigin plus
+    // their homes (scene units): the first board hit handles it. With selectAllOnClick the result
+    // spreads to the last clicked pitch class on the ScaleBoard, whichever board was hit. Returns
+    // the clicked position's new mark, 0 when nothing took the click.
+    int Click(const DeviceMapping& mapping, QPoint devicePoint, QPoint sheetOrigin = {});
     int LastClickedNote() const { return lastClickedNote_; }
     bool SelectAllOnClick() const { return selectAllOnClick_; }
     void SetSelectAllOnClick(bool on) { selectAllOnClick_ = on; }

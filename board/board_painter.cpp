@@ -46,9 +46,10 @@ QFont SceneFont(const QPainter& painter, double pixels, bool bold, bool italic)
     return font;
 }
 
-void BoardPainter::DrawCell(const FretCell& cell)
+void BoardPainter::DrawCell(const FretCell& cell, QPoint offset)
 {
-    const QPointF pos = mapping_.SceneToDevice(QPointF(cell.X(), cell.Y()));
+    const QPointF pos =
+        mapping_.SceneToDevice(QPointF(qreal(cell.X()) + offset.x(), qreal(cell.Y()) + offset.y()));
     const QSizeF size = mapping_.SceneToDevice(QSizeF(cell.Width(), cell.Height()));
     const double x = pos.x();
     const double y = pos.y();
@@ -104,16 +105,22 @@ void BoardPainter::DrawCell(const FretCell& cell)
     painter_.setBrush(Qt::NoBrush);
 }
 
-void BoardPainter::DrawRow(const StringRow& row)
+void BoardPainter::DrawRow(const StringRow& row, QPoint offset)
 {
     for (const FretCell& cell : row.Cells())
-        DrawCell(cell);
+        DrawCell(cell, offset);
+}
+
+void BoardPainter::DrawBoard(const FretBoard& board, QPoint origin)
+{
+    const QPoint offset = origin - board.Position();
+    for (const StringRow& row : board.Rows())
+        DrawRow(row, offset);
 }
 
 void BoardPainter::DrawBoard(const FretBoard& board)
 {
-    for (const StringRow& row : board.Rows())
-        DrawRow(row);
+    DrawBoard(board, board.Position());
 }
 
 }  // namespace guivarna::board

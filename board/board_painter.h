@@ -3,6 +3,7 @@
 #include "board/device_mapping.h"
 
 #include <QFont>
+#include <QPoint>
 
 class QPainter;
 
@@ -19,11 +20,15 @@ class BoardPainter {
 public:
     BoardPainter(QPainter& painter, const DeviceMapping& mapping);
 
-    // Grid lines, fret label and, when marked, the dot with its note name.
-    void DrawCell(const FretCell& cell);
-    // Every cell in order.
-    void DrawRow(const StringRow& row);
-    // Every row in order, the fret-number row last.
+    // Grid lines, fret label and, when marked, the dot with its note name; the cell is drawn
+    // moved by offset (scene units) from its own position.
+    void DrawCell(const FretCell& cell, QPoint offset = {});
+    // Every cell in order, moved by offset.
+    void DrawRow(const StringRow& row, QPoint offset = {});
+    // Every row in order, the fret-number row last, with the board's top-left corner at origin
+    // (scene units). The board's own position only relates its rows to each other.
+    void DrawBoard(const FretBoard& board, QPoint origin);
+    // The board where it lies.
     void DrawBoard(const FretBoard& board);
 
     // The device pixels of a scene length drawn as a line: never thinner than one pixel.

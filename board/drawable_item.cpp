@@ -52,9 +52,15 @@ QPointF DrawableItem::DevicePosition(const DeviceMapping& mapping) const
     return mapping.SceneToDevice(QPointF(x_, y_));
 }
 
-bool DrawableItem::HitTest(const DeviceMapping& mapping, QPoint devicePoint) const
+bool DrawableItem::HitTest(
+    const DeviceMapping& mapping, QPoint devicePoint, QPoint sceneOffset) const
 {
-    return mapping.Hits(x_, y_, width_, height_, devicePoint);
+    // 64-bit sums: a board near the int range's end must not wrap around into view.
+    const auto shifted = [](int value, int offset) {
+        return TruncateToInt(double(qint64(value) + offset));
+    };
+    return mapping.Hits(
+        shifted(x_, sceneOffset.x()), shifted(y_, sceneOffset.y()), width_, height_, devicePoint);
 }
 
 void DrawableItem::SetPosition(double x, double y)

@@ -50,8 +50,9 @@ public:
     double DeviceWidth(const DeviceMapping& mapping) const;
     double DeviceHeight(const DeviceMapping& mapping) const;
     QPointF DevicePosition(const DeviceMapping& mapping) const;
-    // Whether the device point lies in the item's rectangle converted to whole device pixels.
-    bool HitTest(const DeviceMapping& mapping, QPoint devicePoint) const;
+    // Whether the device point lies in the item's rectangle, moved by sceneOffset (scene units,
+    // where the item is drawn relative to where it lies) and converted to whole device pixels.
+    bool HitTest(const DeviceMapping& mapping, QPoint devicePoint, QPoint sceneOffset = {}) const;
 
     // x, y := the values cut to integers.
     virtual void SetPosition(double x, double y);

@@ -132,6 +132,18 @@ void FretBoard::ShowExactNotes(const std::vector<int>& rows, const std::vector<i
     }
 }
 
+void FretBoard::ShowFingering(const theory::ChordFingering& fingering)
+{
+    Clear();
+    for (std::size_t k = 0; k < fingering.StringSet.size(); ++k) {
+        // String 0 and values beyond the int range become negative indices, which fail the
+        // bounds test like any missing row or fret.
+        const auto row = static_cast<int>(fingering.StringSet[k] - 1u);
+        const auto fret = static_cast<int>(fingering.FretBoardPosition.at(k));
+        Row(row).SetDot(fret, true);
+    }
+}
+
 void FretBoard::SetPosition(double x, double y)
 {
     DrawableItem::SetPosition(x, y);
@@ -201,13 +213,14 @@ int FretBoard::OnClick(const DeviceMapping& mapping, QPoint devicePoint)
     return Click(mapping, devicePoint, nullptr);
 }
 
-int FretBoard::Click(const DeviceMapping& mapping, QPoint devicePoint, int* hitNote)
+int FretBoard::Click(
+    const DeviceMapping& mapping, QPoint devicePoint, int* hitNote, QPoint sceneOffset)
 {
     for (StringRow& row : rows_) {
-        if (row.HitTest(mapping, devicePoint)) {
+        if (row.HitTest(mapping, devicePoint, sceneOffset)) {
             if (row.Orientation() == kFretNumberRow)
                 return 0;
-            return row.Click(mapping, devicePoint, hitNote);
+            return row.Click(mapping, devicePoint, hitNote, sceneOffset);
         }
     }
     return 0;
@@ -235,78 +248,6 @@ void FretBoard::Layout()
     for (const StringRow& row : rows_)
         height += row.Height();
     SetSize(WidestRow(), ClampedSum(height, 0));
-}
-
-void FretBoard::Load(const SettingsStore& store, QStringView basePath)
-{
-    using namespace board_keys;
-    rows_.clear();
-    int stringCount = Read(store, kNumSnares, basePath);
-    isChordBoard_ = Read(store, kIsChordBoard, basePath);
-    const bool fretRow = Read(store, kHasFretRow, basePath);
-
-    const int defaultStringCount = static_cast<int>(kDefaultTuning.size());
-    bool defaultTuning = false;
-    bool lastOrientationStored = true;
-    for (int k = 0; k < stringCount; ++k) {
-        const QString rowPath = RowPath(basePath, k);
-        const std::optional<std::int32_t> storedOrientation =
-            ReadIfValid(store, kOrientation, rowPath);
-        int orientation = k == 0 ? kTopString : k == stringCount - 1 ? kBottomString : kInnerString;
-        if (storedOrientation)
-            orientation = *storedOrientation;
-
-        int openNote = kDefaultTuning[0];
-        if (!defaultTuning) {
-            if (const std::optional<std::int32_t> stored =
-                    ReadIfValid(store, kOpenSnare, rowPath)) {
-                openNote = *stored;
-            } else {
-                // Without a tuning for every string the board becomes a standard six-string
-                // board; rows already built beyond the sixth are dropped.
-                defaultTuning = true;
-                stringCount = defaultStringCount;
-                if (k >= defaultStringCount) {
-                    rows_.erase(rows_.begin() + defaultStringCount, rows_.end());
-                    if (!lastOrientationStored)
-                        rows_.back().SetOrientation(kBottomString);
-                    break;
-                }
-            }
-        }
-
-        StringRow row(orientation, openNote);
-        row.Load(store, rowPath);
-        AppendRow(std::move(row));
-        if (k == defaultStringCount - 1)
-            lastOrientationStored = storedOrientation.has_value();
-    }
-
-    if (defaultTuning) {
-        for (std::size_t i = 0; i < kDefaultTuning.size() && i < rows_.size(); ++i)
-            rows_[i].SetOpenNote(kDefaultTuning[i]);
-    }
-
-    if (fretRow) {
-        StringRow row(kFretNumberRow, 0);
-        const QString fretsPath =
-            stringCount > 0 ? RowPath(basePath, stringCount - 1) : Join(basePath, kStrings);
-        row.Load(store, fretsPath);
-        AppendRow(std::move(row));
-    }
-    Layout();
-}
-
-void FretBoard::Save(SettingsStore& store, QStringView basePath) const
-{
-    using namespace board_keys;
-    Write(store, kNumSnares, std::max(StringCount(), 0), basePath);
-    Write(store, kIsChordBoard, isChordBoard_, basePath);
-    const bool hasFretRow = std::any_of(rows_.begin(), rows_.end(),
-        [](const StringRow& row) { return row.Orientation() == kFretNumberRow; });
-    Write(store, kHasFretRow, hasFretRow, basePath);
-    for (int k = 0; k < RowCount(); ++k)
-        rows_[static_cast<std::size_t>(k)].Save(store, RowPath(basePath, k));
 }
 
 void FretBoard::SetNotifier(SceneNotifier* notifier)

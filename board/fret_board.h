@@ -3,6 +3,7 @@
 #include "board/settings_store.h"
 
 #include "board/string_row.h"
+#include "theory/chord_fingering.h"
 #include "theory/instrument_limits.h"
 
 #include <QStringList>
@@ -77,6 +78,9 @@ public:
     // Clears the board, then marks fret j of every listed row whose note openNote + j equals
     // one of the notes exactly (no octave folding). Row indices are bounds-tested.
     void ShowExactNotes(const std::vector<int>& rows, const std::vector<int>& notes);
+    // Clears the board, then marks the fingering's fret on each of its strings (string 1 is
+    // row 0). Throws std::out_of_range for a string or fret the board does not have.
+    void ShowFingering(const theory::ChordFingering& fingering);
 
     // Places the board at (x, y) and lays the rows out downwards from there.
     void SetPosition(double x, double y) override;
@@ -84,14 +88,17 @@ public:
 
     int OnClick(const DeviceMapping& mapping, QPoint devicePoint) override;
     // The first row hit takes the click; a hit on the fret-number row is ignored (0). The note of
-    // the cell hit is stored in *hitNote. Returns the cell's mark after the click.
-    int Click(const DeviceMapping& mapping, QPoint devicePoint, int* hitNote);
+    // the cell hit is stored in *hitNote. Returns the cell's mark after the click. sceneOffset
+    // is where the board is drawn relative to where it lies (see DrawableItem::HitTest).
+    int Click(
+        const DeviceMapping& mapping, QPoint devicePoint, int* hitNote, QPoint sceneOffset = {});
 
     // Adds a row at the bottom and passes the board's notifier on to it; call Layout afterwards.
     void AppendRow(StringRow row);
     // Places the rows from the offset downwards; width = widest row, height = sum of heights.
     void Layout();
 
+    // Storage (fret_board_storage.cpp).
     // Builds the rows from the settings below basePath ("\FretBoards\FretBoard<i>\").
     void Load(const SettingsStore& store, QStringView basePath);
     // Writes the board's own values and every row (CustomOffset and offsets excluded).

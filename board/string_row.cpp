@@ -136,10 +136,11 @@ int StringRow::OnClick(const DeviceMapping& mapping, QPoint devicePoint)
     return Click(mapping, devicePoint, nullptr);
 }
 
-int StringRow::Click(const DeviceMapping& mapping, QPoint devicePoint, int* hitNote)
+int StringRow::Click(
+    const DeviceMapping& mapping, QPoint devicePoint, int* hitNote, QPoint sceneOffset)
 {
     for (FretCell& cell : cells_) {
-        if (cell.HitTest(mapping, devicePoint)) {
+        if (cell.HitTest(mapping, devicePoint, sceneOffset)) {
             if (hitNote)
                 *hitNote = cell.Note();
             return cell.OnClick(mapping, devicePoint);

@@ -78,7 +78,8 @@ public:
     int OnClick(const DeviceMapping& mapping, QPoint devicePoint) override;
     // The first cell hit takes the click; its note is stored in *hitNote (if given) whatever the
     // cell does. Returns the cell's mark after the click, 0 when no cell is hit.
-    int Click(const DeviceMapping& mapping, QPoint devicePoint, int* hitNote);
+    int Click(
+        const DeviceMapping& mapping, QPoint devicePoint, int* hitNote, QPoint sceneOffset = {});
 
     // Replaces the cells: numFrets cells of the given size, labelled with their fret, hollow
     // dot for the open string and filled dots elsewhere (plus note names with showNotes), lines

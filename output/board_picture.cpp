@@ -16,7 +16,7 @@ constexpr double kInchesPerMetre = 1000.0 / 25.4;
 
 }  // namespace
 
-QImage BoardPicture(board::FretBoard& board, const board::DeviceMapping& mapping)
+QImage BoardPicture(const board::FretBoard& board, const board::DeviceMapping& mapping)
 {
     const QSize size = board.DeviceSizeInt(mapping);
     if (size.isEmpty())
@@ -27,13 +27,8 @@ QImage BoardPicture(board::FretBoard& board, const board::DeviceMapping& mapping
     image.setDotsPerMeterY(static_cast<int>(std::lround(mapping.DpiY() * kInchesPerMetre)));
     image.fill(Qt::white);
 
-    const QPoint scenePosition = board.Position();
-    board.SetPosition(0, 0);
-    {
-        QPainter painter(&image);
-        board::BoardPainter(painter, mapping).DrawBoard(board);
-    }
-    board.SetPosition(scenePosition.x(), scenePosition.y());
+    QPainter painter(&image);
+    board::BoardPainter(painter, mapping).DrawBoard(board, QPoint(0, 0));
     return image;
 }
 

@@ -10,8 +10,8 @@ class FretBoard;
 namespace guivarna::output {
 
 // The picture of one board alone, as the clipboard copy and the JPEG export make it: the board
-// placed at (0, 0) and drawn on white into an image of the board's own size in device pixels at
-// the mapping's resolution. The board's position in the scene is left as it was.
-QImage BoardPicture(board::FretBoard& board, const board::DeviceMapping& mapping);
+// drawn with its top-left corner at (0, 0) on white, into an image of the board's own size in
+// device pixels at the mapping's resolution.
+QImage BoardPicture(const board::FretBoard& board, const board::DeviceMapping& mapping);
 
 }  // namespace guivarna::output

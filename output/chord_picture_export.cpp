@@ -1,6 +1,5 @@
 #include "output/chord_picture_export.h"
 
-#include "board/board_collection.h"
 #include "output/board_picture.h"
 #include "output/lists/save_file.h"
 #include "theory/result_texts.h"
@@ -12,21 +11,21 @@
 
 namespace guivarna::output {
 
-ChordPictureExport::ChordPictureExport(board::BoardCollection& boards,
+ChordPictureExport::ChordPictureExport(const board::FretBoard& chordBoard,
     const board::DeviceMapping& mapping, const ChordResults& results, const QDir& folder,
-    std::optional<theory::ChordFingering> afterwards, int encoderThreads)
-    : boards_(boards), mapping_(mapping), results_(results), folder_(folder),
-      afterwards_(std::move(afterwards)), total_(results.Count()), writers_(encoderThreads)
+    int encoderThreads)
+    : board_(chordBoard), mapping_(mapping), results_(results), folder_(folder),
+      total_(results.Count()), writers_(encoderThreads)
 {
+    // The copy is private: its changes must not reach the view that shows the original.
+    board_.SetNotifier(nullptr);
     names_.reserve(total_);
 }
 
 ChordPictureExport::~ChordPictureExport()
 {
-    if (!finished_) {
+    if (!finished_)
         writers_.WaitAll();
-        Restore();
-    }
 }
 
 QString ChordPictureExport::PageFileName()
@@ -55,14 +54,13 @@ bool ChordPictureExport::Step()
         return true;
     }
     try {
-        boards_.ShowFingering(board::BoardCollection::kChordBoard, fingering);
+        board_.ShowFingering(fingering);
     } catch (const std::exception& error) {
         // A fingering on a string or fret the ChordBoard does not have.
         failures_.emplace_back(index, SaveFailureMessage(path, QString::fromUtf8(error.what())));
         return true;
     }
-    writers_.Submit(
-        index, BoardPicture(boards_.Board(board::BoardCollection::kChordBoard), mapping_), path);
+    writers_.Submit(index, BoardPicture(board_, mapping_), path);
     return true;
 }
 
@@ -73,7 +71,6 @@ ChordPictureExport::Summary ChordPictureExport::Finish()
     summary.complete = next_ >= total_;
     writers_.WaitAll();
     finished_ = true;
-    Restore();
 
     std::vector<std::pair<std::size_t, QString>> failures = failures_;
     const auto written = writers_.Failures();
@@ -101,19 +98,6 @@ ChordPictureExport::Summary ChordPictureExport::Finish()
             [&](QIODevice& device) { return WriteChordPicturePage(device, *page_, pictures); });
     }
     return summary;
-}
-
-void ChordPictureExport::Restore()
-{
-    if (afterwards_) {
-        try {
-            boards_.ShowFingering(board::BoardCollection::kChordBoard, *afterwards_);
-            return;
-        } catch (const std::exception&) {
-            // A remembered result the board cannot show any more leaves it without marks.
-        }
-    }
-    boards_.Clear(board::BoardCollection::kChordBoard);
 }
 
 }  // namespace guivarna::output

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/device_mapping.h"
+#include "board/fret_board.h"
 #include "output/lists/list_writers.h"
 #include "output/lists/result_lists.h"
 #include "output/picture_writer_pool.h"
@@ -14,20 +15,17 @@
 #include <optional>
 #include <vector>
 
-namespace guivarna::board {
-class BoardCollection;
-}
-
 namespace guivarna::output {
 
 // Saves a picture of the ChordBoard for every chord result, named after the fingering
 // (FingeringName + ".jpg"), into one folder, optionally with the page "index.htm" that shows
 // them all. The caller runs it a picture at a time (Step) so it can keep its window alive and
-// stop early; Finish (or the destructor) waits for the pictures in hand, writes the page listing
-// exactly the pictures written, and shows the remembered result on the ChordBoard again.
+// stop early; Finish (or the destructor) waits for the pictures in hand and writes the page
+// listing exactly the pictures written.
 //
-// Each result is shown on the ChordBoard and drawn on the calling thread; encoding and writing
-// run on worker threads.
+// The export draws each result on a copy of the ChordBoard taken when it starts (its look and
+// tuning), so the board the user sees never changes. Drawing runs on the calling thread;
+// encoding and writing run on worker threads.
 class ChordPictureExport {
 public:
     struct Summary {
@@ -39,11 +37,9 @@ public:
         bool complete = false;  // every result was handled (not stopped early)
     };
 
-    // results must outlive the export. afterwards: the result the ChordBoard shows when done;
-    // none leaves it without marks.
-    ChordPictureExport(board::BoardCollection& boards, const board::DeviceMapping& mapping,
-        const ChordResults& results, const QDir& folder,
-        std::optional<theory::ChordFingering> afterwards, int encoderThreads = 0);
+    // results must outlive the export; the ChordBoard need not.
+    ChordPictureExport(const board::FretBoard& chordBoard, const board::DeviceMapping& mapping,
+        const ChordResults& results, const QDir& folder, int encoderThreads = 0);
     ~ChordPictureExport();
 
     ChordPictureExport(const ChordPictureExport&) = delete;
@@ -55,7 +51,7 @@ public:
     std::size_t Total() const { return total_; }
     std::size_t Done() const { return next_; }
 
-    // Shows, draws and queues the next result's picture; false when none is left.
+    // Draws and queues the next result's picture; false when none is left.
     bool Step();
     // Ends the export (early when Step has not returned false yet).
     Summary Finish();
@@ -63,13 +59,11 @@ public:
     static QString PageFileName();
 
 private:
-    void Restore();
-
-    board::BoardCollection& boards_;
+    // The ChordBoard's look and tuning, showing the result being drawn.
+    board::FretBoard board_;
     board::DeviceMapping mapping_;
     const ChordResults& results_;
     QDir folder_;
-    std::optional<theory::ChordFingering> afterwards_;
     std::optional<CurrentChordText> page_;
     std::size_t total_;
     std::size_t next_ = 0;

@@ -3,8 +3,10 @@
 #include "board/device_mapping.h"
 
 #include <QCoreApplication>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace guivarna::output {
 
@@ -21,6 +23,15 @@ QString PrintOnePage(QPrinter& printer, const PagePainter& paint)
     if (!painter.end())
         return QCoreApplication::translate("PrintOnePage", "The printer did not accept the page.");
     return {};
+}
+
+std::optional<QPageLayout> DefaultPrinterPageLayout()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return std::nullopt;
+    QPrinter printer(info, QPrinter::ScreenResolution);
+    return printer.pageLayout();
 }
 
 }  // namespace guivarna::output

@@ -3,7 +3,9 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
+class QPageLayout;
 class QPainter;
 class QPrinter;
 
@@ -20,5 +22,8 @@ using PagePainter = std::function<void(QPainter&, const board::DeviceMapping&)>;
 // with (0, 0) at the top-left corner of the printable area. Returns "" on success, otherwise a
 // message for the user.
 QString PrintOnePage(QPrinter& printer, const PagePainter& paint);
+
+// The page layout of the system's default printer, or nothing when no printer is installed.
+std::optional<QPageLayout> DefaultPrinterPageLayout();
 
 }  // namespace guivarna::output

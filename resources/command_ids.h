@@ -31,6 +31,11 @@ enum class CommandId : int {
     PlayScaleBoard = 192,
     CalculationsWindow = 138,
     CalculationsWindowKey = 137,
+    ZoomIn = 200,
+    ZoomOut = 201,
+    ZoomActualSize = 202,
+    ZoomFitWidth = 203,
+    ZoomFitPage = 204,
     HelpTopics = 57667,
     AppAbout = 57664,
 };
@@ -43,6 +48,7 @@ enum class MenuId : int {
     ScaleBoard = 2,
     Windows = 3,
     Help = 4,
+    View = 5,
 };
 
 }  // namespace guivarna

@@ -3,8 +3,8 @@
 // screen's 96 dpi. The view repaints this after every click, so a frame must stay well under
 // the time between two clicks.
 #include "app/program_objects.h"
-#include "app/scene.h"
 #include "board/settings_store.h"
+#include "page/page_scene.h"
 
 #include <QImage>
 #include <QPainter>
@@ -15,8 +15,8 @@
 namespace {
 
 using guivarna::ProgramObjects;
-using guivarna::Scene;
 using guivarna::board::DeviceMapping;
+using guivarna::page::PageScene;
 
 constexpr int kDotsPerMetreAt96Dpi = 3780;
 
@@ -62,7 +62,7 @@ void BM_PaintFullScene(benchmark::State& state)
     image.setDotsPerMeterX(kDotsPerMetreAt96Dpi);
     image.setDotsPerMeterY(kDotsPerMetreAt96Dpi);
     const DeviceMapping mapping = DeviceMapping::ForDevice(image);
-    Scene scene(objects);
+    PageScene scene(objects.boards, objects.theory, objects.engine);
     scene.Place(int(mapping.DeviceToScene(QSizeF(image.width(), 0)).width()));
 
     for (auto _ : state) {

@@ -52,7 +52,8 @@ void BM_SaveAllChordPictures(benchmark::State& state)
     std::size_t written = 0;
     for (auto _ : state) {
         QTemporaryDir folder;
-        output::ChordPictureExport exporter(boards, mapping, results, QDir(folder.path()), {});
+        output::ChordPictureExport exporter(boards.Board(board::BoardCollection::kChordBoard),
+            mapping, results, QDir(folder.path()));
         exporter.WritePage({"C - D - E - F - G - Bb", {}});
         while (exporter.Step()) { }
         const auto summary = exporter.Finish();

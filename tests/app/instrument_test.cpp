@@ -54,11 +54,14 @@ void Press(InstrumentDialog& dialog, QDialogButtonBox::StandardButton which)
 
 class InstrumentTest : public test::AppTest {
 protected:
-    // The viewport pixel at the centre of a cell, from the cell the model placed.
+    // The viewport pixel at the centre of a cell, from the cell the model placed and where the
+    // scene draws its board.
     static QPoint CellPixel(const KovaView& view, const board::FretBoard& board, int row, int fret)
     {
         const board::FretCell& cell = board.Row(row).Cell(fret);
-        const QPointF centre(cell.X() + cell.Width() / 2.0, cell.Y() + cell.Height() / 2.0);
+        const QPoint shift = view.GetScene().SceneOrigin(board) - board.Position();
+        const QPointF centre(
+            cell.X() + shift.x() + cell.Width() / 2.0, cell.Y() + shift.y() + cell.Height() / 2.0);
         return view.Mapping().SceneToDevice(centre).toPoint() - view.ScrollPosition();
     }
 
@@ -187,7 +190,8 @@ TEST_F(InstrumentTest, TheScrollAreaReachesBoardsWiderThanThePaper)
     InstrumentApplier applier(*objects_, view, nullptr);
     applier.Apply({{64, 59, 55, 50, 45, 40}, 49, false});
     const board::FretBoard& board = objects_->boards.Board(BoardCollection::kChordBoard);
-    const double right = view.Mapping().SceneToDeviceX(board.X() + board.Width());
+    const double right =
+        view.Mapping().SceneToDeviceX(view.GetScene().SceneOrigin(board).x() + board.Width());
     EXPECT_GE(view.horizontalScrollBar()->maximum() + view.viewport()->width(), int(right));
 }
 

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -100,6 +101,92 @@ TEST_F(KovaViewTest, WideWindowCentresThePaperAndAClickMarksExactlyTheCellUnderI
 
     Click(view, CellCentre(view, kScale, 2, 5));
     EXPECT_TRUE(Marked(kScale).empty());
+}
+
+TEST_F(KovaViewTest, AtEveryZoomAClickMarksTheCellDrawnUnderThePointer)
+{
+    KovaView& view = MakeView({900, 700});
+    for (const double zoom : {0.25, 0.6, 1.37, 2.0, 4.0}) {
+        SCOPED_TRACE(zoom);
+        view.SetZoom(zoom);
+        objects_->boards.Clear(kScale);
+        objects_->boards.Clear(kChord);
+        // Scroll the cell into view, as the user would.
+        const QPoint at = CellCentre(view, kChord, 4, 9) + view.ScrollPosition();
+        view.horizontalScrollBar()->setValue(at.x() - 100);
+        view.verticalScrollBar()->setValue(at.y() - 100);
+        Click(view, CellCentre(view, kChord, 4, 9));
+        EXPECT_EQ(Marked(kChord), (std::set<std::pair<int, int>>{{4, 9}}));
+        EXPECT_TRUE(Marked(kScale).empty());
+    }
+}
+
+TEST_F(KovaViewTest, ZoomStepsStopAtTheirEndsAndTheZoomIsRestoredOnTheNextStart)
+{
+    KovaView& view = MakeView({900, 700});
+    EXPECT_FALSE(view.ZoomStored());
+    EXPECT_EQ(view.Zoom(), 1.0);
+    struct Step {
+        void (KovaView::*zoom)();
+        double expected;
+    };
+    const Step steps[] = {{&KovaView::ZoomIn, 1.1}, {&KovaView::ZoomIn, 1.25},
+        {&KovaView::ZoomOut, 1.1}, {&KovaView::ZoomOut, 1.0}, {&KovaView::ZoomOut, 0.9}};
+    for (const Step& step : steps) {
+        (view.*step.zoom)();
+        EXPECT_DOUBLE_EQ(view.Zoom(), step.expected);
+    }
+    view.SetZoom(0.01);
+    EXPECT_DOUBLE_EQ(view.Zoom(), 0.25);
+    view.ZoomOut();
+    EXPECT_DOUBLE_EQ(view.Zoom(), 0.25);
+    view.SetZoom(9.0);
+    EXPECT_DOUBLE_EQ(view.Zoom(), 4.0);
+    view.ZoomIn();
+    EXPECT_DOUBLE_EQ(view.Zoom(), 4.0);
+    view.SetZoom(1.5);
+
+    KovaView again(*objects_);
+    EXPECT_TRUE(again.ZoomStored());
+    EXPECT_DOUBLE_EQ(again.Zoom(), 1.5);
+}
+
+TEST_F(KovaViewTest, CtrlWheelZoomsAndAPlainWheelScrolls)
+{
+    KovaView& view = MakeView({500, 400});
+    auto wheel = [&](Qt::KeyboardModifiers modifiers, int delta) {
+        QWheelEvent event(QPointF(100, 100), view.viewport()->mapToGlobal(QPointF(100, 100)),
+            QPoint(), QPoint(0, delta), Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(view.viewport(), &event);
+    };
+    wheel(Qt::ControlModifier, 120);
+    EXPECT_DOUBLE_EQ(view.Zoom(), 1.1);
+    wheel(Qt::ControlModifier, -120);
+    wheel(Qt::ControlModifier, -120);
+    EXPECT_DOUBLE_EQ(view.Zoom(), 0.9);
+    wheel(Qt::NoModifier, -120);
+    EXPECT_DOUBLE_EQ(view.Zoom(), 0.9);
+    EXPECT_GT(view.verticalScrollBar()->value(), 0);
+}
+
+TEST_F(KovaViewTest, FitCommandsAndTheFirstStartZoomShowWhatTheySay)
+{
+    KovaView& view = MakeView({1000, 600});
+    view.FitWidth();
+    EXPECT_EQ(view.horizontalScrollBar()->maximum(), 0);
+    EXPECT_GT(view.Mapping().SceneToDeviceX(2100), 0.9 * view.viewport()->width());
+    view.FitPage();
+    EXPECT_EQ(view.horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(view.verticalScrollBar()->maximum(), 0);
+    EXPECT_GT(view.Mapping().SceneToDeviceY(2970), 0.9 * view.viewport()->height());
+
+    // The panels' last lines come into view without scrolling, down to a readable 60 %.
+    view.FitContentForFirstStart();
+    const page::PageScene& scene = view.GetScene();
+    EXPECT_LE(view.Mapping().SceneToDeviceY(scene.ContentBottom()), view.viewport()->height());
+    view.resize(1000, 200);
+    view.FitContentForFirstStart();
+    EXPECT_DOUBLE_EQ(view.Zoom(), 0.6);
 }
 
 TEST_F(KovaViewTest, NarrowScrolledWindowStillMarksTheCellUnderThePointer)
@@ -188,12 +275,12 @@ TEST_F(KovaViewTest, PanelsSitAtPaperPlusPrintableOffsetPlusHome)
 {
     KovaView& view = MakeView({1300, 900});
     view.PlaceItems();
-    Scene& scene = view.GetScene();
+    page::PageScene& scene = view.GetScene();
     const QPoint origin = scene.Paper().Position() + QPoint(kPrintableOffset, kPrintableOffset);
-    EXPECT_EQ(scene.ChordInformation().Position(), origin + QPoint(30, 1500));
-    EXPECT_EQ(scene.ChordNames().Position(), origin + QPoint(1050, 1500));
-    EXPECT_EQ(scene.ScaleInformation().Position(), origin + QPoint(30, 1100));
-    EXPECT_EQ(objects_->boards.Board(kChord).Position(), origin + QPoint(0, 500));
+    EXPECT_EQ(scene.SceneOrigin(scene.ChordInformation()), origin + QPoint(30, 1500));
+    EXPECT_EQ(scene.SceneOrigin(scene.ChordNames()), origin + QPoint(1050, 1500));
+    EXPECT_EQ(scene.SceneOrigin(scene.ScaleInformation()), origin + QPoint(30, 1100));
+    EXPECT_EQ(scene.SceneOrigin(objects_->boards.Board(kChord)), origin + QPoint(0, 500));
 }
 
 TEST_F(KovaViewTest, InitialUpdateGivesTheSearchTheChordBoardsOwnTuning)

@@ -193,7 +193,7 @@ TEST_F(ListExportCommandsTest, AFailedSaveKeepsTheOldFileAndNamesFileAndCause)
     EXPECT_TRUE(QFileInfo(answer_).isDir());
 }
 
-TEST_F(ListExportCommandsTest, AllChordsGoIntoTheChosenFolderAndTheBoardIsRestored)
+TEST_F(ListExportCommandsTest, AllChordsGoIntoTheChosenFolderAndTheBoardIsLeftAsItWas)
 {
     const auto chords = FindCEG(3, 4);
     const QImage current = ChordBoardPicture();

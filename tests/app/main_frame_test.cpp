@@ -55,7 +55,8 @@ TEST_F(MainFrameTest, MenuBarCarriesTheMenusInOrder)
         titles << a->text();
     EXPECT_EQ(titles,
         (QStringList{QStringLiteral("&File"), QStringLiteral("&ChordBoard"),
-            QStringLiteral("&ScaleBoard"), QStringLiteral("&Windows"), QStringLiteral("&Help")}));
+            QStringLiteral("&ScaleBoard"), QStringLiteral("&View"), QStringLiteral("&Windows"),
+            QStringLiteral("&Help")}));
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Guivarna"));
 }
 
@@ -90,6 +91,10 @@ TEST_F(MainFrameTest, EveryMenuCarriesItsCommandsInOrder)
                 {"Save ScaleBoard", "Ctrl+S", false}, {"Save Scale-list", "", false},
                 {"Clear board", "Ctrl+B", false}, {"Set Dot Color", "", false},
                 {"Play ScaleBoard", "Ctrl+Alt+P", false}}},
+        {MenuId::View,
+            {{"Zoom &in", "Ctrl++", false}, {"Zoom &out", "Ctrl+-", false},
+                {"&Actual size", "Ctrl+0", false}, {"Fit &width", "", false},
+                {"Fit &page", "", false}}},
         {MenuId::Help, {{"&Help Topics", "F1", false}, {"&About Guivarna...", "", false}}},
     };
     auto frame = MakeFrame();

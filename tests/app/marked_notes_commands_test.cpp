@@ -66,10 +66,10 @@ protected:
         }
     }
 
-    std::vector<std::string> PanelLines(board::TextPanel& panel) const
+    std::vector<std::string> PanelLines(page::TextPanel& panel) const
     {
         std::vector<std::string> lines;
-        for (const board::TextPanel::Line& line : panel.Lines(objects_->theory, objects_->engine))
+        for (const page::TextPanel::Line& line : panel.Lines(objects_->theory, objects_->engine))
             lines.push_back(line.text.toStdString());
         return lines;
     }
@@ -116,7 +116,7 @@ TEST_F(MarkedNotesTest, NamingTheMarkedShapeFillsThePanelsWithItsNotesAndNames)
             "Dsus2(#4)(6) (no 5)", "D (0, 2, 6, 9)"},
     };
     MainFrame& frame = MakeFrame();
-    Scene& scene = frame.View()->GetScene();
+    page::PageScene& scene = frame.View()->GetScene();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         objects_->boards.Clear(kChord);

@@ -81,7 +81,7 @@ protected:
         std::vector<QPoint> positions;
         for (int i = 0; i < objects_->boards.BoardCount(); ++i)
             positions.push_back(objects_->boards.Board(i).Position());
-        Scene& scene = view_->GetScene();
+        page::PageScene& scene = view_->GetScene();
         for (const board::DrawableItem* panel :
             {&scene.ChordInformation(), &scene.ChordNames(), &scene.ScaleInformation()})
             positions.push_back(panel->Position());
@@ -112,7 +112,7 @@ TEST_F(OutputCommandsTest, PrintsOnePageAndLeavesTheScreenLayoutAlone)
 
 TEST_F(OutputCommandsTest, PageSetupResizesThePaperAndTheScrollArea)
 {
-    const output::Paper& paper = view_->GetScene().Paper();
+    const page::Paper& paper = view_->GetScene().Paper();
     ASSERT_LT(paper.Width(), paper.Height());
     const int portraitRange = view_->horizontalScrollBar()->maximum();
 

@@ -46,6 +46,7 @@ protected:
 TEST_F(PageGoldenTest, WholePageMatchesTheReference)
 {
     KovaView& view = MakeView(QSize(880, 1200));
+    view.SetZoom(1.0);
 
     MarkThePage();
     const QImage page = view.viewport()->grab().toImage();

@@ -1,7 +1,5 @@
-#include "app/scene.h"
 #include "app/wizard_commands.h"
 #include "board/board_collection.h"
-#include "board/text_panel.h"
 #include "calc/calc_page.h"
 #include "calc/calc_runner.h"
 #include "calc/calc_window.h"
@@ -9,6 +7,8 @@
 #include "calc/result_models.h"
 #include "calc/scale_notes_page.h"
 #include "calc/scale_wizard.h"
+#include "page/page_scene.h"
+#include "page/text_panel.h"
 
 #include "tests/app/app_test_fixture.h"
 
@@ -109,7 +109,7 @@ TEST_F(ScaleWizardCommandTest, FinishShowsTheScaleFormulasWithTheFirstScaleOnThe
     const std::vector<theory::Note> first = objects_->engine.Scales().Results()->Get(0);
     EXPECT_EQ(first, (std::vector<theory::Note>{60, 61, 63, 64, 66, 67, 69}));
     EXPECT_EQ(ScaleBoardPitches(), std::set<int>(first.begin(), first.end()));
-    const std::vector<board::TextPanel::Line> lines =
+    const std::vector<page::TextPanel::Line> lines =
         frame.View()->GetScene().ScaleInformation().Lines(objects_->theory, objects_->engine);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[1].text, QStringLiteral("Scalenotes: C - Db - Eb - E - Gb - G - A"));

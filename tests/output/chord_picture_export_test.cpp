@@ -2,6 +2,7 @@
 
 #include "board/board_collection.h"
 #include "board/device_mapping.h"
+#include "board/scene_notifier.h"
 #include "board/settings_store.h"
 #include "output/board_picture.h"
 
@@ -59,10 +60,10 @@ protected:
     }
 
     // Runs an export to the end and returns its summary.
-    ChordPictureExport::Summary Export(
-        const ChordResults& results, std::optional<ChordFingering> afterwards, bool withPage)
+    ChordPictureExport::Summary Export(const ChordResults& results, bool withPage)
     {
-        ChordPictureExport exporter(boards_, mapping_, results, folder_, std::move(afterwards));
+        ChordPictureExport exporter(
+            boards_.Board(BoardCollection::kChordBoard), mapping_, results, folder_);
         if (withPage)
             exporter.WritePage({"C - E - G", {"C"}});
         while (exporter.Step()) { }
@@ -84,7 +85,7 @@ const ChordFingering kThird{{4, 5, 6}, {67, 60, 64}, {5, 3, 0}};
 TEST_F(ChordPictureExportTest, OnePicturePerFingeringNameAndThePageListsEveryResultInOrder)
 {
     const ChordResultVector results({kFirst, kSecond, kFirst, kThird});
-    const auto summary = Export(results, std::nullopt, true);
+    const auto summary = Export(results, true);
 
     EXPECT_EQ(summary.results, 4u);
     EXPECT_EQ(summary.written, 4u);
@@ -106,26 +107,21 @@ TEST_F(ChordPictureExportTest, OnePicturePerFingeringNameAndThePageListsEveryRes
     EXPECT_EQ(reader.size(), expected.size());
 }
 
-TEST_F(ChordPictureExportTest, TheChordBoardShowsTheRememberedResultAgain)
+TEST_F(ChordPictureExportTest, TheChordBoardTheUserSeesIsNeverTouched)
 {
     const ChordResultVector results({kFirst, kSecond});
-    struct Case {
-        const char* name;
-        std::optional<ChordFingering> afterwards;
-    };
-    const Case cases[] = {{"a current result", kThird}, {"none: no marks", std::nullopt}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        boards_.Clear(BoardCollection::kChordBoard);
-        if (c.afterwards)
-            boards_.ShowFingering(BoardCollection::kChordBoard, *c.afterwards);
-        const QImage before = ChordBoardPicture();
-        // Marks the user set by hand do not survive: the board shows the result (or nothing).
-        boards_.Board(BoardCollection::kChordBoard).Row(0).SetDot(11, true);
+    boards_.ShowFingering(BoardCollection::kChordBoard, kThird);
+    boards_.Board(BoardCollection::kChordBoard).Row(0).SetDot(11, true);  // a mark set by hand
+    const QImage before = ChordBoardPicture();
+    board::SceneNotifier notifier;
+    int changes = 0;
+    QObject::connect(&notifier, &board::SceneNotifier::itemChanged, [&] { ++changes; });
+    boards_.SetNotifier(&notifier);
 
-        Export(results, c.afterwards, false);
-        EXPECT_EQ(ChordBoardPicture(), before);
-    }
+    Export(results, false);
+    EXPECT_EQ(ChordBoardPicture(), before);
+    EXPECT_EQ(changes, 0);
+    boards_.SetNotifier(nullptr);
     EXPECT_FALSE(QFile::exists(folder_.filePath(QStringLiteral("index.htm"))));
 }
 
@@ -133,7 +129,8 @@ TEST_F(ChordPictureExportTest, StoppingEarlyLeavesACompletePageOfThePicturesWrit
 {
     const ChordResultVector results({kFirst, kSecond, kThird});
     {
-        ChordPictureExport exporter(boards_, mapping_, results, folder_, kThird);
+        ChordPictureExport exporter(
+            boards_.Board(BoardCollection::kChordBoard), mapping_, results, folder_);
         exporter.WritePage({});
         ASSERT_TRUE(exporter.Step());
         ASSERT_TRUE(exporter.Step());
@@ -154,7 +151,7 @@ TEST_F(ChordPictureExportTest, PicturesThatCannotBeWrittenAreSkippedCountedAndLe
     const ChordFingering offTheBoard{{9}, {60}, {1}};
     const ChordResultVector results({kFirst, kSecond, offTheBoard, kThird});
 
-    const auto summary = Export(results, std::nullopt, true);
+    const auto summary = Export(results, true);
     EXPECT_EQ(summary.written, 2u);
     EXPECT_EQ(summary.failed, 2u);
     EXPECT_TRUE(summary.firstError.contains(QStringLiteral("G2(1)_C3(0)_E4(2).jpg")))
@@ -167,7 +164,7 @@ TEST_F(ChordPictureExportTest, APageThatCannotBeWrittenIsReported)
 {
     ASSERT_TRUE(folder_.mkdir(QStringLiteral("index.htm")));
     const ChordResultVector results({kFirst});
-    const auto summary = Export(results, std::nullopt, true);
+    const auto summary = Export(results, true);
     EXPECT_EQ(summary.written, 1u);
     EXPECT_TRUE(summary.pageError.contains(QStringLiteral("index.htm")))
         << summary.pageError.toStdString();

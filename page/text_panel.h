@@ -8,19 +8,17 @@
 
 #include <vector>
 
-class QPainter;
-
 namespace guivarna::theory {
 class MusicTheory;
 class SearchEngine;
 }  // namespace guivarna::theory
 
-namespace guivarna::board {
+namespace guivarna::page {
 
-// A block of text in the scene that describes the current chord or scale. It computes its text
-// from the chord selection and the search results each time it is drawn, and draws nothing
-// while there is nothing to describe.
-class TextPanel : public DrawableItem {
+// A block of text on the page that describes the current chord or scale. Its lines are computed
+// from the chord selection and the search results each time it is drawn (page_painter.h), and
+// there are none while there is nothing to describe. Its position is its home on the sheet.
+class TextPanel : public board::DrawableItem {
 public:
     enum class Kind {
         ChordInformation,  // chord notes and the melody note of the selected fingering
@@ -51,14 +49,10 @@ public:
     std::vector<Line> Lines(
         const theory::MusicTheory& theory, const theory::SearchEngine& engine) const;
 
-    // Draws the lines at the panel's position; scale multiplies the font size only.
-    void Draw(QPainter& painter, const DeviceMapping& mapping, const theory::MusicTheory& theory,
-        const theory::SearchEngine& engine, double scale = 1.0) const;
-
 private:
     Kind kind_;
     QRgb textColour_ = 0xFF000000;
     double lineSize_ = kDefaultLineSize;
 };
 
-}  // namespace guivarna::board
+}  // namespace guivarna::page

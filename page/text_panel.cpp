@@ -1,15 +1,12 @@
-#include "board/text_panel.h"
+#include "page/text_panel.h"
 
-#include "board/board_painter.h"
 #include "resources/strings.h"
 #include "resources/text.h"
 #include "theory/music_theory.h"
 #include "theory/notes.h"
 #include "theory/search_engine.h"
 
-#include <QPainter>
-
-namespace guivarna::board {
+namespace guivarna::page {
 
 namespace {
 
@@ -23,6 +20,7 @@ QString FromStd(const std::string& text)
 TextPanel::TextPanel(Kind kind, QPoint home) : kind_(kind)
 {
     SetHome(home);
+    SetPosition(home.x(), home.y());
 }
 
 QString TextPanel::Caption() const
@@ -81,27 +79,4 @@ std::vector<TextPanel::Line> TextPanel::Lines(
     return lines;
 }
 
-void TextPanel::Draw(QPainter& painter, const DeviceMapping& mapping,
-    const theory::MusicTheory& theory, const theory::SearchEngine& engine, double scale) const
-{
-    const std::vector<Line> lines = Lines(theory, engine);
-    if (lines.empty())
-        return;
-
-    const QPointF origin = mapping.SceneToDevice(QPointF(X(), Y()));
-    const double line = mapping.SceneToDeviceY(lineSize_);
-    const QFont captionFont = SceneFont(painter, line * scale, true, true);
-    const QFont textFont = SceneFont(painter, line * scale);
-
-    painter.save();
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
-    painter.setPen(Qt::black);
-    for (const Line& l : lines) {
-        painter.setFont(l.caption ? captionFont : textFont);
-        const QRectF at(origin.x(), origin.y() + line * l.lineIndex, 0, 0);
-        painter.drawText(at, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, l.text);
-    }
-    painter.restore();
-}
-
-}  // namespace guivarna::board
+}  // namespace guivarna::page

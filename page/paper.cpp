@@ -1,18 +1,15 @@
-#include "output/paper.h"
+#include "page/paper.h"
 
 #include "settings/paper_keys.h"
 #include "settings/settings_store.h"
 
 #include <QPageLayout>
-#include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
 
 #include <cmath>
 
-namespace guivarna::output {
+namespace guivarna::page {
 
-using board::SettingsStore;
+using settings::SettingsStore;
 
 Paper::Paper()
 {
@@ -80,35 +77,4 @@ void Paper::SizeFromPageLayout(const QPageLayout& layout)
     SetPrintableSize(printable.width() * 10.0, printable.height() * 10.0);
 }
 
-void Paper::Draw(QPainter& painter, const board::DeviceMapping& mapping) const
-{
-    const QRectF sheet(
-        mapping.SceneToDevice(QPointF(X(), Y())), mapping.SceneToDevice(QSizeF(Width(), Height())));
-    const QPoint offset = PrintableOffset();
-    const QRectF printable(mapping.SceneToDevice(QPointF(X() + offset.x(), Y() + offset.y())),
-        mapping.SceneToDevice(QSizeF(pageSize_)));
-
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(QPen(QColor::fromRgba(borderColour_), double(borderWidth_)));
-    painter.setBrush(QColor::fromRgba(background_));
-    painter.drawRect(sheet);
-
-    QPen dashed(QColor::fromRgba(kPrintableAreaColour), 0.0, Qt::DashLine);
-    dashed.setCosmetic(true);
-    painter.setPen(dashed);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(printable);
-    painter.restore();
-}
-
-std::optional<QPageLayout> DefaultPrinterPageLayout()
-{
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        return std::nullopt;
-    QPrinter printer(info, QPrinter::ScreenResolution);
-    return printer.pageLayout();
-}
-
-}  // namespace guivarna::output
+}  // namespace guivarna::page

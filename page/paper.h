@@ -1,19 +1,17 @@
 #pragma once
 
 #include "board/drawable_item.h"
-#include "board/settings_store.h"
 #include "settings/paper_keys.h"
+#include "settings/settings_store.h"
 
 #include <QPoint>
 #include <QRgb>
 
 #include <cstdint>
-#include <optional>
 
 class QPageLayout;
-class QPainter;
 
-namespace guivarna::output {
+namespace guivarna::page {
 
 // The sheet of paper the board view lays its scene on: page size, printable area, colours and
 // border, kept in the settings under "\Paper\". Its base geometry is the sheet (x, y set by the
@@ -35,9 +33,9 @@ public:
 
     // Reads every value; a missing or out-of-range one keeps its default. Stored() is false
     // afterwards when "\Paper\X" was missing.
-    void Load(const board::SettingsStore& store);
+    void Load(const settings::SettingsStore& store);
     // Writes every value (failures are ignored).
-    void Save(board::SettingsStore& store) const;
+    void Save(settings::SettingsStore& store) const;
 
     void SetSize(double width, double height);
     void SetPrintableSize(double width, double height);
@@ -59,9 +57,6 @@ public:
     void SetBorderColour(QRgb colour) { borderColour_ = colour; }
     void SetBorderWidth(float width) { borderWidth_ = width; }
 
-    // Draws the sheet (background, border) and the dashed outline of its printable area.
-    void Draw(QPainter& painter, const board::DeviceMapping& mapping) const;
-
 private:
     QPoint pageOffset_{kDefaultPageOffset, kDefaultPageOffset};
     QSize pageSize_{kDefaultPageWidth, kDefaultPageHeight};
@@ -71,7 +66,4 @@ private:
     bool stored_ = true;
 };
 
-// The page layout of the system's default printer, or nothing when no printer is installed.
-std::optional<QPageLayout> DefaultPrinterPageLayout();
-
-}  // namespace guivarna::output
+}  // namespace guivarna::page

@@ -1,4 +1,5 @@
-#include "board/text_panel.h"
+#include "page/page_painter.h"
+#include "page/text_panel.h"
 
 #include "theory/chord_fingering.h"
 #include "theory/music_theory.h"
@@ -9,8 +10,10 @@
 
 #include <gtest/gtest.h>
 
-namespace guivarna::board {
+namespace guivarna::page {
 namespace {
+
+using board::DeviceMapping;
 
 using Kind = TextPanel::Kind;
 using Line = TextPanel::Line;
@@ -114,7 +117,8 @@ TEST_F(TextPanelTest, DrawsNothingWithoutASelectionAndItsCaptionWithOne)
         image.setDotsPerMeterY(3780);
         image.fill(Qt::white);
         QPainter painter(&image);
-        panel.Draw(painter, DeviceMapping::ForDevice(image), theory_, engine_);
+        DrawPanelLines(painter, DeviceMapping::ForDevice(image), panel.Lines(theory_, engine_),
+            panel.LineSize(), panel.Position());
         return image;
     };
     EXPECT_EQ(Ink(render()), 0);
@@ -133,4 +137,4 @@ TEST_F(TextPanelTest, DrawsNothingWithoutASelectionAndItsCaptionWithOne)
 }
 
 }  // namespace
-}  // namespace guivarna::board
+}  // namespace guivarna::page

@@ -1,4 +1,5 @@
-#include "output/paper.h"
+#include "page/page_painter.h"
+#include "page/paper.h"
 
 #include "board/settings_store.h"
 
@@ -11,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-namespace guivarna::output {
+namespace guivarna::page {
 namespace {
 
 class PaperTest : public ::testing::Test {
@@ -151,7 +152,7 @@ TEST_F(PaperTest, DrawsWhiteSheetBlackBorderAndGreyDashedPrintableArea)
     image.fill(Qt::blue);
     {
         QPainter painter(&image);
-        paper.Draw(painter, board::DeviceMapping::ForDevice(image));
+        DrawPaper(painter, board::DeviceMapping::ForDevice(image), paper, paper.Position());
     }
     const board::DeviceMapping m(96.0);
     const QPointF sheetTopLeft = m.SceneToDevice(QPointF(100, 100));
@@ -189,7 +190,7 @@ TEST_F(PaperTest, PrintableAreaIsDrawnAtTheAbsolutePageOffset)
         image.setDotsPerMeterY(3780);
         image.fill(Qt::blue);
         QPainter painter(&image);
-        paper.Draw(painter, board::DeviceMapping::ForDevice(image));
+        DrawPaper(painter, board::DeviceMapping::ForDevice(image), paper, paper.Position());
         return image;
     };
     const QImage positive = render({100, 100});
@@ -201,4 +202,4 @@ TEST_F(PaperTest, PrintableAreaIsDrawnAtTheAbsolutePageOffset)
 }
 
 }  // namespace
-}  // namespace guivarna::output
+}  // namespace guivarna::page
