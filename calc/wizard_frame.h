@@ -59,6 +59,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    enum class Direction { Back = -1, Next = 1 };
+
+    // Back or Next: to the page the current one names, or else its neighbour that way, with
+    // the buttons set for the page reached.
+    void Step(Direction direction);
     WizardPage* PageById(int templateId) const;
     void SavePlacement();
 
