@@ -31,16 +31,12 @@ ChordWizard::ChordWizard(theory::MusicTheory& theory, theory::SearchEngine& engi
     setWindowTitle(Text(strings::kChordWizardCaption));
 }
 
-void ChordWizard::OnNext()
+void ChordWizard::ReachedByNext(WizardPage* page)
 {
-    WizardPage* current = CurrentPage();
-    if (current == nullptr || !current->CanGoNext())
-        return;
-    WizardFrame::OnNext();
-    if (CurrentPage() == strings_) {
+    if (page == strings_) {
         chordNotes_ = notes_->Picker()->Notes();
         strings_->SetNoteCount(static_cast<int>(chordNotes_.size()));
-    } else if (CurrentPage() == permutations_) {
+    } else if (page == permutations_) {
         permutations_->SetChordNotes(chordNotes_);
     }
 }

@@ -21,15 +21,11 @@ ScaleWizard::ScaleWizard(const theory::MusicTheory& theory, theory::SearchEngine
     setWindowTitle(Text(strings::kScaleWizardCaption));
 }
 
-void ScaleWizard::OnNext()
+void ScaleWizard::ReachedByNext(WizardPage* page)
 {
-    WizardPage* current = CurrentPage();
-    if (current == nullptr || !current->CanGoNext())
-        return;
-    WizardFrame::OnNext();
     // Rebuilt on every arrival, so the tone counts always fit the notes now required. A note
     // that is in the list twice is one note of the scale.
-    if (CurrentPage() == tones_)
+    if (page == tones_)
         tones_->SetMustHaveCount(notes_->Picker()->DistinctNoteCount());
 }
 

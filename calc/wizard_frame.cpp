@@ -169,6 +169,8 @@ void WizardFrame::Step(Direction direction)
     if (current == nullptr)
         return;
     const bool back = direction == Direction::Back;
+    if (!back && !current->CanGoNext())
+        return;
     const int target = back ? current->GetBackPage() : current->GetNextPage();
     if (target == -1)
         return;
@@ -190,6 +192,8 @@ void WizardFrame::Step(Direction direction)
         finish_->setEnabled(!back);
     }
     away->setEnabled(true);
+    if (!back)
+        ReachedByNext(page);
 }
 
 void WizardFrame::reject()
