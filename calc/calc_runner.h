@@ -47,6 +47,8 @@ public:
     State state() const { return state_; }
     bool HasWorker() const { return worker_.joinable(); }
     bool RestartPending() const { return restartPending_; }
+    // The worker of a paused run waits at a checkpoint and finds nothing until resume or stop.
+    bool WorkerHeld() const { return control_ && control_->Holding(); }
 
     // The enable rules of the four buttons.
     bool GoEnabled() const { return !HasWorker() && hasRequest_(); }

@@ -1,5 +1,6 @@
 #include "calc/chord_wizard.h"
 
+#include "calc/note_picker.h"
 #include "calc/note_select_page.h"
 #include "resources/strings.h"
 #include "resources/text.h"
@@ -30,16 +31,12 @@ ChordWizard::ChordWizard(theory::MusicTheory& theory, theory::SearchEngine& engi
     setWindowTitle(Text(strings::kChordWizardCaption));
 }
 
-void ChordWizard::OnNext()
+void ChordWizard::ReachedByNext(WizardPage* page)
 {
-    WizardPage* current = CurrentPage();
-    if (current == nullptr || !current->CanGoNext())
-        return;
-    WizardFrame::OnNext();
-    if (CurrentPage() == strings_) {
-        chordNotes_ = notes_->Notes();
+    if (page == strings_) {
+        chordNotes_ = notes_->Picker()->Notes();
         strings_->SetNoteCount(static_cast<int>(chordNotes_.size()));
-    } else if (CurrentPage() == permutations_) {
+    } else if (page == permutations_) {
         permutations_->SetChordNotes(chordNotes_);
     }
 }
@@ -47,7 +44,7 @@ void ChordWizard::OnNext()
 theory::ChordSearchRequest ChordWizard::Request() const
 {
     theory::ChordSearchRequest request;
-    request.notes = notes_->Notes();
+    request.notes = notes_->Picker()->Notes();
     request.rootName = notes_->RootName().toStdString();
     strings_->FillRequest(request);
     permutations_->FillRequest(request);
@@ -58,7 +55,7 @@ void ChordWizard::OnFinish()
 {
     // Every page is checked before anything changes: a refused page leaves the earlier request
     // and its results as they were.
-    if (!notes_->IsCreated() || notes_->NoteNames().isEmpty())
+    if (!notes_->IsCreated() || notes_->Picker()->NoteNames().isEmpty())
         return;
     if (!strings_->CheckLimits() || !permutations_->CheckOrder())
         return;

@@ -45,7 +45,6 @@ public:
     // The request the pages describe; meaningful once every page passed its checks.
     theory::ChordSearchRequest Request() const;
 
-    void OnNext() override;
     void OnFinish() override;
 
 signals:
@@ -53,6 +52,9 @@ signals:
     void ChordSearchReady();
     // Start the chord search now (after ChordSearchReady, with "Calculate right away").
     void ChordSearchGo();
+
+protected:
+    void ReachedByNext(WizardPage* page) override;
 
 private:
     theory::MusicTheory& theory_;

@@ -2,6 +2,7 @@
 
 #include "board/board_collection.h"
 #include "board/settings_store.h"
+#include "calc/wizard_list.h"
 #include "resources/strings.h"
 #include "resources/text.h"
 #include "theory/notes.h"
@@ -12,13 +13,11 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QStandardItemModel>
-#include <QTableView>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <array>
@@ -34,30 +33,14 @@ constexpr std::array<std::string_view, 11> kIntervalButtons = {
 
 constexpr int kStringRole = Qt::UserRole;
 
-QTableView* MakeList(QStandardItemModel* model, std::string_view column, QWidget* parent)
+// A list of short names: narrow unless the dialog grows.
+QTableWidget* MakeNarrowList(std::string_view column, const char* name, QWidget* parent)
 {
-    model->setHorizontalHeaderLabels({Text(column)});
-    auto* view = new QTableView(parent);
-    view->setModel(model);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setShowGrid(true);
-    view->verticalHeader()->hide();
-    view->horizontalHeader()->setStretchLastSection(true);
-    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
-    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Lists of short names: narrow unless the dialog grows.
-    view->setFixedWidth(view->fontMetrics().horizontalAdvance(Text(column)) * 2 + 24);
-    return view;
-}
-
-QPushButton* MakeButton(std::string_view text, const char* name, QWidget* parent)
-{
-    auto* button = new QPushButton(Text(text), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
+    QTableWidget* list = MakeWizardList({Text(column)}, parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setFixedWidth(list->fontMetrics().horizontalAdvance(Text(column)) * 2 + 24);
+    return list;
 }
 
 }  // namespace
@@ -91,17 +74,15 @@ int IntervalStacker::Run(board::BoardCollection& boards, board::SettingsStore& s
 void IntervalStacker::BuildControls()
 {
     auto* stringsGroup = new QGroupBox(Text(strings::kStackerStringsGroup), this);
-    strings_ = new QStandardItemModel(0, 1, this);
-    stringsView_ = MakeList(strings_, strings::kStackerStringsColumn, stringsGroup);
-    stringsView_->setObjectName(QStringLiteral("stringsList"));
-    auto* remove = MakeButton(strings::kStackerRemove, "removeButton", stringsGroup);
-    auto* reset = MakeButton(strings::kStackerReset, "resetButton", stringsGroup);
+    strings_ = MakeNarrowList(strings::kStackerStringsColumn, "stringsList", stringsGroup);
+    auto* remove = MakeWizardButton(Text(strings::kStackerRemove), "removeButton", stringsGroup);
+    auto* reset = MakeWizardButton(Text(strings::kStackerReset), "resetButton", stringsGroup);
     auto* stringButtons = new QVBoxLayout;
     stringButtons->addWidget(remove);
     stringButtons->addWidget(reset);
     stringButtons->addStretch();
     auto* stringsLayout = new QHBoxLayout(stringsGroup);
-    stringsLayout->addWidget(stringsView_);
+    stringsLayout->addWidget(strings_);
     stringsLayout->addLayout(stringButtons);
     connect(remove, &QPushButton::clicked, this, &IntervalStacker::RemoveSelectedString);
     connect(reset, &QPushButton::clicked, this, &IntervalStacker::ResetStrings);
@@ -119,15 +100,13 @@ void IntervalStacker::BuildControls()
         buttonGrid->addWidget(button, static_cast<int>(i / 2), static_cast<int>(i % 2));
     }
     buttonGrid->setRowStretch(static_cast<int>(kIntervalButtons.size() + 1) / 2, 1);
-    intervals_ = new QStandardItemModel(0, 1, this);
-    intervalsView_ = MakeList(intervals_, strings::kStackerIntervalsColumn, intervalsGroup);
-    intervalsView_->setMinimumWidth(intervalsView_->width());
-    intervalsView_->setMaximumWidth(QWIDGETSIZE_MAX);
-    intervalsView_->setObjectName(QStringLiteral("intervalList"));
-    auto* clear = MakeButton(strings::kStackerClear, "clearButton", intervalsGroup);
+    intervals_ = MakeNarrowList(strings::kStackerIntervalsColumn, "intervalList", intervalsGroup);
+    intervals_->setMinimumWidth(intervals_->width());
+    intervals_->setMaximumWidth(QWIDGETSIZE_MAX);
+    auto* clear = MakeWizardButton(Text(strings::kStackerClear), "clearButton", intervalsGroup);
     connect(clear, &QPushButton::clicked, this, &IntervalStacker::ClearIntervals);
     auto* intervalColumn = new QVBoxLayout;
-    intervalColumn->addWidget(intervalsView_);
+    intervalColumn->addWidget(intervals_);
     intervalColumn->addWidget(clear, 0, Qt::AlignHCenter);
     auto* intervalsLayout = new QHBoxLayout(intervalsGroup);
     intervalsLayout->addLayout(buttonGrid);
@@ -152,9 +131,9 @@ void IntervalStacker::BuildControls()
     connect(rootStringList_, &QComboBox::currentIndexChanged, this,
         &IntervalStacker::OnRootStringChosen);
 
-    auto* ok = MakeButton(strings::kStackerOk, "okButton", this);
+    auto* ok = MakeWizardButton(Text(strings::kStackerOk), "okButton", this);
     ok->setDefault(true);
-    auto* cancel = MakeButton(strings::kStackerCancel, "cancelButton", this);
+    auto* cancel = MakeWizardButton(Text(strings::kStackerCancel), "cancelButton", this);
     connect(ok, &QPushButton::clicked, this, &IntervalStacker::accept);
     connect(cancel, &QPushButton::clicked, this, &IntervalStacker::reject);
     auto* buttons = new QHBoxLayout;
@@ -175,7 +154,7 @@ QStringList IntervalStacker::Intervals() const
 {
     QStringList names;
     for (int row = 0; row < intervals_->rowCount(); ++row)
-        names.append(intervals_->item(row)->text());
+        names.append(intervals_->item(row, 0)->text());
     return names;
 }
 
@@ -183,7 +162,7 @@ std::vector<int> IntervalStacker::ChosenStrings() const
 {
     std::vector<int> rows;
     for (int row = 0; row < strings_->rowCount(); ++row)
-        rows.push_back(strings_->item(row)->data(kStringRole).toInt());
+        rows.push_back(strings_->item(row, 0)->data(kStringRole).toInt());
     return rows;
 }
 
@@ -201,27 +180,26 @@ void IntervalStacker::AddInterval(const QString& name)
 {
     if (intervals_->rowCount() >= theory::kMaxStackedIntervals) {
         widgets::ShowInputError(
-            intervalsView_, Text(strings::kStackerTooManyTitle), Text(strings::kStackerTooMany));
+            intervals_, Text(strings::kStackerTooManyTitle), Text(strings::kStackerTooMany));
         return;
     }
-    intervals_->appendRow(new QStandardItem(name));
+    AppendRow(*intervals_, {name});
 }
 
 void IntervalStacker::ClearIntervals()
 {
-    intervals_->removeRows(0, intervals_->rowCount());
+    intervals_->setRowCount(0);
 }
 
 void IntervalStacker::ResetStrings()
 {
-    strings_->removeRows(0, strings_->rowCount());
+    strings_->setRowCount(0);
     const QSignalBlocker blocker(rootStringList_);
     rootStringList_->clear();
     for (int row = 0; row < static_cast<int>(table_.size()); ++row) {
         const QString name = row < openNoteNames_.size() ? openNoteNames_[row] : QString();
-        auto* item = new QStandardItem(name);
-        item->setData(row, kStringRole);
-        strings_->appendRow(item);
+        AppendRow(*strings_, {name});
+        strings_->item(row, 0)->setData(kStringRole, row);
         rootStringList_->addItem(name, row);
     }
     rootStringList_->setCurrentIndex(rootStringList_->count() - 1);
@@ -231,14 +209,13 @@ void IntervalStacker::ResetStrings()
 void IntervalStacker::RemoveSelectedString()
 {
     if (strings_->rowCount() == 1) {
-        widgets::ShowInputError(stringsView_, Text(strings::kStackerLastStringTitle),
-            Text(strings::kStackerLastString));
+        widgets::ShowInputError(
+            strings_, Text(strings::kStackerLastStringTitle), Text(strings::kStackerLastString));
         return;
     }
-    const QModelIndexList selected = stringsView_->selectionModel()->selectedRows();
-    if (selected.isEmpty())
+    const int row = SelectedRow(*strings_);
+    if (row < 0)
         return;
-    const int row = selected.front().row();
     const bool wasRoot = rootStringList_->currentIndex() == row;
     strings_->removeRow(row);
     const QSignalBlocker blocker(rootStringList_);
@@ -275,7 +252,7 @@ void IntervalStacker::FillRootNotes()
 void IntervalStacker::accept()
 {
     if (intervals_->rowCount() == 0) {
-        widgets::ShowInputError(intervalsView_, Text(strings::kStackerNoIntervalsTitle),
+        widgets::ShowInputError(intervals_, Text(strings::kStackerNoIntervalsTitle),
             Text(strings::kStackerNoIntervals));
         return;
     }

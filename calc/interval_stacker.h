@@ -7,8 +7,7 @@
 
 class QComboBox;
 class QPushButton;
-class QStandardItemModel;
-class QTableView;
+class QTableWidget;
 
 namespace guivarna::board {
 class BoardCollection;
@@ -62,10 +61,8 @@ private:
     QStringList openNoteNames_;
     int rootString_ = -1;
 
-    QStandardItemModel* strings_ = nullptr;
-    QStandardItemModel* intervals_ = nullptr;
-    QTableView* stringsView_ = nullptr;
-    QTableView* intervalsView_ = nullptr;
+    QTableWidget* strings_ = nullptr;
+    QTableWidget* intervals_ = nullptr;
     QComboBox* rootStringList_ = nullptr;
     QComboBox* rootNoteList_ = nullptr;
 };

@@ -1,12 +1,12 @@
 #include "calc/note_select_page.h"
 
 #include "board/board_collection.h"
+#include "calc/note_picker.h"
 #include "calc/wizard_list.h"
 #include "resources/strings.h"
 #include "resources/text.h"
 #include "widgets/balloon_tip.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -31,26 +31,17 @@ int NoteSelectPage::MaxNotes() const
 void NoteSelectPage::CreateControls()
 {
     auto* group = new QGroupBox(Text(strings::kSelectNotes), this);
-    auto* grid = new QGridLayout(group);
-    for (int i = 0; i < 12; ++i) {
-        const QString name = QString::fromStdString(theory::NoteName(60 + i));
-        auto* button = new QPushButton(name, group);
-        button->setObjectName(QStringLiteral("note") + name);
-        button->setFlat(true);
-        button->setMinimumWidth(36);
-        grid->addWidget(button, i / 3, i % 3);
-        connect(button, &QPushButton::clicked, this, [this, name] { AddNote(name); });
-        noteButtons_.push_back(button);
-    }
+    picker_ = new NotePicker(NotePicker::Reuse::Repeat, 3, group);
+    auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->addWidget(picker_);
+    picker_->SetGuard([this] { return RoomForANote(); });
+    connect(picker_, &NotePicker::NoteChosen, this, &NoteSelectPage::OnNoteChosen);
 
-    list_ = MakeWizardList({Text(strings::kSelectedNotes)}, this);
-    list_->setObjectName(QStringLiteral("selectedNotes"));
-    remove_ = new QPushButton(Text(strings::kRemoveNote), this);
-    remove_->setObjectName(QStringLiteral("removeNote"));
-    clear_ = new QPushButton(Text(strings::kClear), this);
-    clear_->setObjectName(QStringLiteral("clearNotes"));
-    makeRoot_ = new QPushButton(Text(strings::kMakeRoot), this);
-    makeRoot_->setObjectName(QStringLiteral("makeRoot"));
+    QTableWidget* list = picker_->CreateList(this);
+    list->setObjectName(QStringLiteral("selectedNotes"));
+    remove_ = MakeWizardButton(Text(strings::kRemoveNote), "removeNote", this);
+    clear_ = MakeWizardButton(Text(strings::kClear), "clearNotes", this);
+    makeRoot_ = MakeWizardButton(Text(strings::kMakeRoot), "makeRoot", this);
     rootDisplay_ = new QLineEdit(this);
     rootDisplay_->setObjectName(QStringLiteral("rootDisplay"));
     rootDisplay_->setReadOnly(true);
@@ -65,7 +56,7 @@ void NoteSelectPage::CreateControls()
     auto* top = new QHBoxLayout;
     top->addWidget(group);
     top->addLayout(buttons);
-    top->addWidget(list_, 1);
+    top->addWidget(list, 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(top, 1);
@@ -81,7 +72,7 @@ void NoteSelectPage::CreateControls()
 
 void NoteSelectPage::ChooseNotes(const std::vector<theory::Note>& notes)
 {
-    if (list_ == nullptr) {
+    if (picker_ == nullptr) {
         chosenAtStart_ = notes;
         return;
     }
@@ -89,58 +80,52 @@ void NoteSelectPage::ChooseNotes(const std::vector<theory::Note>& notes)
     const std::size_t count =
         std::min(notes.size(), static_cast<std::size_t>(std::max(0, MaxNotes())));
     for (std::size_t i = 0; i < count; ++i)
-        AddNote(QString::fromStdString(theory::NoteName(notes[i])));
+        picker_->Choose(QString::fromStdString(theory::NoteName(notes[i])));
 }
 
-QPushButton* NoteSelectPage::NoteButton(const QString& name) const
+QTableWidget* NoteSelectPage::List() const
 {
-    return ButtonWithText(noteButtons_, name);
+    return picker_ != nullptr ? picker_->List() : nullptr;
 }
 
-QStringList NoteSelectPage::NoteNames() const
-{
-    return FirstColumn(list_);
-}
-
-std::vector<theory::Note> NoteSelectPage::Notes() const
-{
-    return NoteNumbers(NoteNames());
-}
-
-void NoteSelectPage::AddNote(const QString& name)
+bool NoteSelectPage::RoomForANote() const
 {
     const int max = MaxNotes();
-    if (list_->rowCount() >= max) {
-        widgets::ShowInputError(
-            list_, Text(strings::kMaxNotesTitle).arg(max), Text(strings::kAllStringsOccupied));
-        return;
-    }
-    if (list_->rowCount() == 0) {
+    if (List()->rowCount() < max)
+        return true;
+    widgets::ShowInputError(
+        List(), Text(strings::kMaxNotesTitle).arg(max), Text(strings::kAllStringsOccupied));
+    return false;
+}
+
+void NoteSelectPage::OnNoteChosen(const QString& name)
+{
+    // The first note chosen into an empty list is the root.
+    if (List()->rowCount() == 1) {
         root_ = name;
         ShowRoot();
     }
-    AppendRow(*list_, {name});
     UpdateButtons();
 }
 
 void NoteSelectPage::RemoveSelected()
 {
-    const int row = SelectedRow(*list_);
+    const int row = SelectedRow(*List());
     if (row >= 0)
-        list_->removeRow(row);
+        List()->removeRow(row);
     UpdateButtons();
 }
 
 void NoteSelectPage::MakeRoot()
 {
-    if (const int row = SelectedRow(*list_); row >= 0)
-        root_ = list_->item(row, 0)->text();
+    if (const int row = SelectedRow(*List()); row >= 0)
+        root_ = List()->item(row, 0)->text();
     ShowRoot();
 }
 
 void NoteSelectPage::ClearNotes()
 {
-    list_->setRowCount(0);
+    picker_->Clear();
     root_.clear();
     ShowRoot();
     UpdateButtons();
@@ -154,7 +139,7 @@ void NoteSelectPage::ShowRoot()
 
 void NoteSelectPage::UpdateButtons()
 {
-    const bool any = list_->rowCount() > 0;
+    const bool any = List()->rowCount() > 0;
     remove_->setEnabled(any);
     clear_->setEnabled(any);
     makeRoot_->setEnabled(any);
@@ -162,10 +147,10 @@ void NoteSelectPage::UpdateButtons()
 
 bool NoteSelectPage::CanGoNext()
 {
-    if (list_ != nullptr && list_->rowCount() > 0)
+    if (picker_ != nullptr && List()->rowCount() > 0)
         return true;
     widgets::ShowInputError(
-        list_, Text(strings::kMaxNotesTitle).arg(MaxNotes()), Text(strings::kNoSelection));
+        List(), Text(strings::kMaxNotesTitle).arg(MaxNotes()), Text(strings::kNoSelection));
     return false;
 }
 

@@ -18,6 +18,8 @@ class BoardCollection;
 
 namespace guivarna::calc {
 
+class NotePicker;
+
 // First page of the chord wizard: the chord's notes, picked with twelve note buttons into a
 // list (a note may come more than once, at most one per string of the ChordBoard), and its root
 // (the first note picked, or the one made root).
@@ -29,10 +31,6 @@ public:
 
     explicit NoteSelectPage(const board::BoardCollection& boards);
 
-    // The note names in list order.
-    QStringList NoteNames() const;
-    // The note numbers of the list, in list order.
-    std::vector<theory::Note> Notes() const;
     QString RootName() const { return root_; }
     // The most notes the chord may have: the ChordBoard's string count.
     int MaxNotes() const;
@@ -44,15 +42,16 @@ public:
     // built if they are not yet.
     void ChooseNotes(const std::vector<theory::Note>& notes);
 
-    // The button of a note name ("Eb"), for the wizard's callers and tests.
-    QPushButton* NoteButton(const QString& name) const;
-    QTableWidget* List() const { return list_; }
+    // The note buttons and the list of chosen notes; nullptr until the page is first shown.
+    NotePicker* Picker() const { return picker_; }
+    QTableWidget* List() const;
 
 protected:
     void CreateControls() override;
 
 private:
-    void AddNote(const QString& name);
+    bool RoomForANote() const;
+    void OnNoteChosen(const QString& name);
     void RemoveSelected();
     void MakeRoot();
     void ClearNotes();
@@ -61,12 +60,11 @@ private:
 
     const board::BoardCollection& boards_;
     QString root_;
-    QTableWidget* list_ = nullptr;
+    NotePicker* picker_ = nullptr;
     QPushButton* remove_ = nullptr;
     QPushButton* clear_ = nullptr;
     QPushButton* makeRoot_ = nullptr;
     QLineEdit* rootDisplay_ = nullptr;
-    std::vector<QPushButton*> noteButtons_;
     std::vector<theory::Note> chosenAtStart_;
 };
 

@@ -53,12 +53,9 @@ void PermutationPage::CreateControls()
     melody_->setObjectName(QStringLiteral("melodyNote"));
     list_ = MakeWizardList({Text(strings::kPermutations)}, group);
     list_->setObjectName(QStringLiteral("permutations"));
-    permutate_ = new QPushButton(Text(strings::kPermutate), group);
-    permutate_->setObjectName(QStringLiteral("permutate"));
-    reset_ = new QPushButton(Text(strings::kReset), group);
-    reset_->setObjectName(QStringLiteral("resetPermutations"));
-    select_ = new QPushButton(Text(strings::kSelect), group);
-    select_->setObjectName(QStringLiteral("selectPermutation"));
+    permutate_ = MakeWizardButton(Text(strings::kPermutate), "permutate", group);
+    reset_ = MakeWizardButton(Text(strings::kReset), "resetPermutations", group);
+    select_ = MakeWizardButton(Text(strings::kSelect), "selectPermutation", group);
     selection_ = new QLineEdit(group);
     selection_->setObjectName(QStringLiteral("currentNoteSelection"));
     selection_->setReadOnly(true);

@@ -1,5 +1,6 @@
 #include "calc/scale_notes_page.h"
 
+#include "calc/note_picker.h"
 #include "calc/wizard_list.h"
 #include "resources/strings.h"
 #include "resources/text.h"
@@ -7,13 +8,11 @@
 #include "theory/search_request.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSet>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -42,19 +41,10 @@ void ScaleNotesPage::CreateControls()
     chordCheck_ = new QCheckBox(Text(strings::kScalesMustHaveChord), group);
     chordCheck_->setObjectName(QStringLiteral("mustHaveChord"));
 
-    auto* noteGrid = new QGridLayout;
-    for (int i = 0; i < kAllNotes; ++i) {
-        const QString name = QString::fromStdString(theory::NoteName(60 + i));
-        auto* button = new QPushButton(name, group);
-        button->setObjectName(QStringLiteral("note") + name);
-        button->setFlat(true);
-        button->setMinimumWidth(36);
-        noteGrid->addWidget(button, i / 6, i % 6);
-        connect(button, &QPushButton::clicked, this, [this, button] { AddNote(button); });
-        noteButtons_.push_back(button);
-    }
-    clear_ = new QPushButton(Text(strings::kClear), group);
-    clear_->setObjectName(QStringLiteral("clearNotes"));
+    picker_ = new NotePicker(NotePicker::Reuse::Once, 6, group);
+    picker_->SetGuard([this] { return picker_->DistinctNoteCount() < kAllNotes; });
+    connect(picker_, &NotePicker::NoteChosen, this, [this] { clear_->setEnabled(true); });
+    clear_ = MakeWizardButton(Text(strings::kClear), "clearNotes", group);
 
     auto* chordRow = new QHBoxLayout;
     chordRow->addWidget(chordLabel_);
@@ -65,16 +55,16 @@ void ScaleNotesPage::CreateControls()
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addLayout(chordRow);
     groupLayout->addWidget(chordCheck_);
-    groupLayout->addLayout(noteGrid);
+    groupLayout->addWidget(picker_);
     groupLayout->addLayout(clearRow);
     groupLayout->addStretch();
 
-    list_ = MakeWizardList({Text(strings::kSelectedNotes)}, this);
-    list_->setObjectName(QStringLiteral("mustHaveNotes"));
+    QTableWidget* list = picker_->CreateList(this);
+    list->setObjectName(QStringLiteral("mustHaveNotes"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(group, 2);
-    layout->addWidget(list_, 1);
+    layout->addWidget(list, 1);
 
     connect(clear_, &QPushButton::clicked, this, &ScaleNotesPage::ClearNotes);
     connect(chordCheck_, &QCheckBox::clicked, this, &ScaleNotesPage::ChordChecked);
@@ -89,80 +79,37 @@ void ScaleNotesPage::CreateControls()
         chordNotes_->setText(QString::fromStdString(theory_.FormatNotes()));
 }
 
-QPushButton* ScaleNotesPage::NoteButton(const QString& name) const
+QTableWidget* ScaleNotesPage::List() const
 {
-    return ButtonWithText(noteButtons_, name);
-}
-
-QStringList ScaleNotesPage::NoteNames() const
-{
-    return FirstColumn(list_);
-}
-
-std::vector<theory::Note> ScaleNotesPage::Notes() const
-{
-    return NoteNumbers(NoteNames());
-}
-
-int ScaleNotesPage::DistinctNoteCount() const
-{
-    const QStringList names = NoteNames();
-    return static_cast<int>(QSet<QString>(names.begin(), names.end()).size());
-}
-
-void ScaleNotesPage::AddNote(QPushButton* button)
-{
-    // Each note is added once: its button stays disabled until the note leaves the list.
-    if (DistinctNoteCount() >= kAllNotes)
-        return;
-    button->setEnabled(false);
-    AppendRow(*list_, {button->text()});
-    clear_->setEnabled(true);
+    return picker_ != nullptr ? picker_->List() : nullptr;
 }
 
 void ScaleNotesPage::ClearNotes()
 {
-    list_->setRowCount(0);
+    picker_->Clear();
     clear_->setEnabled(false);
-    for (QPushButton* button : noteButtons_)
-        button->setEnabled(true);
     chordCheck_->setChecked(false);
 }
 
 void ScaleNotesPage::ChordChecked(bool checked)
 {
+    // The chord's notes come and go together, past the limit of the buttons and beside the same
+    // notes added by their buttons.
     std::vector<std::string> chord;
     theory_.AppendNoteNames(chord);
-    if (checked) {
-        for (const std::string& note : chord) {
-            const QString name = QString::fromStdString(note);
-            AppendRow(*list_, {name});
-            SetButtonEnabled(name, false);
-        }
-        if (list_->rowCount() > 0)
-            clear_->setEnabled(true);
-        return;
-    }
     for (const std::string& note : chord) {
         const QString name = QString::fromStdString(note);
-        for (int row = list_->rowCount() - 1; row >= 0; --row) {
-            if (list_->item(row, 0)->text() == name)
-                list_->removeRow(row);
-        }
-        SetButtonEnabled(name, true);
+        if (checked)
+            picker_->Append(name);
+        else
+            picker_->Remove(name);
     }
-    clear_->setEnabled(list_->rowCount() > 0);
-}
-
-void ScaleNotesPage::SetButtonEnabled(const QString& name, bool enabled)
-{
-    if (QPushButton* button = NoteButton(name))
-        button->setEnabled(enabled);
+    clear_->setEnabled(List()->rowCount() > 0);
 }
 
 bool ScaleNotesPage::ApplyMustHave(theory::ScaleSearchRequest& request) const
 {
-    request.mustHaveNotes = Notes();
+    request.mustHaveNotes = picker_ != nullptr ? picker_->Notes() : std::vector<theory::Note>{};
     request.mustHaveFilter = !request.mustHaveNotes.empty();
     return true;
 }

@@ -1,5 +1,6 @@
 #include "calc/scale_wizard.h"
 
+#include "calc/note_picker.h"
 #include "calc/scale_notes_page.h"
 #include "calc/scale_tones_page.h"
 #include "resources/strings.h"
@@ -20,16 +21,12 @@ ScaleWizard::ScaleWizard(const theory::MusicTheory& theory, theory::SearchEngine
     setWindowTitle(Text(strings::kScaleWizardCaption));
 }
 
-void ScaleWizard::OnNext()
+void ScaleWizard::ReachedByNext(WizardPage* page)
 {
-    WizardPage* current = CurrentPage();
-    if (current == nullptr || !current->CanGoNext())
-        return;
-    WizardFrame::OnNext();
     // Rebuilt on every arrival, so the tone counts always fit the notes now required. A note
     // that is in the list twice is one note of the scale.
-    if (CurrentPage() == tones_)
-        tones_->SetMustHaveCount(notes_->DistinctNoteCount());
+    if (page == tones_)
+        tones_->SetMustHaveCount(notes_->Picker()->DistinctNoteCount());
 }
 
 theory::ScaleSearchRequest ScaleWizard::Request() const

@@ -29,7 +29,6 @@ public:
     // The request the pages describe; meaningful once the tones page has been reached.
     theory::ScaleSearchRequest Request() const;
 
-    void OnNext() override;
     void OnFinish() override;
 
 signals:
@@ -37,6 +36,9 @@ signals:
     void ScaleSearchReady();
     // Start the scale search now (after ScaleSearchReady, with "Calculate right away").
     void ScaleSearchGo();
+
+protected:
+    void ReachedByNext(WizardPage* page) override;
 
 private:
     theory::SearchEngine& engine_;

@@ -36,10 +36,8 @@ void StringFretPage::CreateControls()
     auto* stringGroup = new QGroupBox(Text(strings::kStringLimitations), this);
     strings_ = MakeWizardList({Text(strings::kStringIndex), Text(strings::kStrings)}, stringGroup);
     strings_->setObjectName(QStringLiteral("strings"));
-    remove_ = new QPushButton(Text(strings::kRemoveString), stringGroup);
-    remove_->setObjectName(QStringLiteral("removeString"));
-    reset_ = new QPushButton(Text(strings::kReset), stringGroup);
-    reset_->setObjectName(QStringLiteral("resetStrings"));
+    remove_ = MakeWizardButton(Text(strings::kRemoveString), "removeString", stringGroup);
+    reset_ = MakeWizardButton(Text(strings::kReset), "resetStrings", stringGroup);
     auto* stringButtons = new QVBoxLayout;
     stringButtons->addWidget(remove_);
     stringButtons->addWidget(reset_);

@@ -1,5 +1,6 @@
 #include "calc/wizard_frame.h"
 
+#include "calc/wizard_list.h"
 #include "calc/wizard_page.h"
 #include "resources/strings.h"
 #include "resources/text.h"
@@ -45,14 +46,10 @@ WizardFrame::WizardFrame(
 
     calculate_ = new QCheckBox(Text(strings::kCalculateRightAway), this);
     calculate_->setObjectName(QStringLiteral("calculateRightAway"));
-    back_ = new QPushButton(Text(strings::kWizardBack), this);
-    back_->setObjectName(QStringLiteral("back"));
-    next_ = new QPushButton(Text(strings::kWizardNext), this);
-    next_->setObjectName(QStringLiteral("next"));
-    cancel_ = new QPushButton(Text(strings::kWizardCancel), this);
-    cancel_->setObjectName(QStringLiteral("cancel"));
-    finish_ = new QPushButton(Text(strings::kWizardFinish), this);
-    finish_->setObjectName(QStringLiteral("finish"));
+    back_ = MakeWizardButton(Text(strings::kWizardBack), "back", this);
+    next_ = MakeWizardButton(Text(strings::kWizardNext), "next", this);
+    cancel_ = MakeWizardButton(Text(strings::kWizardCancel), "cancel", this);
+    finish_ = MakeWizardButton(Text(strings::kWizardFinish), "finish", this);
     NoDefaultButtons(*this);
 
     auto* checkRow = new QHBoxLayout;
@@ -92,9 +89,8 @@ void WizardFrame::AddPage(WizardPage* page)
 
 WizardPage* WizardFrame::CurrentPage() const
 {
-    const auto it = std::find_if(
-        pages_.begin(), pages_.end(), [](const WizardPage* p) { return p->IsCurrent(); });
-    return it == pages_.end() ? nullptr : *it;
+    const int index = CurrentIndex();
+    return index < 0 ? nullptr : Page(index);
 }
 
 int WizardFrame::CurrentIndex() const
@@ -159,48 +155,45 @@ void WizardFrame::Start()
 
 void WizardFrame::OnBack()
 {
-    WizardPage* current = CurrentPage();
-    const int index = CurrentIndex();
-    if (current == nullptr)
-        return;
-    const int target = current->GetBackPage();
-    WizardPage* page = nullptr;
-    if (target == -1)
-        return;
-    if (target != 0)
-        page = PageById(target);
-    else if (index > 0)
-        page = pages_[static_cast<std::size_t>(index - 1)];
-    if (page == nullptr || !ActivatePage(page))
-        return;
-    if (page == pages_.front()) {
-        back_->setEnabled(false);
-        finish_->setEnabled(false);
-    }
-    next_->setEnabled(true);
+    Step(Direction::Back);
 }
 
 void WizardFrame::OnNext()
 {
+    Step(Direction::Next);
+}
+
+void WizardFrame::Step(Direction direction)
+{
     WizardPage* current = CurrentPage();
-    const int index = CurrentIndex();
     if (current == nullptr)
         return;
-    const int target = current->GetNextPage();
-    WizardPage* page = nullptr;
+    const bool back = direction == Direction::Back;
+    if (!back && !current->CanGoNext())
+        return;
+    const int target = back ? current->GetBackPage() : current->GetNextPage();
     if (target == -1)
         return;
-    if (target != 0)
+    WizardPage* page = nullptr;
+    if (target != 0) {
         page = PageById(target);
-    else if (index + 1 < PageCount())
-        page = pages_[static_cast<std::size_t>(index + 1)];
+    } else if (const int index = CurrentIndex() + static_cast<int>(direction);
+               index >= 0 && index < PageCount()) {
+        page = Page(index);
+    }
     if (page == nullptr || !ActivatePage(page))
         return;
-    if (page == pages_.back()) {
-        next_->setEnabled(false);
-        finish_->setEnabled(true);
+    // At either end the button toward it goes; Finish comes with the last page and goes with
+    // the first. The way back where one came from is always open.
+    QPushButton* toward = back ? back_ : next_;
+    QPushButton* away = back ? next_ : back_;
+    if (page == (back ? pages_.front() : pages_.back())) {
+        toward->setEnabled(false);
+        finish_->setEnabled(!back);
     }
-    back_->setEnabled(true);
+    away->setEnabled(true);
+    if (!back)
+        ReachedByNext(page);
 }
 
 void WizardFrame::reject()

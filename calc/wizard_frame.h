@@ -44,9 +44,10 @@ public:
     QPushButton* FinishButton() const { return finish_; }
     bool CalculateRightAway() const;
 
-    // The buttons' actions (also reachable by clicking them).
-    virtual void OnBack();
-    virtual void OnNext();
+    // The buttons' actions (also reachable by clicking them). Next leaves a page only when its
+    // CanGoNext agrees.
+    void OnBack();
+    void OnNext();
     virtual void OnFinish() = 0;
     // Closes the wizard as cancelled when every created page agrees.
     void reject() override;
@@ -58,7 +59,15 @@ protected:
 
     void keyPressEvent(QKeyEvent* event) override;
 
+    // After Next has made page current: the wizard hands it what the earlier pages hold.
+    virtual void ReachedByNext(WizardPage* /*page*/) { }
+
 private:
+    enum class Direction { Back = -1, Next = 1 };
+
+    // Back or Next: to the page the current one names, or else its neighbour that way, with
+    // the buttons set for the page reached.
+    void Step(Direction direction);
     WizardPage* PageById(int templateId) const;
     void SavePlacement();
 

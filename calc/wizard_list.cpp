@@ -38,31 +38,12 @@ int SelectedRow(const QTableWidget& list)
     return selected.isEmpty() ? -1 : selected.front()->row();
 }
 
-QStringList FirstColumn(const QTableWidget* list)
+QPushButton* MakeWizardButton(const QString& text, const char* objectName, QWidget* parent)
 {
-    QStringList texts;
-    if (list == nullptr)
-        return texts;
-    for (int row = 0; row < list->rowCount(); ++row)
-        texts.append(list->item(row, 0)->text());
-    return texts;
-}
-
-std::vector<theory::Note> NoteNumbers(const QStringList& names)
-{
-    std::vector<theory::Note> notes;
-    for (const QString& name : names)
-        notes.push_back(theory::NoteNumber(name.toStdString()));
-    return notes;
-}
-
-QPushButton* ButtonWithText(const std::vector<QPushButton*>& buttons, const QString& text)
-{
-    for (QPushButton* button : buttons) {
-        if (button->text() == text)
-            return button;
-    }
-    return nullptr;
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setAutoDefault(false);
+    return button;
 }
 
 }  // namespace guivarna::calc

@@ -1,10 +1,6 @@
 #pragma once
 
-#include "theory/notes.h"
-
 #include <QStringList>
-
-#include <vector>
 
 class QPushButton;
 class QTableWidget;
@@ -19,11 +15,7 @@ QTableWidget* MakeWizardList(const QStringList& headers, QWidget* parent);
 void AppendRow(QTableWidget& list, const QStringList& texts);
 // The row of the current selection, -1 for none.
 int SelectedRow(const QTableWidget& list);
-// The texts of the first column, top to bottom; none for a null list.
-QStringList FirstColumn(const QTableWidget* list);
-// The note numbers of note names (NoteNumber of each).
-std::vector<theory::Note> NoteNumbers(const QStringList& names);
-// The button showing text, or nullptr.
-QPushButton* ButtonWithText(const std::vector<QPushButton*>& buttons, const QString& text);
+// A push button with its text and object name, which the Enter key does not press.
+QPushButton* MakeWizardButton(const QString& text, const char* objectName, QWidget* parent);
 
 }  // namespace guivarna::calc

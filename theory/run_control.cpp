@@ -29,9 +29,11 @@ void RunControl::Resume()
 bool RunControl::WaitWhilePaused()
 {
     std::unique_lock lock(mutex_);
+    waiting_.store(true, std::memory_order_release);
     wake_.wait(lock, [this] {
         return !paused_.load(std::memory_order_relaxed) || stopped_.load(std::memory_order_relaxed);
     });
+    waiting_.store(false, std::memory_order_release);
     return !stopped_.load(std::memory_order_relaxed);
 }
 

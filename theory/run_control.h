@@ -17,6 +17,12 @@ public:
 
     bool StopRequested() const { return stopped_.load(std::memory_order_acquire); }
     bool PauseRequested() const { return paused_.load(std::memory_order_acquire); }
+    // True while the worker waits at a checkpoint of the paused run and will go on waiting: it
+    // finds nothing more until a resume or a stop, which end this at once.
+    bool Holding() const
+    {
+        return waiting_.load(std::memory_order_acquire) && PauseRequested() && !StopRequested();
+    }
 
     // Called by the worker at its checkpoints: waits while the run is paused (the caller must
     // hold no lock another thread needs) and returns false once the run is stopped.
@@ -32,6 +38,7 @@ private:
 
     std::atomic<bool> stopped_{false};
     std::atomic<bool> paused_{false};
+    std::atomic<bool> waiting_{false};
     std::mutex mutex_;
     std::condition_variable wake_;
 };

@@ -4,11 +4,13 @@
 #include "calc/calc_runner.h"
 #include "calc/calc_window.h"
 #include "calc/chord_wizard.h"
+#include "calc/note_picker.h"
 #include "calc/note_select_page.h"
 #include "calc/result_list_view.h"
 #include "calc/result_models.h"
 
 #include "tests/app/app_test_fixture.h"
+#include "tests/support/widget_steps.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,32 +18,14 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
-#include <QTimer>
-
-#include <functional>
 
 namespace guivarna {
 namespace {
 
-class ChordWizardCommandTest : public test::AppTest {
-protected:
-    // Runs drive inside the modal loop of the wizard that the next command opens.
-    static void WhenWizardOpens(std::function<void(calc::ChordWizard&)> drive)
-    {
-        QTimer::singleShot(0, [drive] {
-            auto* wizard = qobject_cast<calc::ChordWizard*>(QApplication::activeModalWidget());
-            ASSERT_NE(wizard, nullptr);
-            drive(*wizard);
-        });
-    }
+using test::ClickEnabled;
+using test::WhenModalOpens;
 
-    static void Click(QPushButton* button)
-    {
-        ASSERT_NE(button, nullptr);
-        ASSERT_TRUE(button->isEnabled());
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-};
+using ChordWizardCommandTest = test::AppTest;
 
 TEST_F(ChordWizardCommandTest, FirstItemOfTheChordBoardMenu)
 {
@@ -59,14 +43,14 @@ TEST_F(ChordWizardCommandTest, ShortcutRunsTheWizardAndReportsTheRequest)
     QSignalSpy ready(frame.Wizards(), &WizardCommands::ChordSearchReady);
     QSignalSpy go(frame.Wizards(), &WizardCommands::ChordSearchGo);
     bool driven = false;
-    WhenWizardOpens([&](calc::ChordWizard& wizard) {
+    WhenModalOpens<calc::ChordWizard>([&](calc::ChordWizard& wizard) {
         EXPECT_EQ(wizard.parentWidget(), &frame);
         EXPECT_TRUE(wizard.isModal());
         for (const char* note : {"C", "E", "G"})
-            Click(wizard.NotesPage()->NoteButton(QString::fromLatin1(note)));
-        Click(wizard.NextButton());
-        Click(wizard.NextButton());
-        Click(wizard.FinishButton());
+            ClickEnabled(wizard.NotesPage()->Picker()->NoteButton(QString::fromLatin1(note)));
+        ClickEnabled(wizard.NextButton());
+        ClickEnabled(wizard.NextButton());
+        ClickEnabled(wizard.FinishButton());
         driven = true;
     });
     QTest::keyClick(&frame, Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
@@ -88,12 +72,12 @@ TEST_F(ChordWizardCommandTest, FinishShowsTheChordFormulasWithTheRowsComingIn)
     calc::CalcWindow& calculations = *frame.Calculations();
     calculations.Tabs().setCurrentWidget(&calculations.ScalePage());
     bool running = false;
-    WhenWizardOpens([&](calc::ChordWizard& wizard) {
+    WhenModalOpens<calc::ChordWizard>([&](calc::ChordWizard& wizard) {
         for (const char* note : {"C", "E", "G"})
-            Click(wizard.NotesPage()->NoteButton(QString::fromLatin1(note)));
-        Click(wizard.NextButton());
-        Click(wizard.NextButton());
-        Click(wizard.FinishButton());
+            ClickEnabled(wizard.NotesPage()->Picker()->NoteButton(QString::fromLatin1(note)));
+        ClickEnabled(wizard.NextButton());
+        ClickEnabled(wizard.NextButton());
+        ClickEnabled(wizard.FinishButton());
         // Ready and go were handled before the wizard closed.
         running = calculations.ChordPage().Runner().HasWorker();
     });
@@ -125,9 +109,9 @@ TEST_F(ChordWizardCommandTest, CancelReportsNothing)
 {
     MainFrame& frame = MakeFrame();
     QSignalSpy ready(frame.Wizards(), &WizardCommands::ChordSearchReady);
-    WhenWizardOpens([&](calc::ChordWizard& wizard) {
-        Click(wizard.NotesPage()->NoteButton(QStringLiteral("D")));
-        Click(wizard.CancelButton());
+    WhenModalOpens<calc::ChordWizard>([&](calc::ChordWizard& wizard) {
+        ClickEnabled(wizard.NotesPage()->Picker()->NoteButton(QStringLiteral("D")));
+        ClickEnabled(wizard.CancelButton());
     });
     EXPECT_EQ(frame.Wizards()->RunChordWizard(), QDialog::Rejected);
     EXPECT_EQ(ready.count(), 0);

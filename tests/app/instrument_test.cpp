@@ -6,9 +6,9 @@
 #include "calc/result_models.h"
 
 #include "tests/app/app_test_fixture.h"
+#include "tests/support/widget_steps.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -19,7 +19,6 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
-#include <QTimer>
 
 namespace guivarna {
 namespace {
@@ -27,16 +26,6 @@ namespace {
 using board::BoardCollection;
 
 const std::vector<theory::Note> kSevenString{64, 59, 55, 50, 45, 40, 35};
-
-// Runs `steps` on the instrument dialog once the command has opened it.
-void WhenTheDialogOpens(std::function<void(InstrumentDialog&)> steps)
-{
-    QTimer::singleShot(0, [steps] {
-        auto* dialog = qobject_cast<InstrumentDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        steps(*dialog);
-    });
-}
 
 void ChoosePreset(InstrumentDialog& dialog, const QString& name)
 {
@@ -79,7 +68,7 @@ TEST_F(InstrumentTest, TheCommandOpensTheDialogAndAppliesTheSevenStringPreset)
     ASSERT_NE(command, nullptr);
     EXPECT_EQ(frame.menu(MenuId::File)->actions().front(), command);
 
-    WhenTheDialogOpens([](InstrumentDialog& dialog) {
+    test::WhenModalOpens<InstrumentDialog>([](InstrumentDialog& dialog) {
         ChoosePreset(dialog, QStringLiteral("7-string guitar"));
         Press(dialog, QDialogButtonBox::Ok);
     });
@@ -109,7 +98,7 @@ TEST_F(InstrumentTest, TheCommandOpensTheDialogAndAppliesTheSevenStringPreset)
 TEST_F(InstrumentTest, DropDShowsADOnTheSixthStringAndLeftHandedMirrorsBothBoards)
 {
     MainFrame& frame = MakeFrame();
-    WhenTheDialogOpens([](InstrumentDialog& dialog) {
+    test::WhenModalOpens<InstrumentDialog>([](InstrumentDialog& dialog) {
         ChoosePreset(dialog, QStringLiteral("Drop D"));
         dialog.findChild<QCheckBox*>(QStringLiteral("leftHanded"))->setChecked(true);
         Press(dialog, QDialogButtonBox::Ok);
@@ -136,7 +125,7 @@ TEST_F(InstrumentTest, CancelChangesNothing)
     const theory::Instrument before = boards.CurrentInstrument();
     const QByteArray fileBefore = SettingsFile();
 
-    WhenTheDialogOpens([](InstrumentDialog& dialog) {
+    test::WhenModalOpens<InstrumentDialog>([](InstrumentDialog& dialog) {
         ChoosePreset(dialog, QStringLiteral("Ukulele"));
         dialog.findChild<QCheckBox*>(QStringLiteral("leftHanded"))->setChecked(true);
         dialog.findChild<QSpinBox*>(QStringLiteral("positions"))->setValue(12);
@@ -174,7 +163,7 @@ TEST_F(InstrumentTest, ApplyingDuringARunningSearchStopsItAndClearsTheResults)
 
     frame.Instrument().Apply({kSevenString, 25, false});
     EXPECT_FALSE(window.ChordPage().Runner().HasWorker());
-    QTest::qWait(0);  // whatever the ended run posted arrives now
+    QCoreApplication::processEvents();  // whatever the ended run posted arrives now
     EXPECT_EQ(engine.Chords().Results()->Count(), 0U);
     EXPECT_EQ(engine.Scales().Results()->Count(), 0U);
     EXPECT_EQ(engine.Chords().Current(), -1);

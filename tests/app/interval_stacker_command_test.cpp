@@ -1,12 +1,11 @@
 #include "tests/app/app_test_fixture.h"
+#include "tests/support/widget_steps.h"
 
 #include "calc/interval_stacker.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
-#include <QTimer>
 
 #include <set>
 
@@ -26,9 +25,8 @@ TEST_F(IntervalStackerCommand, CtrlIStacksTheMajorScaleFromCOverTheScaleBoard)
 {
     MainFrame& frame = MakeFrame();
     bool opened = false;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<calc::IntervalStacker*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
+    test::WhenModalOpens<calc::IntervalStacker>([&](calc::IntervalStacker& stacker) {
+        auto* dialog = &stacker;
         opened = true;
         EXPECT_EQ(dialog->parentWidget(), nullptr);
         for (const char* interval : {"2", "2", "b2", "2", "2", "2", "b2"}) {

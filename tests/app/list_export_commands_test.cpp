@@ -1,5 +1,6 @@
 #include "app/list_export_commands.h"
 #include "tests/app/app_test_fixture.h"
+#include "tests/support/widget_steps.h"
 
 #include "board/board_collection.h"
 #include "output/board_picture.h"
@@ -47,16 +48,6 @@ QStringList PagePictures(const QString& path)
     for (const QRegularExpressionMatch& m : img.globalMatch(page))
         names << m.captured(1);
     return names;
-}
-
-// Runs `answer` on the next modal dialog as soon as it opens.
-template <typename Dialog, typename Answer> void AnswerNextDialog(Answer answer)
-{
-    QTimer::singleShot(0, [answer] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        answer(*dialog);
-    });
 }
 
 class ListExportCommandsTest : public test::AppTest {
@@ -184,7 +175,7 @@ TEST_F(ListExportCommandsTest, AFailedSaveKeepsTheOldFileAndNamesFileAndCause)
     answer_ = dir_.filePath(QStringLiteral("list.txt"));
     ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("list.txt")));
     QString reported;
-    AnswerNextDialog<QMessageBox>([&](QMessageBox& box) {
+    test::WhenModalOpens<QMessageBox>([&](QMessageBox& box) {
         reported = box.text();
         box.accept();
     });
@@ -291,7 +282,7 @@ TEST_F(ListExportCommandsTest, UnwritablePicturesEndInOneMessage)
     commands_->SetProgressTiming(1h, 1h);
     int boxes = 0;
     QString reported;
-    AnswerNextDialog<QMessageBox>([&](QMessageBox& box) {
+    test::WhenModalOpens<QMessageBox>([&](QMessageBox& box) {
         ++boxes;
         reported = box.text();
         box.accept();
@@ -391,7 +382,7 @@ TEST(SaveDialog, OffersTheFiltersAndTheRichTextFilterChangesOnlyTheExtension)
         QString proposed;
         QStringList filters;
         bool confirmsOverwrite = false;
-        AnswerNextDialog<QFileDialog>([&](QFileDialog& dialog) {
+        test::WhenModalOpens<QFileDialog>([&](QFileDialog& dialog) {
             proposed = QFileInfo(dialog.selectedFiles().value(0)).fileName();
             filters = dialog.nameFilters();
             confirmsOverwrite = !dialog.testOption(QFileDialog::DontConfirmOverwrite);

@@ -8,11 +8,13 @@
 #include "calc/calc_page.h"
 #include "calc/calc_window.h"
 #include "calc/chord_wizard.h"
+#include "calc/note_picker.h"
 #include "calc/note_select_page.h"
 #include "output/audio_player.h"
 #include "resources/strings.h"
 #include "resources/text.h"
 #include "tests/app/app_test_fixture.h"
+#include "tests/support/widget_steps.h"
 #include "theory/chord_search.h"
 #include "theory/search_engine.h"
 #include "widgets/balloon_tip.h"
@@ -24,7 +26,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -216,12 +217,10 @@ TEST_F(MarkedNotesTest, TheChordWizardOpensWithTheNamedChordWhileItIsCurrent)
     QStringList chosen;
     QString root;
     auto readWizard = [&] {
-        QTimer::singleShot(0, [&] {
-            auto* wizard = qobject_cast<calc::ChordWizard*>(QApplication::activeModalWidget());
-            ASSERT_NE(wizard, nullptr);
-            chosen = wizard->NotesPage()->NoteNames();
-            root = wizard->NotesPage()->RootName();
-            wizard->reject();
+        test::WhenModalOpens<calc::ChordWizard>([&](calc::ChordWizard& wizard) {
+            chosen = wizard.NotesPage()->Picker()->NoteNames();
+            root = wizard.NotesPage()->RootName();
+            wizard.reject();
         });
     };
     readWizard();

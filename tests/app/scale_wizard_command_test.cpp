@@ -3,6 +3,7 @@
 #include "calc/calc_page.h"
 #include "calc/calc_runner.h"
 #include "calc/calc_window.h"
+#include "calc/note_picker.h"
 #include "calc/result_list_view.h"
 #include "calc/result_models.h"
 #include "calc/scale_notes_page.h"
@@ -11,6 +12,7 @@
 #include "page/text_panel.h"
 
 #include "tests/app/app_test_fixture.h"
+#include "tests/support/widget_steps.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,33 +21,17 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
-#include <QTimer>
 
-#include <functional>
 #include <set>
 
 namespace guivarna {
 namespace {
 
+using test::ClickEnabled;
+using test::WhenModalOpens;
+
 class ScaleWizardCommandTest : public test::AppTest {
 protected:
-    // Runs drive inside the modal loop of the wizard that the next command opens.
-    static void WhenWizardOpens(std::function<void(calc::ScaleWizard&)> drive)
-    {
-        QTimer::singleShot(0, [drive] {
-            auto* wizard = qobject_cast<calc::ScaleWizard*>(QApplication::activeModalWidget());
-            ASSERT_NE(wizard, nullptr);
-            drive(*wizard);
-        });
-    }
-
-    static void Click(QAbstractButton* button)
-    {
-        ASSERT_NE(button, nullptr);
-        ASSERT_TRUE(button->isEnabled());
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-
     // The pitch classes (60..71) marked anywhere on the ScaleBoard.
     std::set<int> ScaleBoardPitches() const
     {
@@ -85,11 +71,11 @@ TEST_F(ScaleWizardCommandTest, FinishShowsTheScaleFormulasWithTheFirstScaleOnThe
     calculations.Tabs().setCurrentWidget(&calculations.ChordPage());
     QSignalSpy ready(frame.Wizards(), &WizardCommands::ScaleSearchReady);
     bool running = false;
-    WhenWizardOpens([&](calc::ScaleWizard& wizard) {
+    WhenModalOpens<calc::ScaleWizard>([&](calc::ScaleWizard& wizard) {
         EXPECT_EQ(wizard.parentWidget(), &frame);
         EXPECT_TRUE(wizard.isModal());
-        Click(wizard.NextButton());
-        Click(wizard.FinishButton());
+        ClickEnabled(wizard.NextButton());
+        ClickEnabled(wizard.FinishButton());
         // Ready and go were handled before the wizard closed.
         running = calculations.ScalePage().Runner().HasWorker();
     });
@@ -121,10 +107,10 @@ TEST_F(ScaleWizardCommandTest, OkSwitchesTheArpeggioOff)
 {
     MainFrame& frame = MakeFrame();
     SelectChordAndShowArpeggio(frame);
-    WhenWizardOpens([&](calc::ScaleWizard& wizard) {
-        Click(wizard.findChild<QCheckBox*>(QStringLiteral("calculateRightAway")));
-        Click(wizard.NextButton());
-        Click(wizard.FinishButton());
+    WhenModalOpens<calc::ScaleWizard>([&](calc::ScaleWizard& wizard) {
+        ClickEnabled(wizard.findChild<QCheckBox*>(QStringLiteral("calculateRightAway")));
+        ClickEnabled(wizard.NextButton());
+        ClickEnabled(wizard.FinishButton());
     });
     EXPECT_EQ(frame.Wizards()->RunScaleWizard(), QDialog::Accepted);
     EXPECT_FALSE(frame.action(CommandId::ShowArpeggio)->isChecked());
@@ -140,9 +126,9 @@ TEST_F(ScaleWizardCommandTest, CancelKeepsTheArpeggio)
     MainFrame& frame = MakeFrame();
     SelectChordAndShowArpeggio(frame);
     QSignalSpy ready(frame.Wizards(), &WizardCommands::ScaleSearchReady);
-    WhenWizardOpens([&](calc::ScaleWizard& wizard) {
-        Click(wizard.NotesPage()->ChordCheck());
-        Click(wizard.CancelButton());
+    WhenModalOpens<calc::ScaleWizard>([&](calc::ScaleWizard& wizard) {
+        ClickEnabled(wizard.NotesPage()->ChordCheck());
+        ClickEnabled(wizard.CancelButton());
     });
     EXPECT_EQ(frame.Wizards()->RunScaleWizard(), QDialog::Rejected);
     EXPECT_EQ(ready.count(), 0);

@@ -4,6 +4,7 @@
 #include "calc/result_models.h"
 
 #include "tests/calc/calc_test_support.h"
+#include "tests/support/widget_steps.h"
 
 #include <QAbstractItemModelTester>
 #include <QPushButton>
@@ -43,6 +44,9 @@ constexpr Buttons kIdle{true, false, false, false};
 constexpr Buttons kRunning{false, true, false, true};
 constexpr Buttons kPaused{false, false, true, true};
 constexpr Buttons kOnlyStop{false, false, false, true};
+
+// A pause delay short enough to wait past, for the tests that show a pending pause never comes.
+constexpr int kShortDelayMs = 20;
 
 class ChordPageTest : public test::CalcObjects {
 protected:
@@ -132,13 +136,13 @@ TEST_F(ChordPageTest, PauseResumeAndStopFollowTheButtons)
     Click(*page_, "pauze");
     EXPECT_EQ(Read(*page_), kRunning);  // the change comes after the delay
     ASSERT_TRUE(QTest::qWaitFor([&] { return Read(*page_) == kPaused; }));
-    // The worker stops at its next checkpoint, a few thousand candidates on at most.
-    QTest::qWait(30);
+    // The worker stops at its next checkpoint and waits there; after a resume it finds more.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page_->Runner().WorkerHeld(); }));
     const std::size_t found = engine_.Chords().Results()->Count();
-    QTest::qWait(50);
-    EXPECT_EQ(engine_.Chords().Results()->Count(), found) << "a paused run finds nothing";
     Click(*page_, "resume");
     ASSERT_TRUE(QTest::qWaitFor([&] { return Read(*page_) == kRunning; }));
+    EXPECT_FALSE(page_->Runner().WorkerHeld());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine_.Chords().Results()->Count() > found; }));
     Click(*page_, "pauze");
     ASSERT_TRUE(QTest::qWaitFor([&] { return Read(*page_) == kPaused; }));
     Click(*page_, "stop");
@@ -149,12 +153,12 @@ TEST_F(ChordPageTest, PauseResumeAndStopFollowTheButtons)
 TEST_F(ChordPageTest, StopWithinTheDelayCancelsThePendingPause)
 {
     LoadLongSearch();
-    page_->Runner().SetDelay(200);
+    page_->Runner().SetDelay(kShortDelayMs);
     Click(*page_, "go");
     Click(*page_, "pauze");
     Click(*page_, "stop");
     ASSERT_TRUE(WorkerEnded());
-    QTest::qWait(250);
+    guivarna::test::WaitPast(kShortDelayMs);
     EXPECT_EQ(page_->Runner().state(), CalcRunner::Stopped);
     EXPECT_EQ(Read(*page_), kIdle);
 }
@@ -162,7 +166,7 @@ TEST_F(ChordPageTest, StopWithinTheDelayCancelsThePendingPause)
 TEST_F(ChordPageTest, GoWithinThePauseDelayRestartsAndThePauseNeverComes)
 {
     LoadLongSearch();
-    page_->Runner().SetDelay(200);
+    page_->Runner().SetDelay(kShortDelayMs);
     Click(*page_, "go");
     Click(*page_, "pauze");
     LoadChord({"C", "E", "G"});
@@ -170,7 +174,7 @@ TEST_F(ChordPageTest, GoWithinThePauseDelayRestartsAndThePauseNeverComes)
     page_->Runner().Go();
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return !page_->Runner().HasWorker() && !page_->Runner().RestartPending(); }));
-    QTest::qWait(250);
+    guivarna::test::WaitPast(kShortDelayMs);
     EXPECT_NE(page_->Runner().state(), CalcRunner::Paused);
     EXPECT_EQ(page_->Model().rowCount(), 1184);
     EXPECT_EQ(Read(*page_), kIdle);
@@ -181,13 +185,12 @@ TEST_F(ChordPageTest, GoWhilePausedWaitsForStopThenStartsTheNewRun)
     LoadLongSearch();
     Click(*page_, "go");
     Click(*page_, "pauze");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return Read(*page_) == kPaused; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page_->Runner().WorkerHeld(); }));
     LoadChord({"C", "E", "G"});
     engine_.Chords().SetTuning({64, 59, 55, 50, 45, 40});
     page_->Runner().Go();
-    QTest::qWait(50);
     EXPECT_EQ(Read(*page_), kOnlyStop);
-    EXPECT_TRUE(page_->Runner().HasWorker()) << "the paused worker waits for stop";
+    EXPECT_TRUE(page_->Runner().WorkerHeld()) << "the paused worker waits for stop";
     Click(*page_, "stop");
     // The old worker ends, then the new run starts by itself and lists the three-note chord.
     ASSERT_TRUE(QTest::qWaitFor([&] {

@@ -2,7 +2,9 @@
 
 #include "board/board_collection.h"
 #include "board/settings_store.h"
+#include "calc/note_picker.h"
 #include "calc/note_select_page.h"
+#include "tests/support/widget_steps.h"
 #include "theory/music_theory.h"
 #include "theory/search_engine.h"
 #include "widgets/balloon_tip.h"
@@ -25,6 +27,7 @@
 namespace guivarna::calc {
 namespace {
 
+using test::ClickEnabled;
 using theory::Note;
 
 class ChordWizardTest : public ::testing::Test {
@@ -49,18 +52,10 @@ protected:
         return *wizard_;
     }
 
-    static void Click(QAbstractButton* button)
-    {
-        ASSERT_NE(button, nullptr);
-        ASSERT_TRUE(button->isVisible());
-        ASSERT_TRUE(button->isEnabled()) << button->text().toStdString();
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-
     void Notes(std::initializer_list<const char*> names)
     {
         for (const char* name : names)
-            Click(wizard_->NotesPage()->NoteButton(QString::fromLatin1(name)));
+            ClickEnabled(wizard_->NotesPage()->Picker()->NoteButton(QString::fromLatin1(name)));
     }
 
     // The title and content of the one open balloon ("" when none is open).
@@ -107,24 +102,36 @@ TEST_F(ChordWizardTest, ButtonsFollowThePages)
     EXPECT_FALSE(w.StringsPage()->IsCreated());
 
     Notes({"C", "E", "G"});
-    Click(w.NextButton());
+    ClickEnabled(w.NextButton());
     EXPECT_EQ(w.CurrentPage(), w.StringsPage());
     EXPECT_EQ(States(), (Buttons{true, true, false}));
-    Click(w.NextButton());
+    ClickEnabled(w.NextButton());
     EXPECT_EQ(w.CurrentPage(), w.PermutationsPage());
     EXPECT_EQ(States(), (Buttons{true, false, true}));
     // Back to a middle page keeps Finish usable; back to the first page does not.
-    Click(w.BackButton());
+    ClickEnabled(w.BackButton());
     EXPECT_EQ(w.CurrentPage(), w.StringsPage());
     EXPECT_EQ(States(), (Buttons{true, true, true}));
-    Click(w.BackButton());
+    ClickEnabled(w.BackButton());
     EXPECT_EQ(w.CurrentPage(), w.NotesPage());
     EXPECT_EQ(States(), (Buttons{false, true, false}));
     // The pages kept what was entered.
-    EXPECT_EQ(w.NotesPage()->NoteNames(),
+    EXPECT_EQ(w.NotesPage()->Picker()->NoteNames(),
         QStringList({QStringLiteral("C"), QStringLiteral("E"), QStringLiteral("G")}));
     EXPECT_FALSE(w.StringsPage()->isVisible());
     EXPECT_TRUE(w.StringsPage()->IsCreated());
+}
+
+TEST_F(ChordWizardTest, TabRunsThroughTheNoteButtonsThenTheListAndItsButtons)
+{
+    ChordWizard& w = Open();
+    QStringList expected;
+    for (Note note = 60; note < 72; ++note)
+        expected.append(QStringLiteral("note") + QString::fromStdString(theory::NoteName(note)));
+    expected << QStringLiteral("selectedNotes") << QStringLiteral("removeNote")
+             << QStringLiteral("clearNotes") << QStringLiteral("makeRoot")
+             << QStringLiteral("rootDisplay");
+    EXPECT_EQ(test::TabOrder(*w.NotesPage()), expected);
 }
 
 TEST_F(ChordWizardTest, EnterActsOnNoButton)
@@ -133,7 +140,7 @@ TEST_F(ChordWizardTest, EnterActsOnNoButton)
     Notes({"C", "E"});
     QSignalSpy finished(&w, &QDialog::finished);
     for (QWidget* target : std::initializer_list<QWidget*>{&w, w.NextButton(),
-             w.NotesPage()->NoteButton(QStringLiteral("D")),
+             w.NotesPage()->Picker()->NoteButton(QStringLiteral("D")),
              w.NotesPage()->findChild<QLineEdit*>(QStringLiteral("rootDisplay"))}) {
         target->setFocus();
         QTest::keyClick(target, Qt::Key_Return);
@@ -142,7 +149,7 @@ TEST_F(ChordWizardTest, EnterActsOnNoButton)
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(finished.count(), 0);
     EXPECT_EQ(w.CurrentPage(), w.NotesPage());
-    EXPECT_EQ(w.NotesPage()->NoteNames().size(), 2);
+    EXPECT_EQ(w.NotesPage()->Picker()->NoteNames().size(), 2);
 }
 
 TEST_F(ChordWizardTest, NotePageKeepsRootAndLimit)
@@ -160,7 +167,7 @@ TEST_F(ChordWizardTest, NotePageKeepsRootAndLimit)
     EXPECT_FALSE(clear->isEnabled());
 
     // Next on an empty list is refused at the list.
-    Click(w.NextButton());
+    ClickEnabled(w.NextButton());
     EXPECT_EQ(w.CurrentPage(), page);
     EXPECT_EQ(Balloon(),
         std::make_pair(QStringLiteral("Maximum number of notes to select: 6"),
@@ -173,7 +180,7 @@ TEST_F(ChordWizardTest, NotePageKeepsRootAndLimit)
     EXPECT_TRUE(remove->isEnabled() && makeRoot->isEnabled() && clear->isEnabled());
     EXPECT_EQ(Balloon(), std::make_pair(QString(), QString()));
     Notes({"A"});
-    EXPECT_EQ(page->NoteNames().size(), 6);
+    EXPECT_EQ(page->Picker()->NoteNames().size(), 6);
     EXPECT_EQ(Balloon(),
         std::make_pair(QStringLiteral("Maximum number of notes to select: 6"),
             QStringLiteral("All strings are occupied; it is not possible to select more "
@@ -185,24 +192,24 @@ TEST_F(ChordWizardTest, NotePageKeepsRootAndLimit)
 
     // "Make Root" on another row moves the root; without a selected row it stays.
     page->List()->selectRow(2);
-    Click(makeRoot);
+    ClickEnabled(makeRoot);
     EXPECT_EQ(root->text(), QStringLiteral("Root: B"));
     page->List()->clearSelection();
-    Click(makeRoot);
+    ClickEnabled(makeRoot);
     EXPECT_EQ(root->text(), QStringLiteral("Root: B"));
     EXPECT_EQ(page->RootName(), QStringLiteral("B"));
 
     // Removing the root's row leaves the root as it was.
     page->List()->selectRow(2);
-    Click(remove);
-    EXPECT_EQ(page->NoteNames(),
+    ClickEnabled(remove);
+    EXPECT_EQ(page->Picker()->NoteNames(),
         QStringList({QStringLiteral("E"), QStringLiteral("G"), QStringLiteral("E"),
             QStringLiteral("D"), QStringLiteral("G")}));
     EXPECT_EQ(root->text(), QStringLiteral("Root: B"));
 
     // Clear forgets the root; the next note becomes it.
-    Click(clear);
-    EXPECT_EQ(page->NoteNames().size(), 0);
+    ClickEnabled(clear);
+    EXPECT_EQ(page->Picker()->NoteNames().size(), 0);
     EXPECT_EQ(root->text(), QStringLiteral("Root: Not set."));
     EXPECT_FALSE(remove->isEnabled() || makeRoot->isEnabled() || clear->isEnabled());
     Notes({"F"});
@@ -213,7 +220,7 @@ TEST_F(ChordWizardTest, FretLimitsAreCheckedWhereEnteredAndOnNext)
 {
     ChordWizard& w = Open();
     Notes({"C", "E", "G"});
-    Click(w.NextButton());
+    ClickEnabled(w.NextButton());
     StringFretPage* page = w.StringsPage();
     const int positions = boards_.FretCount(board::BoardCollection::kChordBoard);
     ASSERT_GT(positions, 6);
@@ -245,7 +252,7 @@ TEST_F(ChordWizardTest, FretLimitsAreCheckedWhereEnteredAndOnNext)
     CloseBalloons();
 
     // 5 - 5 is below every span.
-    Click(w.NextButton());
+    ClickEnabled(w.NextButton());
     EXPECT_EQ(w.CurrentPage(), page);
     EXPECT_EQ(Balloon(),
         std::make_pair(QStringLiteral("Fret range"),
@@ -256,7 +263,7 @@ TEST_F(ChordWizardTest, FretLimitsAreCheckedWhereEnteredAndOnNext)
     // A range exactly as wide as the span passes.
     page->HighestFretList()->setCurrentIndex(9);
     page->SpanList()->setCurrentIndex(3);
-    Click(w.NextButton());
+    ClickEnabled(w.NextButton());
     EXPECT_EQ(w.CurrentPage(), w.PermutationsPage());
 }
 
@@ -264,7 +271,7 @@ TEST_F(ChordWizardTest, StringsNeverFewerThanNotes)
 {
     ChordWizard& w = Open();
     Notes({"C", "E", "G"});
-    Click(w.NextButton());
+    ClickEnabled(w.NextButton());
     StringFretPage* page = w.StringsPage();
     EXPECT_EQ(page->NoteCount(), 3);
     QTableWidget* list = page->StringList();
@@ -273,22 +280,22 @@ TEST_F(ChordWizardTest, StringsNeverFewerThanNotes)
     // Six strings down to four, then one more, then refused.
     for (int i = 0; i < 2; ++i) {
         list->selectRow(0);
-        Click(remove);
+        ClickEnabled(remove);
     }
     ASSERT_EQ(list->rowCount(), 4);
     list->selectRow(1);
-    Click(remove);
+    ClickEnabled(remove);
     EXPECT_EQ(list->rowCount(), 3);
     EXPECT_EQ(Balloon(), std::make_pair(QString(), QString()));
     list->selectRow(0);
-    Click(remove);
+    ClickEnabled(remove);
     EXPECT_EQ(list->rowCount(), 3);
     EXPECT_EQ(Balloon().first, QStringLiteral("Strings"));
     EXPECT_FALSE(Balloon().second.isEmpty());
     EXPECT_EQ(page->AllowedStrings(), (std::vector<std::uint32_t>{3, 5, 6}));
     CloseBalloons();
 
-    Click(page->findChild<QPushButton*>(QStringLiteral("resetStrings")));
+    ClickEnabled(page->findChild<QPushButton*>(QStringLiteral("resetStrings")));
     EXPECT_EQ(page->AllowedStrings(), (std::vector<std::uint32_t>{1, 2, 3, 4, 5, 6}));
 }
 
@@ -296,8 +303,8 @@ TEST_F(ChordWizardTest, PermutationsOfTheChordNotes)
 {
     ChordWizard& w = Open();
     Notes({"G", "C", "E"});
-    Click(w.NextButton());
-    Click(w.NextButton());
+    ClickEnabled(w.NextButton());
+    ClickEnabled(w.NextButton());
     PermutationPage* page = w.PermutationsPage();
     EXPECT_EQ(page->NoteSelectionDisplay()->text(), QStringLiteral("G - C - E"));
     EXPECT_EQ(page->PermutationDisplay()->text(), QStringLiteral("All permutations will be used."));
@@ -307,15 +314,15 @@ TEST_F(ChordWizardTest, PermutationsOfTheChordNotes)
     EXPECT_EQ(page->MelodyList()->count(), 3);
     EXPECT_EQ(page->MelodyList()->currentText(), QStringLiteral("G"));
 
-    Click(page->ModeButton(PermutationPage::kMelodyNote));
+    ClickEnabled(page->ModeButton(PermutationPage::kMelodyNote));
     EXPECT_TRUE(page->MelodyList()->isEnabled());
     EXPECT_FALSE(page->PermutateButton()->isEnabled());
 
-    Click(page->ModeButton(PermutationPage::kSpecificPermutation));
+    ClickEnabled(page->ModeButton(PermutationPage::kSpecificPermutation));
     EXPECT_FALSE(page->MelodyList()->isEnabled());
     EXPECT_FALSE(page->SelectButton()->isEnabled());
     // Finish before a permutation was chosen is refused and keeps the wizard open.
-    Click(w.FinishButton());
+    ClickEnabled(w.FinishButton());
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(Balloon().first, QStringLiteral("Permutations"));
     EXPECT_EQ(Balloon().second,
@@ -324,7 +331,7 @@ TEST_F(ChordWizardTest, PermutationsOfTheChordNotes)
                        "before finishing."));
     CloseBalloons();
 
-    Click(page->PermutateButton());
+    ClickEnabled(page->PermutateButton());
     QTableWidget* list = page->PermutationList();
     ASSERT_EQ(list->rowCount(), 6);
     EXPECT_EQ(list->item(0, 0)->text(), QStringLiteral("C - E - G"));
@@ -333,21 +340,21 @@ TEST_F(ChordWizardTest, PermutationsOfTheChordNotes)
 
     // Select without a row and without an earlier choice is refused.
     list->clearSelection();
-    Click(page->SelectButton());
+    ClickEnabled(page->SelectButton());
     EXPECT_EQ(Balloon().first, QStringLiteral("Permutations"));
     CloseBalloons();
 
     list->selectRow(3);
-    Click(page->SelectButton());
+    ClickEnabled(page->SelectButton());
     EXPECT_EQ(page->ChosenPermutation(), 3);
     EXPECT_EQ(page->PermutationDisplay()->text(), list->item(3, 0)->text());
     // Without a row the earlier choice is shown again.
     list->clearSelection();
-    Click(page->SelectButton());
+    ClickEnabled(page->SelectButton());
     EXPECT_EQ(page->ChosenPermutation(), 3);
     EXPECT_EQ(Balloon(), std::make_pair(QString(), QString()));
 
-    Click(page->ResetButton());
+    ClickEnabled(page->ResetButton());
     EXPECT_EQ(list->rowCount(), 0);
     EXPECT_EQ(page->ChosenPermutation(), -1);
     EXPECT_EQ(page->PermutationDisplay()->text(), QStringLiteral("All permutations will be used."));
@@ -357,8 +364,8 @@ TEST_F(ChordWizardTest, OneNoteHasNothingToPermutate)
 {
     ChordWizard& w = Open();
     Notes({"A"});
-    Click(w.NextButton());
-    Click(w.NextButton());
+    ClickEnabled(w.NextButton());
+    ClickEnabled(w.NextButton());
     EXPECT_FALSE(
         w.PermutationsPage()->ModeButton(PermutationPage::kSpecificPermutation)->isEnabled());
 }
@@ -367,28 +374,28 @@ TEST_F(ChordWizardTest, ChangedNotesDropAChosenPermutation)
 {
     ChordWizard& w = Open();
     Notes({"C", "E", "G"});
-    Click(w.NextButton());
-    Click(w.NextButton());
+    ClickEnabled(w.NextButton());
+    ClickEnabled(w.NextButton());
     PermutationPage* page = w.PermutationsPage();
-    Click(page->ModeButton(PermutationPage::kSpecificPermutation));
-    Click(page->PermutateButton());
+    ClickEnabled(page->ModeButton(PermutationPage::kSpecificPermutation));
+    ClickEnabled(page->PermutateButton());
     page->PermutationList()->selectRow(1);
-    Click(page->SelectButton());
+    ClickEnabled(page->SelectButton());
 
     // Back and forth without a change keeps the choice.
-    Click(w.BackButton());
-    Click(w.NextButton());
+    ClickEnabled(w.BackButton());
+    ClickEnabled(w.NextButton());
     EXPECT_EQ(page->ChosenPermutation(), 1);
 
     // A different chord cannot keep an order of the old chord's notes.
-    Click(w.BackButton());
-    Click(w.BackButton());
+    ClickEnabled(w.BackButton());
+    ClickEnabled(w.BackButton());
     Notes({"Bb"});
-    Click(w.NextButton());
-    Click(w.NextButton());
+    ClickEnabled(w.NextButton());
+    ClickEnabled(w.NextButton());
     EXPECT_EQ(page->ChosenPermutation(), -1);
     EXPECT_EQ(page->PermutationList()->rowCount(), 0);
-    Click(w.FinishButton());
+    ClickEnabled(w.FinishButton());
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(Balloon().first, QStringLiteral("Permutations"));
 }
@@ -414,28 +421,28 @@ TEST_P(ChordWizardFinish, HandsThePagesChoicesToTheSearch)
     QSignalSpy ready(&w, &ChordWizard::ChordSearchReady);
     QSignalSpy go(&w, &ChordWizard::ChordSearchGo);
     Notes({"D", "A", "F"});
-    Click(w.NextButton());
+    ClickEnabled(w.NextButton());
     StringFretPage* strings = w.StringsPage();
     strings->StringList()->selectRow(5);
-    Click(strings->findChild<QPushButton*>(QStringLiteral("removeString")));
+    ClickEnabled(strings->findChild<QPushButton*>(QStringLiteral("removeString")));
     strings->HighestFretList()->setCurrentIndex(12);
     strings->LowestFretList()->setCurrentIndex(2);
     strings->SpanList()->setCurrentIndex(3);
-    Click(strings->findChild<QRadioButton*>(QStringLiteral("openMustHave")));
-    Click(w.NextButton());
+    ClickEnabled(strings->findChild<QRadioButton*>(QStringLiteral("openMustHave")));
+    ClickEnabled(w.NextButton());
     PermutationPage* order = w.PermutationsPage();
-    Click(order->ModeButton(c.mode));
+    ClickEnabled(order->ModeButton(c.mode));
     if (c.mode == PermutationPage::kSpecificPermutation) {
-        Click(order->PermutateButton());
+        ClickEnabled(order->PermutateButton());
         order->PermutationList()->selectRow(4);
-        Click(order->SelectButton());
+        ClickEnabled(order->SelectButton());
     } else if (c.mode == PermutationPage::kMelodyNote) {
         order->MelodyList()->setCurrentIndex(1);
     }
     if (!c.calculate)
-        Click(w.findChild<QCheckBox*>(QStringLiteral("calculateRightAway")));
+        ClickEnabled(w.findChild<QCheckBox*>(QStringLiteral("calculateRightAway")));
 
-    Click(w.FinishButton());
+    ClickEnabled(w.FinishButton());
 
     EXPECT_EQ(w.result(), QDialog::Accepted);
     EXPECT_EQ(ready.count(), 1);
@@ -485,14 +492,14 @@ TEST_F(ChordWizardTest, RefusedFinishChangesNothing)
     ChordWizard& w = Open();
     QSignalSpy ready(&w, &ChordWizard::ChordSearchReady);
     Notes({"C", "E", "G"});
-    Click(w.NextButton());
-    Click(w.NextButton());
+    ClickEnabled(w.NextButton());
+    ClickEnabled(w.NextButton());
     // The strings page goes wrong after the permutation page was reached.
-    Click(w.BackButton());
+    ClickEnabled(w.BackButton());
     w.StringsPage()->SpanList()->setCurrentIndex(5);
     w.StringsPage()->HighestFretList()->setCurrentIndex(3);
     CloseBalloons();
-    Click(w.FinishButton());
+    ClickEnabled(w.FinishButton());
 
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(Balloon().first, QStringLiteral("Fret range"));
@@ -509,7 +516,7 @@ TEST_F(ChordWizardTest, CancelLeavesEverythingAsItWas)
     ChordWizard& w = Open();
     QSignalSpy ready(&w, &ChordWizard::ChordSearchReady);
     Notes({"C", "E"});
-    Click(w.CancelButton());
+    ClickEnabled(w.CancelButton());
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(w.result(), QDialog::Rejected);
     EXPECT_EQ(ready.count(), 0);
@@ -526,7 +533,7 @@ TEST_F(ChordWizardTest, ComesBackWhereItWasLeft)
         ASSERT_TRUE(QTest::qWaitFor([&] { return w.geometry().topLeft() != first.topLeft(); }));
         w.resize(w.width() + 30, w.height() + 10);
         moved = w.geometry();
-        Click(w.CancelButton());
+        ClickEnabled(w.CancelButton());
         wizard_.reset();
     }
     store_->Sync();

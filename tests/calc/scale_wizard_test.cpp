@@ -1,8 +1,10 @@
 #include "calc/scale_wizard.h"
 
 #include "board/settings_store.h"
+#include "calc/note_picker.h"
 #include "calc/scale_notes_page.h"
 #include "calc/scale_tones_page.h"
+#include "tests/support/widget_steps.h"
 #include "theory/music_theory.h"
 #include "theory/search_engine.h"
 
@@ -24,6 +26,7 @@
 namespace guivarna::calc {
 namespace {
 
+using test::ClickEnabled;
 using theory::Note;
 
 // The decimal numbers first..last as list entries.
@@ -64,18 +67,10 @@ protected:
             theory_.AddNote(name);
     }
 
-    static void Click(QAbstractButton* button)
-    {
-        ASSERT_NE(button, nullptr);
-        ASSERT_TRUE(button->isVisible());
-        ASSERT_TRUE(button->isEnabled()) << button->text().toStdString();
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-
     void Notes(const std::vector<const char*>& names)
     {
         for (const char* name : names)
-            Click(wizard_->NotesPage()->NoteButton(QString::fromLatin1(name)));
+            ClickEnabled(wizard_->NotesPage()->Picker()->NoteButton(QString::fromLatin1(name)));
     }
 
     static QStringList Entries(const QComboBox* list)
@@ -115,7 +110,7 @@ TEST_P(ScaleWizardTones, OfferTheCountsAboveTheMustHaveNotes)
     const ToneCase& c = GetParam();
     ScaleWizard& w = Open();
     Notes(c.notes);
-    Click(w.NextButton());
+    ClickEnabled(w.NextButton());
     ScaleTonesPage* page = w.TonesPage();
     EXPECT_EQ(page->MustHaveCount(), static_cast<int>(c.notes.size()));
     EXPECT_EQ(Entries(page->ToneList()), c.tones);
@@ -124,7 +119,7 @@ TEST_P(ScaleWizardTones, OfferTheCountsAboveTheMustHaveNotes)
     EXPECT_EQ(Entries(page->SemitoneList()), c.semitones);
     EXPECT_EQ(page->SemitoneList()->currentIndex(), c.chosenSemitone);
 
-    Click(w.FinishButton());
+    ClickEnabled(w.FinishButton());
     EXPECT_EQ(w.result(), QDialog::Accepted);
     EXPECT_EQ(engine_.Scales().Request(), c.request);
 }
@@ -149,8 +144,8 @@ TEST_F(ScaleWizardTest, TwelveRequiredNotesGiveTheChromaticScaleOnly)
 {
     ScaleWizard& w = Open();
     Notes({"C", "Db", "D", "Eb", "E", "F", "Gb", "G", "Ab", "A", "Bb", "B"});
-    Click(w.NextButton());
-    Click(w.FinishButton());
+    ClickEnabled(w.NextButton());
+    ClickEnabled(w.FinishButton());
     auto run = engine_.Scales().StartRun();
     std::vector<Note> scale;
     ASSERT_TRUE(run->Next(scale));
@@ -183,7 +178,7 @@ TEST_F(ScaleWizardTest, ToneAndSemitoneChoicesGiveTheRunLimit)
         {0, -1, Runs(1), 1, -1},
     };
     ScaleWizard& w = Open();
-    Click(w.NextButton());
+    ClickEnabled(w.NextButton());
     ScaleTonesPage* page = w.TonesPage();
     for (const LimitCase& c : cases) {
         SCOPED_TRACE(c.toneIndex * 100 + c.semitoneIndex);
@@ -201,18 +196,28 @@ TEST_F(ScaleWizardTest, ToneAndSemitoneChoicesGiveTheRunLimit)
 TEST_F(ScaleWizardTest, ToneListIsRebuiltEachTimeThePageIsReached)
 {
     ScaleWizard& w = Open();
-    Click(w.NextButton());
+    ClickEnabled(w.NextButton());
     w.TonesPage()->ToneList()->setCurrentIndex(2);
-    Click(w.BackButton());
+    ClickEnabled(w.BackButton());
     Notes({"C", "E", "G", "B", "D", "F", "A"});
-    Click(w.NextButton());
+    ClickEnabled(w.NextButton());
     EXPECT_EQ(Entries(w.TonesPage()->ToneList()), Range(8, 12));
     EXPECT_EQ(w.TonesPage()->ToneList()->currentText(), QStringLiteral("8"));
-    Click(w.BackButton());
-    Click(w.NotesPage()->ClearButton());
-    Click(w.NextButton());
+    ClickEnabled(w.BackButton());
+    ClickEnabled(w.NotesPage()->ClearButton());
+    ClickEnabled(w.NextButton());
     EXPECT_EQ(Entries(w.TonesPage()->ToneList()), Range(1, 12));
     EXPECT_EQ(w.TonesPage()->ToneList()->currentText(), QStringLiteral("7"));
+}
+
+TEST_F(ScaleWizardTest, TabRunsThroughTheChordTheNoteButtonsThenTheList)
+{
+    ScaleWizard& w = Open();
+    QStringList expected{QStringLiteral("chordNotes"), QStringLiteral("mustHaveChord")};
+    for (Note note = 60; note < 72; ++note)
+        expected.append(QStringLiteral("note") + QString::fromStdString(theory::NoteName(note)));
+    expected << QStringLiteral("clearNotes") << QStringLiteral("mustHaveNotes");
+    EXPECT_EQ(test::TabOrder(*w.NotesPage()), expected);
 }
 
 TEST_F(ScaleWizardTest, NoteButtonsAddEachNoteOnce)
@@ -225,20 +230,21 @@ TEST_F(ScaleWizardTest, NoteButtonsAddEachNoteOnce)
     // Without a current chord there is nothing to take over.
     EXPECT_FALSE(page->ChordCheck()->isEnabled());
     EXPECT_FALSE(page->ChordNotes()->isEnabled());
-    QPushButton* d = page->NoteButton(QStringLiteral("D"));
-    Click(d);
+    QPushButton* d = page->Picker()->NoteButton(QStringLiteral("D"));
+    ClickEnabled(d);
     EXPECT_FALSE(d->isEnabled());
     // A click on the disabled button adds nothing.
     QTest::mouseClick(d, Qt::LeftButton);
     Notes({"Ab"});
-    EXPECT_EQ(page->NoteNames(), (QStringList{QStringLiteral("D"), QStringLiteral("Ab")}));
+    EXPECT_EQ(
+        page->Picker()->NoteNames(), (QStringList{QStringLiteral("D"), QStringLiteral("Ab")}));
     EXPECT_TRUE(page->ClearButton()->isEnabled());
 
-    Click(page->ClearButton());
+    ClickEnabled(page->ClearButton());
     EXPECT_EQ(page->List()->rowCount(), 0);
     EXPECT_FALSE(page->ClearButton()->isEnabled());
     EXPECT_TRUE(d->isEnabled());
-    EXPECT_TRUE(page->NoteButton(QStringLiteral("Ab"))->isEnabled());
+    EXPECT_TRUE(page->Picker()->NoteButton(QStringLiteral("Ab"))->isEnabled());
 }
 
 TEST_F(ScaleWizardTest, CurrentChordIsAddedAndRemovedAsOne)
@@ -252,22 +258,22 @@ TEST_F(ScaleWizardTest, CurrentChordIsAddedAndRemovedAsOne)
     EXPECT_EQ(page->ChordNotes()->text(), QStringLiteral("C - E - G"));
 
     Notes({"D"});
-    Click(check);
-    EXPECT_EQ(page->NoteNames(),
+    ClickEnabled(check);
+    EXPECT_EQ(page->Picker()->NoteNames(),
         (QStringList{
             QStringLiteral("D"), QStringLiteral("C"), QStringLiteral("E"), QStringLiteral("G")}));
     for (const char* name : {"C", "E", "G", "D"})
-        EXPECT_FALSE(page->NoteButton(QString::fromLatin1(name))->isEnabled()) << name;
+        EXPECT_FALSE(page->Picker()->NoteButton(QString::fromLatin1(name))->isEnabled()) << name;
 
-    Click(check);
-    EXPECT_EQ(page->NoteNames(), QStringList{QStringLiteral("D")});
+    ClickEnabled(check);
+    EXPECT_EQ(page->Picker()->NoteNames(), QStringList{QStringLiteral("D")});
     for (const char* name : {"C", "E", "G"})
-        EXPECT_TRUE(page->NoteButton(QString::fromLatin1(name))->isEnabled()) << name;
-    EXPECT_FALSE(page->NoteButton(QStringLiteral("D"))->isEnabled());
+        EXPECT_TRUE(page->Picker()->NoteButton(QString::fromLatin1(name))->isEnabled()) << name;
+    EXPECT_FALSE(page->Picker()->NoteButton(QStringLiteral("D"))->isEnabled());
 
     // Clear also unchecks the box.
-    Click(check);
-    Click(page->ClearButton());
+    ClickEnabled(check);
+    ClickEnabled(page->ClearButton());
     EXPECT_FALSE(check->isChecked());
     EXPECT_EQ(page->List()->rowCount(), 0);
 }
@@ -279,18 +285,18 @@ TEST_F(ScaleWizardTest, ANoteInTheListTwiceCountsOnce)
     ScaleNotesPage* page = w.NotesPage();
     // The chord brings C again after its button added it.
     Notes({"C"});
-    Click(page->ChordCheck());
+    ClickEnabled(page->ChordCheck());
     ASSERT_EQ(page->List()->rowCount(), 4);
     // Nine more notes make all twelve; every button has been used.
     Notes({"Db", "D", "Eb", "F", "Gb", "Ab", "A", "Bb", "B"});
     EXPECT_EQ(page->List()->rowCount(), 13);
-    Click(w.NextButton());
+    ClickEnabled(w.NextButton());
     EXPECT_EQ(w.TonesPage()->ToneList()->count(), 0);
     EXPECT_EQ(w.Request().toneCount, 12);
 
-    Click(w.BackButton());
-    Click(page->ChordCheck());
-    Click(w.NextButton());
+    ClickEnabled(w.BackButton());
+    ClickEnabled(page->ChordCheck());
+    ClickEnabled(w.NextButton());
     // C, E and G left with the chord: nine notes remain.
     EXPECT_EQ(Entries(w.TonesPage()->ToneList()), Range(10, 12));
 }
@@ -306,9 +312,9 @@ TEST_F(ScaleWizardTest, FinishReplacesTheRequestAndClearsTheResults)
     ScaleWizard& w = Open();
     QSignalSpy ready(&w, &ScaleWizard::ScaleSearchReady);
     QSignalSpy go(&w, &ScaleWizard::ScaleSearchGo);
-    Click(w.NextButton());
-    Click(w.findChild<QCheckBox*>(QStringLiteral("calculateRightAway")));
-    Click(w.FinishButton());
+    ClickEnabled(w.NextButton());
+    ClickEnabled(w.findChild<QCheckBox*>(QStringLiteral("calculateRightAway")));
+    ClickEnabled(w.FinishButton());
 
     EXPECT_EQ(w.result(), QDialog::Accepted);
     EXPECT_EQ(ready.count(), 1);
@@ -329,7 +335,7 @@ TEST_F(ScaleWizardTest, ComesBackWhereItWasLeft)
         ASSERT_TRUE(QTest::qWaitFor([&] { return w.geometry().topLeft() != first.topLeft(); }));
         w.resize(w.width() + 20, w.height() + 30);
         moved = w.geometry();
-        Click(w.CancelButton());
+        ClickEnabled(w.CancelButton());
         wizard_.reset();
     }
     store_->Sync();

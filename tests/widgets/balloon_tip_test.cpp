@@ -1,6 +1,7 @@
 #include "widgets/balloon_tip.h"
 
 #include "tests/support/url_catcher.h"
+#include "tests/support/widget_steps.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -124,6 +125,15 @@ protected:
     {
         return QTest::qWaitFor([&] { return b.isNull(); }, 3000);
     }
+
+    // Delivers what the last input posted (a balloon closes through a queued call, then a
+    // deferred delete) and tells whether the balloon is still open and not closing.
+    static bool StillOpen(const QPointer<BalloonTip>& b)
+    {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return !b.isNull() && !b->IsClosing();
+    }
 };
 
 TEST_F(BalloonTipTest, InputErrorPointsAtTheControlCentreAndClosesOnAClickElsewhere)
@@ -150,8 +160,7 @@ TEST_F(BalloonTipTest, InputErrorPointsAtTheControlCentreAndClosesOnAClickElsewh
 
     // A right click does not close it, a left button release anywhere does.
     QTest::mouseClick(&elsewhere, Qt::RightButton);
-    QTest::qWait(1);
-    EXPECT_FALSE(balloon.isNull());
+    EXPECT_TRUE(StillOpen(balloon));
     QTest::mouseClick(&elsewhere, Qt::LeftButton);
     EXPECT_TRUE(Gone(balloon));
 }
@@ -166,8 +175,7 @@ TEST_F(BalloonTipTest, ClosesOnAKeyOnlyWhenAsked)
     QPointer<BalloonTip> clickOnly = OnlyBalloon();
     ASSERT_NE(clickOnly, nullptr);
     QTest::keyClick(&target, Qt::Key_A);
-    QTest::qWait(1);
-    EXPECT_FALSE(clickOnly.isNull());
+    EXPECT_TRUE(StillOpen(clickOnly));
     delete clickOnly.data();
 
     LaunchBalloon(QStringLiteral("t"), QStringLiteral("c"), QPoint(50, 50), kBalloonCloseOnKeyDown);
@@ -188,20 +196,20 @@ TEST_F(BalloonTipTest, TimesOutAndDeletesItself)
 
 TEST_F(BalloonTipTest, DelayedCloseWaitsForTheTimeOut)
 {
+    constexpr int kTimeoutMs = 10;
     QPushButton target(QStringLiteral("target"));
     target.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&target));
     LaunchBalloon(QStringLiteral("t"), QStringLiteral("c"), QPoint(50, 50),
-        kBalloonCloseOnLeftUp | kBalloonDelayClose, nullptr, {}, 50);
+        kBalloonCloseOnLeftUp | kBalloonDelayClose, nullptr, {}, kTimeoutMs);
     QPointer<BalloonTip> balloon = OnlyBalloon();
     ASSERT_NE(balloon, nullptr);
 
     // No timer before the first close event; the click clears the close bits and starts it.
-    QTest::qWait(120);
-    ASSERT_FALSE(balloon.isNull());
+    test::WaitPast(kTimeoutMs);
+    ASSERT_TRUE(StillOpen(balloon));
     QTest::mouseClick(&target, Qt::LeftButton);
-    QTest::qWait(1);
-    ASSERT_FALSE(balloon.isNull());
+    ASSERT_TRUE(StillOpen(balloon));
     EXPECT_EQ(balloon->Options() & (kBalloonCloseOnAnyMouse | kBalloonDelayClose), 0u);
     EXPECT_TRUE(Gone(balloon));
 }
@@ -248,8 +256,7 @@ TEST_F(BalloonTipTest, CloseButtonClosesIt)
     const QPoint onClose(inner.right() - 4, inner.top() + 4);
 
     QTest::mouseClick(balloon, Qt::LeftButton, Qt::NoModifier, inner.center() + QPoint(0, 10));
-    QTest::qWait(1);
-    EXPECT_FALSE(balloon.isNull());
+    EXPECT_TRUE(StillOpen(balloon));
     QTest::mouseClick(balloon, Qt::LeftButton, Qt::NoModifier, onClose);
     EXPECT_TRUE(Gone(balloon));
 }
@@ -280,11 +287,9 @@ TEST_F(BalloonTipTest, EachMouseBitClosesOnItsOwnButtonEdge)
         ASSERT_NE(balloon, nullptr);
         // Press and release: a down bit must not wait for the release, nor an up bit fire early.
         QTest::mousePress(&target, c.button);
-        QTest::qWait(1);
-        const bool closedOnPress = balloon.isNull() || balloon->IsClosing();
+        const bool closedOnPress = !StillOpen(balloon);
         QTest::mouseRelease(&target, c.button);
-        QTest::qWait(1);
-        const bool closed = balloon.isNull() || balloon->IsClosing();
+        const bool closed = !StillOpen(balloon);
         EXPECT_EQ(closed, c.closes) << std::hex << c.options << " button " << c.button;
         EXPECT_EQ(closedOnPress, c.closes && (c.options & 0x0038) != 0) << std::hex << c.options;
         delete balloon.data();

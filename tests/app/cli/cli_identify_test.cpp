@@ -28,16 +28,9 @@ TEST(CliIdentify, PrintsWhatNamesPrintsForTheShape)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.shape));
-        std::vector<std::string> identify = {"identify"};
-        identify.insert(identify.end(), c.shape.begin(), c.shape.end());
-        std::vector<std::string> names = {"names"};
-        names.insert(names.end(), c.chord.begin(), c.chord.end());
-        const CliRun run = runCli(identify);
-        const CliRun expected = runCli(names);
-        EXPECT_EQ(run.status, 0) << run.err;
-        EXPECT_TRUE(run.err.empty()) << run.err;
+        const CliRun expected = runCli(WithCommand("names", c.chord));
         ASSERT_FALSE(expected.out.empty());
-        EXPECT_EQ(run.out, expected.out);
+        ExpectPrints(WithCommand("identify", c.shape), expected.out);
     }
     EXPECT_EQ(runCli({"identify", "--frets", "0,1,0,2,3,x"}).out.substr(0, 2), "C\n");
 }
@@ -63,13 +56,8 @@ TEST(CliIdentify, BadInputIsOneLineOnStderrAndStatusTwo)
         {{"identify", "--frets", "0,1,0,2,3,x", "--mode", "fancy"}, "'fancy' is not a naming mode"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::PrintToString(c.args));
-        const CliRun run = runCli(c.args);
-        EXPECT_EQ(run.status, 2);
-        EXPECT_TRUE(run.out.empty()) << run.out;
-        EXPECT_NE(run.err.find(c.mentions), std::string::npos) << run.err;
+        const CliRun run = ExpectRefused(c.args, c.mentions);
         EXPECT_EQ(run.err.find("guivarna-cli identify: "), 0u) << run.err;
-        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
     }
 }
 

@@ -23,13 +23,8 @@ TEST(CliNames, PrintsOneSuggestionPerNote)
         {{"names", "--notes", "Eb,Gb,A"}, "Eb\u00BA\nGb-(6) (no 5)\nA(#4)(6) (no 3, no 5)\n"},
         {{"names", "--notes", "B,B"}, "B (no 3, no 5)\n"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::PrintToString(c.args));
-        const CliRun run = runCli(c.args);
-        EXPECT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(run.out, c.out);
-        EXPECT_TRUE(run.err.empty());
-    }
+    for (const Case& c : cases)
+        ExpectPrints(c.args, c.out);
 }
 
 TEST(CliNames, BadInputIsOneLineOnStderrAndStatusTwo)
@@ -52,14 +47,8 @@ TEST(CliNames, BadInputIsOneLineOnStderrAndStatusTwo)
         {{"names", "--notes", "C", "--loud"}, "unknown option '--loud'"},
         {{"names", "--notes"}, "option '--notes' needs a value"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::PrintToString(c.args));
-        const CliRun run = runCli(c.args);
-        EXPECT_EQ(run.status, 2);
-        EXPECT_TRUE(run.out.empty()) << run.out;
-        EXPECT_NE(run.err.find(c.mentions), std::string::npos) << run.err;
-        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "exactly one line";
-    }
+    for (const Case& c : cases)
+        ExpectRefused(c.args, c.mentions);
 }
 
 }  // namespace

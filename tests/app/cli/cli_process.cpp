@@ -5,6 +5,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <array>
 #include <csignal>
 #include <cstdio>
@@ -13,18 +16,6 @@
 #include <stdexcept>
 
 namespace guivarna::test {
-
-namespace {
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-}  // namespace
 
 CliRun runCli(
     const std::vector<std::string>& args, const std::string& stdoutPath, long fileSizeLimit)
@@ -68,11 +59,56 @@ CliRun runCli(
 
     CliRun run;
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = readFile(outPath.data());
-    run.err = readFile(errPath.data());
+    run.out = ReadFile(outPath.data());
+    run.err = ReadFile(errPath.data());
     std::remove(outPath.data());
     std::remove(errPath.data());
     return run;
+}
+
+CliRun ExpectPrints(const std::vector<std::string>& args, const std::string& out)
+{
+    SCOPED_TRACE(::testing::PrintToString(args));
+    const CliRun run = runCli(args);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, out);
+    EXPECT_EQ(run.err, "");
+    return run;
+}
+
+CliRun ExpectRefused(const std::vector<std::string>& args, const std::string& mentions)
+{
+    SCOPED_TRACE(::testing::PrintToString(args));
+    const CliRun run = runCli(args);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_TRUE(!run.err.empty() && run.err.back() == '\n') << run.err;
+    EXPECT_NE(run.err.find(mentions), std::string::npos) << run.err;
+    return run;
+}
+
+std::vector<std::string> WithCommand(const std::string& command, std::vector<std::string> options)
+{
+    options.insert(options.begin(), command);
+    return options;
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
 }
 
 }  // namespace guivarna::test

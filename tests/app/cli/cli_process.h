@@ -19,4 +19,17 @@ struct CliRun {
 CliRun runCli(const std::vector<std::string>& args, const std::string& stdoutPath = {},
     long fileSizeLimit = -1);
 
+// Runs args and expects a success: status 0, exactly out on stdout, nothing on stderr.
+CliRun ExpectPrints(const std::vector<std::string>& args, const std::string& out);
+// Runs args and expects a mistake: status 2, nothing on stdout and one line on stderr that
+// holds mentions.
+CliRun ExpectRefused(const std::vector<std::string>& args, const std::string& mentions);
+
+// The subcommand followed by its options.
+std::vector<std::string> WithCommand(const std::string& command, std::vector<std::string> options);
+// The lines of a text, without their line ends.
+std::vector<std::string> Lines(const std::string& text);
+// The bytes of a file; empty when it cannot be read.
+std::string ReadFile(const std::string& path);
+
 }  // namespace guivarna::test

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 
 namespace guivarna::test {
 namespace {
@@ -13,10 +12,7 @@ TEST(CliTunings, ListsEveryPresetAsNameTabAndOpenNotes)
     const CliRun run = runCli({"tunings"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(run.err.empty());
-    std::istringstream lines(run.out);
-    std::vector<std::string> all;
-    for (std::string line; std::getline(lines, line);)
-        all.push_back(line);
+    const std::vector<std::string> all = Lines(run.out);
     ASSERT_EQ(all.size(), 11U);
     EXPECT_EQ(all.front(), "Guitar (standard)\t64,59,55,50,45,40");
     for (const std::string expected :

@@ -2,20 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <sstream>
-
 namespace guivarna::test {
 namespace {
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
 
 TEST(CliChords, PrintsEachFingeringInTheChordListLayout)
 {
@@ -49,14 +37,8 @@ TEST(CliChords, CountsAndFilters)
             "1 - 4 - 5\t\t3 - 2 - 3\t\tG - E - C\n3 - 4 - 5\t\t0 - 2 - 3\t\tG - E - C\n"},
         {{"--notes", "C,E,G", "--melody", "E", "--frets", "0-3", "--count"}, "5\n"},
     };
-    for (const Case& c : cases) {
-        std::vector<std::string> args = {"chords"};
-        args.insert(args.end(), c.args.begin(), c.args.end());
-        SCOPED_TRACE(c.args[1]);
-        const CliRun run = runCli(args);
-        EXPECT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(run.out, c.out);
-    }
+    for (const Case& c : cases)
+        ExpectPrints(WithCommand("chords", c.args), c.out);
 }
 
 TEST(CliScales, PrintsEachScaleAndCounts)
@@ -116,14 +98,8 @@ TEST(CliSearchErrors, BadInputIsOneLineOnStderrAndStatusTwo)
         {{"scales", "--tones", "7", "--must", "C,Fb"}, "'Fb' is not a note name"},
         {{"scales", "--tones", "7", "--count", "--count"}, "given twice"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "case " << (&c - cases.data()));
-        const CliRun run = runCli(c.args);
-        EXPECT_EQ(run.status, 2);
-        EXPECT_TRUE(run.out.empty()) << run.out;
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
-        EXPECT_NE(run.err.find(c.mentions), std::string::npos) << run.err;
-    }
+    for (const Case& c : cases)
+        ExpectRefused(c.args, c.mentions);
 }
 
 }  // namespace

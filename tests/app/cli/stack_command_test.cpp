@@ -5,13 +5,6 @@
 namespace guivarna::test {
 namespace {
 
-std::vector<std::string> StackArgs(const std::vector<std::string>& options)
-{
-    std::vector<std::string> args = {"stack"};
-    args.insert(args.end(), options.begin(), options.end());
-    return args;
-}
-
 TEST(CliStack, PrintsMarkedPositionsInBoardOrder)
 {
     struct Case {
@@ -27,13 +20,8 @@ TEST(CliStack, PrintsMarkedPositionsInBoardOrder)
             "1:2\n2:0\n"},
         {{"--intervals", "b2", "--tuning", "50", "--positions", "3"}, "1:0\n1:1\n1:2\n"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::PrintToString(c.options));
-        const CliRun run = runCli(StackArgs(c.options));
-        EXPECT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(run.out, c.out);
-        EXPECT_TRUE(run.err.empty());
-    }
+    for (const Case& c : cases)
+        ExpectPrints(WithCommand("stack", c.options), c.out);
 }
 
 TEST(CliStack, BadInputIsOneLineOnStderrAndStatusTwo)
@@ -60,14 +48,8 @@ TEST(CliStack, BadInputIsOneLineOnStderrAndStatusTwo)
         {{"--intervals", "2", "--positions", "100000000"}, "--positions: '100000000'"},
         {{"--intervals", "2", "--frets", "0-5"}, "unknown option '--frets'"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::PrintToString(c.options));
-        const CliRun run = runCli(StackArgs(c.options));
-        EXPECT_EQ(run.status, 2);
-        EXPECT_TRUE(run.out.empty()) << run.out;
-        EXPECT_NE(run.err.find(c.mentions), std::string::npos) << run.err;
-        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
-    }
+    for (const Case& c : cases)
+        ExpectRefused(WithCommand("stack", c.options), c.mentions);
 }
 
 TEST(CliStack, HelpListsTheSubcommand)
