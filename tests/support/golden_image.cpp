@@ -50,7 +50,8 @@ void ExpectMatchesGolden(const QImage& rendered, const QString& name)
         return;
     }
     const QImage reference(ReferencePath(name));
-    ASSERT_FALSE(reference.isNull()) << "no reference picture " << ReferencePath(name).toStdString();
+    ASSERT_FALSE(reference.isNull())
+        << "no reference picture " << ReferencePath(name).toStdString();
 
     bool matches = reference.size() == actual.size();
     QImage difference;
@@ -59,8 +60,8 @@ void ExpectMatchesGolden(const QImage& rendered, const QString& name)
     if (matches) {
         const QImage a = Shrunk(actual);
         const QImage b = Shrunk(reference);
-        difference = actual.convertToFormat(QImage::Format_Grayscale8)
-                         .convertToFormat(QImage::Format_RGB32);
+        difference =
+            actual.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
         for (int y = 0; y < a.height(); ++y) {
             for (int x = 0; x < a.width(); ++x) {
                 ++compared;
