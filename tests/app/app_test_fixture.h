@@ -10,9 +10,41 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
+#include <vector>
 
 namespace guivarna::test {
+
+// Loads the chord (root first) and selects the first fingering the search finds on the
+// ChordBoard's tuning; returns it.
+inline theory::ChordFingering SelectFirstFingering(
+    ProgramObjects& objects, std::initializer_list<const char*> notes)
+{
+    theory::MusicTheory& theory = objects.theory;
+    theory.ClearSelection();
+    theory.SetRootName(*notes.begin());
+    for (const char* note : notes)
+        theory.AddNote(note);
+    theory::ChordSearch& search = objects.engine.Chords();
+    theory::ChordSearchRequest request;
+    theory::TakeChord(request, theory);
+    search.SetRequest(request);
+    theory::ChordFingering first;
+    EXPECT_TRUE(search.StartRun()->Next(first));
+    search.SetCurrent(0);
+    return first;
+}
+
+// Selects the first seven-tone scale, C Db D Eb E F Gb.
+inline void SelectFirstSevenToneScale(ProgramObjects& objects)
+{
+    theory::ScaleSearch& search = objects.engine.Scales();
+    search.SetRequest({.toneCount = 7});
+    std::vector<theory::Note> scale;
+    EXPECT_TRUE(search.StartRun()->Next(scale));
+    search.SetCurrent(0);
+}
 
 // The program objects with their settings in a temporary file, plus the board view or the main
 // window a test drives. Everything is torn down window first, settings last, as at exit.

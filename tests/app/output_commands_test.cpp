@@ -35,33 +35,6 @@ namespace {
 
 using board::BoardCollection;
 
-// Loads C E G and selects the first fingering on the standard guitar, (8, 5, 0).
-void SelectFirstCEGFingering(ProgramObjects& objects)
-{
-    theory::MusicTheory& theory = objects.theory;
-    theory.ClearSelection();
-    theory.SetRootName("C");
-    for (const char* note : {"C", "E", "G"})
-        theory.AddNote(note);
-    theory::ChordSearch& search = objects.engine.Chords();
-    theory::ChordSearchRequest request;
-    theory::TakeChord(request, theory);
-    search.SetRequest(request);
-    theory::ChordFingering first;
-    ASSERT_TRUE(search.StartRun()->Next(first));
-    search.SetCurrent(0);
-}
-
-// Selects the first seven-tone scale, C Db D Eb E F Gb.
-void SelectFirstSevenToneScale(ProgramObjects& objects)
-{
-    theory::ScaleSearch& search = objects.engine.Scales();
-    search.SetRequest({.toneCount = 7});
-    std::vector<theory::Note> scale;
-    ASSERT_TRUE(search.StartRun()->Next(scale));
-    search.SetCurrent(0);
-}
-
 class OutputCommandsTest : public test::AppTest {
 protected:
     void SetUp() override
@@ -179,11 +152,11 @@ TEST_F(OutputCommandsTest, DefaultPictureNamesFollowTheCurrentResults)
     EXPECT_EQ(commands_->DefaultPictureName(BoardCollection::kChordBoard), QString());
     EXPECT_EQ(commands_->DefaultPictureName(BoardCollection::kScaleBoard), QString());
 
-    SelectFirstCEGFingering(*objects_);
+    test::SelectFirstFingering(*objects_, {"C", "E", "G"});  // (8, 5, 0)
     EXPECT_EQ(commands_->DefaultPictureName(BoardCollection::kChordBoard),
         QStringLiteral("C1(8)_E2(5)_G3(0)"));
 
-    SelectFirstSevenToneScale(*objects_);
+    test::SelectFirstSevenToneScale(*objects_);
     EXPECT_EQ(commands_->DefaultPictureName(BoardCollection::kScaleBoard),
         QStringLiteral("C - Db - D - Eb - E - F - Gb"));
 }
@@ -272,7 +245,7 @@ TEST_F(OutputMenuTest, CopyShortcutsPutTheRightBoardOnTheClipboard)
 
 TEST_F(OutputMenuTest, SaveShortcutProposesTheScaleNameAndWritesTheJpeg)
 {
-    SelectFirstSevenToneScale(*objects_);
+    test::SelectFirstSevenToneScale(*objects_);
 
     const QString folder = dir_.path();
     QString proposed;

@@ -18,24 +18,10 @@ protected:
     // and a few marks on the ScaleBoard.
     void MarkThePage()
     {
-        theory::MusicTheory& theory = objects_->theory;
-        theory.SetRootName("C");
-        for (const char* note : {"C", "E", "G", "Bb"})
-            theory.AddNote(note);
-        theory::ChordSearch& chords = objects_->engine.Chords();
-        theory::ChordSearchRequest request;
-        theory::TakeChord(request, theory);
-        chords.SetRequest(request);
-        theory::ChordFingering fingering;
-        ASSERT_TRUE(chords.StartRun()->Next(fingering));
-        chords.SetCurrent(0);
+        const theory::ChordFingering fingering =
+            test::SelectFirstFingering(*objects_, {"C", "E", "G", "Bb"});
         objects_->boards.ShowFingering(board::BoardCollection::kChordBoard, fingering);
-
-        theory::ScaleSearch& scales = objects_->engine.Scales();
-        scales.SetRequest({.toneCount = 7});
-        std::vector<theory::Note> scale;
-        ASSERT_TRUE(scales.StartRun()->Next(scale));
-        scales.SetCurrent(0);
+        test::SelectFirstSevenToneScale(*objects_);
 
         board::FretBoard& scaleBoard = objects_->boards.Board(board::BoardCollection::kScaleBoard);
         for (const auto& [string, fret] : {std::pair{0, 0}, {1, 3}, {2, 5}, {3, 7}, {5, 12}})
