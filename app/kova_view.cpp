@@ -5,8 +5,8 @@
 #include "app/program_objects.h"
 #include "board/board_collection.h"
 #include "board/fret_board.h"
-#include "board/settings_store.h"
 #include "output/page_printer.h"
+#include "settings/settings_store.h"
 #include "settings/view_keys.h"
 
 #include <QColorDialog>

@@ -1,7 +1,7 @@
 #include "app/kova_view.h"
 #include "app/main_frame.h"
 #include "app/program_objects.h"
-#include "board/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -13,7 +13,7 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("KOVA"));
     QApplication::setApplicationName(QStringLiteral("Guivarna"));
 
-    guivarna::board::SettingsStore store;
+    guivarna::settings::SettingsStore store;
     guivarna::ProgramObjects objects(store);
     guivarna::MainFrame frame(objects);
 

@@ -10,11 +10,11 @@
 #include "app/program_objects.h"
 #include "app/wizard_commands.h"
 #include "board/board_collection.h"
-#include "board/settings_store.h"
 #include "calc/calc_window.h"
 #include "calc/interval_stacker.h"
 #include "resources/strings.h"
 #include "resources/text.h"
+#include "settings/settings_store.h"
 #include "widgets/window_placement.h"
 
 #include <QAction>
@@ -240,7 +240,7 @@ void MainFrame::HelpTopics()
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-board::WindowPlacement MainFrame::CurrentPlacement() const
+widgets::WindowPlacement MainFrame::CurrentPlacement() const
 {
     return widgets::CapturePlacement(*this);
 }
@@ -257,7 +257,7 @@ void MainFrame::ShowMaximisedByDefault()
     setWindowState(Qt::WindowMaximized);
 }
 
-void MainFrame::ApplyPlacement(const board::WindowPlacement& p)
+void MainFrame::ApplyPlacement(const widgets::WindowPlacement& p)
 {
     if (!widgets::ApplyPlacement(*this, p))
         ShowMaximisedByDefault();

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "board/settings_store.h"
 #include "resources/command_ids.h"
+#include "settings/settings_store.h"
+#include "widgets/window_placement.h"
 
 #include <QMainWindow>
 
@@ -66,8 +67,8 @@ public:
     // the window first shows.
     void SavePlacement();
     // The placement of this window as the settings store keeps it, and the reverse.
-    board::WindowPlacement CurrentPlacement() const;
-    void ApplyPlacement(const board::WindowPlacement& placement);
+    widgets::WindowPlacement CurrentPlacement() const;
+    void ApplyPlacement(const widgets::WindowPlacement& placement);
 
     // The path of the user manual, or an empty string when it cannot be found.
     static QString ManualPath();

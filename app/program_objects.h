@@ -1,7 +1,7 @@
 #pragma once
 
 #include "board/board_collection.h"
-#include "board/settings_store.h"
+#include "settings/settings_store.h"
 #include "theory/music_theory.h"
 #include "theory/search_engine.h"
 
@@ -11,12 +11,12 @@ namespace guivarna {
 // two fretboards. Created before the first window and destroyed
 // after the last; every window receives them by reference.
 struct ProgramObjects {
-    explicit ProgramObjects(board::SettingsStore& settings) : store(settings) { }
+    explicit ProgramObjects(settings::SettingsStore& settings) : store(settings) { }
 
     ProgramObjects(const ProgramObjects&) = delete;
     ProgramObjects& operator=(const ProgramObjects&) = delete;
 
-    board::SettingsStore& store;
+    settings::SettingsStore& store;
     theory::MusicTheory theory;
     theory::SearchEngine engine;
     // Writes its boards to the store when destroyed (at exit).

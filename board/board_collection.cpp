@@ -153,17 +153,16 @@ void BoardCollection::SetNotifier(SceneNotifier* notifier)
         board.SetNotifier(notifier);
 }
 
-void BoardCollection::Load(SettingsStore& store)
+void BoardCollection::Load(settings::SettingsStore& store)
 {
-    using namespace board_keys;
+    using namespace settings::board_keys;
     boards_.clear();
     customOffset_.clear();
     const int count = Read(store, kBoardCount);
     QPoint offset(0, 10);
     for (int i = 0; i < count; ++i) {
         const QString basePath = BoardPath(i);
-        std::uint32_t ignored = 0;
-        const bool custom = store.ReadSettingDword(Join(basePath, kCustomOffset), ignored);
+        const bool custom = store.ReadInt(settings::Join(basePath, kCustomOffset)).has_value();
         customOffset_.push_back(custom);
         if (custom) {
             offset.setX(Read(store, kOffsetX, basePath));
@@ -187,11 +186,11 @@ void BoardCollection::Load(SettingsStore& store)
     store_ = &store;
 }
 
-void BoardCollection::Save(SettingsStore& store) const
+void BoardCollection::Save(settings::SettingsStore& store) const
 {
-    using namespace board_keys;
+    using namespace settings::board_keys;
     // Thousands of values: the store checks once that it can be written.
-    const SettingsStore::WriteBatch batch(store);
+    const settings::SettingsStore::WriteBatch batch(store);
     Write(store, kBoardCount, BoardCount());
     Write(store, kLeftHanded, leftHanded_);
     for (int i = 0; i < BoardCount(); ++i) {

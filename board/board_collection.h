@@ -1,7 +1,7 @@
 #pragma once
 
 #include "board/fret_board.h"
-#include "board/settings_store.h"
+#include "settings/settings_store.h"
 
 #include "theory/chord_fingering.h"
 #include "theory/instrument.h"
@@ -99,9 +99,9 @@ public:
 
     // Replaces the boards with those stored in store (always at least the ScaleBoard and the
     // ChordBoard) and remembers the store for the save at destruction.
-    void Load(SettingsStore& store);
+    void Load(settings::SettingsStore& store);
     // Writes every board; failed writes are ignored.
-    void Save(SettingsStore& store) const;
+    void Save(settings::SettingsStore& store) const;
     // Destroys every board.
     void DeleteAll() { boards_.clear(); }
 
@@ -116,7 +116,7 @@ private:
     int lastClickedNote_ = 0;
     bool selectAllOnClick_ = false;
     bool leftHanded_ = false;
-    SettingsStore* store_ = nullptr;
+    settings::SettingsStore* store_ = nullptr;
     QPointer<SceneNotifier> notifier_;
 };
 

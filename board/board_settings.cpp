@@ -4,12 +4,13 @@ namespace guivarna::board {
 
 QString BoardPath(int index)
 {
-    return board_keys::kFretBoards.toString() + QStringLiteral("FretBoard%1\\").arg(index);
+    return settings::board_keys::kFretBoards.toString() +
+        QStringLiteral("FretBoard%1\\").arg(index);
 }
 
 QString RowPath(QStringView boardPath, int row)
 {
-    return boardPath.toString() + board_keys::kStrings.toString() +
+    return boardPath.toString() + settings::board_keys::kStrings.toString() +
         QStringLiteral("String%1\\").arg(row);
 }
 

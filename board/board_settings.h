@@ -1,28 +1,20 @@
 #pragma once
 
-#include "board/settings_store.h"
 #include "settings/board_keys.h"
 #include "settings/setting.h"
+#include "settings/settings_store.h"
 
 #include <QString>
 #include <QStringView>
 
 namespace guivarna::board {
 
-namespace board_keys = settings::board_keys;
-namespace board_limits = settings::board_keys;
-
-using settings::Join;
-using settings::Read;
-using settings::ReadIfValid;
-using settings::StoredTenths;
-using settings::Write;
-
 // "\FretBoards\FretBoard<index>\"
 QString BoardPath(int index);
 // BoardPath + "Strings\String<row>\"
 QString RowPath(QStringView boardPath, int row);
-// The path followed by the piece of a declared value.
+// The path followed by the piece of a declared value. Reads and writes of declared values are
+// settings::Read and settings::Write (found by argument-dependent lookup).
 template <typename Setting>
 requires requires(const Setting& s)
 {

@@ -168,7 +168,7 @@ void FretBoard::SetLeftHanded(bool leftHanded)
 
 void FretBoard::SetStrings(const std::vector<int>& openNotes, int positions)
 {
-    using namespace board_keys;
+    using namespace settings::board_keys;
     if (openNotes.empty() || openNotes.size() > std::size_t(kMaxStrings))
         throw std::invalid_argument("a board has 1 to 24 strings");
     if (positions < kMinFrets || positions > kMaxFrets)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/settings_store.h"
+#include "settings/settings_store.h"
 
 #include "board/string_row.h"
 #include "theory/chord_fingering.h"
@@ -100,9 +100,9 @@ public:
 
     // Storage (fret_board_storage.cpp).
     // Builds the rows from the settings below basePath ("\FretBoards\FretBoard<i>\").
-    void Load(const SettingsStore& store, QStringView basePath);
+    void Load(const settings::SettingsStore& store, QStringView basePath);
     // Writes the board's own values and every row (CustomOffset and offsets excluded).
-    void Save(SettingsStore& store, QStringView basePath) const;
+    void Save(settings::SettingsStore& store, QStringView basePath) const;
 
     void SetNotifier(SceneNotifier* notifier) override;
 

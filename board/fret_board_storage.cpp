@@ -7,9 +7,9 @@
 
 namespace guivarna::board {
 
-void FretBoard::Load(const SettingsStore& store, QStringView basePath)
+void FretBoard::Load(const settings::SettingsStore& store, QStringView basePath)
 {
-    using namespace board_keys;
+    using namespace settings::board_keys;
     rows_.clear();
     int stringCount = Read(store, kNumSnares, basePath);
     isChordBoard_ = Read(store, kIsChordBoard, basePath);
@@ -59,17 +59,17 @@ void FretBoard::Load(const SettingsStore& store, QStringView basePath)
 
     if (fretRow) {
         StringRow row(kFretNumberRow, 0);
-        const QString fretsPath =
-            stringCount > 0 ? RowPath(basePath, stringCount - 1) : Join(basePath, kStrings);
+        const QString fretsPath = stringCount > 0 ? RowPath(basePath, stringCount - 1)
+                                                  : settings::Join(basePath, kStrings);
         row.Load(store, fretsPath);
         AppendRow(std::move(row));
     }
     Layout();
 }
 
-void FretBoard::Save(SettingsStore& store, QStringView basePath) const
+void FretBoard::Save(settings::SettingsStore& store, QStringView basePath) const
 {
-    using namespace board_keys;
+    using namespace settings::board_keys;
     Write(store, kNumSnares, std::max(StringCount(), 0), basePath);
     Write(store, kIsChordBoard, isChordBoard_, basePath);
     const bool hasFretRow = std::any_of(rows_.begin(), rows_.end(),

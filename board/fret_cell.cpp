@@ -34,25 +34,25 @@ int FretCell::OnClick(const DeviceMapping& /*mapping*/, QPoint /*devicePoint*/)
     return Marked();
 }
 
-CellStyle FretCell::ReadStyle(const SettingsStore& store, QStringView colourPath)
+CellStyle FretCell::ReadStyle(const settings::SettingsStore& store, QStringView colourPath)
 {
     CellStyle style;
-    style.dotColour = Read(store, board_keys::kDotColour, colourPath);
-    style.lineColour = Read(store, board_keys::kLineColour, colourPath);
-    style.lineWidth = Read(store, board_keys::kLineBorder, colourPath);
+    style.dotColour = Read(store, settings::board_keys::kDotColour, colourPath);
+    style.lineColour = Read(store, settings::board_keys::kLineColour, colourPath);
+    style.lineWidth = Read(store, settings::board_keys::kLineBorder, colourPath);
     return style;
 }
 
-void FretCell::LoadColours(const SettingsStore& store, QStringView colourPath)
+void FretCell::LoadColours(const settings::SettingsStore& store, QStringView colourPath)
 {
     SetStyle(ReadStyle(store, colourPath));
 }
 
-void FretCell::SaveColours(SettingsStore& store, QStringView colourPath) const
+void FretCell::SaveColours(settings::SettingsStore& store, QStringView colourPath) const
 {
-    Write(store, board_keys::kDotColour, dotColour_, colourPath);
-    Write(store, board_keys::kLineColour, lineColour_, colourPath);
-    Write(store, board_keys::kLineBorder, lineWidth_, colourPath);
+    Write(store, settings::board_keys::kDotColour, dotColour_, colourPath);
+    Write(store, settings::board_keys::kLineColour, lineColour_, colourPath);
+    Write(store, settings::board_keys::kLineBorder, lineWidth_, colourPath);
 }
 
 }  // namespace guivarna::board

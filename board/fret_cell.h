@@ -1,8 +1,8 @@
 #pragma once
 
 #include "board/drawable_item.h"
-#include "board/settings_store.h"
 #include "settings/board_keys.h"
+#include "settings/settings_store.h"
 
 #include <QString>
 #include <QStringView>
@@ -73,9 +73,9 @@ public:
 
     // Colours and line width below a colour path (a row's path + "Frets\"); each absent or
     // out-of-range value takes its own default.
-    static CellStyle ReadStyle(const SettingsStore& store, QStringView colourPath);
-    void LoadColours(const SettingsStore& store, QStringView colourPath);
-    void SaveColours(SettingsStore& store, QStringView colourPath) const;
+    static CellStyle ReadStyle(const settings::SettingsStore& store, QStringView colourPath);
+    void LoadColours(const settings::SettingsStore& store, QStringView colourPath);
+    void SaveColours(settings::SettingsStore& store, QStringView colourPath) const;
 
 private:
     int lineFlags_ = 0;

@@ -172,25 +172,25 @@ void StringRow::BuildCells(
     UpdateLineFlags();
 }
 
-void StringRow::Load(const SettingsStore& store, QStringView rowPath)
+void StringRow::Load(const settings::SettingsStore& store, QStringView rowPath)
 {
-    using namespace board_keys;
+    using namespace settings::board_keys;
     // Every cell reads the same colour path, so the values are read once for the row.
-    const CellStyle style = FretCell::ReadStyle(store, Join(rowPath, kFrets));
+    const CellStyle style = FretCell::ReadStyle(store, settings::Join(rowPath, kFrets));
     BuildCells(Read(store, kNumberOfFrets, rowPath), Read(store, kFretWidth, rowPath),
         Read(store, kFretHeight, rowPath), Read(store, kShowNotes, rowPath), style);
 }
 
-void StringRow::Save(SettingsStore& store, QStringView rowPath) const
+void StringRow::Save(settings::SettingsStore& store, QStringView rowPath) const
 {
-    using namespace board_keys;
+    using namespace settings::board_keys;
     Write(store, kOrientation, orientation_, rowPath);
     Write(store, kOpenSnare, openNote_, rowPath);
     Write(store, kNumberOfFrets, numFrets_, rowPath);
     Write(store, kFretWidth, fretWidth_, rowPath);
     Write(store, kFretHeight, fretHeight_, rowPath);
     Write(store, kShowNotes, showNotes_, rowPath);
-    const QString colourPath = Join(rowPath, kFrets);
+    const QString colourPath = settings::Join(rowPath, kFrets);
     for (const FretCell& cell : cells_)
         cell.SaveColours(store, colourPath);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "board/fret_cell.h"
-#include "board/settings_store.h"
 #include "settings/board_keys.h"
+#include "settings/settings_store.h"
 
 #include <QStringView>
 
@@ -89,8 +89,8 @@ public:
         int numFrets, int fretWidth, int fretHeight, bool showNotes, const CellStyle& style = {});
 
     // Reads the fret settings below rowPath and builds the cells.
-    void Load(const SettingsStore& store, QStringView rowPath);
-    void Save(SettingsStore& store, QStringView rowPath) const;
+    void Load(const settings::SettingsStore& store, QStringView rowPath);
+    void Save(settings::SettingsStore& store, QStringView rowPath) const;
 
     void SetNotifier(SceneNotifier* notifier) override;
 

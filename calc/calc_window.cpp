@@ -1,11 +1,11 @@
 #include "calc/calc_window.h"
 
-#include "board/settings_store.h"
 #include "calc/calc_page.h"
 #include "calc/calc_runner.h"
 #include "resources/strings.h"
 #include "resources/text.h"
 #include "settings/setting.h"
+#include "settings/settings_store.h"
 #include "theory/search_engine.h"
 #include "widgets/window_placement.h"
 
@@ -96,7 +96,7 @@ void CalcWindow::ClearResults(theory::SearchEngine& engine)
     scalePage_->ShowLatestResults();
 }
 
-void CalcWindow::SavePlacement(board::SettingsStore& store) const
+void CalcWindow::SavePlacement(settings::SettingsStore& store) const
 {
     const auto* window = qobject_cast<const QMainWindow*>(parentWidget());
     if (window == nullptr)
@@ -110,7 +110,7 @@ void CalcWindow::SavePlacement(board::SettingsStore& store) const
     settings::Write(store, kTop, y());
 }
 
-void CalcWindow::Place(QMainWindow& window, const board::SettingsStore& store)
+void CalcWindow::Place(QMainWindow& window, const settings::SettingsStore& store)
 {
     auto area = static_cast<Qt::DockWidgetArea>(settings::Read(store, kArea));
     if (area != Qt::LeftDockWidgetArea && area != Qt::RightDockWidgetArea)

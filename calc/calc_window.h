@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <QDockWidget>
 
@@ -46,9 +46,9 @@ public:
     void SetPauseDelay(int milliseconds);
 
     // Where the window was docked, its size and whether it floats, kept under "CalcWindow".
-    void SavePlacement(board::SettingsStore& store) const;
+    void SavePlacement(settings::SettingsStore& store) const;
     // Docks the window (at the bottom unless the settings say otherwise) into window.
-    void Place(class QMainWindow& window, const board::SettingsStore& store);
+    void Place(class QMainWindow& window, const settings::SettingsStore& store);
 
 signals:
     void SceneChanged();

@@ -18,7 +18,7 @@ void ApplyChordRequest(const theory::ChordSearchRequest& request, theory::MusicT
 }
 
 ChordWizard::ChordWizard(theory::MusicTheory& theory, theory::SearchEngine& engine,
-    const board::BoardCollection& boards, board::SettingsStore& store, QWidget* parent)
+    const board::BoardCollection& boards, settings::SettingsStore& store, QWidget* parent)
     : WizardFrame(store, QStringLiteral("ChordWizard"), parent), theory_(theory), engine_(engine),
       notes_(new NoteSelectPage(boards)), strings_(new StringFretPage(boards)),
       permutations_(new PermutationPage(theory))

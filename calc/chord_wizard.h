@@ -34,7 +34,7 @@ class ChordWizard : public WizardFrame {
 
 public:
     ChordWizard(theory::MusicTheory& theory, theory::SearchEngine& engine,
-        const board::BoardCollection& boards, board::SettingsStore& store,
+        const board::BoardCollection& boards, settings::SettingsStore& store,
         QWidget* parent = nullptr);
 
     NoteSelectPage* NotesPage() const { return notes_; }

@@ -1,10 +1,10 @@
 #include "calc/interval_stacker.h"
 
 #include "board/board_collection.h"
-#include "board/settings_store.h"
 #include "calc/wizard_list.h"
 #include "resources/strings.h"
 #include "resources/text.h"
+#include "settings/settings_store.h"
 #include "theory/notes.h"
 #include "widgets/balloon_tip.h"
 #include "widgets/window_placement.h"
@@ -46,7 +46,7 @@ QTableWidget* MakeNarrowList(std::string_view column, const char* name, QWidget*
 }  // namespace
 
 IntervalStacker::IntervalStacker(
-    board::BoardCollection& boards, board::SettingsStore& store, QWidget* parent)
+    board::BoardCollection& boards, settings::SettingsStore& store, QWidget* parent)
     : QDialog(parent), boards_(boards), store_(store)
 {
     setWindowTitle(Text(strings::kStackerCaption));
@@ -65,7 +65,7 @@ IntervalStacker::~IntervalStacker()
     SavePlacement();
 }
 
-int IntervalStacker::Run(board::BoardCollection& boards, board::SettingsStore& store)
+int IntervalStacker::Run(board::BoardCollection& boards, settings::SettingsStore& store)
 {
     IntervalStacker dialog(boards, store);
     return dialog.exec();

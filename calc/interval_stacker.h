@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/settings_store.h"
+#include "settings/settings_store.h"
 #include "theory/interval_stack.h"
 
 #include <QDialog>
@@ -24,11 +24,11 @@ class IntervalStacker : public QDialog {
 
 public:
     IntervalStacker(
-        board::BoardCollection& boards, board::SettingsStore& store, QWidget* parent = nullptr);
+        board::BoardCollection& boards, settings::SettingsStore& store, QWidget* parent = nullptr);
     ~IntervalStacker() override;
 
     // Runs the dialog modally, without a parent window; returns its result code.
-    static int Run(board::BoardCollection& boards, board::SettingsStore& store);
+    static int Run(board::BoardCollection& boards, settings::SettingsStore& store);
 
     // The key word of the window placement in the settings store.
     static constexpr QStringView kPlacementKeyWord = u"IntervalStacker";
@@ -56,7 +56,7 @@ private:
     void SavePlacement();
 
     board::BoardCollection& boards_;
-    board::SettingsStore& store_;
+    settings::SettingsStore& store_;
     theory::NoteTable table_;
     QStringList openNoteNames_;
     int rootString_ = -1;

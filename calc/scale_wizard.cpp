@@ -10,7 +10,7 @@
 namespace guivarna::calc {
 
 ScaleWizard::ScaleWizard(const theory::MusicTheory& theory, theory::SearchEngine& engine,
-    board::SettingsStore& store, QWidget* parent)
+    settings::SettingsStore& store, QWidget* parent)
     : WizardFrame(store, QStringLiteral("ScaleWizard"), parent), engine_(engine),
       notes_(new ScaleNotesPage(theory)), tones_(new ScaleTonesPage)
 {

@@ -22,7 +22,7 @@ class ScaleWizard : public WizardFrame {
 
 public:
     ScaleWizard(const theory::MusicTheory& theory, theory::SearchEngine& engine,
-        board::SettingsStore& store, QWidget* parent = nullptr);
+        settings::SettingsStore& store, QWidget* parent = nullptr);
 
     ScaleNotesPage* NotesPage() const { return notes_; }
     ScaleTonesPage* TonesPage() const { return tones_; }

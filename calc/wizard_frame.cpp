@@ -34,7 +34,7 @@ void NoDefaultButtons(QWidget& root)
 }  // namespace
 
 WizardFrame::WizardFrame(
-    board::SettingsStore& store, const QString& placementKeyWord, QWidget* parent)
+    settings::SettingsStore& store, const QString& placementKeyWord, QWidget* parent)
     : QDialog(parent), store_(store), placementBase_(widgets::PlacementBase(placementKeyWord))
 {
     setModal(true);

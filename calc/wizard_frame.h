@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <QDialog>
 #include <QString>
@@ -24,7 +24,7 @@ class WizardFrame : public QDialog {
 public:
     // placementKeyWord names the placement in the settings ("ChordWizard").
     WizardFrame(
-        board::SettingsStore& store, const QString& placementKeyWord, QWidget* parent = nullptr);
+        settings::SettingsStore& store, const QString& placementKeyWord, QWidget* parent = nullptr);
     ~WizardFrame() override;
 
     // Appends a page (the frame owns it). Pages are shown in the order they were added.
@@ -71,7 +71,7 @@ private:
     WizardPage* PageById(int templateId) const;
     void SavePlacement();
 
-    board::SettingsStore& store_;
+    settings::SettingsStore& store_;
     QString placementBase_;
     std::vector<WizardPage*> pages_;
     QWidget* placeholder_ = nullptr;

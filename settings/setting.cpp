@@ -32,15 +32,15 @@ bool Write(SettingsStore& store, const IntSetting& setting, std::int32_t value, 
 
 bool Read(const SettingsStore& store, const FlagSetting& setting, QStringView base)
 {
-    std::uint32_t value = 0;
-    if (!store.ReadSettingDword(Join(base, setting.path), value))
+    const std::optional<std::int32_t> value = store.ReadInt(Join(base, setting.path));
+    if (!value)
         return setting.fallback;
-    return setting.rule == FlagSetting::Rule::NonZero ? value != 0 : value == 1;
+    return setting.rule == FlagSetting::Rule::NonZero ? *value != 0 : *value == 1;
 }
 
 bool Write(SettingsStore& store, const FlagSetting& setting, bool value, QStringView base)
 {
-    return store.WriteSettingDword(Join(base, setting.path), value ? 1 : 0);
+    return store.WriteInt(Join(base, setting.path), value ? 1 : 0);
 }
 
 std::uint32_t Read(const SettingsStore& store, const ColourSetting& setting, QStringView base)
@@ -48,8 +48,9 @@ std::uint32_t Read(const SettingsStore& store, const ColourSetting& setting, QSt
     std::uint32_t argb = 0;
     for (std::size_t i = 0; i < setting.paths.size(); ++i) {
         const int shift = 24 - 8 * static_cast<int>(i);
-        std::uint32_t component = (setting.fallback >> shift) & 0xFFu;
-        store.ReadSettingDword(Join(base, setting.paths[i]), component);
+        const std::optional<std::int32_t> stored = store.ReadInt(Join(base, setting.paths[i]));
+        const std::uint32_t component =
+            stored ? static_cast<std::uint32_t>(*stored) : setting.fallback >> shift;
         argb |= (component & 0xFFu) << shift;
     }
     return argb;
@@ -59,7 +60,8 @@ void Write(SettingsStore& store, const ColourSetting& setting, std::uint32_t arg
 {
     for (std::size_t i = 0; i < setting.paths.size(); ++i) {
         const int shift = 24 - 8 * static_cast<int>(i);
-        store.WriteSettingDword(Join(base, setting.paths[i]), (argb >> shift) & 0xFFu);
+        store.WriteInt(
+            Join(base, setting.paths[i]), static_cast<std::int32_t>((argb >> shift) & 0xFFu));
     }
 }
 

@@ -7,33 +7,11 @@
 #include <QStringList>
 #include <QVariant>
 
-#include <array>
 #include <limits>
 
 namespace guivarna::settings {
 
 namespace {
-
-// The value names of a window placement, appended to the window's base path in this order.
-// Top comes before right on purpose: stored placements were written in this order.
-constexpr std::array<QStringView, 10> kPlacementNames = {
-    u"WindowPlacement\\Flags",
-    u"WindowPlacement\\ShowCmd",
-    u"WindowPlacement\\MinPosition\\x",
-    u"WindowPlacement\\MinPosition\\y",
-    u"WindowPlacement\\MaxPosition\\x",
-    u"WindowPlacement\\MaxPosition\\y",
-    u"WindowPlacement\\NormalPosition\\left",
-    u"WindowPlacement\\NormalPosition\\top",
-    u"WindowPlacement\\NormalPosition\\right",
-    u"WindowPlacement\\NormalPosition\\bottom",
-};
-
-std::array<std::int32_t*, 10> PlacementFields(WindowPlacement& p)
-{
-    return {&p.flags, &p.showCmd, &p.minPositionX, &p.minPositionY, &p.maxPositionX,
-        &p.maxPositionY, &p.normalLeft, &p.normalTop, &p.normalRight, &p.normalBottom};
-}
 
 bool IsSeparator(QChar c)
 {
@@ -180,71 +158,20 @@ QString SettingsStore::SettingsKey(QStringView valuePath)
     return parts.join(u'/');
 }
 
-bool SettingsStore::ReadSettingDword(QStringView valuePath, std::uint32_t& value) const
+std::optional<std::int32_t> SettingsStore::ReadInt(QStringView valuePath) const
 {
     const std::optional<std::uint32_t> stored = ToDword(settings_->value(SettingsKey(valuePath)));
     if (!stored)
-        return false;
-    value = *stored;
-    return true;
-}
-
-bool SettingsStore::WriteSettingDword(QStringView valuePath, std::uint32_t value)
-{
-    if (!(batchWritable_ ? *batchWritable_ : Writable()))
-        return false;
-    settings_->setValue(SettingsKey(valuePath), QVariant::fromValue(static_cast<uint>(value)));
-    return true;
-}
-
-std::optional<std::int32_t> SettingsStore::ReadInt(QStringView valuePath) const
-{
-    std::uint32_t value = 0;
-    if (!ReadSettingDword(valuePath, value))
         return std::nullopt;
-    return static_cast<std::int32_t>(value);
+    return static_cast<std::int32_t>(*stored);
 }
 
 bool SettingsStore::WriteInt(QStringView valuePath, std::int32_t value)
 {
-    return WriteSettingDword(valuePath, static_cast<std::uint32_t>(value));
-}
-
-bool SettingsStore::ReadSettingByName(
-    QStringView basePath, QStringView name, std::uint32_t& value) const
-{
-    return ReadSettingDword(basePath.toString() + u'\\' + name.toString(), value);
-}
-
-bool SettingsStore::WriteSettingByName(QStringView basePath, QStringView name, std::uint32_t value)
-{
-    return WriteSettingDword(basePath.toString() + u'\\' + name.toString(), value);
-}
-
-bool SettingsStore::ReadWindowPlacement(QStringView basePath, WindowPlacement& placement) const
-{
-    const auto fields = PlacementFields(placement);
-    std::uint32_t value = 0;
-    if (!ReadSettingByName(basePath, kPlacementNames[0], value))
+    if (!(batchWritable_ ? *batchWritable_ : Writable()))
         return false;
-    *fields[0] = static_cast<std::int32_t>(value);
-    bool all = true;
-    for (std::size_t i = 1; i < fields.size(); ++i) {
-        if (ReadSettingByName(basePath, kPlacementNames[i], value))
-            *fields[i] = static_cast<std::int32_t>(value);
-        else
-            all = false;
-    }
-    return all;
-}
-
-bool SettingsStore::WriteWindowPlacement(QStringView basePath, const WindowPlacement& placement)
-{
-    const WriteBatch batch(*this);
-    WindowPlacement copy = placement;
-    const auto fields = PlacementFields(copy);
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        WriteSettingByName(basePath, kPlacementNames[i], static_cast<std::uint32_t>(*fields[i]));
+    settings_->setValue(SettingsKey(valuePath),
+        QVariant::fromValue(static_cast<uint>(static_cast<std::uint32_t>(value))));
     return true;
 }
 

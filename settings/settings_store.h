@@ -11,23 +11,6 @@ class QSettings;
 
 namespace guivarna::settings {
 
-// The ten values kept for a window's placement (the main window, the wizards, the interval
-// stacker). Positions are screen coordinates; -1 means "not reported by the platform".
-struct WindowPlacement {
-    std::int32_t flags = 0;
-    std::int32_t showCmd = 0;
-    std::int32_t minPositionX = -1;
-    std::int32_t minPositionY = -1;
-    std::int32_t maxPositionX = -1;
-    std::int32_t maxPositionY = -1;
-    std::int32_t normalLeft = 0;
-    std::int32_t normalTop = 0;
-    std::int32_t normalRight = 0;
-    std::int32_t normalBottom = 0;
-
-    bool operator==(const WindowPlacement&) const = default;
-};
-
 // A value path split into the key below the settings root and the value name.
 struct SplitPath {
     QString keyPath;  // e.g. "Software\KOVA\Guivarna\FretBoards\FretBoard0\Offset"
@@ -76,25 +59,12 @@ public:
     // The QSettings key a value path maps to ("FretBoards/FretBoard0/Offset/X").
     static QString SettingsKey(QStringView valuePath);
 
-    // True and value set when the path holds a 32-bit integer; otherwise false, value untouched.
-    bool ReadSettingDword(QStringView valuePath, std::uint32_t& value) const;
-    bool WriteSettingDword(QStringView valuePath, std::uint32_t value);
-
-    // The same 32 bits seen as a signed integer (offsets, window positions).
+    // The value at the path as a signed 32-bit integer (offsets, window positions; unsigned
+    // values such as colour components come back as their two's complement); nothing when the
+    // path holds no 32-bit integer. This is the one way values are read.
     std::optional<std::int32_t> ReadInt(QStringView valuePath) const;
+    // Writes the 32 bits as an unsigned integer, the form stored files have always held.
     bool WriteInt(QStringView valuePath, std::int32_t value);
-
-    // basePath + "\" + name.
-    bool ReadSettingByName(QStringView basePath, QStringView name, std::uint32_t& value) const;
-    bool WriteSettingByName(QStringView basePath, QStringView name, std::uint32_t value);
-
-    // The ten values below basePath + "\WindowPlacement\Flags..." (see the implementation for
-    // the exact names). The main window uses the base "WindowPlacement\Flags"; other windows
-    // append their name to it without a separator ("WindowPlacement\FlagsChordWizard").
-    // Read: false when "Flags" is missing (placement untouched) or when any other value is
-    // missing (the values read so far are kept). Write: always true (failures are ignored).
-    bool ReadWindowPlacement(QStringView basePath, WindowPlacement& placement) const;
-    bool WriteWindowPlacement(QStringView basePath, const WindowPlacement& placement);
 
     // While a batch is open, writes use the writability found when it was opened instead of
     // asking again for every value. Batches nest; the outermost one decides.
@@ -129,8 +99,5 @@ private:
     std::optional<bool> batchWritable_;
     mutable std::uint64_t writabilityChecks_ = 0;
 };
-
-// The base path of the main window's placement.
-inline constexpr QStringView kMainWindowPlacement = u"WindowPlacement\\Flags";
 
 }  // namespace guivarna::settings

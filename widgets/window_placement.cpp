@@ -1,10 +1,22 @@
 #include "widgets/window_placement.h"
 
+#include "widgets/placement_keys.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
 namespace guivarna::widgets {
+
+namespace {
+
+std::array<std::int32_t*, 10> Fields(WindowPlacement& p)
+{
+    return {&p.flags, &p.showCmd, &p.minPositionX, &p.minPositionY, &p.maxPositionX,
+        &p.maxPositionY, &p.normalLeft, &p.normalTop, &p.normalRight, &p.normalBottom};
+}
+
+}  // namespace
 
 QString PlacementBase(QStringView keyWord)
 {
@@ -60,15 +72,43 @@ bool ApplyPlacement(QWidget& window, const WindowPlacement& p)
     return true;
 }
 
-bool RestorePlacement(QWidget& window, const board::SettingsStore& store, QStringView base)
+bool ReadPlacement(
+    const settings::SettingsStore& store, QStringView base, WindowPlacement& placement)
 {
-    WindowPlacement placement;
-    return store.ReadWindowPlacement(base, placement) && ApplyPlacement(window, placement);
+    const auto fields = Fields(placement);
+    bool all = true;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const std::optional<std::int32_t> value =
+            store.ReadInt(settings::Join(base, placement_keys::kAll[i]->path));
+        if (value)
+            *fields[i] = *value;
+        else if (i == 0)
+            return false;
+        else
+            all = false;
+    }
+    return all;
 }
 
-void SavePlacement(const QWidget& window, board::SettingsStore& store, QStringView base)
+void WritePlacement(
+    settings::SettingsStore& store, QStringView base, const WindowPlacement& placement)
 {
-    store.WriteWindowPlacement(base, CapturePlacement(window));
+    const settings::SettingsStore::WriteBatch batch(store);
+    WindowPlacement copy = placement;
+    const auto fields = Fields(copy);
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        settings::Write(store, *placement_keys::kAll[i], *fields[i], base);
+}
+
+bool RestorePlacement(QWidget& window, const settings::SettingsStore& store, QStringView base)
+{
+    WindowPlacement placement;
+    return ReadPlacement(store, base, placement) && ApplyPlacement(window, placement);
+}
+
+void SavePlacement(const QWidget& window, settings::SettingsStore& store, QStringView base)
+{
+    WritePlacement(store, base, CapturePlacement(window));
 }
 
 }  // namespace guivarna::widgets

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <QRect>
 #include <QString>
@@ -13,8 +13,22 @@ class QWidget;
 namespace guivarna::widgets {
 
 // The ten values a window keeps of its placement (flags, show command, minimised and maximised
-// positions, normal rectangle), as the settings store reads and writes them.
-using board::WindowPlacement;
+// positions, normal rectangle). Positions are screen coordinates; -1 means "not reported by the
+// platform".
+struct WindowPlacement {
+    std::int32_t flags = 0;
+    std::int32_t showCmd = 0;
+    std::int32_t minPositionX = -1;
+    std::int32_t minPositionY = -1;
+    std::int32_t maxPositionX = -1;
+    std::int32_t maxPositionY = -1;
+    std::int32_t normalLeft = 0;
+    std::int32_t normalTop = 0;
+    std::int32_t normalRight = 0;
+    std::int32_t normalBottom = 0;
+
+    bool operator==(const WindowPlacement&) const = default;
+};
 
 // Show commands and flags of a stored placement.
 inline constexpr std::int32_t kShowNormal = 1;
@@ -29,7 +43,7 @@ inline constexpr int kMaxWindowExtent = 100000;
 // their key word on without a separator: PlacementBase(u"ChordWizard") is
 // "WindowPlacement\FlagsChordWizard", whose values lie under
 // "WindowPlacement\FlagsChordWizard\WindowPlacement\...".
-inline constexpr QStringView kMainWindowPlacement = board::kMainWindowPlacement;
+inline constexpr QStringView kMainWindowPlacement = u"WindowPlacement\\Flags";
 QString PlacementBase(QStringView keyWord);
 
 // A placement whose normal rectangle has a positive size no larger than kMaxWindowExtent.
@@ -49,10 +63,18 @@ QRect OnAScreen(QRect frame);
 // the placement is not sane.
 bool ApplyPlacement(QWidget& window, const WindowPlacement& placement);
 
+// Reads the ten values below base into placement. False when "Flags" is missing (placement
+// untouched) or when any other value is missing (the values read so far are kept).
+bool ReadPlacement(
+    const settings::SettingsStore& store, QStringView base, WindowPlacement& placement);
+// Writes the ten values below base; failures are ignored, as for every other setting.
+void WritePlacement(
+    settings::SettingsStore& store, QStringView base, const WindowPlacement& placement);
+
 // Reads the ten values below base and applies them when all are present and sane; false when
 // the window was left as it was.
-bool RestorePlacement(QWidget& window, const board::SettingsStore& store, QStringView base);
+bool RestorePlacement(QWidget& window, const settings::SettingsStore& store, QStringView base);
 // Writes the window's current placement as the ten values below base.
-void SavePlacement(const QWidget& window, board::SettingsStore& store, QStringView base);
+void SavePlacement(const QWidget& window, settings::SettingsStore& store, QStringView base);
 
 }  // namespace guivarna::widgets

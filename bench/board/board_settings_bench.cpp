@@ -1,7 +1,7 @@
 // Loading the boards from settings files, sane and hostile. A stored string or fret count of
 // two billion must not make the load any slower than the default file.
 #include "board/board_collection.h"
-#include "board/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -11,7 +11,7 @@
 namespace {
 
 using guivarna::board::BoardCollection;
-using guivarna::board::SettingsStore;
+using guivarna::settings::SettingsStore;
 
 // Writes ini as the settings file in dir; its path, or "" (and the benchmark skipped) when it
 // cannot be written.

@@ -3,8 +3,8 @@
 // screen's 96 dpi. The view repaints this after every click, so a frame must stay well under
 // the time between two clicks.
 #include "app/program_objects.h"
-#include "board/settings_store.h"
 #include "page/page_scene.h"
+#include "settings/settings_store.h"
 
 #include <QImage>
 #include <QPainter>
@@ -51,7 +51,7 @@ void SelectChordFingeringAndScale(ProgramObjects& objects)
 void BM_PaintFullScene(benchmark::State& state)
 {
     QTemporaryDir dir;
-    guivarna::board::SettingsStore store(dir.filePath(QStringLiteral("Guivarna.conf")));
+    guivarna::settings::SettingsStore store(dir.filePath(QStringLiteral("Guivarna.conf")));
     ProgramObjects objects(store);
     objects.boards.Load(store);
     MarkTwenty(objects.boards.Board(0), 1);

@@ -8,12 +8,12 @@
 #include "board/board_collection.h"
 #include "board/board_settings.h"
 #include "board/fret_board.h"
-#include "board/settings_store.h"
 #include "calc/calc_page.h"
 #include "calc/calc_runner.h"
 #include "calc/calc_window.h"
 #include "calc/result_list_view.h"
 #include "calc/result_models.h"
+#include "settings/settings_store.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -56,9 +56,9 @@ double ResidentMb()
 }
 
 // Writes a ChordBoard with the case's strings into the settings file.
-void StoreTuning(board::SettingsStore& store, const std::vector<theory::Note>& tuning)
+void StoreTuning(settings::SettingsStore& store, const std::vector<theory::Note>& tuning)
 {
-    using namespace board::board_keys;
+    using namespace settings::board_keys;
     for (int boardIndex : {0, 1}) {
         const QString boardPath = board::BoardPath(boardIndex);
         store.WriteInt(board::Join(boardPath, kNumSnares), static_cast<int>(tuning.size()));
@@ -94,7 +94,7 @@ double EngineMs(const Case& c, const ProgramObjects& objects)
 void RunCase(const Case& c, const QString& screenshot = {})
 {
     QTemporaryDir dir;
-    board::SettingsStore store(dir.filePath(QStringLiteral("settings.ini")));
+    settings::SettingsStore store(dir.filePath(QStringLiteral("settings.ini")));
     StoreTuning(store, c.tuning);
     ProgramObjects objects(store);
     MainFrame frame(objects);

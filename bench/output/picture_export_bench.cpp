@@ -3,8 +3,8 @@
 // pictures written per second; the target is at least 500 on a two-core machine.
 #include "board/board_collection.h"
 #include "board/device_mapping.h"
-#include "board/settings_store.h"
 #include "output/chord_picture_export.h"
+#include "settings/settings_store.h"
 #include "theory/chord_search.h"
 #include "theory/instrument_limits.h"
 #include "theory/music_theory.h"
@@ -44,7 +44,7 @@ void BM_SaveAllChordPictures(benchmark::State& state)
     const output::ChordResultVector results(std::move(all));
 
     QTemporaryDir settingsDir;
-    board::SettingsStore store(settingsDir.filePath(QStringLiteral("Guivarna.conf")));
+    settings::SettingsStore store(settingsDir.filePath(QStringLiteral("Guivarna.conf")));
     board::BoardCollection boards;
     boards.Load(store);
     const board::DeviceMapping mapping(96.0);

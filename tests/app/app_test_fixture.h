@@ -3,7 +3,7 @@
 #include "app/kova_view.h"
 #include "app/main_frame.h"
 #include "app/program_objects.h"
-#include "board/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -52,7 +52,7 @@ class AppTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        store_ = std::make_unique<board::SettingsStore>(dir_.filePath(QStringLiteral("s.ini")));
+        store_ = std::make_unique<settings::SettingsStore>(dir_.filePath(QStringLiteral("s.ini")));
         objects_ = std::make_unique<ProgramObjects>(*store_);
     }
     void TearDown() override
@@ -86,7 +86,7 @@ protected:
     }
 
     QTemporaryDir dir_;
-    std::unique_ptr<board::SettingsStore> store_;
+    std::unique_ptr<settings::SettingsStore> store_;
     std::unique_ptr<ProgramObjects> objects_;
     std::unique_ptr<KovaView> view_;
     std::unique_ptr<MainFrame> frame_;

@@ -88,7 +88,7 @@ TEST_F(InstrumentTest, TheCommandOpensTheDialogAndAppliesTheSevenStringPreset)
     EXPECT_EQ(chord.Row(6).Cell(0).NoteName(), QStringLiteral("B"));
 
     // Saved at once: another program start reads the same instrument.
-    board::SettingsStore reread(dir_.filePath(QStringLiteral("s.ini")));
+    settings::SettingsStore reread(dir_.filePath(QStringLiteral("s.ini")));
     BoardCollection again;
     again.Load(reread);
     EXPECT_EQ(again.CurrentInstrument(), (theory::Instrument{kSevenString, 25, false}));

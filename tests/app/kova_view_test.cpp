@@ -2,7 +2,7 @@
 #include "app/main_frame.h"
 #include "app/program_objects.h"
 #include "board/board_collection.h"
-#include "board/settings_store.h"
+#include "settings/settings_store.h"
 #include "tests/app/app_test_fixture.h"
 
 #include <QAction>
@@ -293,7 +293,7 @@ TEST_F(KovaViewTest, InitialUpdateGivesTheSearchTheChordBoardsOwnTuning)
             file.setValue(QStringLiteral("FretBoards/FretBoard1/Strings/String%1/OpenSnare").arg(k),
                 dropD[k]);
     }
-    store_ = std::make_unique<board::SettingsStore>(dir_.filePath(QStringLiteral("s.ini")));
+    store_ = std::make_unique<settings::SettingsStore>(dir_.filePath(QStringLiteral("s.ini")));
     objects_ = std::make_unique<ProgramObjects>(*store_);
     MakeView({600, 400});
     EXPECT_EQ(

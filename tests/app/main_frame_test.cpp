@@ -1,7 +1,7 @@
 #include "app/about_dialog.h"
 #include "app/main_frame.h"
 #include "app/program_objects.h"
-#include "board/settings_store.h"
+#include "settings/settings_store.h"
 #include "widgets/hyperlink_label.h"
 
 #include "tests/support/url_catcher.h"
@@ -32,7 +32,7 @@ protected:
 
     std::unique_ptr<MainFrame> MakeFrame()
     {
-        store_ = std::make_unique<board::SettingsStore>(SettingsFile());
+        store_ = std::make_unique<settings::SettingsStore>(SettingsFile());
         objects_ = std::make_unique<ProgramObjects>(*store_);
         return std::make_unique<MainFrame>(*objects_);
     }
@@ -43,7 +43,7 @@ protected:
     }
 
     QTemporaryDir dir_;
-    std::unique_ptr<board::SettingsStore> store_;
+    std::unique_ptr<settings::SettingsStore> store_;
     std::unique_ptr<ProgramObjects> objects_;
 };
 
@@ -148,7 +148,7 @@ TEST_F(MainFrameTest, FirstStartOpensMaximisedAndCloseWritesTheTenValues)
 
 TEST_F(MainFrameTest, NormalPlacementRoundTripsThroughTheSettings)
 {
-    board::WindowPlacement saved;
+    widgets::WindowPlacement saved;
     {
         auto frame = MakeFrame();
         frame->setWindowState(Qt::WindowNoState);
@@ -172,14 +172,14 @@ TEST_F(MainFrameTest, AnyMissingPlacementValueOpensMaximised)
 {
     for (const char* missing : {"Flags", "ShowCmd", "NormalPosition/bottom", "MaxPosition/y"}) {
         {
-            board::SettingsStore store(SettingsFile());
-            board::WindowPlacement p;
+            settings::SettingsStore store(SettingsFile());
+            widgets::WindowPlacement p;
             p.showCmd = 1;
             p.normalLeft = 10;
             p.normalTop = 20;
             p.normalRight = 610;
             p.normalBottom = 420;
-            store.WriteWindowPlacement(board::kMainWindowPlacement, p);
+            widgets::WritePlacement(store, widgets::kMainWindowPlacement, p);
         }
         {
             QSettings file(SettingsFile(), QSettings::IniFormat);
@@ -197,14 +197,14 @@ TEST_F(MainFrameTest, AnyMissingPlacementValueOpensMaximised)
 TEST_F(MainFrameTest, CorruptPlacementRectangleOpensMaximised)
 {
     {
-        board::SettingsStore store(SettingsFile());
-        board::WindowPlacement p;
+        settings::SettingsStore store(SettingsFile());
+        widgets::WindowPlacement p;
         p.showCmd = 1;
         p.normalLeft = 500;
         p.normalRight = 100;  // right of left edge is missing
         p.normalTop = 0;
         p.normalBottom = 300;
-        store.WriteWindowPlacement(board::kMainWindowPlacement, p);
+        widgets::WritePlacement(store, widgets::kMainWindowPlacement, p);
     }
     auto frame = MakeFrame();
     frame->show();

@@ -5,8 +5,8 @@
 #include "app/main_frame.h"
 #include "app/program_objects.h"
 #include "board/board_collection.h"
-#include "board/settings_store.h"
 #include "output/board_picture.h"
+#include "settings/settings_store.h"
 #include "tests/support/pdf_pages.h"
 
 #include <QAction>

@@ -184,10 +184,9 @@ TEST_F(BoardCollectionTest, DotColourChangesAtOnceAndRepaintsBothBoards)
     EXPECT_EQ(Boards().Board(0).Row(6).Cell(0).DotColour(), 0xFF00FF00u);
 
     // Not written before exit.
-    SettingsStore reader(fixture_.Path());
-    std::uint32_t v = 0;
-    EXPECT_FALSE(reader.ReadSettingDword(
-        u"\\FretBoards\\FretBoard1\\Strings\\String0\\Frets\\Dot\\Color\\B", v));
+    settings::SettingsStore reader(fixture_.Path());
+    EXPECT_FALSE(
+        reader.ReadInt(u"\\FretBoards\\FretBoard1\\Strings\\String0\\Frets\\Dot\\Color\\B"));
 }
 
 TEST(BoardCollectionLifetimeTest, UnloadedCollectionIsEmptyAndSavesNothing)

@@ -15,12 +15,13 @@ namespace guivarna::board {
 namespace {
 
 using test::BoardFixture;
+namespace board_keys = settings::board_keys;
 
 class BoardSettingsTest : public ::testing::Test {
 protected:
     void Write(QStringView path, std::uint32_t value)
     {
-        ASSERT_TRUE(fixture_.Store().WriteSettingDword(path, value));
+        ASSERT_TRUE(fixture_.Store().WriteInt(path, static_cast<std::int32_t>(value)));
     }
     void WriteRaw(const QByteArray& text)
     {
@@ -245,10 +246,10 @@ TEST_F(BoardSettingsTest, MissingTuningBelowSixStringsFillsUpToSix)
 // row writes the same keys, so one fret per row keeps the saves short without changing the file.
 TEST_F(BoardSettingsTest, LargestBoardsSaveAndLoadAgain)
 {
-    Write(u"\\FretBoards\\", board_limits::kMaxBoards);
-    for (int b = 0; b < board_limits::kMaxBoards; ++b) {
-        Write(Join(BoardPath(b), board_keys::kNumSnares), board_limits::kMaxStrings);
-        for (int k = 0; k < board_limits::kMaxStrings; ++k) {
+    Write(u"\\FretBoards\\", settings::board_keys::kMaxBoards);
+    for (int b = 0; b < settings::board_keys::kMaxBoards; ++b) {
+        Write(Join(BoardPath(b), board_keys::kNumSnares), settings::board_keys::kMaxStrings);
+        for (int k = 0; k < settings::board_keys::kMaxStrings; ++k) {
             const QString row = RowPath(BoardPath(b), k);
             Write(Join(row, board_keys::kOpenSnare), 30 + k);
             Write(Join(row, board_keys::kNumberOfFrets), 1);
@@ -256,8 +257,8 @@ TEST_F(BoardSettingsTest, LargestBoardsSaveAndLoadAgain)
     }
     fixture_.Load();
     BoardCollection& again = fixture_.Reopen();
-    ASSERT_EQ(again.BoardCount(), board_limits::kMaxBoards);
-    EXPECT_EQ(again.StringCount(7), board_limits::kMaxStrings);
+    ASSERT_EQ(again.BoardCount(), settings::board_keys::kMaxBoards);
+    EXPECT_EQ(again.StringCount(7), settings::board_keys::kMaxStrings);
     EXPECT_EQ(again.Board(7).Row(23).OpenNote(), 53);
     EXPECT_LT(QFileInfo(fixture_.Path()).size(), 300 * 1024);
 }
@@ -338,7 +339,7 @@ TEST_F(BoardSettingsTest, UnwritableSettingsLoseNothingInMemory)
         file.remove();
     }
     ASSERT_TRUE(QDir().mkdir(fixture_.Path()));  // a directory where the file should be
-    SettingsStore blocked(fixture_.Path());
+    settings::SettingsStore blocked(fixture_.Path());
     boards.Save(blocked);
     EXPECT_FALSE(blocked.Sync());
     EXPECT_EQ(boards.Board(0).Row(1).Cell(4).Marked(), 1);
@@ -351,8 +352,9 @@ TEST(BoardPathTest, PiecesJoinAsStored)
     EXPECT_EQ(BoardPath(1), QStringLiteral("\\FretBoards\\FretBoard1\\"));
     EXPECT_EQ(
         RowPath(BoardPath(0), 12), QStringLiteral("\\FretBoards\\FretBoard0\\Strings\\String12\\"));
-    EXPECT_EQ(SettingsStore::SettingsKey(Join(
-                  Join(RowPath(BoardPath(0), 3), board_keys::kFrets), board_keys::kLineBorder)),
+    EXPECT_EQ(
+        settings::SettingsStore::SettingsKey(Join(
+            settings::Join(RowPath(BoardPath(0), 3), board_keys::kFrets), board_keys::kLineBorder)),
         QStringLiteral("FretBoards/FretBoard0/Strings/String3/Frets/Line/Border"));
 }
 

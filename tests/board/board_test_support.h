@@ -1,7 +1,7 @@
 #pragma once
 
 #include "board/board_collection.h"
-#include "board/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <QTemporaryDir>
 
@@ -17,10 +17,10 @@ public:
     BoardFixture() : boards_(std::make_unique<BoardCollection>()) { }
 
     QString Path() const { return dir_.filePath(QStringLiteral("Guivarna.conf")); }
-    SettingsStore& Store()
+    settings::SettingsStore& Store()
     {
         if (!store_)
-            store_ = std::make_unique<SettingsStore>(Path());
+            store_ = std::make_unique<settings::SettingsStore>(Path());
         return *store_;
     }
     BoardCollection& Boards() { return *boards_; }
@@ -48,7 +48,7 @@ public:
 
 private:
     QTemporaryDir dir_;
-    std::unique_ptr<SettingsStore> store_;
+    std::unique_ptr<settings::SettingsStore> store_;
     std::unique_ptr<BoardCollection> boards_;
 };
 

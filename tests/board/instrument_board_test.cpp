@@ -243,7 +243,7 @@ TEST(InstrumentBoards, SavingChecksWritabilityOncePerSave)
     BoardFixture fixture;
     BoardCollection& boards = fixture.Load();
     boards.ApplyInstrument({std::vector<theory::Note>(24, 40), 49, false});
-    SettingsStore& store = fixture.Store();
+    settings::SettingsStore& store = fixture.Store();
     const std::uint64_t before = store.WritabilityChecks();
     boards.Save(store);
     EXPECT_EQ(store.WritabilityChecks() - before, 1U);
@@ -272,8 +272,8 @@ TEST(InstrumentBoards, ATallScaleBoardPushesTheChordBoardDownUnlessItsOffsetIsSt
     EXPECT_EQ(MarkedCells(boards.Board(1)), 1);
     EXPECT_EQ(fixture.Reopen().Offset(1).y(), 10 + 13 * 50 + 10);
 
-    ASSERT_TRUE(fixture.Store().WriteSettingDword(u"\\FretBoards\\FretBoard1\\CustomOffset", 1));
-    ASSERT_TRUE(fixture.Store().WriteSettingDword(u"\\FretBoards\\FretBoard1\\Offset\\Y", 300));
+    ASSERT_TRUE(fixture.Store().WriteInt(u"\\FretBoards\\FretBoard1\\CustomOffset", 1));
+    ASSERT_TRUE(fixture.Store().WriteInt(u"\\FretBoards\\FretBoard1\\Offset\\Y", 300));
     BoardCollection& custom = fixture.Boards();
     custom.Load(fixture.Store());
     EXPECT_EQ(custom.Offset(1), QPoint(0, 300));

@@ -2,7 +2,7 @@
 
 #include "board/board_collection.h"
 #include "board/fret_board.h"
-#include "board/settings_store.h"
+#include "settings/settings_store.h"
 #include "theory/music_theory.h"
 #include "theory/search_engine.h"
 
@@ -23,7 +23,7 @@ class CalcObjects : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        store_ = std::make_unique<board::SettingsStore>(dir_.filePath(QStringLiteral("s.ini")));
+        store_ = std::make_unique<settings::SettingsStore>(dir_.filePath(QStringLiteral("s.ini")));
         boards_.Load(*store_);
         engine_.Chords().SetTuning({64, 59, 55, 50, 45, 40});
     }
@@ -43,7 +43,7 @@ protected:
     }
 
     QTemporaryDir dir_;
-    std::unique_ptr<board::SettingsStore> store_;
+    std::unique_ptr<settings::SettingsStore> store_;
     theory::MusicTheory theory_;
     theory::SearchEngine engine_;
     board::BoardCollection boards_;

@@ -1,9 +1,9 @@
 #include "calc/chord_wizard.h"
 
 #include "board/board_collection.h"
-#include "board/settings_store.h"
 #include "calc/note_picker.h"
 #include "calc/note_select_page.h"
+#include "settings/settings_store.h"
 #include "tests/support/widget_steps.h"
 #include "theory/music_theory.h"
 #include "theory/search_engine.h"
@@ -34,7 +34,7 @@ class ChordWizardTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        store_ = std::make_unique<board::SettingsStore>(dir_.filePath(QStringLiteral("s.ini")));
+        store_ = std::make_unique<settings::SettingsStore>(dir_.filePath(QStringLiteral("s.ini")));
         boards_.Load(*store_);
         engine_.Chords().SetTuning({64, 59, 55, 50, 45, 40});
     }
@@ -83,7 +83,7 @@ protected:
     }
 
     QTemporaryDir dir_;
-    std::unique_ptr<board::SettingsStore> store_;
+    std::unique_ptr<settings::SettingsStore> store_;
     board::BoardCollection boards_;
     theory::MusicTheory theory_;
     theory::SearchEngine engine_;
@@ -537,7 +537,7 @@ TEST_F(ChordWizardTest, ComesBackWhereItWasLeft)
         wizard_.reset();
     }
     store_->Sync();
-    board::SettingsStore reread(store_->FileName());
+    settings::SettingsStore reread(store_->FileName());
     ChordWizard again(theory_, engine_, boards_, reread);
     EXPECT_EQ(again.geometry(), moved);
 }

@@ -1,4 +1,5 @@
 #include "calc/interval_stacker.h"
+#include "widgets/window_placement.h"
 
 #include "board/board_collection.h"
 #include "tests/board/board_test_support.h"
@@ -238,9 +239,9 @@ TEST_F(IntervalStackerTest, PlacementRoundTrip)
     const QRect placed(120, 90, dialog_->width() + 40, dialog_->height() + 30);
     dialog_->setGeometry(placed);
     dialog_.reset();
-    board::WindowPlacement stored;
+    widgets::WindowPlacement stored;
     ASSERT_TRUE(
-        fixture_.Store().ReadWindowPlacement(u"WindowPlacement\\FlagsIntervalStacker", stored));
+        widgets::ReadPlacement(fixture_.Store(), u"WindowPlacement\\FlagsIntervalStacker", stored));
     EXPECT_EQ(stored.normalLeft, placed.left());
     EXPECT_EQ(stored.normalBottom, placed.top() + placed.height());
 

@@ -1,9 +1,9 @@
 #include "calc/scale_wizard.h"
 
-#include "board/settings_store.h"
 #include "calc/note_picker.h"
 #include "calc/scale_notes_page.h"
 #include "calc/scale_tones_page.h"
+#include "settings/settings_store.h"
 #include "tests/support/widget_steps.h"
 #include "theory/music_theory.h"
 #include "theory/search_engine.h"
@@ -48,7 +48,7 @@ class ScaleWizardTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        store_ = std::make_unique<board::SettingsStore>(dir_.filePath(QStringLiteral("s.ini")));
+        store_ = std::make_unique<settings::SettingsStore>(dir_.filePath(QStringLiteral("s.ini")));
     }
     void TearDown() override { wizard_.reset(); }
 
@@ -82,7 +82,7 @@ protected:
     }
 
     QTemporaryDir dir_;
-    std::unique_ptr<board::SettingsStore> store_;
+    std::unique_ptr<settings::SettingsStore> store_;
     theory::MusicTheory theory_;
     theory::SearchEngine engine_;
     std::unique_ptr<ScaleWizard> wizard_;
@@ -339,7 +339,7 @@ TEST_F(ScaleWizardTest, ComesBackWhereItWasLeft)
         wizard_.reset();
     }
     store_->Sync();
-    board::SettingsStore reread(store_->FileName());
+    settings::SettingsStore reread(store_->FileName());
     EXPECT_TRUE(
         reread.ReadInt(u"WindowPlacement\\FlagsScaleWizard\\WindowPlacement\\NormalPosition\\left")
             .has_value());

@@ -3,8 +3,8 @@
 #include "board/board_collection.h"
 #include "board/device_mapping.h"
 #include "board/fret_board.h"
-#include "board/settings_store.h"
 #include "board/string_row.h"
+#include "settings/settings_store.h"
 
 #include <QTemporaryDir>
 
@@ -34,12 +34,12 @@ class BoardPictureTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        store_ = std::make_unique<board::SettingsStore>(dir_.filePath(QStringLiteral("s.conf")));
+        store_ = std::make_unique<settings::SettingsStore>(dir_.filePath(QStringLiteral("s.conf")));
         boards_.Load(*store_);
     }
 
     QTemporaryDir dir_;
-    std::unique_ptr<board::SettingsStore> store_;
+    std::unique_ptr<settings::SettingsStore> store_;
     board::BoardCollection boards_;
 };
 

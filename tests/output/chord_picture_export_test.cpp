@@ -3,8 +3,8 @@
 #include "board/board_collection.h"
 #include "board/device_mapping.h"
 #include "board/scene_notifier.h"
-#include "board/settings_store.h"
 #include "output/board_picture.h"
+#include "settings/settings_store.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,7 +48,7 @@ protected:
     void SetUp() override
     {
         store_ =
-            std::make_unique<board::SettingsStore>(settings_.filePath(QStringLiteral("s.conf")));
+            std::make_unique<settings::SettingsStore>(settings_.filePath(QStringLiteral("s.conf")));
         boards_.Load(*store_);
         folder_ = QDir(dir_.path());
     }
@@ -73,7 +73,7 @@ protected:
     QTemporaryDir settings_;
     QTemporaryDir dir_;
     QDir folder_;
-    std::unique_ptr<board::SettingsStore> store_;
+    std::unique_ptr<settings::SettingsStore> store_;
     BoardCollection boards_;
     const board::DeviceMapping mapping_{96.0};
 };

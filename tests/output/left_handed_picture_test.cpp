@@ -3,7 +3,7 @@
 #include "board/board_collection.h"
 #include "board/device_mapping.h"
 #include "board/fret_board.h"
-#include "board/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <QTemporaryDir>
 
@@ -42,7 +42,7 @@ int InkPixels(const QImage& image, const QRect& area)
 TEST(LeftHandedPicture, IsTheMirrorImageWithReadableTexts)
 {
     QTemporaryDir dir;
-    board::SettingsStore store(dir.filePath(QStringLiteral("s.conf")));
+    settings::SettingsStore store(dir.filePath(QStringLiteral("s.conf")));
     board::BoardCollection boards;
     boards.Load(store);
     board::FretBoard& board = boards.Board(board::BoardCollection::kChordBoard);

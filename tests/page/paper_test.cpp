@@ -1,7 +1,7 @@
 #include "page/page_painter.h"
 #include "page/paper.h"
 
-#include "board/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <QImage>
 #include <QPageLayout>
@@ -24,7 +24,7 @@ protected:
 
 TEST_F(PaperTest, FirstStartGivesAnUnstoredA4Sheet)
 {
-    board::SettingsStore store(File());
+    settings::SettingsStore store(File());
     Paper paper;
     paper.Load(store);
 
@@ -41,7 +41,7 @@ TEST_F(PaperTest, FirstStartGivesAnUnstoredA4Sheet)
 TEST_F(PaperTest, EveryValueRoundTripsThroughTheSettings)
 {
     {
-        board::SettingsStore store(File());
+        settings::SettingsStore store(File());
         Paper paper;
         paper.SetPosition(120, 25);
         paper.SetSize(2970, 2100);
@@ -52,7 +52,7 @@ TEST_F(PaperTest, EveryValueRoundTripsThroughTheSettings)
         paper.SetBorderWidth(2.5F);
         paper.Save(store);
     }
-    board::SettingsStore store(File());
+    settings::SettingsStore store(File());
     Paper paper;
     paper.Load(store);
     EXPECT_TRUE(paper.Stored());
@@ -76,7 +76,7 @@ TEST_F(PaperTest, StoredValuesUseTheirKeys)
         file.setValue(QStringLiteral("Paper/BgColor/R"), 300);  // only the low byte counts
         file.setValue(QStringLiteral("Paper/pageSizeW"), 1999);
     }
-    board::SettingsStore store(File());
+    settings::SettingsStore store(File());
     Paper paper;
     paper.Load(store);
     EXPECT_TRUE(paper.Stored());
@@ -95,7 +95,7 @@ TEST_F(PaperTest, StoredBorderValuesSurviveLoadAndSave)
             file.setValue(QStringLiteral("Paper/Border"), border);
         }
         for (int round = 0; round < 2; ++round) {
-            board::SettingsStore store(File());
+            settings::SettingsStore store(File());
             Paper paper;
             paper.Load(store);
             paper.Save(store);
@@ -116,7 +116,7 @@ TEST_F(PaperTest, CorruptValuesFallBackToTheirDefaults)
         file.setValue(QStringLiteral("Paper/pageSizeH"), -5);
         file.setValue(QStringLiteral("Paper/pageOffsetX"), 2000000000);
     }
-    board::SettingsStore store(File());
+    settings::SettingsStore store(File());
     Paper paper;
     paper.Load(store);
     EXPECT_EQ(paper.Width(), 2100);

@@ -16,7 +16,6 @@
 #endif
 
 using guivarna::settings::SettingsStore;
-using guivarna::settings::WindowPlacement;
 
 namespace {
 
@@ -80,29 +79,23 @@ TEST_F(SettingsStoreTest, WrittenValuesReadBackThroughEquivalentPaths)
 {
     {
         SettingsStore store(Path());
-        EXPECT_TRUE(store.WriteSettingDword(u"\\Paper\\X", 2100));
-        EXPECT_TRUE(store.WriteSettingDword(u"\\FretBoards\\", 2));
-        EXPECT_TRUE(store.WriteSettingDword(u"Big", 0xFFFFFFFFu));
+        EXPECT_TRUE(store.WriteInt(u"\\Paper\\X", 2100));
+        EXPECT_TRUE(store.WriteInt(u"\\FretBoards\\", 2));
         EXPECT_TRUE(store.WriteInt(u"Neg", -1));
-        EXPECT_TRUE(store.WriteSettingByName(u"Base\\Sub", u"Name", 7));
+        EXPECT_TRUE(store.WriteInt(u"Base\\Sub\\Name", 7));
     }
     SettingsStore store(Path());
-    std::uint32_t v = 0;
-    EXPECT_TRUE(store.ReadSettingDword(u"Paper\\\\X", v));
-    EXPECT_EQ(v, 2100u);
-    EXPECT_TRUE(store.ReadSettingDword(u"FretBoards\\", v));
-    EXPECT_EQ(v, 2u);
-    EXPECT_TRUE(store.ReadSettingDword(u"Big", v));
-    EXPECT_EQ(v, 0xFFFFFFFFu);
+    EXPECT_EQ(store.ReadInt(u"Paper\\\\X"), 2100);
+    EXPECT_EQ(store.ReadInt(u"FretBoards\\"), 2);
     EXPECT_EQ(store.ReadInt(u"Neg"), -1);
-    EXPECT_EQ(store.ReadInt(u"Big"), -1);
-    EXPECT_TRUE(store.ReadSettingByName(u"Base\\Sub", u"Name", v));
-    EXPECT_EQ(v, 7u);
-    EXPECT_TRUE(store.ReadSettingDword(u"\\Base\\Sub\\Name", v));
+    EXPECT_EQ(store.ReadInt(u"\\Base\\Sub\\Name"), 7);
+    EXPECT_EQ(store.ReadInt(u"Base/Sub/Name"), 7);
 
     QSettings raw(Path(), QSettings::IniFormat);
     EXPECT_EQ(raw.value(QStringLiteral("FretBoards/Default")).toString(), QStringLiteral("2"));
     EXPECT_EQ(raw.value(QStringLiteral("Paper/X")).toString(), QStringLiteral("2100"));
+    // Negative values are stored as their unsigned 32 bits, the form old files hold.
+    EXPECT_EQ(raw.value(QStringLiteral("Neg")).toString(), QStringLiteral("4294967295"));
 }
 
 TEST_F(SettingsStoreTest, OnlyThirtyTwoBitIntegersReadAsPresent)
@@ -142,61 +135,13 @@ TEST_F(SettingsStoreTest, OnlyThirtyTwoBitIntegersReadAsPresent)
         {u"Values\\missing", false, 0},
     };
     for (const Case& c : cases) {
-        std::uint32_t v = 12345;
-        EXPECT_EQ(store.ReadSettingDword(c.path, v), c.present)
-            << QString::fromUtf16(c.path).toStdString();
-        EXPECT_EQ(v, c.present ? c.value : 12345u) << QString::fromUtf16(c.path).toStdString();
+        const std::optional<std::int32_t> v = store.ReadInt(c.path);
+        EXPECT_EQ(v.has_value(), c.present) << QString::fromUtf16(c.path).toStdString();
+        if (v) {
+            EXPECT_EQ(static_cast<std::uint32_t>(*v), c.value)
+                << QString::fromUtf16(c.path).toStdString();
+        }
     }
-}
-
-TEST_F(SettingsStoreTest, WindowPlacementUsesTheTenValueLayout)
-{
-    const WindowPlacement placement{2, 3, -1, -1, -8, -31, 100, 50, 900, 700};
-    {
-        SettingsStore store(Path());
-        EXPECT_TRUE(
-            store.WriteWindowPlacement(guivarna::settings::kMainWindowPlacement, placement));
-        EXPECT_TRUE(store.WriteWindowPlacement(u"WindowPlacement\\FlagsChordWizard", placement));
-    }
-    QSettings raw(Path(), QSettings::IniFormat);
-    const QString main = QStringLiteral("WindowPlacement/Flags/WindowPlacement/");
-    EXPECT_EQ(raw.value(main + QStringLiteral("Flags")).toString(), QStringLiteral("2"));
-    EXPECT_EQ(raw.value(main + QStringLiteral("ShowCmd")).toString(), QStringLiteral("3"));
-    EXPECT_EQ(
-        raw.value(main + QStringLiteral("MaxPosition/y")).toString(), QStringLiteral("4294967265"));
-    EXPECT_EQ(
-        raw.value(main + QStringLiteral("NormalPosition/top")).toString(), QStringLiteral("50"));
-    EXPECT_EQ(raw.value(main + QStringLiteral("NormalPosition/bottom")).toString(),
-        QStringLiteral("700"));
-    EXPECT_TRUE(raw.contains(
-        QStringLiteral("WindowPlacement/FlagsChordWizard/WindowPlacement/MinPosition/x")));
-
-    SettingsStore store(Path());
-    WindowPlacement read;
-    EXPECT_TRUE(store.ReadWindowPlacement(guivarna::settings::kMainWindowPlacement, read));
-    EXPECT_EQ(read, placement);
-}
-
-TEST_F(SettingsStoreTest, IncompleteWindowPlacementReadsAsMissing)
-{
-    {
-        SettingsStore store(Path());
-        store.WriteWindowPlacement(guivarna::settings::kMainWindowPlacement,
-            WindowPlacement{1, 1, 0, 0, 0, 0, 1, 2, 3, 4});
-    }
-    {
-        QSettings raw(Path(), QSettings::IniFormat);
-        raw.remove(QStringLiteral("WindowPlacement/Flags/WindowPlacement/NormalPosition/right"));
-    }
-    SettingsStore store(Path());
-    WindowPlacement read;
-    EXPECT_FALSE(store.ReadWindowPlacement(guivarna::settings::kMainWindowPlacement, read));
-    EXPECT_EQ(read.flags, 1);
-    EXPECT_EQ(read.normalBottom, 4);
-
-    WindowPlacement untouched;
-    EXPECT_FALSE(store.ReadWindowPlacement(u"WindowPlacement\\FlagsNobody", untouched));
-    EXPECT_EQ(untouched, WindowPlacement{});
 }
 
 TEST_F(SettingsStoreTest, WriteToUnwritableFileFailsWithoutCrashing)
@@ -204,10 +149,9 @@ TEST_F(SettingsStoreTest, WriteToUnwritableFileFailsWithoutCrashing)
     // A directory stands where the settings file should be: nothing can be written there.
     ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("Guivarna.conf")));
     SettingsStore store(Path());
-    EXPECT_FALSE(store.WriteSettingDword(u"\\Paper\\X", 1));
+    EXPECT_FALSE(store.WriteInt(u"\\Paper\\X", 1));
     EXPECT_FALSE(store.Sync());
-    std::uint32_t v = 0;
-    EXPECT_FALSE(store.ReadSettingDword(u"\\Paper\\X", v));
+    EXPECT_FALSE(store.ReadInt(u"\\Paper\\X"));
 }
 
 // Something that is not a sane settings file stands at the path: the store must neither block on
@@ -240,10 +184,8 @@ TEST_F(SettingsStoreTest, NonRegularOrOversizedFileIsLeftAlone)
         const QFileInfo before(path);
         {
             SettingsStore store(path);
-            std::uint32_t v = 7;
-            EXPECT_FALSE(store.ReadSettingDword(u"Values\\plain", v)) << c.name;
-            EXPECT_EQ(v, 7u) << c.name;
-            EXPECT_FALSE(store.WriteSettingDword(u"Values\\plain", 1)) << c.name;
+            EXPECT_FALSE(store.ReadInt(u"Values\\plain")) << c.name;
+            EXPECT_FALSE(store.WriteInt(u"Values\\plain", 1)) << c.name;
             EXPECT_FALSE(store.Sync()) << c.name;
             EXPECT_EQ(store.FileName(), path) << c.name;
         }

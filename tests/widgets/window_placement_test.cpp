@@ -49,7 +49,7 @@ TEST_F(WindowPlacementTest, KeyWordIsGluedOntoTheMainWindowPrefix)
 {
     EXPECT_EQ(PlacementBase(u"ChordWizard"), QStringLiteral("WindowPlacement\\FlagsChordWizard"));
     {
-        board::SettingsStore store(File());
+        settings::SettingsStore store(File());
         QDialog dialog;
         dialog.setGeometry(120, 80, 400, 300);
         SavePlacement(dialog, store, PlacementBase(u"ChordWizard"));
@@ -68,15 +68,63 @@ TEST_F(WindowPlacementTest, KeyWordIsGluedOntoTheMainWindowPrefix)
     EXPECT_FALSE(raw.contains(QStringLiteral("WindowPlacement/Flags/WindowPlacement/Flags")));
 }
 
+TEST_F(WindowPlacementTest, WindowPlacementUsesTheTenValueLayout)
+{
+    const WindowPlacement placement{2, 3, -1, -1, -8, -31, 100, 50, 900, 700};
+    {
+        settings::SettingsStore store(File());
+        WritePlacement(store, kMainWindowPlacement, placement);
+        WritePlacement(store, u"WindowPlacement\\FlagsChordWizard", placement);
+    }
+    QSettings raw(File(), QSettings::IniFormat);
+    const QString main = QStringLiteral("WindowPlacement/Flags/WindowPlacement/");
+    EXPECT_EQ(raw.value(main + QStringLiteral("Flags")).toString(), QStringLiteral("2"));
+    EXPECT_EQ(raw.value(main + QStringLiteral("ShowCmd")).toString(), QStringLiteral("3"));
+    EXPECT_EQ(
+        raw.value(main + QStringLiteral("MaxPosition/y")).toString(), QStringLiteral("4294967265"));
+    EXPECT_EQ(
+        raw.value(main + QStringLiteral("NormalPosition/top")).toString(), QStringLiteral("50"));
+    EXPECT_EQ(raw.value(main + QStringLiteral("NormalPosition/bottom")).toString(),
+        QStringLiteral("700"));
+    EXPECT_TRUE(raw.contains(
+        QStringLiteral("WindowPlacement/FlagsChordWizard/WindowPlacement/MinPosition/x")));
+
+    settings::SettingsStore store(File());
+    WindowPlacement read;
+    EXPECT_TRUE(ReadPlacement(store, kMainWindowPlacement, read));
+    EXPECT_EQ(read, placement);
+}
+
+TEST_F(WindowPlacementTest, IncompleteWindowPlacementReadsAsMissing)
+{
+    {
+        settings::SettingsStore store(File());
+        WritePlacement(store, kMainWindowPlacement, WindowPlacement{1, 1, 0, 0, 0, 0, 1, 2, 3, 4});
+    }
+    {
+        QSettings raw(File(), QSettings::IniFormat);
+        raw.remove(QStringLiteral("WindowPlacement/Flags/WindowPlacement/NormalPosition/right"));
+    }
+    settings::SettingsStore store(File());
+    WindowPlacement read;
+    EXPECT_FALSE(ReadPlacement(store, kMainWindowPlacement, read));
+    EXPECT_EQ(read.flags, 1);
+    EXPECT_EQ(read.normalBottom, 4);
+
+    WindowPlacement untouched;
+    EXPECT_FALSE(ReadPlacement(store, u"WindowPlacement\\FlagsNobody", untouched));
+    EXPECT_EQ(untouched, WindowPlacement{});
+}
+
 TEST_F(WindowPlacementTest, RestoresOnlyACompleteAndSanePlacement)
 {
     const QString base = PlacementBase(u"Test");
     {
-        board::SettingsStore store(File());
-        store.WriteWindowPlacement(base, WindowPlacement{0, 1, -1, -1, -1, -1, 60, 70, 460, 370});
+        settings::SettingsStore store(File());
+        WritePlacement(store, base, WindowPlacement{0, 1, -1, -1, -1, -1, 60, 70, 460, 370});
     }
     {
-        board::SettingsStore store(File());
+        settings::SettingsStore store(File());
         QDialog dialog;
         EXPECT_TRUE(RestorePlacement(dialog, store, base));
         EXPECT_EQ(dialog.geometry(), QRect(60, 70, 400, 300));
@@ -86,7 +134,7 @@ TEST_F(WindowPlacementTest, RestoresOnlyACompleteAndSanePlacement)
     QSettings(File(), QSettings::IniFormat)
         .remove(QStringLiteral("WindowPlacement/FlagsTest/WindowPlacement/MaxPosition/x"));
     {
-        board::SettingsStore store(File());
+        settings::SettingsStore store(File());
         QDialog dialog;
         dialog.setGeometry(10, 20, 300, 200);
         EXPECT_FALSE(RestorePlacement(dialog, store, base));
@@ -95,8 +143,8 @@ TEST_F(WindowPlacementTest, RestoresOnlyACompleteAndSanePlacement)
 
     // A corrupt rectangle is not applied either.
     {
-        board::SettingsStore store(File());
-        store.WriteWindowPlacement(base, WindowPlacement{0, 1, -1, -1, -1, -1, 500, 70, 60, 370});
+        settings::SettingsStore store(File());
+        WritePlacement(store, base, WindowPlacement{0, 1, -1, -1, -1, -1, 500, 70, 60, 370});
         QDialog dialog;
         dialog.setGeometry(10, 20, 300, 200);
         EXPECT_FALSE(RestorePlacement(dialog, store, base));
