@@ -10,6 +10,7 @@
 #include "theory/search_engine.h"
 
 #include <QHBoxLayout>
+#include <QMessageBox>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QScrollBar>
@@ -77,6 +78,7 @@ void CalcPage::SetRunner(CalcRunner* runner)
     connect(runner_, &CalcRunner::ButtonsChanged, this, &CalcPage::UpdateButtons);
     connect(runner_, &CalcRunner::RunStarted, this, &CalcPage::OnRunStarted);
     connect(runner_, &CalcRunner::RunFinished, this, &CalcPage::OnRunFinished);
+    connect(runner_, &CalcRunner::RunFailed, this, &CalcPage::OnRunFailed);
     connect(go_, &QPushButton::clicked, runner_, &CalcRunner::Go);
     connect(pause_, &QPushButton::clicked, runner_, &CalcRunner::Pause);
     connect(resume_, &QPushButton::clicked, runner_, &CalcRunner::Resume);
@@ -112,6 +114,15 @@ void CalcPage::OnRunFinished()
     publish_.stop();
     PublishRows();
     model_->Finish();
+}
+
+void CalcPage::OnRunFailed(const QString& reason)
+{
+    // Not modal to the loop: the page stays as it was and the user is told why.
+    auto* box = new QMessageBox(QMessageBox::Warning, Text(strings::kAppTitle),
+        Text(strings::kRunNotStarted).arg(reason), QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 // --- ChordResultPage ---------------------------------------------------------------------------

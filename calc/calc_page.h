@@ -55,6 +55,7 @@ protected:
 private:
     void OnRunStarted();
     void OnRunFinished();
+    void OnRunFailed(const QString& reason);
     void PublishRows();
 
     ResultListModel* model_;

@@ -1,5 +1,6 @@
 #include "calc/calc_runner.h"
 
+#include <future>
 #include <system_error>
 
 namespace guivarna::calc {
@@ -12,7 +13,8 @@ constexpr int kWatchIntervalMs = 5;
 }  // namespace
 
 CalcRunner::CalcRunner(JobFactory makeJob, std::function<bool()> hasRequest, QObject* parent)
-    : QObject(parent), makeJob_(std::move(makeJob)), hasRequest_(std::move(hasRequest))
+    : QObject(parent), makeJob_(std::move(makeJob)), hasRequest_(std::move(hasRequest)),
+      startThread_([](std::function<void()> body) { return std::thread(std::move(body)); })
 {
     delay_.setSingleShot(true);
     connect(&delay_, &QTimer::timeout, this, &CalcRunner::ApplyPending);
@@ -47,23 +49,46 @@ void CalcRunner::Go()
         return;
     }
     emit ButtonsChanged();
-    auto control = std::make_shared<theory::RunControl>();
-    Job job = makeJob_(control);
-    emit RunStarted();
+    // The worker starts first and waits for its job: making the job resets the result list, and
+    // a thread that cannot start must leave the last run's results as they were.
+    auto handOver = std::make_shared<std::promise<Job>>();
+    auto jobArrives = std::make_shared<std::future<Job>>(handOver->get_future());
+    auto ended = std::make_shared<std::atomic<bool>>(false);
     try {
-        workerEnded_ = std::make_shared<std::atomic<bool>>(false);
-        worker_ = std::thread([ended = workerEnded_, job = std::move(job)] {
-            job();
+        worker_ = startThread_([jobArrives, ended] {
+            if (const Job job = jobArrives->get())
+                job();
             ended->store(true, std::memory_order_release);
         });
-        watch_.start();
-    } catch (const std::system_error&) {
-        // No thread: the page has no worker and "go" becomes usable again.
+    } catch (const std::system_error& error) {
         state_ = Stopped;
         emit ButtonsChanged();
-        emit RunFinished();
+        emit RunFailed(QString::fromLocal8Bit(error.what()));
         return;
     }
+    auto control = std::make_shared<theory::RunControl>();
+    Job job;
+    QString failure;
+    try {
+        job = makeJob_(control);
+    } catch (const std::exception& error) {
+        failure = QString::fromUtf8(error.what());
+    } catch (...) {
+        failure = QStringLiteral("?");
+    }
+    if (!failure.isEmpty()) {
+        // The worker gets no job and ends at once.
+        handOver->set_value({});
+        worker_.join();
+        state_ = Stopped;
+        emit ButtonsChanged();
+        emit RunFailed(failure);
+        return;
+    }
+    workerEnded_ = std::move(ended);
+    emit RunStarted();
+    handOver->set_value(std::move(job));
+    watch_.start();
     control_ = std::move(control);
     state_ = Running;
     restartPending_ = false;

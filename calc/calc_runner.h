@@ -32,6 +32,8 @@ public:
     // Called on the interface thread when a run starts: takes the snapshot of the request and
     // returns the job that fills the run's results, honouring control.
     using JobFactory = std::function<Job(std::shared_ptr<theory::RunControl> control)>;
+    // Starts a thread running body; throws std::system_error when no thread can be started.
+    using ThreadStarter = std::function<std::thread(std::function<void()> body)>;
 
     CalcRunner(JobFactory makeJob, std::function<bool()> hasRequest, QObject* parent = nullptr);
     // Stops the run and waits for the worker: nothing it uses may go away under it.
@@ -58,12 +60,16 @@ public:
 
     // The delay of "pauze" and "resume" in milliseconds (one second unless a test changes it).
     void SetDelay(int milliseconds) { delayMs_ = milliseconds; }
+    // How workers are started (std::thread unless a test makes starting fail).
+    void SetThreadStarter(ThreadStarter starter) { startThread_ = std::move(starter); }
 
 signals:
     // The button states may have changed.
     void ButtonsChanged();
     // A run was set up and its worker is starting.
     void RunStarted();
+    // "go" could not start a worker; nothing of the last run's results was touched.
+    void RunFailed(const QString& reason);
     // The worker of a run has ended (exhausted or stopped).
     void RunFinished();
 
@@ -79,6 +85,7 @@ private:
 
     JobFactory makeJob_;
     std::function<bool()> hasRequest_;
+    ThreadStarter startThread_;
     State state_ = Stopped;
     bool restartPending_ = false;
     std::thread worker_;

@@ -11,6 +11,7 @@
 
 #include <QMainWindow>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace guivarna::calc {
 
@@ -49,6 +50,15 @@ CalcWindow::CalcWindow(theory::SearchEngine& engine, const theory::MusicTheory& 
     setWidget(tabs_);
     connect(this, &QDockWidget::topLevelChanged, this, [this](bool floating) {
         tabs_->setMinimumSize(floating ? kFloatingMinimum : kDockedSize);
+        if (floating && !floatedBefore_) {
+            // The first undock floats at the window's own first size, not at the docked one.
+            // Qt sizes the floating frame after this notice, so the resize comes after it.
+            floatedBefore_ = true;
+            QTimer::singleShot(0, this, [this] {
+                if (isFloating())
+                    resize(kFloatingSize);
+            });
+        }
     });
     for (CalcPage* page : {static_cast<CalcPage*>(chordPage_), static_cast<CalcPage*>(scalePage_)})
         connect(page, &CalcPage::SceneChanged, this, &CalcWindow::SceneChanged);
@@ -122,6 +132,7 @@ void CalcWindow::Place(QMainWindow& window, const settings::SettingsStore& store
     const QSize size = width && height ? QSize(*width, *height) : QSize();
 
     if (settings::Read(store, kFloating) == 1) {
+        floatedBefore_ = true;
         setFloating(true);
         setGeometry(widgets::OnAScreen(
             QRect(QPoint(settings::Read(store, kLeft), settings::Read(store, kTop)),

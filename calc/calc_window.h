@@ -55,6 +55,8 @@ signals:
 
 private:
     QTabWidget* tabs_;
+    // Set once the window has floated: only the first undock takes the first floating size.
+    bool floatedBefore_ = false;
     ChordResultPage* chordPage_;
     ScaleResultPage* scalePage_;
 };

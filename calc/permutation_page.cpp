@@ -147,7 +147,7 @@ void PermutationPage::SetMode(Mode mode)
     const bool specific = mode == kSpecificPermutation;
     permutate_->setEnabled(specific);
     reset_->setEnabled(specific);
-    select_->setEnabled(specific && !permutations_.empty());
+    select_->setEnabled(specific);
 }
 
 void PermutationPage::Permutate()

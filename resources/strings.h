@@ -13,6 +13,7 @@ inline constexpr std::string_view kDocumentExtension = ".GVA";  // 128
 
 inline constexpr std::string_view kCommandFailed = "The command could not be completed: %1";
 inline constexpr std::string_view kUnknownError = "an unexpected error occurred";
+inline constexpr std::string_view kRunNotStarted = "The calculation could not be started: %1";
 
 // Menu bar pop-ups.
 inline constexpr std::string_view kMenuFile = "&File";

@@ -54,6 +54,20 @@ TEST_F(CalcWindowTest, StartsDockedAtTheBottomAndAltKeysToggleIt)
     }
 }
 
+TEST_F(CalcWindowTest, TheFirstUndockFloatsAtItsFirstSizeAndLaterOnesKeepTheirs)
+{
+    MainFrame& frame = MakeFrame();
+    calc::CalcWindow& window = *frame.Calculations();
+    window.setFloating(true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.size() == QSize(250, 250); }));
+
+    window.resize(400, 300);
+    window.setFloating(false);
+    window.setFloating(true);
+    QCoreApplication::processEvents();
+    EXPECT_NE(window.size(), QSize(250, 250));
+}
+
 TEST_F(CalcWindowTest, TheRelaysSelectTheTabAndStartTheSearch)
 {
     MainFrame& frame = MakeFrame();

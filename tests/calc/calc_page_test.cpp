@@ -7,8 +7,12 @@
 #include "tests/support/widget_steps.h"
 
 #include <QAbstractItemModelTester>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+
+#include <system_error>
+#include <thread>
 
 namespace guivarna::calc {
 namespace {
@@ -113,6 +117,28 @@ TEST_F(ChordPageTest, ARunListsEveryFingeringAndShowsTheFirstOnTheChordBoard)
     EXPECT_EQ(Marks(BoardCollection::kChordBoard),
         (std::vector<std::pair<int, int>>{{1, 8}, {2, 5}, {3, 0}}));
     EXPECT_EQ(Read(*page_), kIdle);
+}
+
+TEST_F(ChordPageTest, AWorkerThatCannotStartKeepsTheLastResultsAndSaysWhy)
+{
+    LoadChord({"C", "E", "G"});
+    page_->UpdateButtons();
+    Click(*page_, "go");
+    ASSERT_TRUE(WorkerEnded());
+    const int rows = page_->Model().rowCount();
+    ASSERT_GT(rows, 0);
+
+    page_->Runner().SetThreadStarter([](std::function<void()>) -> std::thread {
+        throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+    });
+    Click(*page_, "go");
+    EXPECT_EQ(page_->Model().rowCount(), rows);
+    EXPECT_EQ(page_->List().SelectedRow(), 0);
+    EXPECT_EQ(Read(*page_), kIdle);
+    auto* box = page_->findChild<QMessageBox*>();
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->text().startsWith(QStringLiteral("The calculation could not be started: ")));
+    box->close();
 }
 
 TEST_F(ChordPageTest, TheFirstResultIsShownWhileTheSearchGoesOn)
