@@ -5,727 +5,727 @@
     <name>ChordPictureExport</name>
     <message>
         <source>the result has no notes</source>
-        <translation type="unfinished"></translation>
+        <translation>das Ergebnis hat keine Töne</translation>
     </message>
 </context>
 <context>
     <name>Guivarna</name>
     <message>
         <source>Guivarna Files (*.GVA)</source>
-        <translation type="unfinished"></translation>
+        <translation>Guivarna-Dateien (*.GVA)</translation>
     </message>
     <message>
         <source>The command could not be completed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Befehl konnte nicht ausgeführt werden: %1</translation>
     </message>
     <message>
         <source>an unexpected error occurred</source>
-        <translation type="unfinished"></translation>
+        <translation>ein unerwarteter Fehler ist aufgetreten</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;ChordBoard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Akkordbrett</translation>
     </message>
     <message>
         <source>&amp;ScaleBoard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tonleiterbrett</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>An&amp;sicht</translation>
     </message>
     <message>
         <source>&amp;Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fenster</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Instrument...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Instrument...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>Print Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck&amp;vorschau...</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker&amp;einrichtung...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Chord wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Akkord-&amp;Assistent</translation>
     </message>
     <message>
         <source>Copy ChordBoard</source>
-        <translation type="unfinished"></translation>
+        <translation>Akkordbrett kopieren</translation>
     </message>
     <message>
         <source>Save ChordBoard</source>
-        <translation type="unfinished"></translation>
+        <translation>Akkordbrett speichern</translation>
     </message>
     <message>
         <source>Save list to textfile</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste als Textdatei speichern</translation>
     </message>
     <message>
         <source>Save as HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>Als HTML speichern</translation>
     </message>
     <message>
         <source>Save all chords as images</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Akkorde als Bilder speichern</translation>
     </message>
     <message>
         <source>Save all chords as html and images</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Akkorde als HTML und Bilder speichern</translation>
     </message>
     <message>
         <source>Set Dot Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Punktfarbe festlegen</translation>
     </message>
     <message>
         <source>Name marked chord</source>
-        <translation type="unfinished"></translation>
+        <translation>Markierten Akkord benennen</translation>
     </message>
     <message>
         <source>Play ChordBoard</source>
-        <translation type="unfinished"></translation>
+        <translation>Akkordbrett abspielen</translation>
     </message>
     <message>
         <source>Play ScaleBoard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonleiterbrett abspielen</translation>
     </message>
     <message>
         <source>&amp;Scale wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonleiter-&amp;Assistent</translation>
     </message>
     <message>
         <source>show current &amp;arpeggio</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arpeggio anzeigen</translation>
     </message>
     <message>
         <source>Select all occurences of a tone on click</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Klicken alle Vorkommen eines Tons wählen</translation>
     </message>
     <message>
         <source>Interval stacker</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallstapler</translation>
     </message>
     <message>
         <source>Copy ScaleBoard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonleiterbrett kopieren</translation>
     </message>
     <message>
         <source>Save ScaleBoard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonleiterbrett speichern</translation>
     </message>
     <message>
         <source>Save Scale-list</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonleiterliste speichern</translation>
     </message>
     <message>
         <source>Clear board</source>
-        <translation type="unfinished"></translation>
+        <translation>Brett leeren</translation>
     </message>
     <message>
         <source>Zoom &amp;in</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;größern</translation>
     </message>
     <message>
         <source>Zoom &amp;out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
         <source>&amp;Actual size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Originalgröße</translation>
     </message>
     <message>
         <source>Fit &amp;width</source>
-        <translation type="unfinished"></translation>
+        <translation>An &amp;Breite anpassen</translation>
     </message>
     <message>
         <source>Fit &amp;page</source>
-        <translation type="unfinished"></translation>
+        <translation>An &amp;Seite anpassen</translation>
     </message>
     <message>
         <source>&amp;Calculations window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Berechnungsfenster</translation>
     </message>
     <message>
         <source>&amp;Help Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfethemen</translation>
     </message>
     <message>
         <source>&amp;About Guivarna...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über Guivarna...</translation>
     </message>
     <message>
         <source>Chordnotes: </source>
-        <translation type="unfinished"></translation>
+        <translation>Akkordtöne: </translation>
     </message>
     <message>
         <source>Chord information:</source>
-        <translation type="unfinished"></translation>
+        <translation>Akkordinformation:</translation>
     </message>
     <message>
         <source>Scale information:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonleiterinformation:</translation>
     </message>
     <message>
         <source>Scalenotes: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tonleitertöne: </translation>
     </message>
     <message>
         <source>Melody note: </source>
-        <translation type="unfinished"></translation>
+        <translation>Melodieton: </translation>
     </message>
     <message>
         <source>Traditional chordnames:</source>
-        <translation type="unfinished"></translation>
+        <translation>Traditionelle Akkordnamen:</translation>
     </message>
     <message>
         <source>Logical chordnames:</source>
-        <translation type="unfinished"></translation>
+        <translation>Logische Akkordnamen:</translation>
     </message>
     <message>
         <source>Calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnungen</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertigstellen</translation>
     </message>
     <message>
         <source>Calculate right away</source>
-        <translation type="unfinished"></translation>
+        <translation>Sofort berechnen</translation>
     </message>
     <message>
         <source>Guivarna Chordwizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Guivarna Akkord-Assistent</translation>
     </message>
     <message>
         <source>Guivarna Scalewizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Guivarna Tonleiter-Assistent</translation>
     </message>
     <message>
         <source>Select Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Töne wählen</translation>
     </message>
     <message>
         <source>Selected notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Töne</translation>
     </message>
     <message>
         <source>&lt;&lt; Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt; Entfernen</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeren</translation>
     </message>
     <message>
         <source>Make Root</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Grundton machen</translation>
     </message>
     <message>
         <source>Root: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundton: %1</translation>
     </message>
     <message>
         <source>Not set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gesetzt.</translation>
     </message>
     <message>
         <source>Maximum number of notes to select: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchstzahl wählbarer Töne: %1</translation>
     </message>
     <message>
         <source>All strings are occupied; it is not possible to select more chordnotes than there are strings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Saiten sind belegt; es können nicht mehr Akkordtöne gewählt werden, als es Saiten gibt.</translation>
     </message>
     <message>
         <source>No selection was made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts ausgewählt.</translation>
     </message>
     <message>
         <source>String limitations</source>
-        <translation type="unfinished"></translation>
+        <translation>Saitenbeschränkungen</translation>
     </message>
     <message>
         <source>Find chords on the following strings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Akkorde auf diesen Saiten suchen:</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
     <message>
         <source>Strings</source>
-        <translation type="unfinished"></translation>
+        <translation>Saiten</translation>
     </message>
     <message>
         <source>Remove &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen &gt;&gt;</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>Fret limitations</source>
-        <translation type="unfinished"></translation>
+        <translation>Bundbeschränkungen</translation>
     </message>
     <message>
         <source>Chords may span</source>
-        <translation type="unfinished"></translation>
+        <translation>Akkorde dürfen</translation>
     </message>
     <message>
         <source>frets</source>
-        <translation type="unfinished"></translation>
+        <translation>Bünde umspannen</translation>
     </message>
     <message>
         <source>and use fret</source>
-        <translation type="unfinished"></translation>
+        <translation>und Bund</translation>
     </message>
     <message>
         <source>upto fret</source>
-        <translation type="unfinished"></translation>
+        <translation>bis Bund</translation>
     </message>
     <message>
         <source>Open strings by position</source>
-        <translation type="unfinished"></translation>
+        <translation>Leersaiten je nach Lage</translation>
     </message>
     <message>
         <source>May always have open strings</source>
-        <translation type="unfinished"></translation>
+        <translation>Leersaiten immer erlaubt</translation>
     </message>
     <message>
         <source>Must always have open strings</source>
-        <translation type="unfinished"></translation>
+        <translation>Leersaiten immer erforderlich</translation>
     </message>
     <message>
         <source>Lowest fret</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiefster Bund</translation>
     </message>
     <message>
         <source>The lowest fret cannot be higher than or equal to the highest fret.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der tiefste Bund kann nicht höher als der höchste Bund oder gleich ihm sein.</translation>
     </message>
     <message>
         <source>Highest fret</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchster Bund</translation>
     </message>
     <message>
         <source>The highest fret cannot be lower than or equal to the lowest fret.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der höchste Bund kann nicht tiefer als der tiefste Bund oder gleich ihm sein.</translation>
     </message>
     <message>
         <source>Fret range</source>
-        <translation type="unfinished"></translation>
+        <translation>Bundbereich</translation>
     </message>
     <message>
         <source>It is impossible to search a fret-range larger than the specified fretdomain. Please modify your filter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bundbereich, der größer als der angegebene Bundumfang ist, kann nicht durchsucht werden. Bitte ändern Sie Ihren Filter.</translation>
     </message>
     <message>
         <source>No string can be removed: the chord has as many notes as there are strings left, and every note needs a string of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es kann keine Saite entfernt werden: Der Akkord hat so viele Töne, wie Saiten übrig sind, und jeder Ton braucht eine eigene Saite.</translation>
     </message>
     <message>
         <source>Notepermutations</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonpermutationen</translation>
     </message>
     <message>
         <source>Use all permutations</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Permutationen verwenden</translation>
     </message>
     <message>
         <source>Use 1 specific permutation</source>
-        <translation type="unfinished"></translation>
+        <translation>1 bestimmte Permutation verwenden</translation>
     </message>
     <message>
         <source>Use 1 specific melody note</source>
-        <translation type="unfinished"></translation>
+        <translation>1 bestimmten Melodieton verwenden</translation>
     </message>
     <message>
         <source>Melody note:</source>
-        <translation type="unfinished"></translation>
+        <translation>Melodieton:</translation>
     </message>
     <message>
         <source>Permutations</source>
-        <translation type="unfinished"></translation>
+        <translation>Permutationen</translation>
     </message>
     <message>
         <source>Permutate</source>
-        <translation type="unfinished"></translation>
+        <translation>Permutieren</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen</translation>
     </message>
     <message>
         <source>Current note-selection:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Tonauswahl:</translation>
     </message>
     <message>
         <source>Current note-permutation:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Tonpermutation:</translation>
     </message>
     <message>
         <source>All permutations will be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Permutationen werden verwendet.</translation>
     </message>
     <message>
         <source>There is nothing to permutate, please select another option.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt nichts zu permutieren, bitte wählen Sie eine andere Option.</translation>
     </message>
     <message>
         <source>You have chosen to use a specific permutation. You need to press the &apos;permutate&apos; button, select a permutation and press the &apos;select&apos; button before finishing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben eine bestimmte Permutation gewählt. Drücken Sie vor dem Fertigstellen die Schaltfläche &apos;Permutieren&apos;, wählen Sie eine Permutation und drücken Sie die Schaltfläche &apos;Auswählen&apos;.</translation>
     </message>
     <message>
         <source>Select Notes the scales MUST have</source>
-        <translation type="unfinished"></translation>
+        <translation>Töne wählen, die die Tonleitern haben MÜSSEN</translation>
     </message>
     <message>
         <source>Notes of current chord:</source>
-        <translation type="unfinished"></translation>
+        <translation>Töne des aktuellen Akkords:</translation>
     </message>
     <message>
         <source>Scales must have current chord</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonleitern müssen den aktuellen Akkord enthalten</translation>
     </message>
     <message>
         <source>Scales must have</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonleitern müssen</translation>
     </message>
     <message>
         <source>tones</source>
-        <translation type="unfinished"></translation>
+        <translation>Töne haben</translation>
     </message>
     <message>
         <source>Scales must have no more than</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonleitern dürfen höchstens</translation>
     </message>
     <message>
         <source>semitones in a row</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbtöne nacheinander haben</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>Chord formulas</source>
-        <translation type="unfinished"></translation>
+        <translation>Akkordformeln</translation>
     </message>
     <message>
         <source>Scale formulas</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonleiterformeln</translation>
     </message>
     <message>
         <source>StringSet</source>
-        <translation type="unfinished"></translation>
+        <translation>Saitensatz</translation>
     </message>
     <message>
         <source>NotePermutation</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonpermutation</translation>
     </message>
     <message>
         <source>FretBoardPosition</source>
-        <translation type="unfinished"></translation>
+        <translation>Griffbrettposition</translation>
     </message>
     <message>
         <source>Scales</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonleitern</translation>
     </message>
     <message>
         <source>Current filter filtered out all options...</source>
-        <translation type="unfinished"></translation>
+        <translation>Der aktuelle Filter hat alle Möglichkeiten ausgeschlossen...</translation>
     </message>
     <message>
         <source>go</source>
-        <translation type="unfinished"></translation>
+        <translation>los</translation>
     </message>
     <message>
         <source>pauze</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>resume</source>
-        <translation type="unfinished"></translation>
+        <translation>weiter</translation>
     </message>
     <message>
         <source>stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Interval stacker - for Quill</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallstapler - für Quill</translation>
     </message>
     <message>
         <source>Strings used for this scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Saiten für diese Tonleiter</translation>
     </message>
     <message>
         <source>Select intervals in stacking order</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle in Stapelreihenfolge wählen</translation>
     </message>
     <message>
         <source>Intervals</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle</translation>
     </message>
     <message>
         <source>Rootnote settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundton-Einstellungen</translation>
     </message>
     <message>
         <source>Rootnote is on the</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Grundton liegt auf der</translation>
     </message>
     <message>
         <source>string</source>
-        <translation type="unfinished"></translation>
+        <translation>Saite</translation>
     </message>
     <message>
         <source>Select Rootnote:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundton wählen:</translation>
     </message>
     <message>
         <source> (fret %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Bund %1)</translation>
     </message>
     <message>
         <source>Interval Selector</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallauswahl</translation>
     </message>
     <message>
         <source>Don&apos;t be ridiculous; please select a reasonable number of intervals; less than 10 will do...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte bleiben Sie vernünftig und wählen Sie eine sinnvolle Zahl von Intervallen; weniger als 10 genügen...</translation>
     </message>
     <message>
         <source>Since it isn&apos;t possible to show any notes without a string, I simply can&apos;t let you remove &apos;em all!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Saite lassen sich keine Töne zeigen, deshalb können nicht alle Saiten entfernt werden!</translation>
     </message>
     <message>
         <source>Please make a selection before continuing!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte treffen Sie zuerst eine Auswahl!!</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>New scale collection</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Tonleitersammlung</translation>
     </message>
     <message>
         <source>New chords - fingerings collection</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Akkord- und Griffsammlung</translation>
     </message>
     <message>
         <source>WILL BE SET AUTOMATICALLY</source>
-        <translation type="unfinished"></translation>
+        <translation>WIRD AUTOMATISCH GESETZT</translation>
     </message>
     <message>
         <source>text files(*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien(*.txt)</translation>
     </message>
     <message>
         <source>rich text files(*.rtf)</source>
-        <translation type="unfinished"></translation>
+        <translation>RTF-Dateien(*.rtf)</translation>
     </message>
     <message>
         <source>html files(*.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML-Dateien(*.html)</translation>
     </message>
     <message>
         <source>JPEG image file(*.jpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG-Bilddatei(*.jpg)</translation>
     </message>
     <message>
         <source>Save list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste speichern</translation>
     </message>
     <message>
         <source>Save pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder speichern</translation>
     </message>
     <message>
         <source>Saving the chord pictures...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Akkordbilder werden gespeichert...</translation>
     </message>
     <message>
         <source>%1 of %2 pictures could not be written. The first: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Bildern konnten nicht geschrieben werden. Das erste: %3</translation>
     </message>
     <message>
         <source>There is nothing to name: mark the notes of a chord on the ChordBoard first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt nichts zu benennen: Markieren Sie zuerst die Töne eines Akkords auf dem Akkordbrett.</translation>
     </message>
     <message>
         <source>There is nothing to play: the ChordBoard has no marked notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt nichts abzuspielen: Das Akkordbrett hat keine markierten Töne.</translation>
     </message>
     <message>
         <source>There is nothing to play: the ScaleBoard has no marked notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt nichts abzuspielen: Das Tonleiterbrett hat keine markierten Töne.</translation>
     </message>
     <message>
         <source>No audio output device was found, so Guivarna cannot play the marked notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Audioausgabegerät gefunden, deshalb kann Guivarna die markierten Töne nicht abspielen.</translation>
     </message>
     <message>
         <source>The audio output could not play the marked notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Audioausgabe konnte die markierten Töne nicht abspielen.</translation>
     </message>
     <message>
         <source>About Guivarna</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Guivarna</translation>
     </message>
     <message>
         <source>Guivarna Version 1,0,3</source>
-        <translation type="unfinished"></translation>
+        <translation>Guivarna Version 1,0,3</translation>
     </message>
     <message>
         <source>A study tool for guitarists: mark notes, name chords, find fingerings and scales.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Lernprogramm für Gitarristen: Töne markieren, Akkorde benennen, Griffe und Tonleitern finden.</translation>
     </message>
     <message>
         <source>Copyright © KOVA. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © KOVA. Alle Rechte vorbehalten.</translation>
     </message>
     <message>
         <source>Visit the Guivarna web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Guivarna-Website besuchen</translation>
     </message>
     <message>
         <source>Instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrument</translation>
     </message>
     <message>
         <source>&amp;Presets:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorlagen:</translation>
     </message>
     <message>
         <source>&amp;Strings (string 1 at the top):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Saiten (Saite 1 oben):</translation>
     </message>
     <message>
         <source>Open note</source>
-        <translation type="unfinished"></translation>
+        <translation>Leersaitenton</translation>
     </message>
     <message>
         <source>String %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Saite %1</translation>
     </message>
     <message>
         <source>&amp;Add string</source>
-        <translation type="unfinished"></translation>
+        <translation>Saite &amp;hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Remove string</source>
-        <translation type="unfinished"></translation>
+        <translation>Saite &amp;entfernen</translation>
     </message>
     <message>
         <source>&amp;Fret positions (open string included):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bundpositionen (mit Leersaite):</translation>
     </message>
     <message>
         <source>&amp;Left-handed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Linkshändig</translation>
     </message>
     <message>
         <source>Open strings: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Leersaiten: %1</translation>
     </message>
     <message>
         <source>String %1: &quot;%2&quot; is not a note. Write a name and an octave from C-1 to G9, such as E4, F#2 or Bb3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saite %1: „%2“ ist kein Ton. Schreiben Sie einen Namen und eine Oktave von C-1 bis G9, etwa E4, F#2 oder Bb3.</translation>
     </message>
     <message>
         <source>A Guivarna document (.gva) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein zu öffnendes Guivarna-Dokument (.gva).</translation>
     </message>
     <message>
         <source>Only one document can be opened; name at most one file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es kann nur ein Dokument geöffnet werden; geben Sie höchstens eine Datei an.</translation>
     </message>
     <message>
         <source>Guivarna Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guivarna-Hilfe</translation>
     </message>
     <message>
         <source>The user manual could not be found. It is installed with Guivarna as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Benutzerhandbuch wurde nicht gefunden. Es wird mit Guivarna als %1 installiert.</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Save picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild speichern</translation>
     </message>
 </context>
 <context>
     <name>PrintOnePage</name>
     <message>
         <source>Could not start printing on &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Drucken auf „%1“ konnte nicht begonnen werden.</translation>
     </message>
     <message>
         <source>The printer did not accept the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker hat die Seite nicht angenommen.</translation>
     </message>
 </context>
 <context>
     <name>SaveFile</name>
     <message>
         <source>Could not save &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
         <source>not all of the data could be written</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht alle Daten konnten geschrieben werden</translation>
     </message>
 </context>
 <context>
     <name>SaveJpeg</name>
     <message>
         <source>Could not save the picture &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild „%1“ konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
         <source>the picture is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild ist leer</translation>
     </message>
 </context>
 </TS>
