@@ -92,7 +92,7 @@ TEST_F(GermanTest, MenusAreGermanWhileExportedFilesStayAsInEnglish)
         SCOPED_TRACE(suffix);
         const QByteArray english =
             ReadAll(dir_.filePath(QStringLiteral("english") + QLatin1String(suffix)));
-        EXPECT_GT(english.size(), 100);
+        EXPECT_GT(english.size(), 20);  // written, not "<missing>"
         EXPECT_EQ(
             ReadAll(dir_.filePath(QStringLiteral("german") + QLatin1String(suffix))), english);
     }
