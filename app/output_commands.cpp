@@ -79,7 +79,7 @@ void OutputCommands::Print()
         return;
     const QString error = PrintScene(printer_);
     if (!error.isEmpty())
-        QMessageBox::warning(dialogParent_, tr("Print"), error);
+        QMessageBox::warning(dialogParent_, Text(strings::kPrintFailedTitle), error);
 }
 
 void OutputCommands::PrintPreview()
@@ -147,7 +147,7 @@ void OutputCommands::SaveBoard(int boardIndex)
         return;
     const QString error = SaveBoardPicture(boardIndex, dialog.selectedFiles().constFirst());
     if (!error.isEmpty())
-        QMessageBox::warning(dialogParent_, tr("Save picture"), error);
+        QMessageBox::warning(dialogParent_, Text(strings::kSavePictureFailedTitle), error);
 }
 
 QString OutputCommands::SaveBoardPicture(int boardIndex, const QString& path) const

@@ -10,8 +10,8 @@
 #include "theory/search_engine.h"
 
 #include <QHBoxLayout>
-#include <QMessageBox>
 #include <QHeaderView>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>

@@ -1,255 +1,359 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <string_view>
 
 // The program's user-visible texts, one place for all of them. The number after each name is
 // the text's resource number, which other parts of the program and stored data refer to.
+//
+// Every text shown to the user is wrapped in QT_TRANSLATE_NOOP("Guivarna", ...): that leaves the
+// English text as it is and lets lupdate collect it (scripts/update-translations); Text() looks
+// the translation up at its point of use. Texts that files, other tools or the program itself
+// depend on (file extensions, addresses, file names) are not wrapped and never translated.
 namespace guivarna::strings {
 
 // Window and document.
 inline constexpr std::string_view kAppTitle = "Guivarna";
-inline constexpr std::string_view kDocumentFilter = "Guivarna Files (*.GVA)";  // 128
+inline constexpr std::string_view kDocumentFilter =
+    QT_TRANSLATE_NOOP("Guivarna", "Guivarna Files (*.GVA)");  // 128
 inline constexpr std::string_view kDocumentExtension = ".GVA";  // 128
 
-inline constexpr std::string_view kCommandFailed = "The command could not be completed: %1";
-inline constexpr std::string_view kUnknownError = "an unexpected error occurred";
-inline constexpr std::string_view kRunNotStarted = "The calculation could not be started: %1";
+inline constexpr std::string_view kCommandFailed =
+    QT_TRANSLATE_NOOP("Guivarna", "The command could not be completed: %1");
+inline constexpr std::string_view kUnknownError =
+    QT_TRANSLATE_NOOP("Guivarna", "an unexpected error occurred");
+inline constexpr std::string_view kRunNotStarted =
+    QT_TRANSLATE_NOOP("Guivarna", "The calculation could not be started: %1");
 
 // Menu bar pop-ups.
-inline constexpr std::string_view kMenuFile = "&File";
-inline constexpr std::string_view kMenuChordBoard = "&ChordBoard";
-inline constexpr std::string_view kMenuScaleBoard = "&ScaleBoard";
-inline constexpr std::string_view kMenuView = "&View";
-inline constexpr std::string_view kMenuWindows = "&Windows";
-inline constexpr std::string_view kMenuHelp = "&Help";
+inline constexpr std::string_view kMenuFile = QT_TRANSLATE_NOOP("Guivarna", "&File");
+inline constexpr std::string_view kMenuChordBoard = QT_TRANSLATE_NOOP("Guivarna", "&ChordBoard");
+inline constexpr std::string_view kMenuScaleBoard = QT_TRANSLATE_NOOP("Guivarna", "&ScaleBoard");
+inline constexpr std::string_view kMenuView = QT_TRANSLATE_NOOP("Guivarna", "&View");
+inline constexpr std::string_view kMenuWindows = QT_TRANSLATE_NOOP("Guivarna", "&Windows");
+inline constexpr std::string_view kMenuHelp = QT_TRANSLATE_NOOP("Guivarna", "&Help");
 
 // Menu items.
-inline constexpr std::string_view kCmdInstrument = "&Instrument...";
-inline constexpr std::string_view kCmdPrint = "&Print...";
-inline constexpr std::string_view kCmdPrintPreview = "Print Pre&view...";
-inline constexpr std::string_view kCmdPrintSetup = "P&rint Setup...";
-inline constexpr std::string_view kCmdExit = "E&xit";
-inline constexpr std::string_view kCmdChordWizard = "&Chord wizard";
-inline constexpr std::string_view kCmdCopyChordBoard = "Copy ChordBoard";
-inline constexpr std::string_view kCmdSaveChordBoard = "Save ChordBoard";
-inline constexpr std::string_view kCmdSaveChordList = "Save list to textfile";
-inline constexpr std::string_view kCmdSaveChordListHtml = "Save as HTML";
-inline constexpr std::string_view kCmdSaveAllChordImages = "Save all chords as images";
+inline constexpr std::string_view kCmdInstrument = QT_TRANSLATE_NOOP("Guivarna", "&Instrument...");
+inline constexpr std::string_view kCmdPrint = QT_TRANSLATE_NOOP("Guivarna", "&Print...");
+inline constexpr std::string_view kCmdPrintPreview =
+    QT_TRANSLATE_NOOP("Guivarna", "Print Pre&view...");
+inline constexpr std::string_view kCmdPrintSetup = QT_TRANSLATE_NOOP("Guivarna", "P&rint Setup...");
+inline constexpr std::string_view kCmdExit = QT_TRANSLATE_NOOP("Guivarna", "E&xit");
+inline constexpr std::string_view kCmdChordWizard = QT_TRANSLATE_NOOP("Guivarna", "&Chord wizard");
+inline constexpr std::string_view kCmdCopyChordBoard =
+    QT_TRANSLATE_NOOP("Guivarna", "Copy ChordBoard");
+inline constexpr std::string_view kCmdSaveChordBoard =
+    QT_TRANSLATE_NOOP("Guivarna", "Save ChordBoard");
+inline constexpr std::string_view kCmdSaveChordList =
+    QT_TRANSLATE_NOOP("Guivarna", "Save list to textfile");
+inline constexpr std::string_view kCmdSaveChordListHtml =
+    QT_TRANSLATE_NOOP("Guivarna", "Save as HTML");
+inline constexpr std::string_view kCmdSaveAllChordImages =
+    QT_TRANSLATE_NOOP("Guivarna", "Save all chords as images");
 inline constexpr std::string_view kCmdSaveAllChordsHtmlAndImages =
-    "Save all chords as html and images";
-inline constexpr std::string_view kCmdSetDotColor = "Set Dot Color";
-inline constexpr std::string_view kCmdNameMarkedChord = "Name marked chord";
-inline constexpr std::string_view kCmdPlayChordBoard = "Play ChordBoard";
-inline constexpr std::string_view kCmdPlayScaleBoard = "Play ScaleBoard";
-inline constexpr std::string_view kCmdScaleWizard = "&Scale wizard";
-inline constexpr std::string_view kCmdShowArpeggio = "show current &arpeggio";
-inline constexpr std::string_view kCmdSelectAllOnClick = "Select all occurences of a tone on click";
-inline constexpr std::string_view kCmdIntervalStacker = "Interval stacker";
-inline constexpr std::string_view kCmdCopyScaleBoard = "Copy ScaleBoard";
-inline constexpr std::string_view kCmdSaveScaleBoard = "Save ScaleBoard";
-inline constexpr std::string_view kCmdSaveScaleList = "Save Scale-list";
-inline constexpr std::string_view kCmdClearBoard = "Clear board";
-inline constexpr std::string_view kCmdZoomIn = "Zoom &in";
-inline constexpr std::string_view kCmdZoomOut = "Zoom &out";
-inline constexpr std::string_view kCmdZoomActualSize = "&Actual size";
-inline constexpr std::string_view kCmdZoomFitWidth = "Fit &width";
-inline constexpr std::string_view kCmdZoomFitPage = "Fit &page";
-inline constexpr std::string_view kCmdCalculationsWindow = "&Calculations window";
-inline constexpr std::string_view kCmdHelpTopics = "&Help Topics";
-inline constexpr std::string_view kCmdAbout = "&About Guivarna...";
+    QT_TRANSLATE_NOOP("Guivarna", "Save all chords as html and images");
+inline constexpr std::string_view kCmdSetDotColor = QT_TRANSLATE_NOOP("Guivarna", "Set Dot Color");
+inline constexpr std::string_view kCmdNameMarkedChord =
+    QT_TRANSLATE_NOOP("Guivarna", "Name marked chord");
+inline constexpr std::string_view kCmdPlayChordBoard =
+    QT_TRANSLATE_NOOP("Guivarna", "Play ChordBoard");
+inline constexpr std::string_view kCmdPlayScaleBoard =
+    QT_TRANSLATE_NOOP("Guivarna", "Play ScaleBoard");
+inline constexpr std::string_view kCmdScaleWizard = QT_TRANSLATE_NOOP("Guivarna", "&Scale wizard");
+inline constexpr std::string_view kCmdShowArpeggio =
+    QT_TRANSLATE_NOOP("Guivarna", "show current &arpeggio");
+inline constexpr std::string_view kCmdSelectAllOnClick =
+    QT_TRANSLATE_NOOP("Guivarna", "Select all occurences of a tone on click");
+inline constexpr std::string_view kCmdIntervalStacker =
+    QT_TRANSLATE_NOOP("Guivarna", "Interval stacker");
+inline constexpr std::string_view kCmdCopyScaleBoard =
+    QT_TRANSLATE_NOOP("Guivarna", "Copy ScaleBoard");
+inline constexpr std::string_view kCmdSaveScaleBoard =
+    QT_TRANSLATE_NOOP("Guivarna", "Save ScaleBoard");
+inline constexpr std::string_view kCmdSaveScaleList =
+    QT_TRANSLATE_NOOP("Guivarna", "Save Scale-list");
+inline constexpr std::string_view kCmdClearBoard = QT_TRANSLATE_NOOP("Guivarna", "Clear board");
+inline constexpr std::string_view kCmdZoomIn = QT_TRANSLATE_NOOP("Guivarna", "Zoom &in");
+inline constexpr std::string_view kCmdZoomOut = QT_TRANSLATE_NOOP("Guivarna", "Zoom &out");
+inline constexpr std::string_view kCmdZoomActualSize =
+    QT_TRANSLATE_NOOP("Guivarna", "&Actual size");
+inline constexpr std::string_view kCmdZoomFitWidth = QT_TRANSLATE_NOOP("Guivarna", "Fit &width");
+inline constexpr std::string_view kCmdZoomFitPage = QT_TRANSLATE_NOOP("Guivarna", "Fit &page");
+inline constexpr std::string_view kCmdCalculationsWindow =
+    QT_TRANSLATE_NOOP("Guivarna", "&Calculations window");
+inline constexpr std::string_view kCmdHelpTopics = QT_TRANSLATE_NOOP("Guivarna", "&Help Topics");
+inline constexpr std::string_view kCmdAbout = QT_TRANSLATE_NOOP("Guivarna", "&About Guivarna...");
 
 // Text panels of the board view.
-inline constexpr std::string_view kChordNotes = "Chordnotes: ";  // 152
-inline constexpr std::string_view kChordInformation = "Chord information:";  // 164
-inline constexpr std::string_view kScaleInformation = "Scale information:";  // 165
-inline constexpr std::string_view kScaleNotes = "Scalenotes: ";  // 166
-inline constexpr std::string_view kMelodyNote = "Melody note: ";  // 167
-inline constexpr std::string_view kTraditionalChordNames = "Traditional chordnames:";  // 168
-inline constexpr std::string_view kLogicalChordNames = "Logical chordnames:";  // 169
-inline constexpr std::string_view kCalculations = "Calculations";  // 160
+inline constexpr std::string_view kChordNotes =
+    QT_TRANSLATE_NOOP("Guivarna", "Chordnotes: ");  // 152
+inline constexpr std::string_view kChordInformation =
+    QT_TRANSLATE_NOOP("Guivarna", "Chord information:");  // 164
+inline constexpr std::string_view kScaleInformation =
+    QT_TRANSLATE_NOOP("Guivarna", "Scale information:");  // 165
+inline constexpr std::string_view kScaleNotes =
+    QT_TRANSLATE_NOOP("Guivarna", "Scalenotes: ");  // 166
+inline constexpr std::string_view kMelodyNote =
+    QT_TRANSLATE_NOOP("Guivarna", "Melody note: ");  // 167
+inline constexpr std::string_view kTraditionalChordNames =
+    QT_TRANSLATE_NOOP("Guivarna", "Traditional chordnames:");  // 168
+inline constexpr std::string_view kLogicalChordNames =
+    QT_TRANSLATE_NOOP("Guivarna", "Logical chordnames:");  // 169
+inline constexpr std::string_view kCalculations =
+    QT_TRANSLATE_NOOP("Guivarna", "Calculations");  // 160
 
 // Wizard frame.
-inline constexpr std::string_view kWizardBack = "Back";
-inline constexpr std::string_view kWizardNext = "Next";
-inline constexpr std::string_view kWizardCancel = "Cancel";
-inline constexpr std::string_view kWizardFinish = "Finish";
-inline constexpr std::string_view kCalculateRightAway = "Calculate right away";
-inline constexpr std::string_view kChordWizardCaption = "Guivarna Chordwizard";  // 156
-inline constexpr std::string_view kScaleWizardCaption = "Guivarna Scalewizard";  // 157
+inline constexpr std::string_view kWizardBack = QT_TRANSLATE_NOOP("Guivarna", "Back");
+inline constexpr std::string_view kWizardNext = QT_TRANSLATE_NOOP("Guivarna", "Next");
+inline constexpr std::string_view kWizardCancel = QT_TRANSLATE_NOOP("Guivarna", "Cancel");
+inline constexpr std::string_view kWizardFinish = QT_TRANSLATE_NOOP("Guivarna", "Finish");
+inline constexpr std::string_view kCalculateRightAway =
+    QT_TRANSLATE_NOOP("Guivarna", "Calculate right away");
+inline constexpr std::string_view kChordWizardCaption =
+    QT_TRANSLATE_NOOP("Guivarna", "Guivarna Chordwizard");  // 156
+inline constexpr std::string_view kScaleWizardCaption =
+    QT_TRANSLATE_NOOP("Guivarna", "Guivarna Scalewizard");  // 157
 
 // Chord wizard: notes page.
-inline constexpr std::string_view kSelectNotes = "Select Notes";
-inline constexpr std::string_view kSelectedNotes = "Selected notes";
-inline constexpr std::string_view kRemoveNote = "<< Remove";
-inline constexpr std::string_view kClear = "Clear";
-inline constexpr std::string_view kMakeRoot = "Make Root";
-inline constexpr std::string_view kRootDisplay = "Root: %1";  // 133
-inline constexpr std::string_view kRootNotSet = "Not set.";  // 136
-inline constexpr std::string_view kMaxNotesTitle = "Maximum number of notes to select: %1";  // 132
-inline constexpr std::string_view kAllStringsOccupied =
+inline constexpr std::string_view kSelectNotes = QT_TRANSLATE_NOOP("Guivarna", "Select Notes");
+inline constexpr std::string_view kSelectedNotes = QT_TRANSLATE_NOOP("Guivarna", "Selected notes");
+inline constexpr std::string_view kRemoveNote = QT_TRANSLATE_NOOP("Guivarna", "<< Remove");
+inline constexpr std::string_view kClear = QT_TRANSLATE_NOOP("Guivarna", "Clear");
+inline constexpr std::string_view kMakeRoot = QT_TRANSLATE_NOOP("Guivarna", "Make Root");
+inline constexpr std::string_view kRootDisplay = QT_TRANSLATE_NOOP("Guivarna", "Root: %1");  // 133
+inline constexpr std::string_view kRootNotSet = QT_TRANSLATE_NOOP("Guivarna", "Not set.");  // 136
+inline constexpr std::string_view kMaxNotesTitle =
+    QT_TRANSLATE_NOOP("Guivarna", "Maximum number of notes to select: %1");  // 132
+inline constexpr std::string_view kAllStringsOccupied = QT_TRANSLATE_NOOP("Guivarna",
     "All strings are occupied; it is not possible to select more chordnotes than there are "
-    "strings.";  // 134
-inline constexpr std::string_view kNoSelection = "No selection was made.";
+    "strings.");  // 134
+inline constexpr std::string_view kNoSelection =
+    QT_TRANSLATE_NOOP("Guivarna", "No selection was made.");
 
 // Chord wizard: strings and frets page.
-inline constexpr std::string_view kStringLimitations = "String limitations";
-inline constexpr std::string_view kFindChordsOnStrings = "Find chords on the following strings:";
-inline constexpr std::string_view kStringIndex = "Index";  // 139
-inline constexpr std::string_view kStrings = "Strings";  // 137
-inline constexpr std::string_view kRemoveString = "Remove >>";
-inline constexpr std::string_view kReset = "Reset";
-inline constexpr std::string_view kFretLimitations = "Fret limitations";
-inline constexpr std::string_view kChordsMaySpan = "Chords may span";
-inline constexpr std::string_view kFrets = "frets";
-inline constexpr std::string_view kAndUseFret = "and use fret";
-inline constexpr std::string_view kUptoFret = "upto fret";
-inline constexpr std::string_view kOpenStringsByPosition = "Open strings by position";
-inline constexpr std::string_view kMayHaveOpenStrings = "May always have open strings";
-inline constexpr std::string_view kMustHaveOpenStrings = "Must always have open strings";
-inline constexpr std::string_view kLowestFretTitle = "Lowest fret";
-inline constexpr std::string_view kLowestFretTooHigh =
-    "The lowest fret cannot be higher than or equal to the highest fret.";
-inline constexpr std::string_view kHighestFretTitle = "Highest fret";
-inline constexpr std::string_view kHighestFretTooLow =
-    "The highest fret cannot be lower than or equal to the lowest fret.";
-inline constexpr std::string_view kFretRangeTitle = "Fret range";
-inline constexpr std::string_view kFretRangeTooSmall =
+inline constexpr std::string_view kStringLimitations =
+    QT_TRANSLATE_NOOP("Guivarna", "String limitations");
+inline constexpr std::string_view kFindChordsOnStrings =
+    QT_TRANSLATE_NOOP("Guivarna", "Find chords on the following strings:");
+inline constexpr std::string_view kStringIndex = QT_TRANSLATE_NOOP("Guivarna", "Index");  // 139
+inline constexpr std::string_view kStrings = QT_TRANSLATE_NOOP("Guivarna", "Strings");  // 137
+inline constexpr std::string_view kRemoveString = QT_TRANSLATE_NOOP("Guivarna", "Remove >>");
+inline constexpr std::string_view kReset = QT_TRANSLATE_NOOP("Guivarna", "Reset");
+inline constexpr std::string_view kFretLimitations =
+    QT_TRANSLATE_NOOP("Guivarna", "Fret limitations");
+inline constexpr std::string_view kChordsMaySpan = QT_TRANSLATE_NOOP("Guivarna", "Chords may span");
+inline constexpr std::string_view kFrets = QT_TRANSLATE_NOOP("Guivarna", "frets");
+inline constexpr std::string_view kAndUseFret = QT_TRANSLATE_NOOP("Guivarna", "and use fret");
+inline constexpr std::string_view kUptoFret = QT_TRANSLATE_NOOP("Guivarna", "upto fret");
+inline constexpr std::string_view kOpenStringsByPosition =
+    QT_TRANSLATE_NOOP("Guivarna", "Open strings by position");
+inline constexpr std::string_view kMayHaveOpenStrings =
+    QT_TRANSLATE_NOOP("Guivarna", "May always have open strings");
+inline constexpr std::string_view kMustHaveOpenStrings =
+    QT_TRANSLATE_NOOP("Guivarna", "Must always have open strings");
+inline constexpr std::string_view kLowestFretTitle = QT_TRANSLATE_NOOP("Guivarna", "Lowest fret");
+inline constexpr std::string_view kLowestFretTooHigh = QT_TRANSLATE_NOOP(
+    "Guivarna", "The lowest fret cannot be higher than or equal to the highest fret.");
+inline constexpr std::string_view kHighestFretTitle = QT_TRANSLATE_NOOP("Guivarna", "Highest fret");
+inline constexpr std::string_view kHighestFretTooLow = QT_TRANSLATE_NOOP(
+    "Guivarna", "The highest fret cannot be lower than or equal to the lowest fret.");
+inline constexpr std::string_view kFretRangeTitle = QT_TRANSLATE_NOOP("Guivarna", "Fret range");
+inline constexpr std::string_view kFretRangeTooSmall = QT_TRANSLATE_NOOP("Guivarna",
     "It is impossible to search a fret-range larger than the specified fretdomain. Please modify "
-    "your filter.";
-inline constexpr std::string_view kStringsTitle = "Strings";
-inline constexpr std::string_view kNoStringToSpare =
+    "your filter.");
+inline constexpr std::string_view kStringsTitle = QT_TRANSLATE_NOOP("Guivarna", "Strings");
+inline constexpr std::string_view kNoStringToSpare = QT_TRANSLATE_NOOP("Guivarna",
     "No string can be removed: the chord has as many notes as there are strings left, and every "
-    "note needs a string of its own.";
+    "note needs a string of its own.");
 
 // Chord wizard: permutations page.
-inline constexpr std::string_view kNotePermutations = "Notepermutations";
-inline constexpr std::string_view kUseAllPermutations = "Use all permutations";
-inline constexpr std::string_view kUseSpecificPermutation = "Use 1 specific permutation";
-inline constexpr std::string_view kUseSpecificMelodyNote = "Use 1 specific melody note";
-inline constexpr std::string_view kMelodyNoteLabel = "Melody note:";
-inline constexpr std::string_view kPermutations = "Permutations";  // 150
-inline constexpr std::string_view kPermutate = "Permutate";
-inline constexpr std::string_view kSelect = "Select";
-inline constexpr std::string_view kCurrentNoteSelection = "Current note-selection:";
-inline constexpr std::string_view kCurrentNotePermutation = "Current note-permutation:";
-inline constexpr std::string_view kAllPermutationsUsed = "All permutations will be used.";  // 151
-inline constexpr std::string_view kPermutationsTitle = "Permutations";
+inline constexpr std::string_view kNotePermutations =
+    QT_TRANSLATE_NOOP("Guivarna", "Notepermutations");
+inline constexpr std::string_view kUseAllPermutations =
+    QT_TRANSLATE_NOOP("Guivarna", "Use all permutations");
+inline constexpr std::string_view kUseSpecificPermutation =
+    QT_TRANSLATE_NOOP("Guivarna", "Use 1 specific permutation");
+inline constexpr std::string_view kUseSpecificMelodyNote =
+    QT_TRANSLATE_NOOP("Guivarna", "Use 1 specific melody note");
+inline constexpr std::string_view kMelodyNoteLabel = QT_TRANSLATE_NOOP("Guivarna", "Melody note:");
+inline constexpr std::string_view kPermutations =
+    QT_TRANSLATE_NOOP("Guivarna", "Permutations");  // 150
+inline constexpr std::string_view kPermutate = QT_TRANSLATE_NOOP("Guivarna", "Permutate");
+inline constexpr std::string_view kSelect = QT_TRANSLATE_NOOP("Guivarna", "Select");
+inline constexpr std::string_view kCurrentNoteSelection =
+    QT_TRANSLATE_NOOP("Guivarna", "Current note-selection:");
+inline constexpr std::string_view kCurrentNotePermutation =
+    QT_TRANSLATE_NOOP("Guivarna", "Current note-permutation:");
+inline constexpr std::string_view kAllPermutationsUsed =
+    QT_TRANSLATE_NOOP("Guivarna", "All permutations will be used.");  // 151
+inline constexpr std::string_view kPermutationsTitle =
+    QT_TRANSLATE_NOOP("Guivarna", "Permutations");
 inline constexpr std::string_view kNothingToPermutate =
-    "There is nothing to permutate, please select another option.";
-inline constexpr std::string_view kChoosePermutationFirst =
+    QT_TRANSLATE_NOOP("Guivarna", "There is nothing to permutate, please select another option.");
+inline constexpr std::string_view kChoosePermutationFirst = QT_TRANSLATE_NOOP("Guivarna",
     "You have chosen to use a specific permutation. You need to press the 'permutate' button, "
-    "select a permutation and press the 'select' button before finishing.";
+    "select a permutation and press the 'select' button before finishing.");
 
 // Scale wizard: must-have notes page.
-inline constexpr std::string_view kMustHaveNotesGroup = "Select Notes the scales MUST have";
-inline constexpr std::string_view kNotesOfCurrentChord = "Notes of current chord:";
-inline constexpr std::string_view kScalesMustHaveChord = "Scales must have current chord";
+inline constexpr std::string_view kMustHaveNotesGroup =
+    QT_TRANSLATE_NOOP("Guivarna", "Select Notes the scales MUST have");
+inline constexpr std::string_view kNotesOfCurrentChord =
+    QT_TRANSLATE_NOOP("Guivarna", "Notes of current chord:");
+inline constexpr std::string_view kScalesMustHaveChord =
+    QT_TRANSLATE_NOOP("Guivarna", "Scales must have current chord");
 
 // Scale wizard: tones page.
-inline constexpr std::string_view kScalesMustHave = "Scales must have";
-inline constexpr std::string_view kTones = "tones";
-inline constexpr std::string_view kScalesNoMoreThan = "Scales must have no more than";
-inline constexpr std::string_view kSemitonesInARow = "semitones in a row";
-inline constexpr std::string_view kNoSemitones = "no";  // 159
+inline constexpr std::string_view kScalesMustHave =
+    QT_TRANSLATE_NOOP("Guivarna", "Scales must have");
+inline constexpr std::string_view kTones = QT_TRANSLATE_NOOP("Guivarna", "tones");
+inline constexpr std::string_view kScalesNoMoreThan =
+    QT_TRANSLATE_NOOP("Guivarna", "Scales must have no more than");
+inline constexpr std::string_view kSemitonesInARow =
+    QT_TRANSLATE_NOOP("Guivarna", "semitones in a row");
+inline constexpr std::string_view kNoSemitones = QT_TRANSLATE_NOOP("Guivarna", "no");  // 159
 
 // Calculations window.
-inline constexpr std::string_view kChordFormulas = "Chord formulas";  // 145
-inline constexpr std::string_view kScaleFormulas = "Scale formulas";  // 147
-inline constexpr std::string_view kColumnStringSet = "StringSet";  // 131
-inline constexpr std::string_view kColumnNotePermutation = "NotePermutation";  // 130
-inline constexpr std::string_view kColumnFretBoardPosition = "FretBoardPosition";  // 129
-inline constexpr std::string_view kColumnScales = "Scales";  // 155
+inline constexpr std::string_view kChordFormulas =
+    QT_TRANSLATE_NOOP("Guivarna", "Chord formulas");  // 145
+inline constexpr std::string_view kScaleFormulas =
+    QT_TRANSLATE_NOOP("Guivarna", "Scale formulas");  // 147
+inline constexpr std::string_view kColumnStringSet =
+    QT_TRANSLATE_NOOP("Guivarna", "StringSet");  // 131
+inline constexpr std::string_view kColumnNotePermutation =
+    QT_TRANSLATE_NOOP("Guivarna", "NotePermutation");  // 130
+inline constexpr std::string_view kColumnFretBoardPosition =
+    QT_TRANSLATE_NOOP("Guivarna", "FretBoardPosition");  // 129
+inline constexpr std::string_view kColumnScales = QT_TRANSLATE_NOOP("Guivarna", "Scales");  // 155
 inline constexpr std::string_view kFilteredOutAll =
-    "Current filter filtered out all options...";  // 500
-inline constexpr std::string_view kButtonGo = "go";
-inline constexpr std::string_view kButtonPause = "pauze";
-inline constexpr std::string_view kButtonResume = "resume";
-inline constexpr std::string_view kButtonStop = "stop";
+    QT_TRANSLATE_NOOP("Guivarna", "Current filter filtered out all options...");  // 500
+inline constexpr std::string_view kButtonGo = QT_TRANSLATE_NOOP("Guivarna", "go");
+inline constexpr std::string_view kButtonPause = QT_TRANSLATE_NOOP("Guivarna", "pauze");
+inline constexpr std::string_view kButtonResume = QT_TRANSLATE_NOOP("Guivarna", "resume");
+inline constexpr std::string_view kButtonStop = QT_TRANSLATE_NOOP("Guivarna", "stop");
 
 // Interval stacker (dialog 160).
-inline constexpr std::string_view kStackerCaption = "Interval stacker - for Quill";
-inline constexpr std::string_view kStackerStringsGroup = "Strings used for this scale";
-inline constexpr std::string_view kStackerStringsColumn = "Strings";
-inline constexpr std::string_view kStackerRemove = "Remove >>";
-inline constexpr std::string_view kStackerReset = "Reset";
-inline constexpr std::string_view kStackerIntervalsGroup = "Select intervals in stacking order";
-inline constexpr std::string_view kStackerIntervalsColumn = "Intervals";
-inline constexpr std::string_view kStackerClear = "Clear";
-inline constexpr std::string_view kStackerRootGroup = "Rootnote settings";
-inline constexpr std::string_view kStackerRootStringBefore = "Rootnote is on the";
-inline constexpr std::string_view kStackerRootStringAfter = "string";
-inline constexpr std::string_view kStackerRootNote = "Select Rootnote:";
+inline constexpr std::string_view kStackerCaption =
+    QT_TRANSLATE_NOOP("Guivarna", "Interval stacker - for Quill");
+inline constexpr std::string_view kStackerStringsGroup =
+    QT_TRANSLATE_NOOP("Guivarna", "Strings used for this scale");
+inline constexpr std::string_view kStackerStringsColumn = QT_TRANSLATE_NOOP("Guivarna", "Strings");
+inline constexpr std::string_view kStackerRemove = QT_TRANSLATE_NOOP("Guivarna", "Remove >>");
+inline constexpr std::string_view kStackerReset = QT_TRANSLATE_NOOP("Guivarna", "Reset");
+inline constexpr std::string_view kStackerIntervalsGroup =
+    QT_TRANSLATE_NOOP("Guivarna", "Select intervals in stacking order");
+inline constexpr std::string_view kStackerIntervalsColumn =
+    QT_TRANSLATE_NOOP("Guivarna", "Intervals");
+inline constexpr std::string_view kStackerClear = QT_TRANSLATE_NOOP("Guivarna", "Clear");
+inline constexpr std::string_view kStackerRootGroup =
+    QT_TRANSLATE_NOOP("Guivarna", "Rootnote settings");
+inline constexpr std::string_view kStackerRootStringBefore =
+    QT_TRANSLATE_NOOP("Guivarna", "Rootnote is on the");
+inline constexpr std::string_view kStackerRootStringAfter = QT_TRANSLATE_NOOP("Guivarna", "string");
+inline constexpr std::string_view kStackerRootNote =
+    QT_TRANSLATE_NOOP("Guivarna", "Select Rootnote:");
 // A root-note entry: the note's name followed by this, %1 being the fret.
-inline constexpr std::string_view kStackerFretSuffix = " (fret %1)";
-inline constexpr std::string_view kStackerTooManyTitle = "Interval Selector";
-inline constexpr std::string_view kStackerTooMany =
-    "Don't be ridiculous; please select a reasonable number of intervals; less than 10 will do...";
-inline constexpr std::string_view kStackerLastStringTitle = "Strings";
-inline constexpr std::string_view kStackerLastString =
+inline constexpr std::string_view kStackerFretSuffix = QT_TRANSLATE_NOOP("Guivarna", " (fret %1)");
+inline constexpr std::string_view kStackerTooManyTitle =
+    QT_TRANSLATE_NOOP("Guivarna", "Interval Selector");
+inline constexpr std::string_view kStackerTooMany = QT_TRANSLATE_NOOP("Guivarna",
+    "Don't be ridiculous; please select a reasonable number of intervals; less than 10 will do...");
+inline constexpr std::string_view kStackerLastStringTitle =
+    QT_TRANSLATE_NOOP("Guivarna", "Strings");
+inline constexpr std::string_view kStackerLastString = QT_TRANSLATE_NOOP("Guivarna",
     "Since it isn't possible to show any notes without a string, I simply can't let you remove "
-    "'em all!";
-inline constexpr std::string_view kStackerNoIntervalsTitle = "Intervals";
+    "'em all!");
+inline constexpr std::string_view kStackerNoIntervalsTitle =
+    QT_TRANSLATE_NOOP("Guivarna", "Intervals");
 inline constexpr std::string_view kStackerNoIntervals =
-    "Please make a selection before continuing!!";
-inline constexpr std::string_view kStackerOk = "OK";
-inline constexpr std::string_view kStackerCancel = "Cancel";
+    QT_TRANSLATE_NOOP("Guivarna", "Please make a selection before continuing!!");
+inline constexpr std::string_view kStackerOk = QT_TRANSLATE_NOOP("Guivarna", "OK");
+inline constexpr std::string_view kStackerCancel = QT_TRANSLATE_NOOP("Guivarna", "Cancel");
 
 // Save dialogs and messages of the list and picture exports.
-inline constexpr std::string_view kScaleListDefaultName = "New scale collection";
-inline constexpr std::string_view kChordListDefaultName = "New chords - fingerings collection";
-inline constexpr std::string_view kAllChordsDefaultName = "WILL BE SET AUTOMATICALLY";
-inline constexpr std::string_view kTextFilter = "text files(*.txt)";
-inline constexpr std::string_view kRichTextFilter = "rich text files(*.rtf)";
-inline constexpr std::string_view kHtmlFilter = "html files(*.html)";
-inline constexpr std::string_view kJpegFilter = "JPEG image file(*.jpg)";
-inline constexpr std::string_view kSaveListTitle = "Save list";
-inline constexpr std::string_view kSavePicturesTitle = "Save pictures";
-inline constexpr std::string_view kSavingPictures = "Saving the chord pictures...";
-inline constexpr std::string_view kCancel = "Cancel";
+inline constexpr std::string_view kScaleListDefaultName =
+    QT_TRANSLATE_NOOP("Guivarna", "New scale collection");
+inline constexpr std::string_view kChordListDefaultName =
+    QT_TRANSLATE_NOOP("Guivarna", "New chords - fingerings collection");
+inline constexpr std::string_view kAllChordsDefaultName =
+    QT_TRANSLATE_NOOP("Guivarna", "WILL BE SET AUTOMATICALLY");
+inline constexpr std::string_view kTextFilter = QT_TRANSLATE_NOOP("Guivarna", "text files(*.txt)");
+inline constexpr std::string_view kRichTextFilter =
+    QT_TRANSLATE_NOOP("Guivarna", "rich text files(*.rtf)");
+inline constexpr std::string_view kHtmlFilter = QT_TRANSLATE_NOOP("Guivarna", "html files(*.html)");
+inline constexpr std::string_view kJpegFilter =
+    QT_TRANSLATE_NOOP("Guivarna", "JPEG image file(*.jpg)");
+inline constexpr std::string_view kSaveListTitle = QT_TRANSLATE_NOOP("Guivarna", "Save list");
+inline constexpr std::string_view kSavePicturesTitle =
+    QT_TRANSLATE_NOOP("Guivarna", "Save pictures");
+inline constexpr std::string_view kSavingPictures =
+    QT_TRANSLATE_NOOP("Guivarna", "Saving the chord pictures...");
+inline constexpr std::string_view kCancel = QT_TRANSLATE_NOOP("Guivarna", "Cancel");
 inline constexpr std::string_view kPicturesNotWritten =
-    "%1 of %2 pictures could not be written. The first: %3";
+    QT_TRANSLATE_NOOP("Guivarna", "%1 of %2 pictures could not be written. The first: %3");
+
+inline constexpr std::string_view kPrintFailedTitle = QT_TRANSLATE_NOOP("Guivarna", "Print");
+inline constexpr std::string_view kSavePictureFailedTitle =
+    QT_TRANSLATE_NOOP("Guivarna", "Save picture");
 
 // Naming and playing the marked notes.
-inline constexpr std::string_view kNothingToName =
-    "There is nothing to name: mark the notes of a chord on the ChordBoard first.";
+inline constexpr std::string_view kNothingToName = QT_TRANSLATE_NOOP(
+    "Guivarna", "There is nothing to name: mark the notes of a chord on the ChordBoard first.");
 inline constexpr std::string_view kNothingToPlayChordBoard =
-    "There is nothing to play: the ChordBoard has no marked notes.";
+    QT_TRANSLATE_NOOP("Guivarna", "There is nothing to play: the ChordBoard has no marked notes.");
 inline constexpr std::string_view kNothingToPlayScaleBoard =
-    "There is nothing to play: the ScaleBoard has no marked notes.";
-inline constexpr std::string_view kNoAudioOutput =
-    "No audio output device was found, so Guivarna cannot play the marked notes.";
+    QT_TRANSLATE_NOOP("Guivarna", "There is nothing to play: the ScaleBoard has no marked notes.");
+inline constexpr std::string_view kNoAudioOutput = QT_TRANSLATE_NOOP(
+    "Guivarna", "No audio output device was found, so Guivarna cannot play the marked notes.");
 inline constexpr std::string_view kAudioFailed =
-    "The audio output could not play the marked notes.";
+    QT_TRANSLATE_NOOP("Guivarna", "The audio output could not play the marked notes.");
 
 // About box.
-inline constexpr std::string_view kAboutTitle = "About Guivarna";
-inline constexpr std::string_view kAboutVersion = "Guivarna Version 1,0,3";
-inline constexpr std::string_view kAboutLine1 =
-    "A study tool for guitarists: mark notes, name chords, find fingerings and scales.";
-inline constexpr std::string_view kAboutLine2 = "Copyright \u00a9 KOVA. All rights reserved.";
-inline constexpr std::string_view kAboutLinkCaption = "Visit the Guivarna web site";
+inline constexpr std::string_view kAboutTitle = QT_TRANSLATE_NOOP("Guivarna", "About Guivarna");
+inline constexpr std::string_view kAboutVersion =
+    QT_TRANSLATE_NOOP("Guivarna", "Guivarna Version 1,0,3");
+inline constexpr std::string_view kAboutLine1 = QT_TRANSLATE_NOOP("Guivarna",
+    "A study tool for guitarists: mark notes, name chords, find fingerings and scales.");
+inline constexpr std::string_view kAboutLine2 =
+    QT_TRANSLATE_NOOP("Guivarna", "Copyright \u00a9 KOVA. All rights reserved.");
+inline constexpr std::string_view kAboutLinkCaption =
+    QT_TRANSLATE_NOOP("Guivarna", "Visit the Guivarna web site");
 inline constexpr std::string_view kAboutLinkTarget = "https://guivarna.example.org/";
 
 // Instrument dialog.
-inline constexpr std::string_view kInstrumentTitle = "Instrument";
-inline constexpr std::string_view kInstrumentPresets = "&Presets:";
-inline constexpr std::string_view kInstrumentStrings = "&Strings (string 1 at the top):";
-inline constexpr std::string_view kInstrumentOpenNote = "Open note";
-inline constexpr std::string_view kInstrumentString = "String %1";
-inline constexpr std::string_view kInstrumentAddString = "&Add string";
-inline constexpr std::string_view kInstrumentRemoveString = "&Remove string";
-inline constexpr std::string_view kInstrumentPositions = "&Fret positions (open string included):";
-inline constexpr std::string_view kInstrumentLeftHanded = "&Left-handed";
-inline constexpr std::string_view kInstrumentPreview = "Open strings: %1";
+inline constexpr std::string_view kInstrumentTitle = QT_TRANSLATE_NOOP("Guivarna", "Instrument");
+inline constexpr std::string_view kInstrumentPresets = QT_TRANSLATE_NOOP("Guivarna", "&Presets:");
+inline constexpr std::string_view kInstrumentStrings =
+    QT_TRANSLATE_NOOP("Guivarna", "&Strings (string 1 at the top):");
+inline constexpr std::string_view kInstrumentOpenNote = QT_TRANSLATE_NOOP("Guivarna", "Open note");
+inline constexpr std::string_view kInstrumentString = QT_TRANSLATE_NOOP("Guivarna", "String %1");
+inline constexpr std::string_view kInstrumentAddString =
+    QT_TRANSLATE_NOOP("Guivarna", "&Add string");
+inline constexpr std::string_view kInstrumentRemoveString =
+    QT_TRANSLATE_NOOP("Guivarna", "&Remove string");
+inline constexpr std::string_view kInstrumentPositions =
+    QT_TRANSLATE_NOOP("Guivarna", "&Fret positions (open string included):");
+inline constexpr std::string_view kInstrumentLeftHanded =
+    QT_TRANSLATE_NOOP("Guivarna", "&Left-handed");
+inline constexpr std::string_view kInstrumentPreview =
+    QT_TRANSLATE_NOOP("Guivarna", "Open strings: %1");
 inline constexpr std::string_view kInstrumentUnknownNote = "?";
-inline constexpr std::string_view kInstrumentBadNote =
+inline constexpr std::string_view kInstrumentBadNote = QT_TRANSLATE_NOOP("Guivarna",
     "String %1: \"%2\" is not a note. Write a name and an octave from C-1 to G9, such as E4, "
-    "F#2 or Bb3.";
+    "F#2 or Bb3.");
+
+// Command line of the window program.
+inline constexpr std::string_view kCommandLineFile =
+    QT_TRANSLATE_NOOP("Guivarna", "A Guivarna document (.gva) to open.");
+inline constexpr std::string_view kCommandLineOneFile =
+    QT_TRANSLATE_NOOP("Guivarna", "Only one document can be opened; name at most one file.");
 
 // Help.
 inline constexpr std::string_view kManualFileName = "manual.html";
-inline constexpr std::string_view kManualMissingTitle = "Guivarna Help";
-inline constexpr std::string_view kManualMissing =
-    "The user manual could not be found. It is installed with Guivarna as %1.";
+inline constexpr std::string_view kManualMissingTitle =
+    QT_TRANSLATE_NOOP("Guivarna", "Guivarna Help");
+inline constexpr std::string_view kManualMissing = QT_TRANSLATE_NOOP(
+    "Guivarna", "The user manual could not be found. It is installed with Guivarna as %1.");
 
 }  // namespace guivarna::strings

@@ -12,6 +12,10 @@
 #include <new>
 #include <ostream>
 
+#ifndef GUIVARNA_VERSION
+#define GUIVARNA_VERSION "0"
+#endif
+
 namespace guivarna::cli {
 
 namespace {
@@ -22,7 +26,9 @@ constexpr std::string_view kIntro =
 
 void printHelp(std::ostream& out)
 {
-    out << kIntro << "\nUsage: guivarna-cli <subcommand> [options]\n       guivarna-cli --help\n";
+    out << kIntro << "\nUsage: guivarna-cli <subcommand> [options]\n"
+        << "       guivarna-cli <subcommand> -h | --help\n       guivarna-cli -h | --help\n"
+        << "       guivarna-cli --version\n";
     const auto all = subcommands();
     if (all.empty()) {
         out << "\nNo subcommands are available in this build yet.\n";
@@ -93,6 +99,10 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     }
     if (args[0] == "--help" || args[0] == "-h") {
         printHelp(out);
+        return 0;
+    }
+    if (args[0] == "--version") {
+        out << "guivarna-cli " << GUIVARNA_VERSION << '\n';
         return 0;
     }
     for (const Subcommand& command : subcommands()) {

@@ -1,0 +1,735 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="en">
+<context>
+    <name>ChordPictureExport</name>
+    <message>
+        <source>the result has no notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Guivarna</name>
+    <message>
+        <source>Guivarna Files (*.GVA)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The command could not be completed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an unexpected error occurred</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;ChordBoard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;ScaleBoard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Instrument...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Chord wizard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy ChordBoard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save ChordBoard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save list to textfile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as HTML</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save all chords as images</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save all chords as html and images</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Dot Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name marked chord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play ChordBoard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play ScaleBoard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Scale wizard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>show current &amp;arpeggio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select all occurences of a tone on click</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interval stacker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy ScaleBoard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save ScaleBoard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Scale-list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Actual size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit &amp;width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit &amp;page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Calculations window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Guivarna...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chordnotes: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chord information:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale information:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scalenotes: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Melody note: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Traditional chordnames:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logical chordnames:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculate right away</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guivarna Chordwizard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guivarna Scalewizard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make Root</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Root: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum number of notes to select: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All strings are occupied; it is not possible to select more chordnotes than there are strings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No selection was made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>String limitations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find chords on the following strings:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove &gt;&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fret limitations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chords may span</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>frets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and use fret</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>upto fret</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open strings by position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>May always have open strings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Must always have open strings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lowest fret</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lowest fret cannot be higher than or equal to the highest fret.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highest fret</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The highest fret cannot be lower than or equal to the lowest fret.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fret range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is impossible to search a fret-range larger than the specified fretdomain. Please modify your filter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No string can be removed: the chord has as many notes as there are strings left, and every note needs a string of its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notepermutations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use all permutations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use 1 specific permutation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use 1 specific melody note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Melody note:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permutations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permutate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current note-selection:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current note-permutation:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All permutations will be used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is nothing to permutate, please select another option.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have chosen to use a specific permutation. You need to press the &apos;permutate&apos; button, select a permutation and press the &apos;select&apos; button before finishing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Notes the scales MUST have</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes of current chord:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scales must have current chord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scales must have</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tones</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scales must have no more than</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>semitones in a row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chord formulas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale formulas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>StringSet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NotePermutation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FretBoardPosition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scales</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current filter filtered out all options...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>go</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pauze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>resume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interval stacker - for Quill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strings used for this scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select intervals in stacking order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intervals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rootnote settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rootnote is on the</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>string</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Rootnote:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (fret %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interval Selector</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Don&apos;t be ridiculous; please select a reasonable number of intervals; less than 10 will do...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Since it isn&apos;t possible to show any notes without a string, I simply can&apos;t let you remove &apos;em all!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please make a selection before continuing!!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New scale collection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New chords - fingerings collection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WILL BE SET AUTOMATICALLY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text files(*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rich text files(*.rtf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>html files(*.html)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPEG image file(*.jpg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving the chord pictures...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures could not be written. The first: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is nothing to name: mark the notes of a chord on the ChordBoard first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is nothing to play: the ChordBoard has no marked notes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is nothing to play: the ScaleBoard has no marked notes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No audio output device was found, so Guivarna cannot play the marked notes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The audio output could not play the marked notes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Guivarna</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guivarna Version 1,0,3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A study tool for guitarists: mark notes, name chords, find fingerings and scales.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copyright © KOVA. All rights reserved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visit the Guivarna web site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Presets:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Strings (string 1 at the top):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>String %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add string</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove string</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fret positions (open string included):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Left-handed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open strings: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>String %1: &quot;%2&quot; is not a note. Write a name and an octave from C-1 to G9, such as E4, F#2 or Bb3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A Guivarna document (.gva) to open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only one document can be opened; name at most one file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guivarna Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The user manual could not be found. It is installed with Guivarna as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calculation could not be started: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintOnePage</name>
+    <message>
+        <source>Could not start printing on &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer did not accept the page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not all of the data could be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SaveJpeg</name>
+    <message>
+        <source>Could not save the picture &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
