@@ -84,7 +84,8 @@ template <std::size_t K> bool ChordRun::Scan(ChordFingering& out)
                 return false;
             }
         }
-        if (!filter_.AcceptsWithinCombination<K>(*candidate))
+        if (!filter_.AcceptsWithinCombination<K>(*candidate) ||
+            (filter_.playableOnly && !filter_.PassesPlayable(*candidate)))
             continue;
         results_->Append<K>(*candidate);
         CopyCandidate<K>(*candidate, out);

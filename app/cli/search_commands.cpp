@@ -5,6 +5,7 @@
 #include "output/lists/list_writers.h"
 #include "output/lists/save_file.h"
 #include "output/lists/search_results.h"
+#include "theory/difficulty_order.h"
 #include "theory/instrument_limits.h"
 #include "theory/music_theory.h"
 #include "theory/notes.h"
@@ -14,10 +15,12 @@
 #include <QString>
 
 #include <algorithm>
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <ostream>
 #include <stdexcept>
+#include <thread>
 #include <tuple>
 
 namespace guivarna::cli {
@@ -78,6 +81,25 @@ void checkSaveOptions(const Options& options, std::initializer_list<const char*>
     }
 }
 
+// A chord list in the order given (row i is order[i] of the list), or in search order when the
+// order is empty.
+class OrderedChordResults : public output::ChordResults {
+public:
+    OrderedChordResults(const output::ChordResults& list, const std::vector<std::uint32_t>& order)
+        : list_(list), order_(order)
+    {
+    }
+    std::size_t Count() const override { return list_.Count(); }
+    theory::ChordFingering Get(std::size_t index) const override
+    {
+        return list_.Get(order_.empty() ? index : order_.at(index));
+    }
+
+private:
+    const output::ChordResults& list_;
+    const std::vector<std::uint32_t>& order_;
+};
+
 // Writes one file with a list writer; a file that cannot be written ends the command with the
 // message naming it and the cause (status 1), the old file left as it was.
 void saveFile(const std::string& path, const std::function<bool(QIODevice&)>& write)
@@ -93,9 +115,12 @@ int RunChordsCommand(const std::vector<std::string>& args, std::ostream& out, st
 {
     const Options options(args,
         {"notes", "root", "tuning", "strings", "frets", "span", "open", "permutation", "melody",
-            "save-text", "save-html"},
-        {"count"});
+            "save-text", "save-html", "sort"},
+        {"count", "playable"});
     checkSaveOptions(options, {"save-text", "save-html"});
+    if (options.has("sort") && options.value("sort") != "difficulty")
+        throw UsageError(
+            "--sort: '" + options.value("sort") + "' is not a sort order (difficulty)");
     if (!options.has("notes"))
         throw UsageError("--notes is required, e.g. --notes C,E,G");
     const std::vector<std::string> notes = parseNoteList("notes", options.value("notes"));
@@ -121,6 +146,8 @@ int RunChordsCommand(const std::vector<std::string>& args, std::ostream& out, st
             static_cast<int>(parseInteger("span", options.value("span"), 1, kWidestSpan));
     if (options.has("open"))
         request.openStringPolicy = parsePolicy(options.value("open"));
+
+    request.playableOnly = options.has("playable");
 
     if (options.has("permutation") && options.has("melody"))
         throw UsageError("--permutation and --melody cannot be used together");
@@ -148,15 +175,30 @@ int RunChordsCommand(const std::vector<std::string>& args, std::ostream& out, st
     const std::unique_ptr<theory::ChordRun> run = search.StartRun();
     const bool countOnly = options.has("count");
     const bool toFiles = options.has("save-text") || options.has("save-html");
+    const bool sorted = options.has("sort");
     theory::ChordFingering fingering;
     while (run->Next(fingering)) {
-        if (!countOnly && !toFiles)
+        if (!countOnly && !toFiles && !sorted)
             out << theory::ChordListLine(fingering) << '\n';
     }
     if (countOnly)
         out << run->Results()->Count() << '\n';
 
-    const output::SearchChordResults results(run->Results());
+    const output::SearchChordResults searchOrder(run->Results());
+    std::vector<std::uint32_t> order;
+    if (sorted) {
+        theory::DifficultyOrder difficulty;
+        const std::atomic<bool> never{false};
+        theory::ComputeDifficultyOrder(*run->Results(), static_cast<int>(tuning.size()),
+            run->Results()->Count(),
+            static_cast<int>(std::max(1u, std::thread::hardware_concurrency())), never, difficulty);
+        order = std::move(difficulty.easiestFirst);
+    }
+    const OrderedChordResults results(searchOrder, order);
+    if (sorted && !countOnly && !toFiles) {
+        for (std::size_t row = 0; row < results.Count(); ++row)
+            out << theory::ChordListLine(results.Get(row)) << '\n';
+    }
     if (options.has("save-text"))
         saveFile(options.value("save-text"),
             [&](QIODevice& device) { return output::WriteChordListText(device, results); });
