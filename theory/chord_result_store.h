@@ -50,8 +50,9 @@ public:
 
     std::size_t Count() const { return count_; }
 
-    // Calls visit(index, k, strings, frets) for every result from first up to (not including)
-    // last, in order, without making a ChordFingering: k strings, their numbers and frets.
+    // Calls visit(index, k, strings, pitchClasses, frets) for every result from first up to (not
+    // including) last, in order, without making a ChordFingering: k strings, their numbers, the
+    // pitch classes (0 = C) of their notes and their frets.
     template <typename Visit> void ForEach(std::size_t first, std::size_t last, Visit&& visit) const
     {
         last = last < count_ ? last : count_;
@@ -60,6 +61,7 @@ public:
         std::size_t run = RunOf(first);
         std::size_t block = BlockOf(first);
         std::array<std::uint8_t, FingeringCandidate::kMaxStrings> frets{};
+        std::array<std::uint8_t, FingeringCandidate::kMaxStrings> pitchClasses{};
         for (std::size_t index = first; index < last; ++index) {
             while (run + 1 < runs_.size() && runs_[run + 1].firstIndex <= index)
                 ++run;
@@ -70,10 +72,11 @@ public:
             const std::uint8_t* record = b.data.get() + (index - b.firstIndex) * r.count;
             for (std::size_t i = 0; i < r.count; ++i) {
                 const unsigned pitchClass = record[i] >> 2;
+                pitchClasses[i] = static_cast<std::uint8_t>(pitchClass);
                 frets[i] = static_cast<std::uint8_t>(
                     (pitchClass + 12 - r.openPitchClasses[i]) % 12 + 12 * (record[i] & 3u));
             }
-            visit(index, r.count, r.strings.data(), frets.data());
+            visit(index, r.count, r.strings.data(), pitchClasses.data(), frets.data());
         }
     }
     // Throws std::out_of_range when index >= Count().

@@ -32,7 +32,7 @@ public:
     // Bytes held by the list (for memory figures).
     std::size_t Bytes() const;
 
-    // Calls visit(index, k, strings, frets) for results first .. last - 1 (see
+    // Calls visit(index, k, strings, pitchClasses, frets) for results first .. last - 1 (see
     // ChordResultStore::ForEach), holding the list's lock meanwhile: keep the ranges short.
     template <typename Visit> void ForEach(std::size_t first, std::size_t last, Visit&& visit) const
     {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <numeric>
 #include <random>
 
 namespace guivarna::theory {
@@ -221,6 +222,58 @@ TEST(DifficultyOrder, SortsEasiestFirstWithSearchOrderBreakingTies)
     }
     DifficultyOrder cancelled;
     EXPECT_FALSE(ComputeDifficultyOrder(*list, 6, count, 2, std::atomic<bool>{true}, cancelled));
+}
+
+TEST(RowOrder, EveryColumnSortsStablyBothWays)
+{
+    MusicTheory theory;
+    test::LoadChord(theory, {"C", "E", "G"});
+    ChordSearch search;
+    search.SetTuning(test::kStandardGuitar);
+    ChordSearchRequest request;
+    TakeChord(request, theory);
+    request.highestFret = 12;
+    search.SetRequest(request);
+    const std::vector<ChordFingering> rows = test::RunChordSearch(search);
+    // What each column compares, from the rows themselves.
+    using Key = std::vector<int>;
+    const auto keyOf = [](ChordColumn column, const ChordFingering& f) -> Key {
+        Key key;
+        switch (column) {
+        case ChordColumn::kStrings:
+            return {f.StringSet.begin(), f.StringSet.end()};
+        case ChordColumn::kNotes:
+            for (const Note n : f.NotePermutation)
+                key.push_back(NoteName(n)[0] * 256 + (NoteName(n).size() > 1 ? NoteName(n)[1] : 0));
+            return key;
+        case ChordColumn::kFrets:
+            return {f.FretBoardPosition.begin(), f.FretBoardPosition.end()};
+        case ChordColumn::kFingers:
+            for (const char c : FingerText(AssignFingers(f, 6)))
+                key.push_back(c == 'u' ? 1000 : c);
+            return key;
+        default:
+            return {AssignFingers(f, 6).difficulty};
+        }
+    };
+    for (const ChordColumn column : {ChordColumn::kStrings, ChordColumn::kNotes,
+             ChordColumn::kFrets, ChordColumn::kFingers, ChordColumn::kDifficulty}) {
+        for (const bool descending : {false, true}) {
+            SCOPED_TRACE(::testing::Message() << static_cast<int>(column) << descending);
+            std::vector<std::uint32_t> expected(rows.size());
+            std::iota(expected.begin(), expected.end(), 0u);
+            std::stable_sort(
+                expected.begin(), expected.end(), [&](std::uint32_t a, std::uint32_t b) {
+                    const Key ka = keyOf(column, rows[a]);
+                    const Key kb = keyOf(column, rows[b]);
+                    return descending ? kb < ka : ka < kb;
+                });
+            std::vector<std::uint32_t> order;
+            ASSERT_TRUE(ComputeRowOrder(*search.Results(), 6, rows.size(), column, descending, 2,
+                std::atomic<bool>{false}, order));
+            EXPECT_EQ(order, expected);
+        }
+    }
 }
 
 TEST(ChordSearchPlayable, KeepsExactlyThePlayableShapesInSearchOrder)
