@@ -158,6 +158,15 @@ inline constexpr std::string_view kColumnStringSet = "StringSet";  // 131
 inline constexpr std::string_view kColumnNotePermutation = "NotePermutation";  // 130
 inline constexpr std::string_view kColumnFretBoardPosition = "FretBoardPosition";  // 129
 inline constexpr std::string_view kColumnScales = "Scales";  // 155
+inline constexpr std::string_view kColumnFingers = "Fingers";
+inline constexpr std::string_view kColumnDifficulty = "Difficulty";
+// The fingers of a shape four fingers cannot hold, and what precedes the barre frets.
+inline constexpr std::string_view kUnplayable = "unplayable";
+inline constexpr std::string_view kBarreAt = "  barre ";
+// The progress line of a sort of the chord list: the column title, then the part done in percent.
+inline constexpr std::string_view kSortingBy = "Sorting by %1... %2%";
+inline constexpr std::string_view kOnlyPlayable = "Only shapes four fingers can play";
+inline constexpr std::string_view kCmdShowFingers = "Show fingers";
 inline constexpr std::string_view kFilteredOutAll =
     "Current filter filtered out all options...";  // 500
 inline constexpr std::string_view kButtonGo = "go";

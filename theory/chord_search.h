@@ -89,6 +89,12 @@ public:
     std::vector<Note> Tuning() const;
     int StringCount() const;
 
+    // The order the result list is shown in (row i is result order[i]; rows beyond the order
+    // follow in search order), for the latest list only: a new run drops it. Null = search order.
+    void SetShownOrder(std::shared_ptr<const ChordResultList> list,
+        std::shared_ptr<const std::vector<std::uint32_t>> order);
+    std::shared_ptr<const std::vector<std::uint32_t>> ShownOrder() const;
+
     // False when the current fingering is -1 or not in the list; else copies that result.
     bool CurrentFingering(ChordFingering& out) const;
 
@@ -100,6 +106,8 @@ public:
 private:
     mutable std::mutex tuningMutex_;
     std::vector<Note> tuning_;
+    std::weak_ptr<const ChordResultList> orderedList_;
+    std::shared_ptr<const std::vector<std::uint32_t>> shownOrder_;
 };
 
 }  // namespace guivarna::theory

@@ -81,25 +81,6 @@ void checkSaveOptions(const Options& options, std::initializer_list<const char*>
     }
 }
 
-// A chord list in the order given (row i is order[i] of the list), or in search order when the
-// order is empty.
-class OrderedChordResults : public output::ChordResults {
-public:
-    OrderedChordResults(const output::ChordResults& list, const std::vector<std::uint32_t>& order)
-        : list_(list), order_(order)
-    {
-    }
-    std::size_t Count() const override { return list_.Count(); }
-    theory::ChordFingering Get(std::size_t index) const override
-    {
-        return list_.Get(order_.empty() ? index : order_.at(index));
-    }
-
-private:
-    const output::ChordResults& list_;
-    const std::vector<std::uint32_t>& order_;
-};
-
 // Writes one file with a list writer; a file that cannot be written ends the command with the
 // message naming it and the cause (status 1), the old file left as it was.
 void saveFile(const std::string& path, const std::function<bool(QIODevice&)>& write)
@@ -184,17 +165,16 @@ int RunChordsCommand(const std::vector<std::string>& args, std::ostream& out, st
     if (countOnly)
         out << run->Results()->Count() << '\n';
 
-    const output::SearchChordResults searchOrder(run->Results());
-    std::vector<std::uint32_t> order;
+    std::shared_ptr<std::vector<std::uint32_t>> order;
     if (sorted) {
         theory::DifficultyOrder difficulty;
         const std::atomic<bool> never{false};
         theory::ComputeDifficultyOrder(*run->Results(), static_cast<int>(tuning.size()),
             run->Results()->Count(),
             static_cast<int>(std::max(1u, std::thread::hardware_concurrency())), never, difficulty);
-        order = std::move(difficulty.easiestFirst);
+        order = std::make_shared<std::vector<std::uint32_t>>(std::move(difficulty.easiestFirst));
     }
-    const OrderedChordResults results(searchOrder, order);
+    const output::OrderedChordResults results(run->Results(), order);
     if (sorted && !countOnly && !toFiles) {
         for (std::size_t row = 0; row < results.Count(); ++row)
             out << theory::ChordListLine(results.Get(row)) << '\n';
