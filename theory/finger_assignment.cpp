@@ -102,10 +102,18 @@ bool Solve(std::span<const Fretted> notes, std::span<const Segment> barres, Solu
             return false;
         s.units[static_cast<std::size_t>(s.count++)] = {n.fret, n.pos, n.pos, false};
     }
-    const auto end = s.units.begin() + s.count;
-    std::sort(s.units.begin(), end, [](const Unit& a, const Unit& b) {
-        return a.fret != b.fret ? a.fret < b.fret : a.first < b.first;
-    });
+    // An insertion sort of the (at most four) units by fret, then by string.
+    for (int i = 1; i < s.count; ++i) {
+        const Unit unit = s.units[static_cast<std::size_t>(i)];
+        int j = i;
+        for (; j > 0; --j) {
+            const Unit& before = s.units[static_cast<std::size_t>(j - 1)];
+            if (before.fret < unit.fret || (before.fret == unit.fret && before.first < unit.first))
+                break;
+            s.units[static_cast<std::size_t>(j)] = before;
+        }
+        s.units[static_cast<std::size_t>(j)] = unit;
+    }
 
     int bestCost = -1;
     std::array<int, 4> best{};
@@ -288,6 +296,19 @@ HandShape AssignFingers(std::span<const int> frets)
     for (std::size_t s = 0; s < frets.size(); ++s)
         shape.fingers[s] = static_cast<std::int8_t>(std::min(frets[s], 0));
 
+    // Every finger (or barre) holds one fret, and the outer fingers reach over four frets at
+    // most: more than four frets, or frets further apart, cannot be held. Most shapes of a large
+    // search end here.
+    unsigned fretSet = 0;
+    for (std::size_t i = 0; i < noteCount; ++i)
+        fretSet |= 1u << notes[i].fret;
+    if (fretSet != 0) {
+        const int lowest = __builtin_ctz(fretSet);
+        const int highest = 31 - __builtin_clz(fretSet);
+        if (__builtin_popcount(fretSet) > 4 || highest - lowest > 3 + kReachBeyondSpread)
+            return shape;
+    }
+
     const std::span<Fretted> fretted(notes.data(), noteCount);
     std::sort(fretted.begin(), fretted.end(), [](const Fretted& a, const Fretted& b) {
         return a.fret != b.fret ? a.fret < b.fret : a.pos < b.pos;
@@ -308,8 +329,7 @@ HandShape AssignFingers(std::span<const int> frets)
             shape.barres[static_cast<std::size_t>(shape.barreCount++)] = {
                 finger, unit.fret, layout.count - unit.last, layout.count - unit.first};
     }
-    std::sort(shape.barres.begin(), shape.barres.begin() + shape.barreCount,
-        [](const Barre& a, const Barre& b) { return a.fret < b.fret; });
+    // The units come in fret order, so the barres do too.
     shape.playable = true;
     shape.difficulty = Difficulty(layout, solution);
     return shape;
