@@ -151,6 +151,11 @@ ChordResultPage::ChordResultPage(theory::SearchEngine& engine, const theory::Mus
             model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
         List().header()->resizeSection(column, List().fontMetrics().horizontalAdvance(title) + 17);
     }
+    // The fingers of six strings with a barre fit without eliding.
+    const QString fingers =
+        QStringLiteral("0 - 0 - 0 - 0 - 0 - 0") + Text(strings::kBarreAt) + QStringLiteral("12");
+    List().header()->resizeSection(
+        ChordResultModel::kFingersColumn, List().fontMetrics().horizontalAdvance(fingers) + 17);
     auto makeJob = [this](std::shared_ptr<theory::RunControl> control) -> CalcRunner::Job {
         // The chord is the theory object's current one; the rest of the request is the wizard's.
         theory::ChordSearch& search = engine_.Chords();
