@@ -80,7 +80,8 @@ ListExportCommands::ListExportCommands(
 
 std::unique_ptr<output::ChordResults> ListExportCommands::ChordList() const
 {
-    return std::make_unique<output::SearchChordResults>(objects_.engine.Chords().Results());
+    const theory::ChordSearch& search = objects_.engine.Chords();
+    return std::make_unique<output::OrderedChordResults>(search.Results(), search.ShownOrder());
 }
 
 std::unique_ptr<output::ScaleResults> ListExportCommands::ScaleList() const

@@ -115,6 +115,9 @@ std::vector<Command> MainFrame::FrameCommands()
                 view_->SetSelectAllOnClick(action(CommandId::SelectAllOnClick)->isChecked());
             },
             {}, true, [this] { return objects_.boards.SelectAllOnClick(); }},
+        {CommandId::ShowFingers, MenuId::ChordBoard, strings::kCmdShowFingers, "",
+            [this] { objects_.boards.SetShowFingers(action(CommandId::ShowFingers)->isChecked()); },
+            {}, true, [this] { return objects_.boards.ShowFingers(); }},
         {CommandId::IntervalStacker, MenuId::ScaleBoard, strings::kCmdIntervalStacker, "Ctrl+I",
             [this] { calc::IntervalStacker::Run(objects_.boards, objects_.store); }},
         {CommandId::ClearBoard, MenuId::ScaleBoard, strings::kCmdClearBoard, "Ctrl+B",

@@ -179,6 +179,8 @@ void BoardCollection::Load(settings::SettingsStore& store)
         boards_.push_back(std::move(board));
     }
     boards_.at(kChordBoard).SetChordBoard(true);
+    showFingers_ = Read(store, kShowFingers);
+    boards_.at(kChordBoard).SetShowFingers(showFingers_);
     leftHanded_ = Read(store, kLeftHanded);
     for (FretBoard& board : boards_)
         board.SetLeftHanded(leftHanded_);
@@ -193,6 +195,7 @@ void BoardCollection::Save(settings::SettingsStore& store) const
     const settings::SettingsStore::WriteBatch batch(store);
     Write(store, kBoardCount, BoardCount());
     Write(store, kLeftHanded, leftHanded_);
+    Write(store, kShowFingers, showFingers_);
     for (int i = 0; i < BoardCount(); ++i) {
         const FretBoard& board = boards_[static_cast<std::size_t>(i)];
         const QString basePath = BoardPath(i);
@@ -239,6 +242,16 @@ void BoardCollection::KeepBoardsApart()
     FretBoard& board = boards_[chord];
     if (board.Offset().y() < free)
         board.SetOffset(QPoint(board.Offset().x(), int(std::min<qint64>(free, INT_MAX))));
+}
+
+void BoardCollection::SetShowFingers(bool on)
+{
+    showFingers_ = on;
+    if (boards_.size() <= static_cast<std::size_t>(kChordBoard))
+        return;
+    FretBoard& board = boards_[static_cast<std::size_t>(kChordBoard)];
+    board.SetShowFingers(on);
+    board.Invalidate();
 }
 
 void BoardCollection::SetLeftHanded(bool leftHanded)

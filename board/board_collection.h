@@ -78,6 +78,9 @@ public:
     void ApplyInstrument(const theory::Instrument& instrument);
     bool LeftHanded() const { return leftHanded_; }
     void SetLeftHanded(bool leftHanded);
+    // The ChordBoard shows the finger of each mark (and its barres) instead of the note names.
+    bool ShowFingers() const { return showFingers_; }
+    void SetShowFingers(bool on);
 
     void SetChordBoardDotColour(std::uint32_t argb);
     void SetScaleBoardDotColour(std::uint32_t argb);
@@ -116,6 +119,7 @@ private:
     int lastClickedNote_ = 0;
     bool selectAllOnClick_ = false;
     bool leftHanded_ = false;
+    bool showFingers_ = false;
     settings::SettingsStore* store_ = nullptr;
     QPointer<SceneNotifier> notifier_;
 };

@@ -48,6 +48,12 @@ QFont SceneFont(const QPainter& painter, double pixels, bool bold, bool italic)
 
 void BoardPainter::DrawCell(const FretCell& cell, QPoint offset)
 {
+    DrawCellAs(cell, offset, nullptr, false);
+}
+
+void BoardPainter::DrawCellAs(
+    const FretCell& cell, QPoint offset, const QString* markText, bool noDot)
+{
     const QPointF pos =
         mapping_.SceneToDevice(QPointF(qreal(cell.X()) + offset.x(), qreal(cell.Y()) + offset.y()));
     const QSizeF size = mapping_.SceneToDevice(QSizeF(cell.Width(), cell.Height()));
@@ -82,7 +88,7 @@ void BoardPainter::DrawCell(const FretCell& cell, QPoint offset)
         painter_.drawText(box, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextDontClip, cell.Label());
     }
 
-    if (cell.Marked() == 0)
+    if (cell.Marked() == 0 || noDot)
         return;
     // The dot is a circle as high as the cell, centred horizontally.
     const QRectF dot(x + w * 0.5 - h * 0.5, y, h, h);
@@ -97,10 +103,11 @@ void BoardPainter::DrawCell(const FretCell& cell, QPoint offset)
         painter_.setBrush(Qt::NoBrush);
         painter_.drawEllipse(dot);
     }
-    if (style & kNoteNameInDot) {
+    if ((style & kNoteNameInDot) || markText) {
         painter_.setFont(SceneFont(painter_, h * kNoteSizeOfHeight));
         painter_.setPen(Qt::black);
-        painter_.drawText(box, Qt::AlignCenter | Qt::TextDontClip, cell.NoteName());
+        painter_.drawText(
+            box, Qt::AlignCenter | Qt::TextDontClip, markText ? *markText : cell.NoteName());
     }
     painter_.setBrush(Qt::NoBrush);
 }
@@ -111,11 +118,65 @@ void BoardPainter::DrawRow(const StringRow& row, QPoint offset)
         DrawCell(cell, offset);
 }
 
+void BoardPainter::DrawBarre(const FretCell& first, const FretCell& last, QPoint offset, int finger)
+{
+    const QPointF top = mapping_.SceneToDevice(
+        QPointF(qreal(first.X()) + offset.x(), qreal(first.Y()) + offset.y()));
+    const QPointF bottom = mapping_.SceneToDevice(
+        QPointF(qreal(last.X()) + offset.x(), qreal(last.Y() + last.Height()) + offset.y()));
+    const QSizeF size = mapping_.SceneToDevice(QSizeF(first.Width(), first.Height()));
+    const double h = size.height();
+    const QRectF bar(top.x() + size.width() * 0.5 - h * 0.5, top.y(), h, bottom.y() - top.y());
+    QPen pen(QColor::fromRgba(first.LineColour()), LinePixels(double(first.LineWidth())));
+    painter_.setPen(pen);
+    painter_.setBrush(QColor::fromRgba(first.DotColour()));
+    painter_.drawRoundedRect(bar, h * 0.5, h * 0.5);
+    painter_.setFont(SceneFont(painter_, h * kNoteSizeOfHeight));
+    painter_.setPen(Qt::black);
+    painter_.drawText(bar, Qt::AlignCenter | Qt::TextDontClip, QString::number(finger));
+    painter_.setBrush(Qt::NoBrush);
+}
+
 void BoardPainter::DrawBoard(const FretBoard& board, QPoint origin)
 {
     const QPoint offset = origin - board.Position();
-    for (const StringRow& row : board.Rows())
-        DrawRow(row, offset);
+    const theory::HandShape shape = board.ShowFingers() ? board.HeldShape() : theory::HandShape{};
+    if (!shape.playable) {
+        for (const StringRow& row : board.Rows())
+            DrawRow(row, offset);
+        return;
+    }
+    const auto underBarre = [&](int row, int fret) {
+        for (int i = 0; i < shape.barreCount; ++i) {
+            const theory::Barre& b = shape.barres[static_cast<std::size_t>(i)];
+            if (b.fret == fret && b.firstString <= row + 1 && row + 1 <= b.lastString)
+                return true;
+        }
+        return false;
+    };
+    const int strings = std::min(board.StringCount(), shape.stringCount);
+    for (int r = 0; r < board.RowCount(); ++r) {
+        const StringRow& row = board.Row(r);
+        const std::vector<FretCell>& cells = row.Cells();
+        for (std::size_t fret = 0; fret < cells.size(); ++fret) {
+            const int finger = r < strings ? shape.fingers[static_cast<std::size_t>(r)] : -1;
+            if (finger <= 0 || cells[fret].Marked() == 0) {
+                DrawCell(cells[fret], offset);
+                continue;
+            }
+            const QString digit = QString::number(finger);
+            DrawCellAs(cells[fret], offset, &digit, underBarre(r, static_cast<int>(fret)));
+        }
+    }
+    for (int i = 0; i < shape.barreCount; ++i) {
+        const theory::Barre& b = shape.barres[static_cast<std::size_t>(i)];
+        const auto fret = static_cast<std::size_t>(b.fret);
+        if (b.lastString > strings || fret >= board.Row(b.firstString - 1).Cells().size() ||
+            fret >= board.Row(b.lastString - 1).Cells().size())
+            continue;
+        DrawBarre(board.Row(b.firstString - 1).Cells()[fret],
+            board.Row(b.lastString - 1).Cells()[fret], offset, b.finger);
+    }
 }
 
 void BoardPainter::DrawBoard(const FretBoard& board)

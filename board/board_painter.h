@@ -26,7 +26,9 @@ public:
     // Every cell in order, moved by offset.
     void DrawRow(const StringRow& row, QPoint offset = {});
     // Every row in order, the fret-number row last, with the board's top-left corner at origin
-    // (scene units). The board's own position only relates its rows to each other.
+    // (scene units). The board's own position only relates its rows to each other. A board that
+    // shows fingers, when a hand can hold its marks, draws each mark with its finger digit and
+    // each barre as one bar across its strings.
     void DrawBoard(const FretBoard& board, QPoint origin);
     // The board where it lies.
     void DrawBoard(const FretBoard& board);
@@ -35,6 +37,10 @@ public:
     double LinePixels(double sceneWidth) const;
 
 private:
+    // The cell with markText in its dot instead of the note name; without its dot when noDot.
+    void DrawCellAs(const FretCell& cell, QPoint offset, const QString* markText, bool noDot);
+    void DrawBarre(const FretCell& first, const FretCell& last, QPoint offset, int finger);
+
     QPainter& painter_;
     DeviceMapping mapping_;
 };

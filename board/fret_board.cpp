@@ -113,6 +113,23 @@ std::vector<std::pair<int, int>> FretBoard::MarkedPositions() const
     return marked;
 }
 
+theory::HandShape FretBoard::HeldShape() const
+{
+    const int strings = StringCount();
+    if (strings <= 0 || strings > theory::kMaxStrings)
+        return {};
+    std::vector<int> frets(static_cast<std::size_t>(strings), theory::kNotPlayed);
+    bool any = false;
+    for (const auto& [row, fret] : MarkedPositions()) {
+        int& f = frets[static_cast<std::size_t>(row)];
+        if (f != theory::kNotPlayed)
+            return {};
+        f = fret;
+        any = true;
+    }
+    return any ? theory::AssignFingers(frets) : theory::HandShape{};
+}
+
 void FretBoard::SetDotColour(std::uint32_t argb)
 {
     for (StringRow& row : rows_)

@@ -4,6 +4,7 @@
 
 #include "board/string_row.h"
 #include "theory/chord_fingering.h"
+#include "theory/finger_assignment.h"
 #include "theory/instrument_limits.h"
 
 #include <QStringList>
@@ -69,6 +70,12 @@ public:
     // running right to left. Clicks and every picture follow, since the cells themselves move.
     bool LeftHanded() const { return leftHanded_; }
     void SetLeftHanded(bool leftHanded);
+    // Marks show the finger that holds them instead of their note name (see HandShape).
+    bool ShowFingers() const { return showFingers_; }
+    void SetShowFingers(bool on) { showFingers_ = on; }
+    // How a hand holds the marks: one entry per string, string 1 first (kNotPlayed for a string
+    // without a mark). Unplayable when a string has more than one mark or no string has any.
+    theory::HandShape HeldShape() const;
     // Unmarks every row, the fret-number row included.
     void Clear();
     // The marked positions of the strings as (string row, fret), from the highest string down
@@ -114,6 +121,7 @@ private:
     int offsetY_;
     bool isChordBoard_ = false;
     bool leftHanded_ = false;
+    bool showFingers_ = false;
     std::vector<StringRow> rows_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "board/board_collection.h"
 #include "calc/calc_runner.h"
+#include "calc/chord_row_sorter.h"
 #include "calc/result_list_view.h"
 #include "calc/result_models.h"
 #include "resources/strings.h"
@@ -11,6 +12,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -23,6 +25,8 @@ namespace {
 
 // How often the rows found by a running search are handed to the list.
 constexpr int kPublishIntervalMs = 10;
+// How often the progress line of a sort is brought up to date.
+constexpr int kProgressIntervalMs = 100;
 
 QPushButton* MakeButton(std::string_view text, QWidget* parent)
 {
@@ -86,6 +90,11 @@ void CalcPage::SetRunner(CalcRunner* runner)
     UpdateButtons();
 }
 
+void CalcPage::AddBelowList(QWidget* widget)
+{
+    static_cast<QVBoxLayout*>(layout())->insertWidget(1, widget);
+}
+
 void CalcPage::UpdateButtons()
 {
     go_->setEnabled(runner_->GoEnabled());
@@ -130,14 +139,34 @@ void CalcPage::OnRunFailed(const QString& reason)
 ChordResultPage::ChordResultPage(theory::SearchEngine& engine, const theory::MusicTheory& theory,
     board::BoardCollection& boards, QWidget* parent)
     : CalcPage(new ChordResultModel, parent), engine_(engine), theory_(theory), boards_(boards),
-      model_(static_cast<ChordResultModel*>(&Model()))
+      model_(static_cast<ChordResultModel*>(&Model())), sorter_(new ChordRowSorter(this)),
+      progress_(new QLabel(this))
 {
     List().header()->setSectionResizeMode(QHeaderView::Interactive);
+    List().header()->setSectionsClickable(true);
+    connect(List().header(), &QHeaderView::sectionClicked, this, &ChordResultPage::SortByColumn);
+    progress_->setObjectName(QStringLiteral("sortProgress"));
+    progress_->hide();
+    AddBelowList(progress_);
+    progressTimer_.setInterval(kProgressIntervalMs);
+    connect(&progressTimer_, &QTimer::timeout, this, &ChordResultPage::ShowProgress);
+    connect(sorter_, &ChordRowSorter::Sorted, this,
+        [this](std::shared_ptr<const theory::ChordResultList> list,
+            std::shared_ptr<const std::vector<std::uint32_t>> order) {
+            if (list == model_->List())
+                ApplyOrder(std::move(order));
+            StopSorting();
+        });
     for (int column = 0; column < model_->columnCount(); ++column) {
         const QString title =
             model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
         List().header()->resizeSection(column, List().fontMetrics().horizontalAdvance(title) + 17);
     }
+    // The fingers of six strings with a barre fit without eliding.
+    const QString fingers =
+        QStringLiteral("0 - 0 - 0 - 0 - 0 - 0") + Text(strings::kBarreAt) + QStringLiteral("12");
+    List().header()->resizeSection(
+        ChordResultModel::kFingersColumn, List().fontMetrics().horizontalAdvance(fingers) + 17);
     auto makeJob = [this](std::shared_ptr<theory::RunControl> control) -> CalcRunner::Job {
         // The chord is the theory object's current one; the rest of the request is the wizard's.
         theory::ChordSearch& search = engine_.Chords();
@@ -145,7 +174,12 @@ ChordResultPage::ChordResultPage(theory::SearchEngine& engine, const theory::Mus
         theory::TakeChord(request, theory_);
         search.SetRequest(request);
         std::shared_ptr<theory::ChordRun> run = search.StartRun(std::move(control));
-        model_->SetList(run->Results());
+        // A new search drops the sort in progress and the order shown.
+        sorter_->Cancel();
+        StopSorting();
+        sortColumn_ = -1;
+        List().header()->setSortIndicatorShown(false);
+        model_->SetList(run->Results(), search.StringCount());
         return [run] {
             theory::ChordFingering fingering;
             while (run->Next(fingering)) { }
@@ -157,7 +191,72 @@ ChordResultPage::ChordResultPage(theory::SearchEngine& engine, const theory::Mus
 
 void ChordResultPage::ShowLatestResults()
 {
-    model_->SetList(engine_.Chords().Results());
+    sorter_->Cancel();
+    StopSorting();
+    sortColumn_ = -1;
+    List().header()->setSortIndicatorShown(false);
+    model_->SetList(engine_.Chords().Results(), engine_.Chords().StringCount());
+}
+
+void ChordResultPage::SortByColumn(int column)
+{
+    if (column < 0 || column >= model_->columnCount() || model_->ShowsNotice())
+        return;
+    QHeaderView& header = *List().header();
+    if (column == sortColumn_ && descending_) {
+        // The third click: back to the order the search found the rows in.
+        sorter_->Cancel();
+        StopSorting();
+        sortColumn_ = -1;
+        header.setSortIndicatorShown(false);
+        ApplyOrder(nullptr);
+        return;
+    }
+    descending_ = column == sortColumn_;
+    sortColumn_ = column;
+    header.setSortIndicatorShown(true);
+    header.setSortIndicator(column, descending_ ? Qt::DescendingOrder : Qt::AscendingOrder);
+    sorter_->Start(model_->List(), model_->StringCount(),
+        static_cast<std::size_t>(model_->PublishedCount()),
+        static_cast<theory::ChordColumn>(column), descending_);
+    progressTimer_.start();
+    ShowProgress();
+}
+
+bool ChordResultPage::Sorting() const
+{
+    return sorter_->Running();
+}
+
+void ChordResultPage::StopSorting()
+{
+    progressTimer_.stop();
+    progress_->hide();
+}
+
+void ChordResultPage::ShowProgress()
+{
+    if (!sorter_->Running()) {
+        StopSorting();
+        return;
+    }
+    const QString title =
+        model_->headerData(sortColumn_, Qt::Horizontal, Qt::DisplayRole).toString();
+    progress_->setText(
+        Text(strings::kSortingBy).arg(title).arg(static_cast<int>(sorter_->Progress() * 100.0)));
+    progress_->show();
+}
+
+void ChordResultPage::ApplyOrder(std::shared_ptr<const std::vector<std::uint32_t>> order)
+{
+    // The selected result stays selected, in its new row.
+    const int selected = List().SelectedRow();
+    const bool hadSelection = selected >= 0 && !model_->ShowsNotice();
+    const std::size_t listIndex = hadSelection ? model_->ListIndex(selected) : 0;
+    engine_.Chords().SetShownOrder(model_->List(), order);
+    model_->SetOrder(std::move(order));
+    if (hadSelection)
+        List().SelectRow(model_->RowOf(listIndex));
 }
 
 void ChordResultPage::ShowRow(int row)
@@ -165,9 +264,9 @@ void ChordResultPage::ShowRow(int row)
     theory::ChordSearch& search = engine_.Chords();
     if (model_->IsResultOf(row, search.Results())) {
         try {
-            boards_.ShowFingering(board::BoardCollection::kChordBoard,
-                model_->List()->Get(static_cast<std::size_t>(row)));
-            search.SetCurrent(row);
+            const std::size_t index = model_->ListIndex(row);
+            boards_.ShowFingering(board::BoardCollection::kChordBoard, model_->List()->Get(index));
+            search.SetCurrent(static_cast<int>(index));
         } catch (const std::out_of_range&) {
             // A fingering of strings or frets the board does not have: nothing to show.
         }

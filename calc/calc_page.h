@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <memory>
 
+class QLabel;
 class QPushButton;
 
 namespace guivarna::board {
@@ -19,6 +20,7 @@ namespace guivarna::calc {
 
 class CalcRunner;
 class ChordResultModel;
+class ChordRowSorter;
 class ResultListModel;
 class ResultListView;
 class ScaleResultModel;
@@ -49,6 +51,8 @@ protected:
     CalcPage(ResultListModel* model, QWidget* parent);
     // Called by the derived constructor once it can make jobs.
     void SetRunner(CalcRunner* runner);
+    // Puts widget between the list and the buttons.
+    void AddBelowList(QWidget* widget);
     // Shows result row on the page's board (never the notice row); -1 = no row selected.
     virtual void ShowRow(int row) = 0;
 
@@ -79,14 +83,29 @@ public:
 
     void ShowLatestResults() override;
 
+    // A click on a column header: sorts by that column, reverses the sort on the next click and
+    // restores the search order on the one after.
+    void SortByColumn(int column);
+    bool Sorting() const;
+    ChordRowSorter& Sorter() const { return *sorter_; }
+
 protected:
     void ShowRow(int row) override;
 
 private:
+    void StopSorting();
+    void ApplyOrder(std::shared_ptr<const std::vector<std::uint32_t>> order);
+    void ShowProgress();
+
     theory::SearchEngine& engine_;
     const theory::MusicTheory& theory_;
     board::BoardCollection& boards_;
     ChordResultModel* model_;
+    ChordRowSorter* sorter_;
+    QLabel* progress_;
+    QTimer progressTimer_;
+    int sortColumn_ = -1;  // the column of the order shown or being made; -1 = search order
+    bool descending_ = false;
 };
 
 // "Scale formulas": the scales of the scale search, shown on the ScaleBoard.

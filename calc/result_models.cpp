@@ -2,6 +2,7 @@
 
 #include "resources/strings.h"
 #include "resources/text.h"
+#include "theory/finger_assignment.h"
 #include "theory/result_texts.h"
 
 #include <algorithm>
@@ -96,22 +97,65 @@ void ResultListModel::EndNewList()
 
 ChordResultModel::ChordResultModel(QObject* parent)
     : SearchResultModel({Text(strings::kColumnStringSet), Text(strings::kColumnNotePermutation),
-                            Text(strings::kColumnFretBoardPosition)},
+                            Text(strings::kColumnFretBoardPosition), Text(strings::kColumnFingers),
+                            Text(strings::kColumnDifficulty)},
           parent)
 {
 }
 
+void ChordResultModel::SetList(std::shared_ptr<const theory::ChordResultList> list, int stringCount)
+{
+    order_.reset();
+    stringCount_ = stringCount;
+    SearchResultModel::SetList(std::move(list));
+}
+
+void ChordResultModel::SetOrder(std::shared_ptr<const std::vector<std::uint32_t>> order)
+{
+    order_ = std::move(order);
+    if (PublishedCount() > 0)
+        emit dataChanged(index(0, 0), index(PublishedCount() - 1, columnCount() - 1));
+}
+
+std::size_t ChordResultModel::ListIndex(int row) const
+{
+    const auto r = static_cast<std::size_t>(row);
+    return order_ && r < order_->size() ? (*order_)[r] : r;
+}
+
+int ChordResultModel::RowOf(std::size_t listIndex) const
+{
+    if (order_ && listIndex < order_->size()) {
+        const auto at = std::find(order_->begin(), order_->end(), listIndex);
+        return at == order_->end() ? -1 : static_cast<int>(at - order_->begin());
+    }
+    return listIndex < static_cast<std::size_t>(PublishedCount()) ? static_cast<int>(listIndex)
+                                                                  : -1;
+}
+
 QString ChordResultModel::Cell(std::size_t row, int column) const
 {
-    const theory::ChordFingering fingering = List()->Get(row);
+    const theory::ChordFingering fingering = List()->Get(ListIndex(static_cast<int>(row)));
     switch (column) {
     case 0:
         return QString::fromStdString(theory::ChordStringsText(fingering));
     case 1:
         return QString::fromStdString(theory::ChordNotesText(fingering));
-    default:
+    case 2:
         return QString::fromStdString(theory::ChordFretsText(fingering));
+    default:
+        break;
     }
+    const theory::HandShape shape = theory::AssignFingers(fingering, stringCount_);
+    if (!shape.playable)
+        return column == kFingersColumn ? Text(strings::kUnplayable) : QString();
+    if (column == kDifficultyColumn)
+        return QString::number(shape.difficulty);
+    QString text = QString::fromStdString(theory::FingerText(shape, " - "));
+    for (int i = 0; i < shape.barreCount; ++i)
+        text += (i == 0 ? Text(strings::kBarreAt) : QStringLiteral(", ")) +
+            QString::number(shape.barres[static_cast<std::size_t>(i)].fret);
+    return text;
 }
 
 // --- ScaleResultModel --------------------------------------------------------------------------

@@ -76,13 +76,36 @@ private:
     std::shared_ptr<const ListType> list_;
 };
 
-// The fingerings of the chord search: "StringSet", "NotePermutation", "FretBoardPosition".
+// The fingerings of the chord search: "StringSet", "NotePermutation", "FretBoardPosition",
+// then "Fingers" and "Difficulty", worked out for the rows in sight. The rows may be shown in
+// another order than the search's (see SetOrder).
 class ChordResultModel : public SearchResultModel<theory::ChordResultList> {
 public:
+    static constexpr int kFingersColumn = 3;
+    static constexpr int kDifficultyColumn = 4;
+
     explicit ChordResultModel(QObject* parent = nullptr);
+
+    // Shows list from now on, in search order, fingered on an instrument of stringCount strings.
+    void SetList(std::shared_ptr<const theory::ChordResultList> list, int stringCount);
+    int StringCount() const { return stringCount_; }
+
+    // Row i shows result order[i] from now on; rows beyond the order follow in search order.
+    // Null restores the search order. The rows views know of stay the same.
+    void SetOrder(std::shared_ptr<const std::vector<std::uint32_t>> order);
+    const std::shared_ptr<const std::vector<std::uint32_t>>& Order() const { return order_; }
+    // The result a row shows, and the row that shows a result (-1 when none does).
+    std::size_t ListIndex(int row) const;
+    int RowOf(std::size_t listIndex) const;
 
 protected:
     QString Cell(std::size_t row, int column) const override;
+
+private:
+    using SearchResultModel::SetList;
+
+    std::shared_ptr<const std::vector<std::uint32_t>> order_;
+    int stringCount_ = 0;
 };
 
 // The scales of the scale search: one column, "Scales".

@@ -8,6 +8,7 @@
 #include "widgets/balloon_tip.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -83,6 +84,9 @@ void StringFretPage::CreateControls()
     right->addWidget(byPosition);
     right->addWidget(mayHave);
     right->addWidget(mustHave);
+    playable_ = new QCheckBox(Text(strings::kOnlyPlayable), this);
+    playable_->setObjectName(QStringLiteral("onlyPlayable"));
+    right->addWidget(playable_);
     right->addStretch();
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -190,6 +194,7 @@ void StringFretPage::FillRequest(theory::ChordSearchRequest& request) const
     request.highestFret = static_cast<std::uint32_t>(HighestFret());
     request.span = Span();
     request.openStringPolicy = policy_;
+    request.playableOnly = playable_ != nullptr && playable_->isChecked();
 }
 
 }  // namespace guivarna::calc

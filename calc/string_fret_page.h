@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+class QCheckBox;
 class QComboBox;
 class QPushButton;
 class QRadioButton;
@@ -21,7 +22,7 @@ struct ChordSearchRequest;
 namespace guivarna::calc {
 
 // Second page of the chord wizard: the strings a fingering may use, the fret range, the hand
-// span and how open strings count.
+// span, how open strings count and whether only playable shapes are kept.
 class StringFretPage : public WizardPage {
     Q_OBJECT
 
@@ -45,14 +46,16 @@ public:
     bool CanGoNext() override;
     // The checks of Finish: the fret range (with its balloon) and at least one string.
     bool CheckLimits();
-    // Writes the allowed strings, the fret range, the span and the open-string policy into the
-    // request; only meaningful after CheckLimits passed.
+    // Writes the allowed strings, the fret range, the span, the open-string policy and the
+    // playable filter into the request; only meaningful after CheckLimits passed.
     void FillRequest(theory::ChordSearchRequest& request) const;
 
     QTableWidget* StringList() const { return strings_; }
     QComboBox* SpanList() const { return span_; }
     QComboBox* LowestFretList() const { return lowest_; }
     QComboBox* HighestFretList() const { return highest_; }
+    // "Only shapes four fingers can play", off by default.
+    QCheckBox* PlayableOnly() const { return playable_; }
 
 protected:
     void CreateControls() override;
@@ -72,6 +75,7 @@ private:
     QComboBox* span_ = nullptr;
     QComboBox* lowest_ = nullptr;
     QComboBox* highest_ = nullptr;
+    QCheckBox* playable_ = nullptr;
 };
 
 }  // namespace guivarna::calc

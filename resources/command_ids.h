@@ -20,6 +20,7 @@ enum class CommandId : int {
     SetDotColor = 177,
     NameMarkedChord = 190,
     PlayChordBoard = 191,
+    ShowFingers = 193,
     ScaleWizard = 141,
     ShowArpeggio = 140,
     SelectAllOnClick = 175,

@@ -226,6 +226,17 @@ inline constexpr std::string_view kColumnNotePermutation =
 inline constexpr std::string_view kColumnFretBoardPosition =
     QT_TRANSLATE_NOOP("Guivarna", "FretBoardPosition");  // 129
 inline constexpr std::string_view kColumnScales = QT_TRANSLATE_NOOP("Guivarna", "Scales");  // 155
+inline constexpr std::string_view kColumnFingers = QT_TRANSLATE_NOOP("Guivarna", "Fingers");
+inline constexpr std::string_view kColumnDifficulty = QT_TRANSLATE_NOOP("Guivarna", "Difficulty");
+// The fingers of a shape four fingers cannot hold, and what precedes the barre frets.
+inline constexpr std::string_view kUnplayable = QT_TRANSLATE_NOOP("Guivarna", "unplayable");
+inline constexpr std::string_view kBarreAt = QT_TRANSLATE_NOOP("Guivarna", "  barre ");
+// The progress line of a sort of the chord list: the column title, then the part done in percent.
+inline constexpr std::string_view kSortingBy =
+    QT_TRANSLATE_NOOP("Guivarna", "Sorting by %1... %2%");
+inline constexpr std::string_view kOnlyPlayable =
+    QT_TRANSLATE_NOOP("Guivarna", "Only shapes four fingers can play");
+inline constexpr std::string_view kCmdShowFingers = QT_TRANSLATE_NOOP("Guivarna", "Show fingers");
 inline constexpr std::string_view kFilteredOutAll =
     QT_TRANSLATE_NOOP("Guivarna", "Current filter filtered out all options...");  // 500
 inline constexpr std::string_view kButtonGo = QT_TRANSLATE_NOOP("Guivarna", "go");

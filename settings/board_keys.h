@@ -39,6 +39,8 @@ inline constexpr IntSetting kBoardCount{kFretBoards, kMinBoards, kMinBoards, kMa
 // Left-handed boards (mirrored left to right); absent means right-handed. One value for the
 // whole program, which shows one instrument.
 inline constexpr FlagSetting kLeftHanded{u"\\FretBoards\\LeftHanded", false};
+// The ChordBoard shows finger numbers on its marks instead of note names.
+inline constexpr FlagSetting kShowFingers{u"\\FretBoards\\ShowFingers", false};
 
 // Below a board's base path.
 inline constexpr IntSetting kOffsetX{u"Offset\\X", 0, -kMaxOffset, kMaxOffset};

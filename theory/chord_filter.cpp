@@ -1,6 +1,9 @@
 #include "theory/chord_filter.h"
 
+#include "theory/finger_assignment.h"
+
 #include <algorithm>
+#include <array>
 
 namespace guivarna::theory {
 
@@ -16,8 +19,23 @@ ChordFilter ChordFilter::For(const std::vector<Note>& tuning, const ChordSearchR
     filter.highestFret = request.highestFret;
     filter.span = request.span;
     filter.openStringPolicy = request.openStringPolicy;
+    filter.playableOnly = request.playableOnly;
     filter.Prepare();
     return filter;
+}
+
+bool ChordFilter::PassesPlayable(const FingeringCandidate& c) const
+{
+    std::array<int, kMaxStrings> frets{};
+    const std::size_t strings = std::min(openNotes.size(), frets.size());
+    std::fill(frets.begin(), frets.begin() + static_cast<std::ptrdiff_t>(strings), kNotPlayed);
+    for (int i = 0; i < c.count; ++i) {
+        const std::size_t string = c.strings[static_cast<std::size_t>(i)];
+        if (string < 1 || string > strings)
+            return false;
+        frets[string - 1] = c.frets[static_cast<std::size_t>(i)];
+    }
+    return AssignFingers(std::span<const int>(frets.data(), strings)).playable;
 }
 
 void ChordFilter::Prepare()

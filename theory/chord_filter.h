@@ -25,6 +25,7 @@ struct ChordFilter {
     std::uint32_t highestFret = 24;
     int span = 24;
     int openStringPolicy = 0;
+    bool playableOnly = false;
 
     // Derives the bit sets the filters use from the fields above; call once after filling them.
     void Prepare();
@@ -90,6 +91,10 @@ struct ChordFilter {
         return (permutation.empty() || PassesPermutation(c)) &&
             (melodyPitchClass_ == -1 || PassesMelody(c));
     }
+
+    // Four fingers can hold the candidate (on this filter's instrument). Not part of Accepts:
+    // the run applies it last, as it is the costliest.
+    bool PassesPlayable(const FingeringCandidate& c) const;
 
     // All five filters.
     bool Accepts(const FingeringCandidate& c) const

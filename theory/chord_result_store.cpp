@@ -18,6 +18,16 @@ template <typename Items> auto Covering(const Items& items, std::size_t index)
 
 }  // namespace
 
+std::size_t ChordResultStore::RunOf(std::size_t index) const
+{
+    return static_cast<std::size_t>(Covering(runs_, index) - runs_.begin());
+}
+
+std::size_t ChordResultStore::BlockOf(std::size_t index) const
+{
+    return static_cast<std::size_t>(Covering(blocks_, index) - blocks_.begin());
+}
+
 void ChordResultStore::AddBlock(std::size_t recordBytes)
 {
     // Each block about doubles the space, so the slack stays below the bytes already used.

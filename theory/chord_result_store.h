@@ -49,6 +49,36 @@ public:
     }
 
     std::size_t Count() const { return count_; }
+
+    // Calls visit(index, k, strings, pitchClasses, frets) for every result from first up to (not
+    // including) last, in order, without making a ChordFingering: k strings, their numbers, the
+    // pitch classes (0 = C) of their notes and their frets.
+    template <typename Visit> void ForEach(std::size_t first, std::size_t last, Visit&& visit) const
+    {
+        last = last < count_ ? last : count_;
+        if (first >= last)
+            return;
+        std::size_t run = RunOf(first);
+        std::size_t block = BlockOf(first);
+        std::array<std::uint8_t, FingeringCandidate::kMaxStrings> frets{};
+        std::array<std::uint8_t, FingeringCandidate::kMaxStrings> pitchClasses{};
+        for (std::size_t index = first; index < last; ++index) {
+            while (run + 1 < runs_.size() && runs_[run + 1].firstIndex <= index)
+                ++run;
+            while (block + 1 < blocks_.size() && blocks_[block + 1].firstIndex <= index)
+                ++block;
+            const Run& r = runs_[run];
+            const Block& b = blocks_[block];
+            const std::uint8_t* record = b.data.get() + (index - b.firstIndex) * r.count;
+            for (std::size_t i = 0; i < r.count; ++i) {
+                const unsigned pitchClass = record[i] >> 2;
+                pitchClasses[i] = static_cast<std::uint8_t>(pitchClass);
+                frets[i] = static_cast<std::uint8_t>(
+                    (pitchClass + 12 - r.openPitchClasses[i]) % 12 + 12 * (record[i] & 3u));
+            }
+            visit(index, r.count, r.strings.data(), pitchClasses.data(), frets.data());
+        }
+    }
     // Throws std::out_of_range when index >= Count().
     void Get(std::size_t index, ChordFingering& out) const;
     // Bytes allocated for the results and their bookkeeping.
@@ -75,6 +105,8 @@ private:
         std::array<std::uint8_t, FingeringCandidate::kMaxStrings> openPitchClasses;
     };
 
+    std::size_t RunOf(std::size_t index) const;
+    std::size_t BlockOf(std::size_t index) const;
     void AddBlock(std::size_t recordBytes);
     void AddRun(const FingeringCandidate& candidate);
 

@@ -84,7 +84,8 @@ template <std::size_t K> bool ChordRun::Scan(ChordFingering& out)
                 return false;
             }
         }
-        if (!filter_.AcceptsWithinCombination<K>(*candidate))
+        if (!filter_.AcceptsWithinCombination<K>(*candidate) ||
+            (filter_.playableOnly && !filter_.PassesPlayable(*candidate)))
             continue;
         results_->Append<K>(*candidate);
         CopyCandidate<K>(*candidate, out);
@@ -146,6 +147,21 @@ int ChordSearch::StringCount() const
 {
     std::lock_guard lock(tuningMutex_);
     return static_cast<int>(tuning_.size());
+}
+
+void ChordSearch::SetShownOrder(std::shared_ptr<const ChordResultList> list,
+    std::shared_ptr<const std::vector<std::uint32_t>> order)
+{
+    std::lock_guard lock(tuningMutex_);
+    orderedList_ = list;
+    shownOrder_ = std::move(order);
+}
+
+std::shared_ptr<const std::vector<std::uint32_t>> ChordSearch::ShownOrder() const
+{
+    const std::shared_ptr<const ChordResultList> latest = Results();
+    std::lock_guard lock(tuningMutex_);
+    return orderedList_.lock() == latest ? shownOrder_ : nullptr;
 }
 
 bool ChordSearch::CurrentFingering(ChordFingering& out) const

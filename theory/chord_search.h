@@ -32,6 +32,14 @@ public:
     // Bytes held by the list (for memory figures).
     std::size_t Bytes() const;
 
+    // Calls visit(index, k, strings, pitchClasses, frets) for results first .. last - 1 (see
+    // ChordResultStore::ForEach), holding the list's lock meanwhile: keep the ranges short.
+    template <typename Visit> void ForEach(std::size_t first, std::size_t last, Visit&& visit) const
+    {
+        std::lock_guard lock(mutex_);
+        store_.ForEach(first, last, visit);
+    }
+
     template <std::size_t K = 0> void Append(const FingeringCandidate& candidate)
     {
         std::lock_guard lock(mutex_);
@@ -81,6 +89,12 @@ public:
     std::vector<Note> Tuning() const;
     int StringCount() const;
 
+    // The order the result list is shown in (row i is result order[i]; rows beyond the order
+    // follow in search order), for the latest list only: a new run drops it. Null = search order.
+    void SetShownOrder(std::shared_ptr<const ChordResultList> list,
+        std::shared_ptr<const std::vector<std::uint32_t>> order);
+    std::shared_ptr<const std::vector<std::uint32_t>> ShownOrder() const;
+
     // False when the current fingering is -1 or not in the list; else copies that result.
     bool CurrentFingering(ChordFingering& out) const;
 
@@ -92,6 +106,8 @@ public:
 private:
     mutable std::mutex tuningMutex_;
     std::vector<Note> tuning_;
+    std::weak_ptr<const ChordResultList> orderedList_;
+    std::shared_ptr<const std::vector<std::uint32_t>> shownOrder_;
 };
 
 }  // namespace guivarna::theory

@@ -27,6 +27,7 @@ struct ChordSearchRequest {
     int openStringPolicy = kOpenStringsByPosition;  // any other value accepts no fingering
     std::vector<Note> permutation{};  // a required note order (note i on the i-th string used)
     std::string melodyNote{};  // a required note name on the highest string used; "" = any
+    bool playableOnly = false;  // keep only the shapes four fingers can hold
 
     bool operator==(const ChordSearchRequest&) const = default;
 };

@@ -698,6 +698,34 @@
         <source>The calculation could not be started: %1</source>
         <translation>Die Berechnung konnte nicht gestartet werden: %1</translation>
     </message>
+    <message>
+        <source>Fingers</source>
+        <translation>Finger</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Schwierigkeit</translation>
+    </message>
+    <message>
+        <source>unplayable</source>
+        <translation>unspielbar</translation>
+    </message>
+    <message>
+        <source>  barre </source>
+        <translation>  Barré </translation>
+    </message>
+    <message>
+        <source>Sorting by %1... %2%</source>
+        <translation>Sortiere nach %1... %2%</translation>
+    </message>
+    <message>
+        <source>Only shapes four fingers can play</source>
+        <translation>Nur Griffe, die vier Finger greifen können</translation>
+    </message>
+    <message>
+        <source>Show fingers</source>
+        <translation>Finger zeigen</translation>
+    </message>
 </context>
 <context>
     <name>PrintOnePage</name>

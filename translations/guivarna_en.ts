@@ -698,6 +698,34 @@
         <source>The calculation could not be started: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Fingers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unplayable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  barre </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorting by %1... %2%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only shapes four fingers can play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show fingers</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PrintOnePage</name>

@@ -5,6 +5,7 @@
 #include "output/lists/list_writers.h"
 #include "output/lists/save_file.h"
 #include "output/lists/search_results.h"
+#include "theory/difficulty_order.h"
 #include "theory/instrument_limits.h"
 #include "theory/music_theory.h"
 #include "theory/notes.h"
@@ -14,10 +15,12 @@
 #include <QString>
 
 #include <algorithm>
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <ostream>
 #include <stdexcept>
+#include <thread>
 #include <tuple>
 
 namespace guivarna::cli {
@@ -93,9 +96,12 @@ int RunChordsCommand(const std::vector<std::string>& args, std::ostream& out, st
 {
     const Options options(args,
         {"notes", "root", "tuning", "strings", "frets", "span", "open", "permutation", "melody",
-            "save-text", "save-html"},
-        {"count"});
+            "save-text", "save-html", "sort"},
+        {"count", "playable"});
     checkSaveOptions(options, {"save-text", "save-html"});
+    if (options.has("sort") && options.value("sort") != "difficulty")
+        throw UsageError(
+            "--sort: '" + options.value("sort") + "' is not a sort order (difficulty)");
     if (!options.has("notes"))
         throw UsageError("--notes is required, e.g. --notes C,E,G");
     const std::vector<std::string> notes = parseNoteList("notes", options.value("notes"));
@@ -121,6 +127,8 @@ int RunChordsCommand(const std::vector<std::string>& args, std::ostream& out, st
             static_cast<int>(parseInteger("span", options.value("span"), 1, kWidestSpan));
     if (options.has("open"))
         request.openStringPolicy = parsePolicy(options.value("open"));
+
+    request.playableOnly = options.has("playable");
 
     if (options.has("permutation") && options.has("melody"))
         throw UsageError("--permutation and --melody cannot be used together");
@@ -148,15 +156,29 @@ int RunChordsCommand(const std::vector<std::string>& args, std::ostream& out, st
     const std::unique_ptr<theory::ChordRun> run = search.StartRun();
     const bool countOnly = options.has("count");
     const bool toFiles = options.has("save-text") || options.has("save-html");
+    const bool sorted = options.has("sort");
     theory::ChordFingering fingering;
     while (run->Next(fingering)) {
-        if (!countOnly && !toFiles)
+        if (!countOnly && !toFiles && !sorted)
             out << theory::ChordListLine(fingering) << '\n';
     }
     if (countOnly)
         out << run->Results()->Count() << '\n';
 
-    const output::SearchChordResults results(run->Results());
+    std::shared_ptr<std::vector<std::uint32_t>> order;
+    if (sorted) {
+        theory::DifficultyOrder difficulty;
+        const std::atomic<bool> never{false};
+        theory::ComputeDifficultyOrder(*run->Results(), static_cast<int>(tuning.size()),
+            run->Results()->Count(),
+            static_cast<int>(std::max(1u, std::thread::hardware_concurrency())), never, difficulty);
+        order = std::make_shared<std::vector<std::uint32_t>>(std::move(difficulty.easiestFirst));
+    }
+    const output::OrderedChordResults results(run->Results(), order);
+    if (sorted && !countOnly && !toFiles) {
+        for (std::size_t row = 0; row < results.Count(); ++row)
+            out << theory::ChordListLine(results.Get(row)) << '\n';
+    }
     if (options.has("save-text"))
         saveFile(options.value("save-text"),
             [&](QIODevice& device) { return output::WriteChordListText(device, results); });

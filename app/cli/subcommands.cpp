@@ -1,5 +1,6 @@
 #include "app/cli/subcommands.h"
 
+#include "app/cli/fingers_command.h"
 #include "app/cli/identify_command.h"
 #include "app/cli/names_command.h"
 #include "app/cli/options.h"
@@ -9,6 +10,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <iostream>
 #include <new>
 #include <ostream>
 
@@ -77,7 +79,8 @@ std::span<const Subcommand> subcommands()
         {"chords",
             "chords --notes C,E,G [--root C] [--tuning 64,59,55,50,45,40] [--strings 1,2,3] "
             "[--frets 0-24] [--span 24] [--open by-position|may|must] "
-            "[--permutation E,C,G | --melody E] [--count | --save-text FILE | --save-html FILE]",
+            "[--permutation E,C,G | --melody E] [--playable] [--sort difficulty] "
+            "[--count | --save-text FILE | --save-html FILE]",
             RunChordsCommand},
         {"scales",
             "scales --tones 7 [--must C,E,G] [--run-limit 12|-1|N] [--count | --save-text FILE]",
@@ -87,6 +90,12 @@ std::span<const Subcommand> subcommands()
             "[--root-string 6] [--root-fret 0] [--strings 1,2,3,4,5,6]",
             RunStackCommand},
         {"tunings", "tunings", RunTuningsCommand},
+        {"fingers",
+            "fingers [--frets 0,1,0,2,3,x] [--tuning 64,59,55,50,45,40] (without --frets: one "
+            "pattern a line on standard input)",
+            [](const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
+                return RunFingersCommand(args, std::cin, out);
+            }},
     };
     return all;
 }

@@ -83,7 +83,7 @@ TEST_F(MainFrameTest, EveryMenuCarriesItsCommandsInOrder)
                 {"Save as HTML", "", false}, {"Save all chords as images", "", false},
                 {"Save all chords as html and images", "", false}, {"Set Dot Color", "", false},
                 {"Name marked chord", "Ctrl+Shift+N", false},
-                {"Play ChordBoard", "Ctrl+Shift+P", false}}},
+                {"Play ChordBoard", "Ctrl+Shift+P", false}, {"Show fingers", "", true}}},
         {MenuId::ScaleBoard,
             {{"&Scale wizard", "Ctrl+W", false}, {"show current &arpeggio", "Ctrl+A", true},
                 {"Select all occurences of a tone on click", "", true},

@@ -352,7 +352,7 @@ TEST(ResultModels, PassTheModelTesterWhileRowsArePublishedAndReset)
     request.notes = {60, 64, 67};
     search.SetRequest(request);
     auto run = search.StartRun();
-    model.SetList(run->Results());
+    model.SetList(run->Results(), 6);
     theory::ChordFingering f;
     for (int i = 0; i < 10 && run->Next(f); ++i) { }
     EXPECT_TRUE(model.Publish());
@@ -363,7 +363,7 @@ TEST(ResultModels, PassTheModelTesterWhileRowsArePublishedAndReset)
     EXPECT_EQ(model.rowCount(), 1184);
     EXPECT_FALSE(model.ShowsNotice());
 
-    model.SetList(search.StartRun()->Results());
+    model.SetList(search.StartRun()->Results(), 6);
     EXPECT_EQ(model.rowCount(), 0);
     model.Finish();
     EXPECT_EQ(model.rowCount(), 1);

@@ -17,8 +17,10 @@
 
 namespace guivarna::test {
 
-CliRun runCli(
-    const std::vector<std::string>& args, const std::string& stdoutPath, long fileSizeLimit)
+namespace {
+
+CliRun runWith(const std::vector<std::string>& args, const std::string& stdoutPath,
+    long fileSizeLimit, const std::string& stdinPath)
 {
     std::array<char, 32> outPath{"/tmp/guivarna-cli-out-XXXXXX"};
     std::array<char, 32> errPath{"/tmp/guivarna-cli-err-XXXXXX"};
@@ -42,6 +44,12 @@ CliRun runCli(
             _exit(126);
         dup2(target, STDOUT_FILENO);
         dup2(errFd, STDERR_FILENO);
+        if (!stdinPath.empty()) {
+            const int input = open(stdinPath.c_str(), O_RDONLY);
+            if (input < 0)
+                _exit(124);
+            dup2(input, STDIN_FILENO);
+        }
         if (fileSizeLimit >= 0) {
             // An ignored signal stays ignored across exec.
             std::signal(SIGXFSZ, SIG_IGN);
@@ -63,6 +71,26 @@ CliRun runCli(
     run.err = ReadFile(errPath.data());
     std::remove(outPath.data());
     std::remove(errPath.data());
+    return run;
+}
+
+}  // namespace
+
+CliRun runCli(
+    const std::vector<std::string>& args, const std::string& stdoutPath, long fileSizeLimit)
+{
+    return runWith(args, stdoutPath, fileSizeLimit, {});
+}
+
+CliRun runCliWithInput(const std::vector<std::string>& args, const std::string& input)
+{
+    std::array<char, 32> inPath{"/tmp/guivarna-cli-in-XXXXXX"};
+    const int inFd = mkstemp(inPath.data());
+    if (inFd < 0 || write(inFd, input.data(), input.size()) != static_cast<ssize_t>(input.size()))
+        throw std::runtime_error("cannot create the input file");
+    close(inFd);
+    CliRun run = runWith(args, {}, -1, inPath.data());
+    std::remove(inPath.data());
     return run;
 }
 

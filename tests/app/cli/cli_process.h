@@ -18,6 +18,8 @@ struct CliRun {
 // beyond it fails with EFBIG, even for root).
 CliRun runCli(const std::vector<std::string>& args, const std::string& stdoutPath = {},
     long fileSizeLimit = -1);
+// Runs args with input on standard input.
+CliRun runCliWithInput(const std::vector<std::string>& args, const std::string& input);
 
 // Runs args and expects a success: status 0, exactly out on stdout, nothing on stderr.
 CliRun ExpectPrints(const std::vector<std::string>& args, const std::string& out);
