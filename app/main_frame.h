@@ -16,6 +16,7 @@ namespace calc {
 class CalcWindow;
 }
 
+class ByNameCommands;
 class CommandTable;
 struct Command;
 class InstrumentApplier;
@@ -41,6 +42,7 @@ public:
     MarkedNotesCommands* MarkedNotes() const { return markedNotes_; }
     WizardCommands* Wizards() const { return wizardCommands_; }
     ListExportCommands* ListExport() const { return listExport_; }
+    ByNameCommands* ByName() const { return byName_; }
     calc::CalcWindow* Calculations() const { return calculations_; }
     InstrumentApplier& Instrument() const { return *instrument_; }
 
@@ -96,6 +98,7 @@ private:
     MarkedNotesCommands* markedNotes_ = nullptr;
     WizardCommands* wizardCommands_ = nullptr;
     ListExportCommands* listExport_ = nullptr;
+    ByNameCommands* byName_ = nullptr;
     CommandTable* commands_ = nullptr;
     calc::CalcWindow* calculations_ = nullptr;
     std::unique_ptr<InstrumentApplier> instrument_;

@@ -46,7 +46,7 @@ QFont SceneFont(const QPainter& painter, double pixels, bool bold, bool italic)
     return font;
 }
 
-void BoardPainter::DrawCell(const FretCell& cell, QPoint offset)
+void BoardPainter::DrawCell(const FretCell& cell, QPoint offset, bool root)
 {
     const QPointF pos =
         mapping_.SceneToDevice(QPointF(qreal(cell.X()) + offset.x(), qreal(cell.Y()) + offset.y()));
@@ -84,15 +84,26 @@ void BoardPainter::DrawCell(const FretCell& cell, QPoint offset)
 
     if (cell.Marked() == 0)
         return;
-    // The dot is a circle as high as the cell, centred horizontally.
+    // The dot is a circle as high as the cell, centred horizontally; a root's is a square.
     const QRectF dot(x + w * 0.5 - h * 0.5, y, h, h);
     const int style = cell.DotStyle();
-    if (style & kFilledDot) {
+    if (root) {
+        QPen rootPen = pen;
+        rootPen.setColor(Qt::black);
+        rootPen.setWidthF(LinePixels(double(cell.LineWidth())) * 2.5);
+        rootPen.setJoinStyle(Qt::MiterJoin);
+        painter_.setPen(rootPen);
+        painter_.setBrush(
+            style & kFilledDot ? QBrush(QColor::fromRgba(cell.DotColour())) : QBrush(Qt::NoBrush));
+        const double inset = rootPen.widthF() * 0.5;
+        painter_.drawRect(dot.adjusted(inset, inset, -inset, -inset));
+    }
+    if ((style & kFilledDot) && !root) {
         painter_.setPen(pen);
         painter_.setBrush(QColor::fromRgba(cell.DotColour()));
         painter_.drawEllipse(dot);
     }
-    if (style & kHollowDot) {
+    if ((style & kHollowDot) && !root) {
         painter_.setPen(pen);
         painter_.setBrush(Qt::NoBrush);
         painter_.drawEllipse(dot);
@@ -105,17 +116,18 @@ void BoardPainter::DrawCell(const FretCell& cell, QPoint offset)
     painter_.setBrush(Qt::NoBrush);
 }
 
-void BoardPainter::DrawRow(const StringRow& row, QPoint offset)
+void BoardPainter::DrawRow(const StringRow& row, QPoint offset, int rootPitchClass)
 {
     for (const FretCell& cell : row.Cells())
-        DrawCell(cell, offset);
+        DrawCell(cell, offset,
+            rootPitchClass >= 0 && cell.Note() >= 0 && cell.Note() % 12 == rootPitchClass);
 }
 
 void BoardPainter::DrawBoard(const FretBoard& board, QPoint origin)
 {
     const QPoint offset = origin - board.Position();
     for (const StringRow& row : board.Rows())
-        DrawRow(row, offset);
+        DrawRow(row, offset, board.RootPitchClass());
 }
 
 void BoardPainter::DrawBoard(const FretBoard& board)

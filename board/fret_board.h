@@ -69,8 +69,13 @@ public:
     // running right to left. Clicks and every picture follow, since the cells themselves move.
     bool LeftHanded() const { return leftHanded_; }
     void SetLeftHanded(bool leftHanded);
-    // Unmarks every row, the fret-number row included.
+    // Unmarks every row, the fret-number row included, and forgets the root pitch class.
     void Clear();
+    // The pitch class (0..11) whose marks are drawn as roots; -1 (the default): none.
+    void SetRootPitchClass(int pitchClass);
+    int RootPitchClass() const { return rootPitchClass_; }
+    // True when the cell's note is of the root pitch class.
+    bool IsRootNote(int note) const;
     // The marked positions of the strings as (string row, fret), from the highest string down
     // and frets ascending; the fret-number row is left out.
     std::vector<std::pair<int, int>> MarkedPositions() const;
@@ -114,6 +119,7 @@ private:
     int offsetY_;
     bool isChordBoard_ = false;
     bool leftHanded_ = false;
+    int rootPitchClass_ = -1;
     std::vector<StringRow> rows_;
 };
 

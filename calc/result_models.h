@@ -85,7 +85,7 @@ protected:
     QString Cell(std::size_t row, int column) const override;
 };
 
-// The scales of the scale search: one column, "Scales".
+// The scales of the scale search: "Scales" and "Names", the catalogue names of its notes.
 class ScaleResultModel : public SearchResultModel<theory::ScaleResultList> {
 public:
     explicit ScaleResultModel(QObject* parent = nullptr);

@@ -38,6 +38,8 @@ inline constexpr std::string_view kCmdSaveAllChordsHtmlAndImages =
     "Save all chords as html and images";
 inline constexpr std::string_view kCmdSetDotColor = "Set Dot Color";
 inline constexpr std::string_view kCmdNameMarkedChord = "Name marked chord";
+inline constexpr std::string_view kCmdChordByName = "Chord by name\u2026";
+inline constexpr std::string_view kCmdScaleByName = "Scale by name\u2026";
 inline constexpr std::string_view kCmdPlayChordBoard = "Play ChordBoard";
 inline constexpr std::string_view kCmdPlayScaleBoard = "Play ScaleBoard";
 inline constexpr std::string_view kCmdScaleWizard = "&Scale wizard";
@@ -62,6 +64,7 @@ inline constexpr std::string_view kChordNotes = "Chordnotes: ";  // 152
 inline constexpr std::string_view kChordInformation = "Chord information:";  // 164
 inline constexpr std::string_view kScaleInformation = "Scale information:";  // 165
 inline constexpr std::string_view kScaleNotes = "Scalenotes: ";  // 166
+inline constexpr std::string_view kScaleName = "Scale: ";
 inline constexpr std::string_view kMelodyNote = "Melody note: ";  // 167
 inline constexpr std::string_view kTraditionalChordNames = "Traditional chordnames:";  // 168
 inline constexpr std::string_view kLogicalChordNames = "Logical chordnames:";  // 169
@@ -158,6 +161,7 @@ inline constexpr std::string_view kColumnStringSet = "StringSet";  // 131
 inline constexpr std::string_view kColumnNotePermutation = "NotePermutation";  // 130
 inline constexpr std::string_view kColumnFretBoardPosition = "FretBoardPosition";  // 129
 inline constexpr std::string_view kColumnScales = "Scales";  // 155
+inline constexpr std::string_view kColumnScaleNames = "Names";
 inline constexpr std::string_view kFilteredOutAll =
     "Current filter filtered out all options...";  // 500
 inline constexpr std::string_view kButtonGo = "go";
@@ -250,5 +254,20 @@ inline constexpr std::string_view kManualFileName = "manual.html";
 inline constexpr std::string_view kManualMissingTitle = "Guivarna Help";
 inline constexpr std::string_view kManualMissing =
     "The user manual could not be found. It is installed with Guivarna as %1.";
+
+// Chords and scales by name.
+inline constexpr std::string_view kChordByNameTitle = "Chord by name";
+inline constexpr std::string_view kChordSymbolLabel = "Chord &symbol:";
+inline constexpr std::string_view kChordSymbolHint = "e.g. Cmaj7, G7b9, F#m7, C/E";
+inline constexpr std::string_view kChordSymbolNotes = "Notes: %1";
+inline constexpr std::string_view kChordSymbolUse = "&Use";
+inline constexpr std::string_view kChordSymbolTooMany =
+    "This chord has %1 notes; the ChordBoard has only %2 strings.";
+inline constexpr std::string_view kScaleByNameTitle = "Scale by name";
+inline constexpr std::string_view kScaleRootLabel = "&Root:";
+inline constexpr std::string_view kScaleFilterLabel = "&Find:";
+inline constexpr std::string_view kScaleFilterHint = "type part of a name";
+inline constexpr std::string_view kScaleListLabel = "S&cale:";
+inline constexpr std::string_view kScaleNoMatch = "No scale of the catalogue has that name.";
 
 }  // namespace guivarna::strings
