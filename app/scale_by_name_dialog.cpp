@@ -58,6 +58,7 @@ ScaleByNameDialog::ScaleByNameDialog(QWidget* parent)
     // The filter line passes the arrow keys on to the list, so the keyboard never has to leave
     // the line to pick a scale.
     filter_->installEventFilter(this);
+    root_->installEventFilter(this);
 
     auto* form = new QFormLayout;
     form->addRow(Text(strings::kScaleRootLabel), root_);
@@ -89,6 +90,23 @@ bool ScaleByNameDialog::eventFilter(QObject* watched, QEvent* event)
         if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
             key == Qt::Key_PageDown) {
             QCoreApplication::sendEvent(scales_, event);
+            return true;
+        }
+    }
+    // Typing a note picks it exactly: "A" is A (not Ab, which comes first in pitch order), and
+    // "b" or "#" after a natural note moves to its flat or sharp (upper-case "B" is B).
+    if (watched == root_ && event->type() == QEvent::KeyPress) {
+        const QString text = static_cast<QKeyEvent*>(event)->text();
+        const QString current = root_->currentText();
+        int pick = -1;
+        if (text == QStringLiteral("b") && current.size() == 1)
+            pick = (root_->currentIndex() + 11) % 12;
+        else if (text.size() == 1 && QStringLiteral("ABCDEFG").contains(text.at(0).toUpper()))
+            pick = root_->findText(text.toUpper());
+        else if (text == QStringLiteral("#") && current.size() == 1)
+            pick = (root_->currentIndex() + 1) % 12;
+        if (pick >= 0) {
+            root_->setCurrentIndex(pick);
             return true;
         }
     }

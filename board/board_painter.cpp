@@ -90,13 +90,12 @@ void BoardPainter::DrawCell(const FretCell& cell, QPoint offset, bool root)
     if (root) {
         QPen rootPen = pen;
         rootPen.setColor(Qt::black);
-        rootPen.setWidthF(LinePixels(double(cell.LineWidth())) * 2.5);
+        rootPen.setWidthF(LinePixels(double(cell.LineWidth())) * 2.0);
         rootPen.setJoinStyle(Qt::MiterJoin);
         painter_.setPen(rootPen);
         painter_.setBrush(
             style & kFilledDot ? QBrush(QColor::fromRgba(cell.DotColour())) : QBrush(Qt::NoBrush));
-        const double inset = rootPen.widthF() * 0.5;
-        painter_.drawRect(dot.adjusted(inset, inset, -inset, -inset));
+        painter_.drawRect(dot);
     }
     if ((style & kFilledDot) && !root) {
         painter_.setPen(pen);
