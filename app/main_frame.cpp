@@ -1,6 +1,7 @@
 #include "app/main_frame.h"
 
 #include "app/about_dialog.h"
+#include "app/by_name_commands.h"
 #include "app/command_table.h"
 #include "app/instrument_applier.h"
 #include "app/kova_view.h"
@@ -76,12 +77,18 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
     connect(wizardCommands_, &WizardCommands::ScaleSearchReady, this, &MainFrame::ScaleSearchReady);
     connect(wizardCommands_, &WizardCommands::ScaleSearchGo, this, &MainFrame::ScaleSearchGo);
     connect(wizardCommands_, &WizardCommands::ArpeggioOff, this, &MainFrame::ArpeggioOff);
+    byName_ = new ByNameCommands(objects_, *view_, this);
+    connect(byName_, &ByNameCommands::ChordChanged, this, [this] {
+        ChordSearchReady();
+        UpdateCommands();
+    });
     wizardCommands_->SetChordAtStart([this] { return markedNotes_->NamedChordStillCurrent(); });
     commands_ = new CommandTable(*this);
     commands_->Add(FrameCommands());
     commands_->Add(outputCommands_->Commands());
     commands_->Add(wizardCommands_->Commands());
     commands_->Add(markedNotes_->Commands());
+    commands_->Add(byName_->Commands());
     instrument_ = std::make_unique<InstrumentApplier>(objects_, *view_, calculations_);
     commands_->Add(instrument_->Commands(*this));
     commands_->Add(listExport_->Commands());

@@ -17,6 +17,7 @@ namespace calc {
 class CalcWindow;
 }
 
+class ByNameCommands;
 class CommandTable;
 struct Command;
 class InstrumentApplier;
@@ -42,6 +43,7 @@ public:
     MarkedNotesCommands* MarkedNotes() const { return markedNotes_; }
     WizardCommands* Wizards() const { return wizardCommands_; }
     ListExportCommands* ListExport() const { return listExport_; }
+    ByNameCommands* ByName() const { return byName_; }
     calc::CalcWindow* Calculations() const { return calculations_; }
     InstrumentApplier& Instrument() const { return *instrument_; }
 
@@ -97,6 +99,7 @@ private:
     MarkedNotesCommands* markedNotes_ = nullptr;
     WizardCommands* wizardCommands_ = nullptr;
     ListExportCommands* listExport_ = nullptr;
+    ByNameCommands* byName_ = nullptr;
     CommandTable* commands_ = nullptr;
     calc::CalcWindow* calculations_ = nullptr;
     std::unique_ptr<InstrumentApplier> instrument_;

@@ -1,5 +1,6 @@
 #include "app/marked_notes_commands.h"
 
+#include "app/current_chord.h"
 #include "app/kova_view.h"
 #include "app/program_objects.h"
 #include "board/board_collection.h"
@@ -65,21 +66,13 @@ void MarkedNotesCommands::NameMarkedChord()
             pitches.push_back(static_cast<theory::Note>(pitch));
     }
     const std::vector<theory::Note> notes = theory::ChordNotesFromPitches(pitches);
-    if (!theory::LoadChordNotes(objects_.theory, notes)) {
+    // The search takes the new chord; a note order or melody note chosen for the previous chord
+    // would hide this one's fingerings, and its selected fingering no longer belongs to it.
+    if (!MakeCurrentChord(objects_, notes)) {
         ShowHint(strings::kCmdNameMarkedChord, strings::kNothingToName);
         return;
     }
     namedChord_ = notes;
-    // The search takes the new chord; a note order or melody note chosen for the previous chord
-    // would hide this one's fingerings, and its selected fingering no longer belongs to it. The
-    // limits of strings, frets, span and open strings stay as they were set.
-    theory::ChordSearch& search = objects_.engine.Chords();
-    theory::ChordSearchRequest request = search.Request();
-    theory::TakeChord(request, objects_.theory);
-    request.permutation.clear();
-    request.melodyNote.clear();
-    search.SetRequest(request);
-    search.SetCurrent(-1);
     view_.viewport()->update();
     emit ChordChanged();
 }

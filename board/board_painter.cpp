@@ -19,6 +19,12 @@ const QString kFontFamily = QStringLiteral("Arial");
 constexpr double kLabelSizeOfWidth = 0.4;
 constexpr double kNoteSizeOfHeight = 0.5;
 
+// A marked note of the root's pitch class (0..11; -1 when the board has no root).
+bool IsRoot(const FretCell& cell, int rootPitchClass)
+{
+    return rootPitchClass >= 0 && cell.Note() >= 0 && cell.Note() % 12 == rootPitchClass;
+}
+
 }  // namespace
 
 BoardPainter::BoardPainter(QPainter& painter, const DeviceMapping& mapping)
@@ -46,13 +52,13 @@ QFont SceneFont(const QPainter& painter, double pixels, bool bold, bool italic)
     return font;
 }
 
-void BoardPainter::DrawCell(const FretCell& cell, QPoint offset)
+void BoardPainter::DrawCell(const FretCell& cell, QPoint offset, bool root)
 {
-    DrawCellAs(cell, offset, nullptr, false);
+    DrawCellAs(cell, offset, nullptr, false, root);
 }
 
 void BoardPainter::DrawCellAs(
-    const FretCell& cell, QPoint offset, const QString* markText, bool noDot)
+    const FretCell& cell, QPoint offset, const QString* markText, bool noDot, bool root)
 {
     const QPointF pos =
         mapping_.SceneToDevice(QPointF(qreal(cell.X()) + offset.x(), qreal(cell.Y()) + offset.y()));
@@ -90,15 +96,25 @@ void BoardPainter::DrawCellAs(
 
     if (cell.Marked() == 0 || noDot)
         return;
-    // The dot is a circle as high as the cell, centred horizontally.
+    // The dot is a circle as high as the cell, centred horizontally; a root's is a square.
     const QRectF dot(x + w * 0.5 - h * 0.5, y, h, h);
     const int style = cell.DotStyle();
-    if (style & kFilledDot) {
+    if (root) {
+        QPen rootPen = pen;
+        rootPen.setColor(Qt::black);
+        rootPen.setWidthF(LinePixels(double(cell.LineWidth())) * 2.0);
+        rootPen.setJoinStyle(Qt::MiterJoin);
+        painter_.setPen(rootPen);
+        painter_.setBrush(
+            style & kFilledDot ? QBrush(QColor::fromRgba(cell.DotColour())) : QBrush(Qt::NoBrush));
+        painter_.drawRect(dot);
+    }
+    if ((style & kFilledDot) && !root) {
         painter_.setPen(pen);
         painter_.setBrush(QColor::fromRgba(cell.DotColour()));
         painter_.drawEllipse(dot);
     }
-    if (style & kHollowDot) {
+    if ((style & kHollowDot) && !root) {
         painter_.setPen(pen);
         painter_.setBrush(Qt::NoBrush);
         painter_.drawEllipse(dot);
@@ -112,10 +128,10 @@ void BoardPainter::DrawCellAs(
     painter_.setBrush(Qt::NoBrush);
 }
 
-void BoardPainter::DrawRow(const StringRow& row, QPoint offset)
+void BoardPainter::DrawRow(const StringRow& row, QPoint offset, int rootPitchClass)
 {
     for (const FretCell& cell : row.Cells())
-        DrawCell(cell, offset);
+        DrawCell(cell, offset, IsRoot(cell, rootPitchClass));
 }
 
 void BoardPainter::DrawBarre(const FretCell& first, const FretCell& last, QPoint offset, int finger)
@@ -143,7 +159,7 @@ void BoardPainter::DrawBoard(const FretBoard& board, QPoint origin)
     const theory::HandShape shape = board.ShowFingers() ? board.HeldShape() : theory::HandShape{};
     if (!shape.playable) {
         for (const StringRow& row : board.Rows())
-            DrawRow(row, offset);
+            DrawRow(row, offset, board.RootPitchClass());
         return;
     }
     const auto underBarre = [&](int row, int fret) {
@@ -160,12 +176,13 @@ void BoardPainter::DrawBoard(const FretBoard& board, QPoint origin)
         const std::vector<FretCell>& cells = row.Cells();
         for (std::size_t fret = 0; fret < cells.size(); ++fret) {
             const int finger = r < strings ? shape.fingers[static_cast<std::size_t>(r)] : -1;
+            const bool root = IsRoot(cells[fret], board.RootPitchClass());
             if (finger <= 0 || cells[fret].Marked() == 0) {
-                DrawCell(cells[fret], offset);
+                DrawCell(cells[fret], offset, root);
                 continue;
             }
             const QString digit = QString::number(finger);
-            DrawCellAs(cells[fret], offset, &digit, underBarre(r, static_cast<int>(fret)));
+            DrawCellAs(cells[fret], offset, &digit, underBarre(r, static_cast<int>(fret)), root);
         }
     }
     for (int i = 0; i < shape.barreCount; ++i) {

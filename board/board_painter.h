@@ -21,10 +21,11 @@ public:
     BoardPainter(QPainter& painter, const DeviceMapping& mapping);
 
     // Grid lines, fret label and, when marked, the dot with its note name; the cell is drawn
-    // moved by offset (scene units) from its own position.
-    void DrawCell(const FretCell& cell, QPoint offset = {});
-    // Every cell in order, moved by offset.
-    void DrawRow(const StringRow& row, QPoint offset = {});
+    // moved by offset (scene units) from its own position. A root's mark is a square with a
+    // heavier outline instead of a circle, so it stands out in colour and in grey alike.
+    void DrawCell(const FretCell& cell, QPoint offset = {}, bool root = false);
+    // Every cell in order, moved by offset; marks of rootPitchClass (0..11) drawn as roots.
+    void DrawRow(const StringRow& row, QPoint offset = {}, int rootPitchClass = -1);
     // Every row in order, the fret-number row last, with the board's top-left corner at origin
     // (scene units). The board's own position only relates its rows to each other. A board that
     // shows fingers, when a hand can hold its marks, draws each mark with its finger digit and
@@ -37,8 +38,10 @@ public:
     double LinePixels(double sceneWidth) const;
 
 private:
-    // The cell with markText in its dot instead of the note name; without its dot when noDot.
-    void DrawCellAs(const FretCell& cell, QPoint offset, const QString* markText, bool noDot);
+    // The cell with markText in its dot instead of the note name; without its dot when noDot;
+    // with a root's square when root.
+    void DrawCellAs(
+        const FretCell& cell, QPoint offset, const QString* markText, bool noDot, bool root);
     void DrawBarre(const FretCell& first, const FretCell& last, QPoint offset, int finger);
 
     QPainter& painter_;

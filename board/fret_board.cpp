@@ -98,6 +98,18 @@ void FretBoard::Clear()
 {
     for (StringRow& row : rows_)
         row.Clear();
+    rootPitchClass_ = -1;
+}
+
+void FretBoard::SetRootPitchClass(int pitchClass)
+{
+    rootPitchClass_ = pitchClass >= 0 && pitchClass < 12 ? pitchClass : -1;
+    Invalidate();
+}
+
+bool FretBoard::IsRootNote(int note) const
+{
+    return rootPitchClass_ >= 0 && note >= 0 && note % 12 == rootPitchClass_;
 }
 
 std::vector<std::pair<int, int>> FretBoard::MarkedPositions() const

@@ -76,8 +76,13 @@ public:
     // How a hand holds the marks: one entry per string, string 1 first (kNotPlayed for a string
     // without a mark). Unplayable when a string has more than one mark or no string has any.
     theory::HandShape HeldShape() const;
-    // Unmarks every row, the fret-number row included.
+    // Unmarks every row, the fret-number row included, and forgets the root pitch class.
     void Clear();
+    // The pitch class (0..11) whose marks are drawn as roots; -1 (the default): none.
+    void SetRootPitchClass(int pitchClass);
+    int RootPitchClass() const { return rootPitchClass_; }
+    // True when the cell's note is of the root pitch class.
+    bool IsRootNote(int note) const;
     // The marked positions of the strings as (string row, fret), from the highest string down
     // and frets ascending; the fret-number row is left out.
     std::vector<std::pair<int, int>> MarkedPositions() const;
@@ -122,6 +127,7 @@ private:
     bool isChordBoard_ = false;
     bool leftHanded_ = false;
     bool showFingers_ = false;
+    int rootPitchClass_ = -1;
     std::vector<StringRow> rows_;
 };
 

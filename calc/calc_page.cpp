@@ -282,6 +282,11 @@ ScaleResultPage::ScaleResultPage(
       model_(static_cast<ScaleResultModel*>(&Model()))
 {
     List().SetStretchLastColumn(true);
+    // The notes column holds a seven-note scale; the names take the rest of the width.
+    List().header()->setSectionResizeMode(QHeaderView::Interactive);
+    List().header()->resizeSection(0,
+        List().fontMetrics().horizontalAdvance(QStringLiteral("Db - Eb - Gb - Ab - Bb - B - Db")) +
+            17);
     auto makeJob = [this](std::shared_ptr<theory::RunControl> control) -> CalcRunner::Job {
         std::shared_ptr<theory::ScaleRun> run = engine_.Scales().StartRun(std::move(control));
         model_->SetList(run->Results());
@@ -305,6 +310,7 @@ void ScaleResultPage::ShowRow(int row)
     if (model_->IsResultOf(row, search.Results())) {
         boards_.ShowPitchClasses(board::BoardCollection::kScaleBoard,
             model_->List()->Get(static_cast<std::size_t>(row)));
+        search.ClearNamedScale();
         search.SetCurrent(row);
     }
     emit SceneChanged();

@@ -1,6 +1,7 @@
 #include "calc/note_select_page.h"
 
 #include "board/board_collection.h"
+#include "calc/chord_symbol_edit.h"
 #include "calc/note_picker.h"
 #include "calc/wizard_list.h"
 #include "resources/strings.h"
@@ -9,6 +10,7 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -57,10 +59,24 @@ void NoteSelectPage::CreateControls()
     top->addWidget(group);
     top->addLayout(buttons);
     top->addWidget(list, 1);
+    symbol_ = new ChordSymbolEdit(MaxNotes(), this);
+    useSymbol_ = MakeWizardButton(Text(strings::kChordSymbolUse), "useSymbol", this);
+    useSymbol_->setAutoDefault(false);
+    auto* symbolLabel = new QLabel(Text(strings::kChordSymbolLabel), this);
+    symbolLabel->setBuddy(symbol_->Edit());
+    auto* symbolRow = new QHBoxLayout;
+    symbolRow->addWidget(symbolLabel, 0, Qt::AlignTop);
+    symbolRow->addWidget(symbol_, 1);
+    symbolRow->addWidget(useSymbol_, 0, Qt::AlignTop);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(top, 1);
+    layout->addLayout(symbolRow);
     layout->addWidget(rootDisplay_);
+    connect(symbol_, &ChordSymbolEdit::ChordChanged, this, &NoteSelectPage::UpdateButtons);
+    connect(useSymbol_, &QPushButton::clicked, this, &NoteSelectPage::UseSymbol);
+    connect(symbol_->Edit(), &QLineEdit::returnPressed, this, &NoteSelectPage::UseSymbol);
 
     connect(remove_, &QPushButton::clicked, this, &NoteSelectPage::RemoveSelected);
     connect(clear_, &QPushButton::clicked, this, &NoteSelectPage::ClearNotes);
@@ -143,6 +159,17 @@ void NoteSelectPage::UpdateButtons()
     remove_->setEnabled(any);
     clear_->setEnabled(any);
     makeRoot_->setEnabled(any);
+    if (useSymbol_ != nullptr)
+        useSymbol_->setEnabled(symbol_->Chord().has_value());
+}
+
+void NoteSelectPage::UseSymbol()
+{
+    if (!symbol_->Chord())
+        return;
+    const std::vector<theory::Note> notes = symbol_->Chord()->Notes();
+    ClearNotes();
+    ChooseNotes(notes);
 }
 
 bool NoteSelectPage::CanGoNext()

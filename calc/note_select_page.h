@@ -18,6 +18,7 @@ class BoardCollection;
 
 namespace guivarna::calc {
 
+class ChordSymbolEdit;
 class NotePicker;
 
 // First page of the chord wizard: the chord's notes, picked with twelve note buttons into a
@@ -45,6 +46,10 @@ public:
     // The note buttons and the list of chosen notes; nullptr until the page is first shown.
     NotePicker* Picker() const { return picker_; }
     QTableWidget* List() const;
+    // The chord-symbol line: a symbol that reads replaces the chosen notes with its own on "Use"
+    // or Enter. nullptr until the page is first shown.
+    ChordSymbolEdit* SymbolEdit() const { return symbol_; }
+    QPushButton* UseSymbolButton() const { return useSymbol_; }
 
 protected:
     void CreateControls() override;
@@ -57,6 +62,7 @@ private:
     void ClearNotes();
     void ShowRoot();
     void UpdateButtons();
+    void UseSymbol();
 
     const board::BoardCollection& boards_;
     QString root_;
@@ -65,6 +71,8 @@ private:
     QPushButton* clear_ = nullptr;
     QPushButton* makeRoot_ = nullptr;
     QLineEdit* rootDisplay_ = nullptr;
+    ChordSymbolEdit* symbol_ = nullptr;
+    QPushButton* useSymbol_ = nullptr;
     std::vector<theory::Note> chosenAtStart_;
 };
 

@@ -4,6 +4,7 @@
 #include "resources/text.h"
 #include "theory/finger_assignment.h"
 #include "theory/result_texts.h"
+#include "theory/scale_catalogue.h"
 
 #include <algorithm>
 #include <climits>
@@ -161,13 +162,16 @@ QString ChordResultModel::Cell(std::size_t row, int column) const
 // --- ScaleResultModel --------------------------------------------------------------------------
 
 ScaleResultModel::ScaleResultModel(QObject* parent)
-    : SearchResultModel({Text(strings::kColumnScales)}, parent)
+    : SearchResultModel({Text(strings::kColumnScales), Text(strings::kColumnScaleNames)}, parent)
 {
 }
 
-QString ScaleResultModel::Cell(std::size_t row, int /*column*/) const
+QString ScaleResultModel::Cell(std::size_t row, int column) const
 {
-    return QString::fromStdString(theory::ScaleText(List()->Get(row)));
+    const std::vector<theory::Note> scale = List()->Get(row);
+    if (column == 1)
+        return QString::fromStdString(theory::ScaleNamesText(scale));
+    return QString::fromStdString(theory::ScaleText(scale));
 }
 
 }  // namespace guivarna::calc

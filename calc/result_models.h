@@ -108,7 +108,7 @@ private:
     int stringCount_ = 0;
 };
 
-// The scales of the scale search: one column, "Scales".
+// The scales of the scale search: "Scales" and "Names", the catalogue names of its notes.
 class ScaleResultModel : public SearchResultModel<theory::ScaleResultList> {
 public:
     explicit ScaleResultModel(QObject* parent = nullptr);

@@ -73,6 +73,9 @@ std::vector<TextPanel::Line> TextPanel::Lines(
             break;
         lines.push_back({Caption(), true, 0});
         lines.push_back({Text(strings::kScaleNotes) + FromStd(scale), false, 1});
+        const std::string name = engine.Scales().CurrentScaleName();
+        if (!name.empty())
+            lines.push_back({Text(strings::kScaleName) + FromStd(name), false, 2});
         break;
     }
     }

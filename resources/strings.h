@@ -57,6 +57,8 @@ inline constexpr std::string_view kCmdSaveAllChordsHtmlAndImages =
 inline constexpr std::string_view kCmdSetDotColor = QT_TRANSLATE_NOOP("Guivarna", "Set Dot Color");
 inline constexpr std::string_view kCmdNameMarkedChord =
     QT_TRANSLATE_NOOP("Guivarna", "Name marked chord");
+inline constexpr std::string_view kCmdChordByName = QT_TRANSLATE_NOOP("Guivarna", "Chord by name…");
+inline constexpr std::string_view kCmdScaleByName = QT_TRANSLATE_NOOP("Guivarna", "Scale by name…");
 inline constexpr std::string_view kCmdPlayChordBoard =
     QT_TRANSLATE_NOOP("Guivarna", "Play ChordBoard");
 inline constexpr std::string_view kCmdPlayScaleBoard =
@@ -95,6 +97,7 @@ inline constexpr std::string_view kScaleInformation =
     QT_TRANSLATE_NOOP("Guivarna", "Scale information:");  // 165
 inline constexpr std::string_view kScaleNotes =
     QT_TRANSLATE_NOOP("Guivarna", "Scalenotes: ");  // 166
+inline constexpr std::string_view kScaleName = QT_TRANSLATE_NOOP("Guivarna", "Scale: ");
 inline constexpr std::string_view kMelodyNote =
     QT_TRANSLATE_NOOP("Guivarna", "Melody note: ");  // 167
 inline constexpr std::string_view kTraditionalChordNames =
@@ -226,6 +229,7 @@ inline constexpr std::string_view kColumnNotePermutation =
 inline constexpr std::string_view kColumnFretBoardPosition =
     QT_TRANSLATE_NOOP("Guivarna", "FretBoardPosition");  // 129
 inline constexpr std::string_view kColumnScales = QT_TRANSLATE_NOOP("Guivarna", "Scales");  // 155
+inline constexpr std::string_view kColumnScaleNames = QT_TRANSLATE_NOOP("Guivarna", "Names");
 inline constexpr std::string_view kColumnFingers = QT_TRANSLATE_NOOP("Guivarna", "Fingers");
 inline constexpr std::string_view kColumnDifficulty = QT_TRANSLATE_NOOP("Guivarna", "Difficulty");
 // The fingers of a shape four fingers cannot hold, and what precedes the barre frets.
@@ -366,5 +370,25 @@ inline constexpr std::string_view kManualMissingTitle =
     QT_TRANSLATE_NOOP("Guivarna", "Guivarna Help");
 inline constexpr std::string_view kManualMissing = QT_TRANSLATE_NOOP(
     "Guivarna", "The user manual could not be found. It is installed with Guivarna as %1.");
+// Chords and scales by name.
+inline constexpr std::string_view kChordByNameTitle =
+    QT_TRANSLATE_NOOP("Guivarna", "Chord by name");
+inline constexpr std::string_view kChordSymbolLabel =
+    QT_TRANSLATE_NOOP("Guivarna", "Chord &symbol:");
+inline constexpr std::string_view kChordSymbolHint =
+    QT_TRANSLATE_NOOP("Guivarna", "e.g. Cmaj7, G7b9, F#m7, C/E");
+inline constexpr std::string_view kChordSymbolNotes = QT_TRANSLATE_NOOP("Guivarna", "Notes: %1");
+inline constexpr std::string_view kChordSymbolUse = QT_TRANSLATE_NOOP("Guivarna", "&Use");
+inline constexpr std::string_view kChordSymbolTooMany =
+    QT_TRANSLATE_NOOP("Guivarna", "This chord has %1 notes; the ChordBoard has only %2 strings.");
+inline constexpr std::string_view kScaleByNameTitle =
+    QT_TRANSLATE_NOOP("Guivarna", "Scale by name");
+inline constexpr std::string_view kScaleRootLabel = QT_TRANSLATE_NOOP("Guivarna", "&Root:");
+inline constexpr std::string_view kScaleFilterLabel = QT_TRANSLATE_NOOP("Guivarna", "&Find:");
+inline constexpr std::string_view kScaleFilterHint =
+    QT_TRANSLATE_NOOP("Guivarna", "type part of a name");
+inline constexpr std::string_view kScaleListLabel = QT_TRANSLATE_NOOP("Guivarna", "S&cale:");
+inline constexpr std::string_view kScaleNoMatch =
+    QT_TRANSLATE_NOOP("Guivarna", "No scale of the catalogue has that name.");
 
 }  // namespace guivarna::strings

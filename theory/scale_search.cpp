@@ -113,11 +113,37 @@ bool ScaleRun::Next(std::vector<Note>& out)
 
 std::string ScaleSearch::CurrentScaleText() const
 {
+    if (const std::optional<NamedScale> named = NamedScaleShown())
+        return ScaleText(ScaleNotes(*named->scale, named->root));
     const int index = Current();
     const std::shared_ptr<const ScaleResultList> results = Results();
     if (index < 0 || static_cast<std::size_t>(index) >= results->Count())
         return {};
     return ScaleText(results->Get(static_cast<std::size_t>(index)));
+}
+
+std::string ScaleSearch::CurrentScaleName() const
+{
+    const std::optional<NamedScale> named = NamedScaleShown();
+    return named ? named->Text() : std::string();
+}
+
+void ScaleSearch::ShowNamedScale(const NamedScale& scale)
+{
+    std::lock_guard lock(namedMutex_);
+    named_ = scale;
+}
+
+void ScaleSearch::ClearNamedScale()
+{
+    std::lock_guard lock(namedMutex_);
+    named_.reset();
+}
+
+std::optional<NamedScale> ScaleSearch::NamedScaleShown() const
+{
+    std::lock_guard lock(namedMutex_);
+    return named_;
 }
 
 std::unique_ptr<ScaleRun> ScaleSearch::StartRun(std::shared_ptr<RunControl> control)

@@ -2,6 +2,7 @@
 
 #include "theory/notes.h"
 #include "theory/run_control.h"
+#include "theory/scale_catalogue.h"
 #include "theory/scale_generator.h"
 #include "theory/search_request.h"
 #include "theory/search_state.h"
@@ -10,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -69,12 +71,25 @@ public:
     // True when a tone count is set, so there is something to search.
     bool HasToneCount() const { return Request().toneCount != 0; }
 
-    // The note names of the current scale joined by " - "; "" when there is none.
+    // The note names of the current scale joined by " - "; "" when there is none. A scale shown
+    // by name is the current one until it is cleared.
     std::string CurrentScaleText() const;
+    // "A minor pentatonic" while a scale shown by name is current; "" otherwise.
+    std::string CurrentScaleName() const;
+
+    // A catalogue scale picked by name becomes the current scale (scale must outlive its use;
+    // catalogue entries live for the whole run); a selected result row replaces it again.
+    void ShowNamedScale(const NamedScale& scale);
+    void ClearNamedScale();
+    std::optional<NamedScale> NamedScaleShown() const;
 
     // Takes the snapshot of the request, clears the results and returns a run that fills the
     // new list.
     std::unique_ptr<ScaleRun> StartRun(std::shared_ptr<RunControl> control = nullptr);
+
+private:
+    mutable std::mutex namedMutex_;
+    std::optional<NamedScale> named_;
 };
 
 }  // namespace guivarna::theory

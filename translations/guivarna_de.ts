@@ -726,6 +726,70 @@
         <source>Show fingers</source>
         <translation>Finger zeigen</translation>
     </message>
+    <message>
+        <source>Chord by name…</source>
+        <translation>Akkord nach Namen…</translation>
+    </message>
+    <message>
+        <source>Scale by name…</source>
+        <translation>Tonleiter nach Namen…</translation>
+    </message>
+    <message>
+        <source>Scale: </source>
+        <translation>Tonleiter: </translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Namen</translation>
+    </message>
+    <message>
+        <source>Chord by name</source>
+        <translation>Akkord nach Namen</translation>
+    </message>
+    <message>
+        <source>Chord &amp;symbol:</source>
+        <translation>Akkord&amp;symbol:</translation>
+    </message>
+    <message>
+        <source>e.g. Cmaj7, G7b9, F#m7, C/E</source>
+        <translation>z. B. Cmaj7, G7b9, F#m7, C/E</translation>
+    </message>
+    <message>
+        <source>Notes: %1</source>
+        <translation>Noten: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Use</source>
+        <translation>&amp;Übernehmen</translation>
+    </message>
+    <message>
+        <source>This chord has %1 notes; the ChordBoard has only %2 strings.</source>
+        <translation>Dieser Akkord hat %1 Noten; das ChordBoard hat nur %2 Saiten.</translation>
+    </message>
+    <message>
+        <source>Scale by name</source>
+        <translation>Tonleiter nach Namen</translation>
+    </message>
+    <message>
+        <source>&amp;Root:</source>
+        <translation>&amp;Grundton:</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>type part of a name</source>
+        <translation>Teil eines Namens eingeben</translation>
+    </message>
+    <message>
+        <source>S&amp;cale:</source>
+        <translation>Ton&amp;leiter:</translation>
+    </message>
+    <message>
+        <source>No scale of the catalogue has that name.</source>
+        <translation>Keine Tonleiter des Katalogs hat diesen Namen.</translation>
+    </message>
 </context>
 <context>
     <name>PrintOnePage</name>

@@ -726,6 +726,70 @@
         <source>Show fingers</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Chord by name…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale by name…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chord by name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chord &amp;symbol:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e.g. Cmaj7, G7b9, F#m7, C/E</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This chord has %1 notes; the ChordBoard has only %2 strings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale by name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Root:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type part of a name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;cale:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No scale of the catalogue has that name.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PrintOnePage</name>

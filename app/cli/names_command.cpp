@@ -1,5 +1,6 @@
 #include "app/cli/names_command.h"
 
+#include "app/cli/name_commands.h"
 #include "app/cli/note_arguments.h"
 #include "app/cli/options.h"
 #include "theory/music_theory.h"
@@ -25,10 +26,8 @@ int parseNamingMode(const std::string& text)
 
 int RunNamesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
 {
-    const Options options(args, {"notes", "root", "mode"}, {});
-    if (!options.has("notes"))
-        throw UsageError("--notes is required, e.g. --notes C,E,G");
-    const std::vector<std::string> notes = parseNoteList("notes", options.value("notes"));
+    const Options options(args, {"notes", "chord", "root", "mode"}, {});
+    const std::vector<std::string> notes = chordNoteNames(options);
     const std::string root = parseNoteName("root", options.value("root", notes.front()));
     const int mode = parseNamingMode(options.value("mode", "traditional"));
 

@@ -1,5 +1,6 @@
 #include "app/cli/search_commands.h"
 
+#include "app/cli/name_commands.h"
 #include "app/cli/note_arguments.h"
 #include "app/cli/options.h"
 #include "output/lists/list_writers.h"
@@ -90,21 +91,27 @@ void saveFile(const std::string& path, const std::function<bool(QIODevice&)>& wr
         throw std::runtime_error(error.toStdString());
 }
 
+std::string joinNames(const std::vector<std::string>& names)
+{
+    std::string text;
+    for (const std::string& name : names)
+        text += (text.empty() ? "" : ",") + name;
+    return text;
+}
+
 }  // namespace
 
 int RunChordsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
 {
     const Options options(args,
-        {"notes", "root", "tuning", "strings", "frets", "span", "open", "permutation", "melody",
-            "save-text", "save-html", "sort"},
+        {"notes", "chord", "root", "tuning", "strings", "frets", "span", "open", "permutation",
+            "melody", "save-text", "save-html", "sort"},
         {"count", "playable"});
     checkSaveOptions(options, {"save-text", "save-html"});
     if (options.has("sort") && options.value("sort") != "difficulty")
         throw UsageError(
             "--sort: '" + options.value("sort") + "' is not a sort order (difficulty)");
-    if (!options.has("notes"))
-        throw UsageError("--notes is required, e.g. --notes C,E,G");
-    const std::vector<std::string> notes = parseNoteList("notes", options.value("notes"));
+    const std::vector<std::string> notes = chordNoteNames(options);
     const std::string root = parseNoteName("root", options.value("root", notes.front()));
     const std::vector<theory::Note> tuning =
         options.has("tuning") ? parseTuning(options.value("tuning")) : theory::StandardTuning();
@@ -144,7 +151,7 @@ int RunChordsCommand(const std::vector<std::string>& args, std::ostream& out, st
         std::sort(sortedOrder.begin(), sortedOrder.end());
         if (sortedNotes != sortedOrder)
             throw UsageError("--permutation: '" + options.value("permutation") +
-                "' is not an arrangement of the notes " + options.value("notes"));
+                "' is not an arrangement of the notes " + joinNames(notes));
         request.permutation = permutation;
     } else if (options.has("melody")) {
         request.melodyNote = parseNoteName("melody", options.value("melody"));

@@ -2,6 +2,7 @@
 
 #include "app/cli/fingers_command.h"
 #include "app/cli/identify_command.h"
+#include "app/cli/name_commands.h"
 #include "app/cli/names_command.h"
 #include "app/cli/options.h"
 #include "app/cli/search_commands.h"
@@ -70,14 +71,17 @@ std::string oneLine(std::string_view message)
 std::span<const Subcommand> subcommands()
 {
     static const std::vector<Subcommand> all = {
-        {"names", "names --notes C,E,G [--root C] [--mode traditional|intervals|semitones|N]",
+        {"names",
+            "names --notes C,E,G | --chord Cmaj7 [--root C] [--mode "
+            "traditional|intervals|semitones|N]",
             RunNamesCommand},
         {"identify",
             "identify --frets 0,1,0,2,3,x [--tuning 64,59,55,50,45,40] "
             "[--mode traditional|intervals|semitones|N]",
             RunIdentifyCommand},
         {"chords",
-            "chords --notes C,E,G [--root C] [--tuning 64,59,55,50,45,40] [--strings 1,2,3] "
+            "chords --notes C,E,G | --chord Cmaj7 [--root C] [--tuning 64,59,55,50,45,40] "
+            "[--strings 1,2,3] "
             "[--frets 0-24] [--span 24] [--open by-position|may|must] "
             "[--permutation E,C,G | --melody E] [--playable] [--sort difficulty] "
             "[--count | --save-text FILE | --save-html FILE]",
@@ -96,6 +100,9 @@ std::span<const Subcommand> subcommands()
             [](const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
                 return RunFingersCommand(args, std::cin, out);
             }},
+        {"chord", "chord --symbol Cmaj7", RunChordCommand},
+        {"scale", "scale --name dorian [--root D] | scale --list", RunScaleCommand},
+        {"scale-names", "scale-names --notes C,D,E,F,G,A,B | --chord Am7", RunScaleNamesCommand},
     };
     return all;
 }

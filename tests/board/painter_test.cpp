@@ -87,6 +87,30 @@ TEST(BoardPainter, MarkedCellShowsADotOfTheDotColourAtEveryResolution)
     }
 }
 
+TEST(BoardPainter, MarksOfTheRootPitchClassAreSquares)
+{
+    const double dpi = 300.0;
+    StringRow row = MakeRow(kInnerString, false);
+    row.SetDot(5, true);  // note 69, A: the root
+    row.SetDot(7, true);  // note 71, B
+    QImage image(2400, 240, QImage::Format_ARGB32_Premultiplied);
+    const int dotsPerMetre = int(std::lround(dpi / 0.0254));
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        BoardPainter(painter, DeviceMapping::ForDevice(image)).DrawRow(row, {}, 9);
+    }
+    // Near the corner of the dot's box: inside a square, outside a circle.
+    const auto corner = [dpi](int fret) {
+        const DotGeometry dot = Dot(fret, dpi);
+        return (dot.centre + QPointF(-dot.radius * 0.8, -dot.radius * 0.8)).toPoint();
+    };
+    EXPECT_NE(image.pixelColor(corner(5)), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(corner(7)), QColor(Qt::white));
+}
+
 TEST(BoardPainter, NoteNameIsWrittenInTheDotOnlyWhenTheRowShowsNotes)
 {
     const double dpi = 300.0;

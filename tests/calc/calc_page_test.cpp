@@ -382,6 +382,19 @@ TEST(ResultModels, PassTheModelTesterWhileRowsArePublishedAndReset)
     EXPECT_EQ(scales.rowCount(), 792);
     EXPECT_EQ(
         scales.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Scales"));
+    EXPECT_EQ(
+        scales.headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Names"));
+    // The names of a row are those of the catalogue scales with exactly its notes.
+    int major = -1;
+    for (int row = 0; row < scales.rowCount() && major < 0; ++row) {
+        if (scales.index(row, 0).data().toString() == QStringLiteral("C - D - E - F - G - A - B"))
+            major = row;
+    }
+    ASSERT_GE(major, 0);
+    EXPECT_EQ(scales.index(major, 1).data().toString(),
+        QStringLiteral(
+            "C major, D dorian, E phrygian, F lydian, G mixolydian, A minor, B locrian"));
+    EXPECT_EQ(scales.index(0, 1).data().toString(), QString());
 }
 
 }  // namespace

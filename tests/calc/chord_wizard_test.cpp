@@ -130,7 +130,8 @@ TEST_F(ChordWizardTest, TabRunsThroughTheNoteButtonsThenTheListAndItsButtons)
         expected.append(QStringLiteral("note") + QString::fromStdString(theory::NoteName(note)));
     expected << QStringLiteral("selectedNotes") << QStringLiteral("removeNote")
              << QStringLiteral("clearNotes") << QStringLiteral("makeRoot")
-             << QStringLiteral("rootDisplay");
+             << QStringLiteral("rootDisplay") << QStringLiteral("chordSymbol")
+             << QStringLiteral("useSymbol");
     EXPECT_EQ(test::TabOrder(*w.NotesPage()), expected);
 }
 

@@ -41,13 +41,13 @@ compare() {  # name, help text, man page
 }
 lib=$build/app
 compare guivarna-cli "$("$lib/guivarna-cli" --help)" "$source/app/cli/guivarna-cli.1"
-commands=$("$lib/guivarna-cli" --help | sed -n 's/^  \([a-z][a-z]*\).*/\1/p' | sort)
-manned=$(sed -n 's/^\.SS //p' "$source/app/cli/guivarna-cli.1" | sort)
+commands=$("$lib/guivarna-cli" --help | sed -n 's/^  \([a-z][a-z-]*\).*/\1/p' | sort)
+manned=$(sed -n 's/^\.SS //p' "$source/app/cli/guivarna-cli.1" | sed 's/\\-/-/g' | sort)
 [ "$commands" = "$manned" ] || fail "subcommands: --help has $commands, the man page $manned"
 for command in $commands; do
     diff=$(diff <("$lib/guivarna-cli" "$command" --help | help_options) \
-        <(sed -n "/^\.SS $command\$/,/^\.S[SH]/p" "$source/app/cli/guivarna-cli.1" |
-            sed 's/\\-/-/g' | help_options)) || fail "$command: usage (<) and man page (>) differ: $diff"
+        <(sed 's/\\-/-/g' "$source/app/cli/guivarna-cli.1" |
+            sed -n "/^\.SS $command\$/,/^\.S[SH]/p" | help_options)) || fail "$command: usage (<) and man page (>) differ: $diff"
 done
 compare guivarna "$(LANGUAGE=en "$lib/guivarna" --help)" "$source/app/guivarna.1"
 for page in "$source/app/guivarna.1" "$source/app/cli/guivarna-cli.1"; do

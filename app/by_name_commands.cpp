@@ -1,0 +1,73 @@
+#include "app/by_name_commands.h"
+
+#include "app/chord_by_name_dialog.h"
+#include "app/current_chord.h"
+#include "app/kova_view.h"
+#include "app/program_objects.h"
+#include "app/scale_by_name_dialog.h"
+#include "board/board_collection.h"
+#include "resources/strings.h"
+
+namespace guivarna {
+
+using board::BoardCollection;
+
+ByNameCommands::ByNameCommands(ProgramObjects& objects, KovaView& view, QWidget* dialogParent)
+    : QObject(dialogParent), objects_(objects), view_(view), dialogParent_(dialogParent)
+{
+}
+
+std::vector<Command> ByNameCommands::Commands()
+{
+    return {
+        {CommandId::ChordByName, MenuId::ChordBoard, strings::kCmdChordByName, "Ctrl+Shift+K",
+            [this] { RunChordByName(); }},
+        {CommandId::ScaleByName, MenuId::ScaleBoard, strings::kCmdScaleByName, "Ctrl+K",
+            [this] { RunScaleByName(); }},
+    };
+}
+
+int ByNameCommands::RunChordByName()
+{
+    ChordByNameDialog dialog(
+        objects_.boards.StringCount(BoardCollection::kChordBoard), dialogParent_);
+    const int result = dialog.exec();
+    if (result == QDialog::Accepted && dialog.Chord())
+        LoadChord(*dialog.Chord());
+    return result;
+}
+
+int ByNameCommands::RunScaleByName()
+{
+    ScaleByNameDialog dialog(dialogParent_);
+    const int result = dialog.exec();
+    if (result == QDialog::Accepted) {
+        if (const std::optional<theory::NamedScale> choice = dialog.Choice())
+            ShowScale(*choice);
+    }
+    return result;
+}
+
+bool ByNameCommands::LoadChord(const theory::ReadChord& chord)
+{
+    const std::vector<theory::Note> notes = chord.Notes();
+    if (static_cast<int>(notes.size()) > objects_.boards.StringCount(BoardCollection::kChordBoard))
+        return false;
+    if (!MakeCurrentChord(objects_, notes))
+        return false;
+    view_.viewport()->update();
+    emit ChordChanged();
+    return true;
+}
+
+void ByNameCommands::ShowScale(const theory::NamedScale& scale)
+{
+    objects_.boards.ShowPitchClasses(
+        BoardCollection::kScaleBoard, theory::ScaleNotes(*scale.scale, scale.root));
+    objects_.boards.Board(BoardCollection::kScaleBoard)
+        .SetRootPitchClass(static_cast<int>(scale.root % 12));
+    objects_.engine.Scales().ShowNamedScale(scale);
+    view_.viewport()->update();
+}
+
+}  // namespace guivarna

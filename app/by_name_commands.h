@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/command_table.h"
+#include "theory/chord_symbol.h"
+#include "theory/scale_catalogue.h"
+
+#include <QObject>
+
+#include <vector>
+
+class QWidget;
+
+namespace guivarna {
+
+class KovaView;
+struct ProgramObjects;
+
+// "Chord by name…" and "Scale by name…": a chord typed as its symbol becomes the current chord,
+// a catalogue scale picked by root and name is shown on the ScaleBoard with its roots marked.
+class ByNameCommands : public QObject {
+    Q_OBJECT
+
+public:
+    ByNameCommands(ProgramObjects& objects, KovaView& view, QWidget* dialogParent);
+
+    std::vector<Command> Commands();
+
+    // Run the dialogs modally; OK applies the choice. Return the dialog's result.
+    int RunChordByName();
+    int RunScaleByName();
+
+    // What OK does, for a chord read from a symbol (false: it does not fit on the ChordBoard,
+    // nothing changed) and for a scale.
+    bool LoadChord(const theory::ReadChord& chord);
+    void ShowScale(const theory::NamedScale& scale);
+
+signals:
+    // The current chord was replaced and the chord search is ready for it.
+    void ChordChanged();
+
+private:
+    ProgramObjects& objects_;
+    KovaView& view_;
+    QWidget* dialogParent_;
+};
+
+}  // namespace guivarna

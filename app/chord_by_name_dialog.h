@@ -1,0 +1,37 @@
+#pragma once
+
+#include "theory/chord_symbol.h"
+
+#include <QDialog>
+
+#include <optional>
+
+class QDialogButtonBox;
+
+namespace guivarna {
+
+namespace calc {
+class ChordSymbolEdit;
+}
+
+// "Chord by name…": one line for a chord symbol, its notes (or why it cannot be read) shown as
+// it is typed; OK is enabled only while the symbol reads to a chord that fits on the strings.
+class ChordByNameDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    ChordByNameDialog(int maxNotes, QWidget* parent = nullptr);
+
+    calc::ChordSymbolEdit* SymbolEdit() const { return symbol_; }
+    QDialogButtonBox* Buttons() const { return buttons_; }
+    // The chord OK accepted (or would accept now).
+    const std::optional<theory::ReadChord>& Chord() const;
+
+private:
+    void UpdateOk();
+
+    calc::ChordSymbolEdit* symbol_;
+    QDialogButtonBox* buttons_;
+};
+
+}  // namespace guivarna

@@ -1,0 +1,23 @@
+#include "app/current_chord.h"
+
+#include "app/program_objects.h"
+#include "theory/chord_search.h"
+#include "theory/marked_chord.h"
+
+namespace guivarna {
+
+bool MakeCurrentChord(ProgramObjects& objects, const std::vector<theory::Note>& notes)
+{
+    if (!theory::LoadChordNotes(objects.theory, notes))
+        return false;
+    theory::ChordSearch& search = objects.engine.Chords();
+    theory::ChordSearchRequest request = search.Request();
+    theory::TakeChord(request, objects.theory);
+    request.permutation.clear();
+    request.melodyNote.clear();
+    search.SetRequest(request);
+    search.SetCurrent(-1);
+    return true;
+}
+
+}  // namespace guivarna
