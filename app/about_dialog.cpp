@@ -6,6 +6,7 @@
 
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -43,8 +44,16 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     top->addLayout(texts, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    ok->setDefault(true);
+    // OK holds the focus at first, so Enter closes the box; the link opens on Enter only once
+    // the user has tabbed to it.
+    ok->setFocus(Qt::OtherFocusReason);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(link_, &HyperlinkLabel::openFailed, this, [this](const QUrl& target) {
+        QMessageBox::warning(
+            this, Text(strings::kAboutTitle), Text(strings::kLinkNotOpened).arg(target.toString()));
+    });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);

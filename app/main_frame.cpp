@@ -3,6 +3,7 @@
 #include "app/about_dialog.h"
 #include "app/by_name_commands.h"
 #include "app/command_table.h"
+#include "app/help_window.h"
 #include "app/instrument_applier.h"
 #include "app/kova_view.h"
 #include "app/list_export_commands.h"
@@ -247,7 +248,13 @@ void MainFrame::HelpTopics()
                     Text(strings::kManualFileName)));
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    const QUrl manual = QUrl::fromLocalFile(path);
+    if (openUrl_ ? openUrl_(manual) : QDesktopServices::openUrl(manual))
+        return;
+    // No program on this desktop opens the manual: show it in the program's own window.
+    if (help_ == nullptr)
+        help_ = new HelpWindow(this);
+    help_->ShowPage(manual);
 }
 
 widgets::WindowPlacement MainFrame::CurrentPlacement() const

@@ -6,10 +6,12 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 class QMenu;
+class QUrl;
 
 namespace guivarna {
 
@@ -20,6 +22,7 @@ class CalcWindow;
 class ByNameCommands;
 class CommandTable;
 struct Command;
+class HelpWindow;
 class InstrumentApplier;
 class KovaView;
 class ListExportCommands;
@@ -74,6 +77,10 @@ public:
 
     // The path of the user manual, or an empty string when it cannot be found.
     static QString ManualPath();
+    // How the manual is handed to the desktop (QDesktopServices::openUrl unless a test stands
+    // in for a desktop without a browser); false sends it to the program's own help window.
+    void SetUrlOpener(std::function<bool(const QUrl&)> open) { openUrl_ = std::move(open); }
+    HelpWindow* Help() const { return help_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -103,6 +110,8 @@ private:
     CommandTable* commands_ = nullptr;
     calc::CalcWindow* calculations_ = nullptr;
     std::unique_ptr<InstrumentApplier> instrument_;
+    std::function<bool(const QUrl&)> openUrl_;
+    HelpWindow* help_ = nullptr;
 };
 
 }  // namespace guivarna

@@ -334,6 +334,11 @@ inline constexpr std::string_view kAboutLine2 =
     QT_TRANSLATE_NOOP("Guivarna", "Copyright \u00a9 KOVA. All rights reserved.");
 inline constexpr std::string_view kAboutLinkCaption =
     QT_TRANSLATE_NOOP("Guivarna", "Visit the Guivarna web site");
+inline constexpr std::string_view kLinkNotOpened =
+    QT_TRANSLATE_NOOP("Guivarna", "The link could not be opened: %1");
+inline constexpr std::string_view kHelpWindowTitle = QT_TRANSLATE_NOOP("Guivarna", "Guivarna Help");
+inline constexpr std::string_view kHelpBack = QT_TRANSLATE_NOOP("Guivarna", "&Back");
+inline constexpr std::string_view kHelpForward = QT_TRANSLATE_NOOP("Guivarna", "&Forward");
 inline constexpr std::string_view kAboutLinkTarget = "https://guivarna.example.org/";
 
 // Instrument dialog.

@@ -790,6 +790,18 @@
         <source>No scale of the catalogue has that name.</source>
         <translation>Keine Tonleiter des Katalogs hat diesen Namen.</translation>
     </message>
+    <message>
+        <source>The link could not be opened: %1</source>
+        <translation>Der Link konnte nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Vor</translation>
+    </message>
 </context>
 <context>
     <name>PrintOnePage</name>

@@ -790,6 +790,18 @@
         <source>No scale of the catalogue has that name.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The link could not be opened: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PrintOnePage</name>

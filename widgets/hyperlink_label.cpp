@@ -29,6 +29,7 @@ bool HyperlinkLabel::Open()
 {
     if (!QDesktopServices::openUrl(target_)) {
         QApplication::beep();
+        emit openFailed(target_);
         return false;
     }
     visited_ = true;

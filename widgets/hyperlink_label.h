@@ -6,8 +6,8 @@
 namespace guivarna {
 
 // A label that behaves like a web link: underlined, blue until visited and purple after, a hand
-// cursor, the target as its tool tip; a left click opens the target with the desktop's handler
-// and beeps when that fails.
+// cursor, the target as its tool tip; a left click (or Enter and Space once it has the focus)
+// opens the target with the desktop's handler, and beeps and reports it when that fails.
 class HyperlinkLabel : public QLabel {
     Q_OBJECT
 
@@ -22,6 +22,8 @@ public:
 
 signals:
     void opened(const QUrl& target);
+    // The desktop could not open the target; the owner tells the user.
+    void openFailed(const QUrl& target);
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -1,4 +1,5 @@
 #include "app/about_dialog.h"
+#include "app/help_window.h"
 #include "app/main_frame.h"
 #include "app/program_objects.h"
 #include "settings/settings_store.h"
@@ -16,6 +17,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -240,6 +242,60 @@ TEST_F(MainFrameTest, AboutBoxShowsVersionAndAWorkingLink)
     EXPECT_TRUE(linkVisited);
     ASSERT_EQ(catcher.urls.size(), 1);
     EXPECT_EQ(catcher.urls.front().scheme(), QStringLiteral("https"));
+}
+
+TEST_F(MainFrameTest, EnterClosesTheAboutBoxWithoutOpeningTheLink)
+{
+    test::UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "Catch");
+    auto frame = MakeFrame();
+    frame->show();
+    bool closedByEnter = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        QWidget* focus = dialog->focusWidget();
+        ASSERT_NE(focus, nullptr);
+        EXPECT_NE(focus, dialog->link());
+        QTest::keyClick(focus, Qt::Key_Return);
+        closedByEnter = !dialog->isVisible();
+        if (!closedByEnter)
+            dialog->reject();
+    });
+    frame->action(CommandId::AppAbout)->trigger();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    EXPECT_TRUE(closedByEnter);
+    EXPECT_TRUE(catcher.urls.empty());
+}
+
+TEST_F(MainFrameTest, WithoutADesktopBrowserTheManualOpensInTheHelpWindow)
+{
+    auto frame = MakeFrame();
+    frame->show();
+    std::vector<QUrl> offered;
+    frame->SetUrlOpener([&](const QUrl& url) {
+        offered.push_back(url);
+        return false;
+    });
+    frame->action(CommandId::HelpTopics)->trigger();
+    ASSERT_EQ(offered.size(), 1u);
+    HelpWindow* help = frame->Help();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->Browser()->source(), offered.front());
+    EXPECT_TRUE(help->Browser()->toPlainText().contains(QStringLiteral("Guivarna user manual")));
+
+    auto* back = help->findChild<QAction*>(QStringLiteral("helpBack"));
+    auto* forward = help->findChild<QAction*>(QStringLiteral("helpForward"));
+    EXPECT_FALSE(back->isEnabled());
+    help->Browser()->setSource(QUrl(offered.front().toString() + QStringLiteral("#top")));
+    EXPECT_TRUE(back->isEnabled());
+    back->trigger();
+    EXPECT_TRUE(forward->isEnabled());
+
+    // A second F1 reuses the window.
+    frame->action(CommandId::HelpTopics)->trigger();
+    EXPECT_EQ(frame->Help(), help);
 }
 
 TEST_F(MainFrameTest, HelpTopicsOpensTheShippedManual)
