@@ -30,8 +30,9 @@ constexpr int kGap = 8;
 constexpr int kCornerDiameter = 24;
 // How far the mouse may move before kBalloonCloseOnMouseMove closes the balloon.
 constexpr int kMoveThreshold = 3;
-constexpr unsigned kCloseBitsAndDelay =
-    kBalloonCloseOnAnyMouse | kBalloonCloseOnKeyDown | kBalloonDelayClose;
+// What the first close event of a delayed balloon clears: the mouse-close bits and the delay.
+// A key press still closes it after that.
+constexpr unsigned kCloseBitsAndDelay = kBalloonCloseOnAnyMouse | kBalloonDelayClose;
 
 int Clamp(int x, int w)
 {

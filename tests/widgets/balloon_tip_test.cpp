@@ -201,7 +201,8 @@ TEST_F(BalloonTipTest, DelayedCloseWaitsForTheTimeOut)
     target.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&target));
     LaunchBalloon(QStringLiteral("t"), QStringLiteral("c"), QPoint(50, 50),
-        kBalloonCloseOnLeftUp | kBalloonDelayClose, nullptr, {}, kTimeoutMs);
+        kBalloonCloseOnLeftUp | kBalloonCloseOnKeyDown | kBalloonDelayClose, nullptr, {},
+        kTimeoutMs);
     QPointer<BalloonTip> balloon = OnlyBalloon();
     ASSERT_NE(balloon, nullptr);
 
@@ -211,6 +212,7 @@ TEST_F(BalloonTipTest, DelayedCloseWaitsForTheTimeOut)
     QTest::mouseClick(&target, Qt::LeftButton);
     ASSERT_TRUE(StillOpen(balloon));
     EXPECT_EQ(balloon->Options() & (kBalloonCloseOnAnyMouse | kBalloonDelayClose), 0u);
+    EXPECT_EQ(balloon->Options() & kBalloonCloseOnKeyDown, kBalloonCloseOnKeyDown);
     EXPECT_TRUE(Gone(balloon));
 }
 
