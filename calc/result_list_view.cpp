@@ -21,11 +21,28 @@ ResultListView::ResultListView(QWidget* parent) : QAbstractScrollArea(parent)
         UpdateScrollBars();
         viewport()->update();
     });
+    connect(header_, &QHeaderView::sectionHandleDoubleClicked, this, &ResultListView::FitColumn);
     setFocusPolicy(Qt::StrongFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
+}
+
+void ResultListView::FitColumn(int column)
+{
+    if (!model_ || column < 0 || column >= model_->columnCount())
+        return;
+    // The title and the rows in sight decide, as in Qt's item views: a list of millions of rows
+    // is never measured whole.
+    const QString title = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    int width = header_->fontMetrics().horizontalAdvance(title) + 17;
+    const int last = std::min(RowCount(), FirstVisibleRow() + VisibleRowCount() + 1);
+    for (int row = FirstVisibleRow(); row < last; ++row) {
+        const QString text = model_->data(model_->index(row, column)).toString();
+        width = std::max(width, fontMetrics().horizontalAdvance(text) + 8);
+    }
+    header_->resizeSection(column, width);
 }
 
 void ResultListView::setModel(QAbstractItemModel* model)

@@ -35,6 +35,9 @@ public:
     // The row's rectangle in viewport coordinates (empty when out of sight).
     QRect RowRect(int row) const;
     int FirstVisibleRow() const;
+    // Widens or narrows a column to its title and the texts of the rows in sight (also a
+    // double-click on the column's right divider).
+    void FitColumn(int column);
 
 signals:
     // The user clicked a row or moved to it with the keyboard, or SelectRow chose it;

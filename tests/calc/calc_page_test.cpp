@@ -7,6 +7,7 @@
 #include "tests/support/widget_steps.h"
 
 #include <QAbstractItemModelTester>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -117,6 +118,22 @@ TEST_F(ChordPageTest, ARunListsEveryFingeringAndShowsTheFirstOnTheChordBoard)
     EXPECT_EQ(Marks(BoardCollection::kChordBoard),
         (std::vector<std::pair<int, int>>{{1, 8}, {2, 5}, {3, 0}}));
     EXPECT_EQ(Read(*page_), kIdle);
+}
+
+TEST_F(ChordPageTest, ADoubleClickOnADividerFitsTheColumnToItsTexts)
+{
+    LoadChord({"C", "E", "G"});
+    page_->UpdateButtons();
+    Click(*page_, "go");
+    ASSERT_TRUE(WorkerEnded());
+    QHeaderView* header = page_->List().header();
+    EXPECT_EQ(header->sectionResizeMode(0), QHeaderView::Interactive);
+    header->resizeSection(0, 12);
+    const QPoint divider(
+        header->sectionViewportPosition(0) + header->sectionSize(0) - 1, header->height() / 2);
+    QTest::mouseDClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, divider);
+    const QString text = page_->Model().data(page_->Model().index(0, 0)).toString();
+    EXPECT_GE(header->sectionSize(0), page_->List().fontMetrics().horizontalAdvance(text));
 }
 
 TEST_F(ChordPageTest, AWorkerThatCannotStartKeepsTheLastResultsAndSaysWhy)
