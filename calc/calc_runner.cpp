@@ -1,5 +1,8 @@
 #include "calc/calc_runner.h"
 
+#include "resources/strings.h"
+#include "resources/text.h"
+
 #include <future>
 #include <system_error>
 
@@ -74,7 +77,7 @@ void CalcRunner::Go()
     } catch (const std::exception& error) {
         failure = QString::fromUtf8(error.what());
     } catch (...) {
-        failure = QStringLiteral("?");
+        failure = Text(strings::kUnknownError);
     }
     if (!failure.isEmpty()) {
         // The worker gets no job and ends at once.

@@ -1,5 +1,7 @@
 #include "theory/chord_symbol.h"
 
+#include "theory/notes.h"
+
 #include <array>
 #include <cstdint>
 
@@ -73,28 +75,6 @@ int DegreeSemitones(int degree)
     case 13:
         return 9;
     case 7:
-        return 11;
-    default:
-        return -1;
-    }
-}
-
-int NoteLetterPitch(char letter)
-{
-    switch (letter) {
-    case 'C':
-        return 0;
-    case 'D':
-        return 2;
-    case 'E':
-        return 4;
-    case 'F':
-        return 5;
-    case 'G':
-        return 7;
-    case 'A':
-        return 9;
-    case 'B':
         return 11;
     default:
         return -1;
@@ -201,9 +181,9 @@ private:
     // A note letter with an optional accidental: its pitch class 0..11, or -1 (nothing read).
     int ReadNote()
     {
-        if (AtEnd() || NoteLetterPitch(text_[at_]) < 0)
+        if (AtEnd() || NaturalNoteSemitones(text_[at_]) < 0)
             return -1;
-        const int letter = NoteLetterPitch(text_[at_++]);
+        const int letter = NaturalNoteSemitones(text_[at_++]);
         return (letter + ReadAccidental() + 12) % 12;
     }
 

@@ -1,6 +1,7 @@
 #include "theory/instrument.h"
 
 #include "theory/instrument_limits.h"
+#include "theory/notes.h"
 
 #include <cctype>
 #include <charconv>
@@ -8,29 +9,6 @@
 namespace guivarna::theory {
 
 namespace {
-
-// Semitones of the natural notes above C.
-int LetterSemitones(char letter)
-{
-    switch (std::toupper(static_cast<unsigned char>(letter))) {
-    case 'C':
-        return 0;
-    case 'D':
-        return 2;
-    case 'E':
-        return 4;
-    case 'F':
-        return 5;
-    case 'G':
-        return 7;
-    case 'A':
-        return 9;
-    case 'B':
-        return 11;
-    default:
-        return -1;
-    }
-}
 
 std::string_view Trimmed(std::string_view text)
 {
@@ -91,7 +69,8 @@ std::optional<Note> ParsePitchName(std::string_view text)
     text = Trimmed(text);
     if (text.empty())
         return std::nullopt;
-    int semitones = LetterSemitones(text.front());
+    int semitones = NaturalNoteSemitones(
+        static_cast<char>(std::toupper(static_cast<unsigned char>(text.front()))));
     if (semitones < 0)
         return std::nullopt;
     text.remove_prefix(1);

@@ -60,4 +60,26 @@ std::string_view AcceptedNoteNames()
     return "C, Db, D, Eb, E, F, Gb, G, Ab, A, Bb, B";
 }
 
+int NaturalNoteSemitones(char letter)
+{
+    switch (letter) {
+    case 'C':
+        return 0;
+    case 'D':
+        return 2;
+    case 'E':
+        return 4;
+    case 'F':
+        return 5;
+    case 'G':
+        return 7;
+    case 'A':
+        return 9;
+    case 'B':
+        return 11;
+    default:
+        return -1;
+    }
+}
+
 }  // namespace guivarna::theory

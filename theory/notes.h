@@ -18,6 +18,10 @@ inline constexpr std::uint32_t kUnknown = 999999;
 // "C" -> 60 ... "B" -> 71, flats only, exact and case-sensitive; anything else gives kUnknown.
 std::uint32_t NoteNumber(std::string_view name);
 
+// The semitones of a natural note's letter above C: 'C' -> 0 ... 'B' -> 11; -1 for any other
+// character, lower-case letters included (in chord symbols a lower-case "b" is a flat).
+int NaturalNoteSemitones(char letter);
+
 // The flat spelling of note mod 12: 60 and 72 and 0 give "C".
 std::string NoteName(std::uint32_t note);
 
