@@ -41,13 +41,13 @@ void PaintPicture(QPainter& painter, const board::DeviceMapping& mapping, const 
         QPoint(kPictureMargin, kPictureMargin));
 }
 
-QPageLayout PageLayoutOf(const SheetPaper& paper)
+}  // namespace
+
+QPageLayout SheetPageLayout(const SheetPaper& paper)
 {
     return QPageLayout(QPageSize(paper.pageMm, QPageSize::Millimeter), QPageLayout::Portrait,
         paper.marginsMm, QPageLayout::Millimeter);
 }
-
-}  // namespace
 
 QSize SheetPaper::Area() const
 {
@@ -116,7 +116,7 @@ QString ExportSheetPdf(const QString& path, const SheetPrint& print)
         pdf.setTitle(print.layout.Title());
         pdf.setCreator(QCoreApplication::applicationName());
         pdf.setResolution(300);
-        if (!pdf.setPageLayout(PageLayoutOf(print.paper)))
+        if (!pdf.setPageLayout(SheetPageLayout(print.paper)))
             return false;
         QPainter painter;
         if (!painter.begin(&pdf))

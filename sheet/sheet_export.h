@@ -6,6 +6,7 @@
 #include <QSizeF>
 #include <QString>
 
+class QPageLayout;
 class QPagedPaintDevice;
 class QPainter;
 
@@ -48,6 +49,9 @@ QString ExportSheetPng(const QString& path, const SheetPrint& print, int dpi);
 // each page's diagrams within the device's printable area. Returns false when a new page could
 // not be started.
 bool PaintSheetPages(QPainter& painter, QPagedPaintDevice& device, const SheetPrint& print);
+
+// The page size and margins of the paper, for a PDF writer or a printer.
+QPageLayout SheetPageLayout(const SheetPaper& paper);
 
 // The number of pages the PDF and the printer give.
 int SheetPageCount(const SheetPrint& print);

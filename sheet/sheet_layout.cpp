@@ -46,6 +46,13 @@ QPoint SheetLayout::CellOrigin(int place, int columns, bool title) const
         (title ? TitleHeight() : 0) + (place / columns) * cell_.height()};
 }
 
+QRect SheetLayout::DiagramRect(int index, int place, int columns, bool title) const
+{
+    const QSize size = diagrams_[index].size;
+    const QPoint cell = CellOrigin(place, columns, title);
+    return {cell + QPoint((cell_.width() - size.width()) / 2, kGap / 2), size};
+}
+
 QSize SheetLayout::GridSize(int count, int columns, bool title) const
 {
     columns = std::max(1, columns);
@@ -105,12 +112,9 @@ void DrawSheet(QPainter& painter, const board::DeviceMapping& mapping, const She
         painter.restore();
     }
     for (int i = page.first; i < page.last; ++i) {
-        const board::ChordDiagramLayout& diagram = layout.Diagram(i);
-        const QPoint cell = origin + layout.CellOrigin(i - page.first, columns, page.title);
-        // Centred across its cell, the gap shared out on both sides.
-        const QPoint corner = cell +
-            QPoint((layout.Cell().width() - diagram.size.width()) / 2, SheetLayout::kGap / 2);
-        board::DrawChordDiagram(painter, mapping, diagram, layout.Name(i), corner);
+        const QRect place = layout.DiagramRect(i, i - page.first, columns, page.title);
+        board::DrawChordDiagram(
+            painter, mapping, layout.Diagram(i), layout.Name(i), origin + place.topLeft());
     }
 }
 

@@ -51,6 +51,9 @@ public:
     // The top-left corner of the cell of a diagram's place on a grid of that many columns, the
     // title above the first row.
     QPoint CellOrigin(int place, int columns, bool title) const;
+    // Where the diagram index lies when it takes that place of the grid: centred across its
+    // cell, the gap shared out on both sides.
+    QRect DiagramRect(int index, int place, int columns, bool title) const;
     // The size of the grid of count diagrams.
     QSize GridSize(int count, int columns, bool title) const;
     // The diagram's place under a point of the grid, -1 outside every diagram.

@@ -29,6 +29,19 @@ ChordShape ShapeFromFrets(
     return shape;
 }
 
+std::vector<int> FretsOfFingering(const ChordFingering& fingering, int stringCount)
+{
+    std::vector<int> frets(static_cast<std::size_t>(std::max(0, stringCount)), kNotPlayed);
+    const std::size_t count =
+        std::min(fingering.StringSet.size(), fingering.FretBoardPosition.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::uint32_t string = fingering.StringSet[i];
+        if (string >= 1 && string <= frets.size())
+            frets[string - 1] = static_cast<int>(fingering.FretBoardPosition[i]);
+    }
+    return frets;
+}
+
 std::vector<ShapeBarre> ShapeBarres(const ChordShape& shape)
 {
     std::vector<ShapeBarre> barres;

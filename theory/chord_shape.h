@@ -1,5 +1,6 @@
 #pragma once
 
+#include "theory/chord_fingering.h"
 #include "theory/notes.h"
 
 #include <span>
@@ -35,6 +36,10 @@ struct ShapeBarre {
 // fingers. tuning is string 1 first too, or empty.
 ChordShape ShapeFromFrets(
     std::span<const int> fretsHighFirst, std::span<const int> tuningHighFirst, std::string name);
+
+// The fret pattern of a search result on an instrument of stringCount strings, string 1 first;
+// the strings it leaves out are not played.
+std::vector<int> FretsOfFingering(const ChordFingering& fingering, int stringCount);
 
 // The barres a shape's fingers make: a finger on two or more strings at one fret, when every
 // string between them is fretted at that fret or above. In string order.
