@@ -10,9 +10,11 @@
 #include "theory/music_theory.h"
 #include "theory/search_engine.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -47,8 +49,10 @@ CalcPage::CalcPage(ResultListModel* model, QWidget* parent)
     model_->setParent(this);
     list_->setObjectName(QStringLiteral("list"));
     list_->setModel(model_);
-    connect(list_, &ResultListView::RowChosen, this, [this](int row) {
-        // The notice row of a run without results is never shown on a board.
+    connect(list_, &ResultListView::SelectionChanged, this, [this] {
+        // The board shows the first selected row; the notice row of a run without results is
+        // never shown on a board.
+        const int row = list_->SelectedRow();
         if (row < 0 || !model_->ShowsNotice())
             ShowRow(row);
     });
@@ -140,8 +144,18 @@ ChordResultPage::ChordResultPage(theory::SearchEngine& engine, const theory::Mus
     board::BoardCollection& boards, QWidget* parent)
     : CalcPage(new ChordResultModel, parent), engine_(engine), theory_(theory), boards_(boards),
       model_(static_cast<ChordResultModel*>(&Model())), sorter_(new ChordRowSorter(this)),
-      progress_(new QLabel(this))
+      progress_(new QLabel(this)), contextMenu_(new QMenu(this)),
+      addToSheet_(new QAction(Text(strings::kCmdAddToChordSheet), this))
 {
+    List().SetMultiSelection(true);
+    List().setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&List(), &QWidget::customContextMenuRequested, this, &ChordResultPage::ShowContextMenu);
+    addToSheet_->setObjectName(QStringLiteral("addToChordSheet"));
+    contextMenu_->addAction(addToSheet_);
+    connect(&List(), &ResultListView::SelectionChanged, this, &ChordResultPage::UpdateActions);
+    connect(model_, &QAbstractItemModel::rowsInserted, this, &ChordResultPage::UpdateActions);
+    connect(model_, &QAbstractItemModel::modelReset, this, &ChordResultPage::UpdateActions);
+    UpdateActions();
     List().header()->setSectionResizeMode(QHeaderView::Interactive);
     List().header()->setSectionsClickable(true);
     connect(List().header(), &QHeaderView::sectionClicked, this, &ChordResultPage::SortByColumn);
@@ -247,9 +261,41 @@ void ChordResultPage::ShowProgress()
     progress_->show();
 }
 
+std::vector<theory::ChordFingering> ChordResultPage::SelectedFingerings(std::size_t limit) const
+{
+    std::vector<theory::ChordFingering> fingerings;
+    if (model_->ShowsNotice() || !model_->List())
+        return fingerings;
+    const theory::ChordResultList& list = *model_->List();
+    for (const int row : List().Selection().Rows(limit)) {
+        // A row shows the result its place in the sorted order names.
+        const std::size_t index = model_->ListIndex(row);
+        if (index < list.Count())
+            fingerings.push_back(list.Get(index));
+    }
+    return fingerings;
+}
+
+int ChordResultPage::SelectedCount() const
+{
+    return model_->ShowsNotice() || !model_->List() ? 0 : List().Selection().Count();
+}
+
+void ChordResultPage::UpdateActions()
+{
+    addToSheet_->setEnabled(SelectedCount() > 0);
+}
+
+void ChordResultPage::ShowContextMenu(QPoint viewportPoint)
+{
+    UpdateActions();
+    contextMenu_->popup(List().viewport()->mapToGlobal(viewportPoint));
+}
+
 void ChordResultPage::ApplyOrder(std::shared_ptr<const std::vector<std::uint32_t>> order)
 {
-    // The selected result stays selected, in its new row.
+    // The first selected result stays selected, in its new row; the other selected rows would
+    // be scattered over the new order, so the selection shrinks to that one.
     const int selected = List().SelectedRow();
     const bool hadSelection = selected >= 0 && !model_->ShowsNotice();
     const std::size_t listIndex = hadSelection ? model_->ListIndex(selected) : 0;
