@@ -5,6 +5,7 @@
 #include "calc/chord_row_sorter.h"
 #include "calc/result_list_view.h"
 #include "calc/result_models.h"
+#include "calc/row_selection.h"
 #include "resources/strings.h"
 #include "resources/text.h"
 #include "theory/music_theory.h"
@@ -294,15 +295,37 @@ void ChordResultPage::ShowContextMenu(QPoint viewportPoint)
 
 void ChordResultPage::ApplyOrder(std::shared_ptr<const std::vector<std::uint32_t>> order)
 {
-    // The first selected result stays selected, in its new row; the other selected rows would
-    // be scattered over the new order, so the selection shrinks to that one.
-    const int selected = List().SelectedRow();
-    const bool hadSelection = selected >= 0 && !model_->ShowsNotice();
-    const std::size_t listIndex = hadSelection ? model_->ListIndex(selected) : 0;
+    // The selected results stay selected, in their new rows, and so does the current one. One
+    // bit per row marks them, so this costs one pass over the rows however many are selected.
+    const int rows = model_->rowCount();
+    const bool keep = !List().Selection().Empty() && !model_->ShowsNotice();
+    std::vector<bool> chosen;
+    std::size_t currentIndex = static_cast<std::size_t>(-1);
+    if (keep) {
+        chosen.assign(static_cast<std::size_t>(rows), false);
+        for (const auto& [first, last] : List().Selection().Ranges()) {
+            for (int row = first; row <= last; ++row) {
+                if (const std::size_t index = model_->ListIndex(row); index < chosen.size())
+                    chosen[index] = true;
+            }
+        }
+        if (List().CurrentRow() >= 0)
+            currentIndex = model_->ListIndex(List().CurrentRow());
+    }
     engine_.Chords().SetShownOrder(model_->List(), order);
     model_->SetOrder(std::move(order));
-    if (hadSelection)
-        List().SelectRow(model_->RowOf(listIndex));
+    if (!keep)
+        return;
+    RowSelection selection;
+    int current = -1;
+    for (int row = 0; row < rows; ++row) {
+        const std::size_t index = model_->ListIndex(row);
+        if (index < chosen.size() && chosen[index])
+            selection.Add(row, row);
+        if (index == currentIndex)
+            current = row;
+    }
+    List().SetSelection(std::move(selection), current);
 }
 
 void ChordResultPage::ShowRow(int row)

@@ -108,6 +108,17 @@ void ResultListView::SelectRow(int row)
     ChooseRow(row, Qt::NoModifier);
 }
 
+void ResultListView::SetSelection(RowSelection selection, int current)
+{
+    selection_ = std::move(selection);
+    current_ = current >= 0 && current < RowCount() ? current : selection_.First();
+    anchor_ = current_;
+    if (current_ >= 0)
+        EnsureVisible(current_);
+    viewport()->update();
+    emit SelectionChanged();
+}
+
 void ResultListView::SelectAll()
 {
     if (!multi_ || RowCount() == 0)

@@ -37,6 +37,9 @@ public:
     // Selects row alone (-1: nothing), makes it the current row and the anchor and scrolls it
     // into sight; emits RowChosen and SelectionChanged.
     void SelectRow(int row);
+    // Replaces the selection (after the rows were reordered, say); current becomes the current
+    // row and the anchor and is scrolled into sight. Emits SelectionChanged.
+    void SetSelection(RowSelection selection, int current);
     // Selects every row (with multi-selection on); emits SelectionChanged.
     void SelectAll();
     void SetMultiSelection(bool on);

@@ -52,6 +52,16 @@ void RowSelection::Add(int a, int b)
 {
     int first = std::min(a, b);
     int last = std::max(a, b);
+    // Rows added in ascending order, as a pass over the list adds them, append or extend the
+    // last range.
+    if (ranges_.empty() || first > ranges_.back().second + 1) {
+        ranges_.emplace_back(first, last);
+        return;
+    }
+    if (first >= ranges_.back().first) {
+        ranges_.back().second = std::max(ranges_.back().second, last);
+        return;
+    }
     // Every range that overlaps or touches the new one merges into it (rows are never
     // negative, so first - 1 cannot overflow).
     auto begin = std::lower_bound(ranges_.begin(), ranges_.end(), first,

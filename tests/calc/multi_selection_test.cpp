@@ -18,6 +18,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
+#include <tuple>
+
 namespace guivarna::theory {
 
 // Readable test failures: the strings and frets of a fingering.
@@ -58,6 +61,9 @@ TEST(RowSelection, KeepsSortedDisjointRangesThroughEveryStep)
         {"touching merges", {{'a', 1, 2}, {'a', 4, 5}, {'a', 3, 3}}, {{1, 5}}},
         {"overlap spanning several", {{'a', 1, 2}, {'a', 5, 6}, {'a', 9, 10}, {'a', 2, 9}},
             {{1, 10}}},
+        {"ascending rows extend the last range",
+            {{'a', 1, 2}, {'a', 3, 3}, {'a', 5, 5}, {'a', 4, 7}, {'a', 9, 9}}, {{1, 7}, {9, 9}}},
+        {"touching an earlier range", {{'a', 5, 6}, {'a', 1, 2}, {'a', 4, 4}}, {{1, 2}, {4, 6}}},
         {"inside an existing range", {{'a', 1, 10}, {'a', 3, 4}}, {{1, 10}}},
         {"row 0 touches", {{'a', 1, 3}, {'a', 0, 0}}, {{0, 3}}},
         {"toggle splits the middle", {{'s', 1, 5}, {'t', 3}}, {{1, 2}, {4, 5}}},
@@ -345,6 +351,42 @@ TEST_F(ChordMultiSelectionTest, SelectedFingeringsFollowTheSortedRows)
         selected.front() == Model().List()->Get(0) && selected.back() == Model().List()->Get(4));
     EXPECT_EQ(Page().SelectedFingerings(2), (std::vector{Shown(0), Shown(1)}));
     EXPECT_EQ(Marks(board::BoardCollection::kChordBoard), MarksOf(Shown(0)));
+}
+
+TEST_F(ChordMultiSelectionTest, SortingKeepsTheSelectedFingeringsSelectedInTheirNewRows)
+{
+    RunSearch({"C", "E", "G"});
+    Click(1);
+    Click(3, kShift);
+    Click(7, kCtrl);
+    Click(2, kCtrl);  // rows 1, 3 and 7; row 2 is current but not selected
+    const Ranges before = List().Selection().Ranges();
+    const std::vector<theory::ChordFingering> selected = Page().SelectedFingerings(10);
+    const theory::ChordFingering current = Shown(2);
+    const auto sortedOf = [](std::vector<theory::ChordFingering> fingerings) {
+        std::sort(fingerings.begin(), fingerings.end(), [](const auto& a, const auto& b) {
+            return std::tie(a.StringSet, a.FretBoardPosition) <
+                std::tie(b.StringSet, b.FretBoardPosition);
+        });
+        return fingerings;
+    };
+
+    Page().SortByColumn(ChordResultModel::kDifficultyColumn);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Page().Sorting(); }, 20000));
+    ASSERT_NE(List().Selection().Ranges(), before);
+    EXPECT_EQ(List().Selection().Count(), 3);
+    EXPECT_EQ(sortedOf(Page().SelectedFingerings(10)), sortedOf(selected));
+    EXPECT_EQ(Shown(List().CurrentRow()), current);
+    // The board follows the first selected row of the new order.
+    EXPECT_EQ(Marks(board::BoardCollection::kChordBoard), MarksOf(Shown(List().SelectedRow())));
+
+    // Back to the search order: the rows selected before.
+    Page().SortByColumn(ChordResultModel::kDifficultyColumn);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Page().Sorting(); }, 20000));
+    Page().SortByColumn(ChordResultModel::kDifficultyColumn);
+    EXPECT_EQ(Model().Order(), nullptr);
+    EXPECT_EQ(List().Selection().Ranges(), before);
+    EXPECT_EQ(List().CurrentRow(), 2);
 }
 
 TEST_F(ChordMultiSelectionTest, TheContextMenuOffersAddToChordSheetForRowsWithFingerings)
