@@ -261,6 +261,18 @@ bool ResultListView::viewportEvent(QEvent* event)
     return QAbstractScrollArea::viewportEvent(event);
 }
 
+bool ResultListView::event(QEvent* event)
+{
+    // Ctrl+A in a multi-selection list selects its rows, ahead of a window shortcut on the same
+    // keys, as in any list that selects many rows.
+    if (event->type() == QEvent::ShortcutOverride && multi_ &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::SelectAll)) {
+        event->accept();
+        return true;
+    }
+    return QAbstractScrollArea::event(event);
+}
+
 void ResultListView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(viewport());

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -416,9 +417,19 @@ TEST_F(ChordMultiSelectionTest, TheContextMenuOffersAddToChordSheetForRowsWithFi
     EXPECT_EQ(Page().SelectedCount(), 1);
     EXPECT_EQ(Page().SelectedFingerings(5), std::vector{Shown(8)});
 
-    // Ctrl+A over more rows than the sheet takes at once: the first kMaxSheetAdd go.
+    // Ctrl+A over more rows than the sheet takes at once: the first kMaxSheetAdd go. The list
+    // takes Ctrl+A ahead of a window shortcut on the same keys.
+    QShortcut windowShortcut(QKeySequence(QStringLiteral("Ctrl+A")), window_.get());
+    QSignalSpy shortcutFired(&windowShortcut, &QShortcut::activated);
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    auto* go = Page().findChild<QPushButton*>(QStringLiteral("go"));
+    go->setFocus();
+    QTest::keyClick(go, Qt::Key_A, kCtrl);
+    EXPECT_EQ(shortcutFired.count(), 1);  // the shortcut works elsewhere
     List().setFocus();
     QTest::keyClick(&List(), Qt::Key_A, kCtrl);
+    EXPECT_EQ(shortcutFired.count(), 1);
     EXPECT_EQ(window_->SelectedChordCount(), Model().rowCount());
     ASSERT_GT(Model().rowCount(), static_cast<int>(CalcWindow::kMaxSheetAdd));
     window_->AddSelectionToChordSheet();
