@@ -343,6 +343,10 @@ void ResultListView::mousePressEvent(QMouseEvent* event)
             current_ = row;
         return;
     }
+    // Ctrl or Shift with a click below the last row is taken as a slip: a selection of many rows
+    // stays.
+    if (row < 0 && multi_ && (event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)))
+        return;
     ChooseRow(row, event->modifiers());
 }
 

@@ -249,13 +249,22 @@ TEST_F(ResultListViewTest, RightClickKeepsASelectedRowAndANewListClearsTheSelect
     EXPECT_EQ(view_.Selection().Ranges(), (Ranges{{7, 7}}));
     EXPECT_EQ(changed.count(), 1);
 
-    model_.Reset(10);
+    model_.Reset(5);
     EXPECT_TRUE(view_.Selection().Empty());
     EXPECT_EQ(view_.CurrentRow(), -1);
     EXPECT_EQ(changed.count(), 2);
     // No anchor survives the reset: Shift+click selects the one row.
+    Do({1, kShift});
+    EXPECT_EQ(view_.Selection().Ranges(), (Ranges{{1, 1}}));
+    // Below the last row: Ctrl or Shift keeps the selection, a plain click clears it.
     Do({3, kShift});
-    EXPECT_EQ(view_.Selection().Ranges(), (Ranges{{3, 3}}));
+    ASSERT_LT(RowPoint(6).y(), view_.viewport()->height());
+    for (const Qt::KeyboardModifiers modifiers : {kCtrl, kShift}) {
+        Do({6, modifiers});
+        EXPECT_EQ(view_.Selection().Ranges(), (Ranges{{1, 3}}));
+    }
+    Do({6});
+    EXPECT_TRUE(view_.Selection().Empty());
 }
 
 // --- The chord page and the calculations window ------------------------------------------------
