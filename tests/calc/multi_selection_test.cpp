@@ -172,7 +172,7 @@ protected:
             QTest::keyClick(&view_, action.key, action.modifiers);
         }
     }
-    // The row's middle, whether in sight or not: a click there reaches the row it would.
+    // The middle of row in the viewport, counted from the row in sight at the top.
     QPoint RowPoint(int row) const
     {
         return {10, (row - view_.FirstVisibleRow()) * view_.RowHeight() + view_.RowHeight() / 2};
