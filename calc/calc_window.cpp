@@ -2,12 +2,14 @@
 
 #include "calc/calc_page.h"
 #include "calc/calc_runner.h"
+#include "calc/result_list_view.h"
 #include "resources/strings.h"
 #include "resources/text.h"
 #include "settings/settings_store.h"
 #include "theory/search_engine.h"
 #include "widgets/dock_placement.h"
 
+#include <QAction>
 #include <QMainWindow>
 #include <QTabWidget>
 #include <QTimer>
@@ -54,6 +56,27 @@ CalcWindow::CalcWindow(theory::SearchEngine& engine, const theory::MusicTheory& 
     });
     for (CalcPage* page : {static_cast<CalcPage*>(chordPage_), static_cast<CalcPage*>(scalePage_)})
         connect(page, &CalcPage::SceneChanged, this, &CalcWindow::SceneChanged);
+    connect(&chordPage_->List(), &ResultListView::SelectionChanged, this,
+        &CalcWindow::ChordSelectionChanged);
+    connect(&chordPage_->AddToSheetAction(), &QAction::triggered, this,
+        &CalcWindow::AddSelectionToChordSheet);
+}
+
+bool CalcWindow::CanAddToChordSheet() const
+{
+    return chordPage_->SelectedCount() > 0;
+}
+
+int CalcWindow::SelectedChordCount() const
+{
+    return chordPage_->SelectedCount();
+}
+
+void CalcWindow::AddSelectionToChordSheet()
+{
+    std::vector<theory::ChordFingering> fingerings = chordPage_->SelectedFingerings(kMaxSheetAdd);
+    if (!fingerings.empty())
+        emit AddToChordSheetRequested(fingerings);
 }
 
 void CalcWindow::ChordSearchReady()

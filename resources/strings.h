@@ -58,6 +58,8 @@ inline constexpr std::string_view kCmdSetDotColor = QT_TRANSLATE_NOOP("Guivarna"
 inline constexpr std::string_view kCmdNameMarkedChord =
     QT_TRANSLATE_NOOP("Guivarna", "Name marked chord");
 inline constexpr std::string_view kCmdChordByName = QT_TRANSLATE_NOOP("Guivarna", "Chord by name…");
+inline constexpr std::string_view kCmdAddToChordSheet =
+    QT_TRANSLATE_NOOP("Guivarna", "Add to chord sheet");
 inline constexpr std::string_view kCmdScaleByName = QT_TRANSLATE_NOOP("Guivarna", "Scale by name…");
 inline constexpr std::string_view kCmdPlayChordBoard =
     QT_TRANSLATE_NOOP("Guivarna", "Play ChordBoard");

@@ -802,6 +802,10 @@
         <source>&amp;Forward</source>
         <translation>&amp;Vor</translation>
     </message>
+    <message>
+        <source>Add to chord sheet</source>
+        <translation>Zum Akkordblatt hinzufügen</translation>
+    </message>
 </context>
 <context>
     <name>PrintOnePage</name>

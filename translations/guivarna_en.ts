@@ -802,6 +802,10 @@
         <source>&amp;Forward</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Add to chord sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PrintOnePage</name>
