@@ -3,6 +3,7 @@
 #include "app/program_objects.h"
 #include "board/board_collection.h"
 #include "board/fret_board.h"
+#include "calc/calc_window.h"
 #include "resources/strings.h"
 #include "resources/text.h"
 #include "sheet/window/chord_sheet_window.h"
@@ -10,10 +11,21 @@
 
 namespace guivarna {
 
-ChordSheetCommands::ChordSheetCommands(
-    ProgramObjects& objects, sheet::ChordSheetWindow& sheet, QObject* parent)
-    : QObject(parent), objects_(objects), sheet_(sheet)
+ChordSheetCommands::ChordSheetCommands(ProgramObjects& objects,
+    sheet::ChordSheetWindow& sheet, calc::CalcWindow& calculations, QObject* parent)
+    : QObject(parent), objects_(objects), sheet_(sheet), calculations_(calculations)
 {
+    connect(&calculations_, &calc::CalcWindow::AddToChordSheetRequested, this,
+        [this](const std::vector<theory::ChordFingering>& fingerings) {
+            const int selected = calculations_.SelectedChordCount();
+            AddFingerings(fingerings);
+            if (selected > static_cast<int>(fingerings.size())) {
+                sheet_.Dialogs().tell(false,
+                    Text(strings::kSheetOnlyFirst)
+                        .arg(static_cast<int>(fingerings.size()))
+                        .arg(selected));
+            }
+        });
 }
 
 std::vector<Command> ChordSheetCommands::Commands()
@@ -27,6 +39,9 @@ std::vector<Command> ChordSheetCommands::Commands()
                             .MarkedPositions()
                             .empty();
             }},
+        {CommandId::AddToChordSheet, MenuId::ChordBoard, strings::kCmdAddToChordSheet,
+            "Ctrl+Shift+A", [this] { calculations_.AddSelectionToChordSheet(); },
+            [this] { return calculations_.CanAddToChordSheet(); }},
     };
 }
 

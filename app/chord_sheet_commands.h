@@ -10,6 +10,10 @@
 
 namespace guivarna {
 
+namespace calc {
+class CalcWindow;
+}
+
 namespace sheet {
 class ChordSheetWindow;
 }
@@ -17,13 +21,15 @@ class ChordSheetWindow;
 struct ProgramObjects;
 
 // The way onto the chord sheet: "Add ChordBoard to chord sheet" takes the shape marked on the
-// ChordBoard, and search results come from the calculations window; each becomes a diagram
+// ChordBoard, "Add to chord sheet" the rows selected under "Chord formulas" (also from that
+// list's context menu); each becomes a diagram
 // named by its first traditional name and fingered as chord books do.
 class ChordSheetCommands : public QObject {
     Q_OBJECT
 
 public:
-    ChordSheetCommands(ProgramObjects& objects, sheet::ChordSheetWindow& sheet, QObject* parent);
+    ChordSheetCommands(ProgramObjects& objects, sheet::ChordSheetWindow& sheet,
+        calc::CalcWindow& calculations, QObject* parent);
 
     std::vector<Command> Commands();
 
@@ -41,6 +47,7 @@ private:
 
     ProgramObjects& objects_;
     sheet::ChordSheetWindow& sheet_;
+    calc::CalcWindow& calculations_;
 };
 
 }  // namespace guivarna

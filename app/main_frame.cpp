@@ -91,7 +91,9 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
     sheet_->SetLeftHanded(objects_.boards.LeftHanded());
     sheet_->Place(*this, objects_.store);
     connect(sheet_, &QDockWidget::visibilityChanged, this, &MainFrame::UpdateCommands);
-    sheetCommands_ = new ChordSheetCommands(objects_, *sheet_, this);
+    sheetCommands_ = new ChordSheetCommands(objects_, *sheet_, *calculations_, this);
+    connect(calculations_, &calc::CalcWindow::ChordSelectionChanged, this,
+        &MainFrame::UpdateCommands);
     markedNotes_ = new MarkedNotesCommands(objects_, *view_, this);
     connect(markedNotes_, &MarkedNotesCommands::ChordChanged, this, [this] {
         ChordSearchReady();

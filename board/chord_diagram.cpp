@@ -65,7 +65,7 @@ ChordDiagramLayout LayoutChordDiagram(
             kSideMargin + (leftHanded ? strings - 1 - i : i) * kStringSpacing);
     const int left = kSideMargin;
     const int right = kSideMargin + std::max(0, strings - 1) * kStringSpacing;
-    layout.grid = QRect(QPoint(left, top), QPoint(right, top + layout.rows * kFretSpacing));
+    layout.grid = QRect(left, top, right - left, layout.rows * kFretSpacing);
     if (!layout.nut)
         layout.fretLabelRect = QRect(0, top, kSideMargin - kDotRadius - 8, kFretSpacing);
 
@@ -135,11 +135,12 @@ void DrawChordDiagram(QPainter& painter, const DeviceMapping& mapping,
     line.setCapStyle(Qt::FlatCap);
     painter.setPen(line);
     for (const int x : layout.stringX)
-        painter.drawLine(at(QPointF(x, grid.top())), at(QPointF(x, grid.bottom())));
+        painter.drawLine(
+            at(QPointF(x, grid.top())), at(QPointF(x, grid.top() + grid.height())));
     for (int row = 0; row <= layout.rows; ++row) {
         const double y = grid.top() + row * kFretSpacing;
         painter.drawLine(
-            at(QPointF(grid.left() - extend, y)), at(QPointF(grid.right() + extend, y)));
+            at(QPointF(grid.left() - extend, y)), at(QPointF(grid.left() + grid.width() + extend, y)));
     }
     if (layout.nut) {
         painter.fillRect(rect(QRect(grid.left() - extend, grid.top() - kNutThickness,

@@ -34,7 +34,8 @@ struct ChordDiagramLayout {
 
     QSize size;
     QRect nameRect;
-    // The grid: left and right are the outer strings, top the nut (or first fret line).
+    // The grid: from the first string across to the last (width 0 for one string), from the
+    // nut (or first fret line) down to the last fret line.
     QRect grid;
     bool nut = false;
     int firstFret = 1;  // the fret of the first row

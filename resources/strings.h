@@ -445,6 +445,8 @@ inline constexpr std::string_view kSheetNoChords =
     QT_TRANSLATE_NOOP("Guivarna", "\"%1\" holds no chord definitions; the sheet is unchanged.");
 inline constexpr std::string_view kSheetFull = QT_TRANSLATE_NOOP(
     "Guivarna", "A chord sheet holds at most %1 diagrams; %2 of them were not added.");
+inline constexpr std::string_view kSheetOnlyFirst = QT_TRANSLATE_NOOP(
+    "Guivarna", "The first %1 of the %2 selected chords were added to the chord sheet.");
 inline constexpr std::string_view kSheetNothingMarked =
     QT_TRANSLATE_NOOP("Guivarna", "Nothing is marked on the ChordBoard.");
 inline constexpr std::string_view kSheetTwoMarks = QT_TRANSLATE_NOOP("Guivarna",

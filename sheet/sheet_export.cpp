@@ -100,7 +100,8 @@ QString ExportSheetSvg(const QString& path, const SheetPrint& print)
         svg.setResolution(static_cast<int>(kSceneDpi));
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle(print.layout.Title());
+        // The generator writes the title into the file as it stands: a & or < would break the XML.
+        svg.setTitle(print.layout.Title().toHtmlEscaped());
         QPainter painter;
         if (!painter.begin(&svg))
             return false;

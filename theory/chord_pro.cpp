@@ -236,7 +236,9 @@ ChordShape ReadChordProDefine(std::string_view definition, std::string& error)
         shape.frets.push_back(absolute);
     }
     if (fingers.empty()) {
-        shape.fingers.assign(shape.frets.size(), 0);
+        // No fingers given: the hand the program would use.
+        const std::vector<int> highFirst(shape.frets.rbegin(), shape.frets.rend());
+        shape.fingers = ShapeFromFrets(highFirst, {}, {}).fingers;
     } else if (fingers.size() != shape.frets.size()) {
         error = std::to_string(fingers.size()) + " fingers for " +
             std::to_string(shape.frets.size()) + " frets";
