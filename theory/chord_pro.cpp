@@ -93,15 +93,14 @@ bool IsKeyword(const std::string& word)
 
 bool IsNotPlayed(const std::string& word)
 {
-    return word == "x" || word == "X" || word == "N" || word == "n" || word == "-" ||
-        word == "-1";
+    return word == "x" || word == "X" || word == "N" || word == "n" || word == "-" || word == "-1";
 }
 
 std::string QuotedIfNeeded(const std::string& name)
 {
-    const bool plain = !name.empty() &&
-        std::none_of(name.begin(), name.end(),
-            [](char c) { return IsSpace(c) || c == '"' || c == '{' || c == '}'; });
+    const bool plain = !name.empty() && std::none_of(name.begin(), name.end(), [](char c) {
+        return IsSpace(c) || c == '"' || c == '{' || c == '}';
+    });
     if (plain)
         return name;
     std::string quoted = "\"";
@@ -136,8 +135,8 @@ bool ReadList(const std::vector<std::string>& words, std::size_t& i, bool finger
         const int highest = fingers ? 9 : static_cast<int>(kMaxFret);
         if (value && *value >= 0 && *value <= highest) {
             out.push_back(*value);
-        } else if (fingers && word.size() == 1 && ((word[0] >= 'A' && word[0] <= 'Z') ||
-                                                      (word[0] >= 'a' && word[0] <= 'z'))) {
+        } else if (fingers && word.size() == 1 &&
+            ((word[0] >= 'A' && word[0] <= 'Z') || (word[0] >= 'a' && word[0] <= 'z'))) {
             out.push_back(0);  // a thumb or a letter: no finger digit to show
         } else {
             error = std::string(fingers ? "finger" : "fret") + " '" + word + "' is not " +
