@@ -132,11 +132,16 @@ ChordSheetWindow::ChordSheetWindow(settings::SettingsStore& store, QWidget* pare
     perRowLabel->setBuddy(perRow_);
     roots_ = new QCheckBox(Text(strings::kSheetShowRoots), body);
     roots_->setObjectName(QStringLiteral("showRoots"));
-    options->addWidget(titleLabel);
-    options->addWidget(title_, 1);
+    // The title on a row of its own, so that it stays readable in a narrow dock.
+    auto* titleRow = new QHBoxLayout;
+    titleRow->addWidget(titleLabel);
+    titleRow->addWidget(title_, 1);
+    column->addLayout(titleRow);
     options->addWidget(perRowLabel);
     options->addWidget(perRow_);
+    options->addSpacing(12);
     options->addWidget(roots_);
+    options->addStretch(1);
     column->addLayout(options);
 
     view_ = new ChordSheetView(sheet_, body);
