@@ -19,16 +19,15 @@ using namespace guivarna;
 
 std::vector<theory::ChordShape> TwoHundredShapes()
 {
-    const std::vector<int> tuning(
-        theory::kStandardTuningNotes.begin(), theory::kStandardTuningNotes.end());
+    const std::vector<theory::Note> notes = theory::StandardTuning();
+    const std::vector<int> tuning(notes.begin(), notes.end());
     const std::vector<std::vector<int>> patterns = {{0, 1, 0, 2, 3, -1}, {1, 1, 2, 3, 3, 1},
         {2, 4, 4, 4, 2, -1}, {8, 8, 9, 10, 10, 8}, {3, 0, 0, 0, 2, 3}};
     std::vector<theory::ChordShape> shapes;
     for (int i = 0; i < 200; ++i) {
         const std::vector<int>& frets = patterns[static_cast<std::size_t>(i) % patterns.size()];
-        shapes.push_back(theory::ShapeFromFrets(
-            frets, tuning, theory::FirstTraditionalName(frets, {theory::kStandardTuningNotes.begin(),
-                                                             theory::kStandardTuningNotes.end()})));
+        shapes.push_back(
+            theory::ShapeFromFrets(frets, tuning, theory::FirstTraditionalName(frets, notes)));
     }
     return shapes;
 }
