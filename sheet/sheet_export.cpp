@@ -20,6 +20,8 @@ namespace {
 // Scene units are tenths of a millimetre: 254 of them make an inch.
 constexpr double kSceneDpi = 254.0;
 constexpr int kPictureMargin = 50;
+// The most pixels a PNG may have (1.2 GB of memory at four bytes a pixel).
+constexpr qint64 kMaxPngPixels = 300'000'000;
 
 QString Tr(const char* text)
 {
@@ -138,6 +140,11 @@ QString ExportSheetPng(const QString& path, const SheetPrint& print, int dpi)
     const QSizeF scene = PictureSize(print);
     const QSize pixels(static_cast<int>(std::ceil(scene.width() * dpi / kSceneDpi)),
         static_cast<int>(std::ceil(scene.height() * dpi / kSceneDpi)));
+    // A long sheet at a high resolution would need gigabytes: refuse it before allocating.
+    if (qint64(pixels.width()) * pixels.height() > kMaxPngPixels) {
+        return output::SaveFailureMessage(path,
+            Tr("the picture would be too large at %1 dpi; choose a lower resolution").arg(dpi));
+    }
     QImage image(pixels, QImage::Format_RGB32);
     if (image.isNull())
         return output::SaveFailureMessage(path, Tr("not enough memory for a picture this large"));

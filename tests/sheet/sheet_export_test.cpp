@@ -93,6 +93,9 @@ TEST_F(SheetExportTest, PngFollowsTheResolution)
     EXPECT_NEAR(double(b.width()) / a.width(), 3.0, 0.05);
     EXPECT_NEAR(b.dotsPerMeterX() * 0.0254, 300.0, 0.5);
     EXPECT_FALSE(ExportSheetPng(Path("c.png"), {layout, 0, {}}, 5000).isEmpty());
+    // 2000 diagrams in one column at the highest resolution: refused, not allocated.
+    const SheetLayout tall(QString(), std::vector(2000, Shape({0, 1, 0, 2, 3, -1}, "C")), {});
+    EXPECT_TRUE(ExportSheetPng(Path("c.png"), {tall, 1, {}}, kMaxPngDpi).contains(u"too large"));
     EXPECT_FALSE(QFile::exists(Path("c.png")));
 }
 
