@@ -23,11 +23,6 @@ constexpr int kPictureMargin = 50;
 // The most pixels a PNG may have (1.2 GB of memory at four bytes a pixel).
 constexpr qint64 kMaxPngPixels = 300'000'000;
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("SheetExport", text);
-}
-
 // The sheet as one picture: its size in scene units, margins included.
 QSize PictureSize(const SheetPrint& print)
 {
@@ -135,7 +130,10 @@ QString ExportSheetPng(const QString& path, const SheetPrint& print, int dpi)
 {
     if (dpi < kMinPngDpi || dpi > kMaxPngDpi) {
         return output::SaveFailureMessage(path,
-            Tr("the resolution must lie between %1 and %2 dpi").arg(kMinPngDpi).arg(kMaxPngDpi));
+            QCoreApplication::translate(
+                "SheetExport", "the resolution must lie between %1 and %2 dpi")
+                .arg(kMinPngDpi)
+                .arg(kMaxPngDpi));
     }
     const QSizeF scene = PictureSize(print);
     const QSize pixels(static_cast<int>(std::ceil(scene.width() * dpi / kSceneDpi)),
@@ -143,11 +141,15 @@ QString ExportSheetPng(const QString& path, const SheetPrint& print, int dpi)
     // A long sheet at a high resolution would need gigabytes: refuse it before allocating.
     if (qint64(pixels.width()) * pixels.height() > kMaxPngPixels) {
         return output::SaveFailureMessage(path,
-            Tr("the picture would be too large at %1 dpi; choose a lower resolution").arg(dpi));
+            QCoreApplication::translate("SheetExport",
+                "the picture would be too large at %1 dpi; choose a lower resolution")
+                .arg(dpi));
     }
     QImage image(pixels, QImage::Format_RGB32);
     if (image.isNull())
-        return output::SaveFailureMessage(path, Tr("not enough memory for a picture this large"));
+        return output::SaveFailureMessage(path,
+            QCoreApplication::translate(
+                "SheetExport", "not enough memory for a picture this large"));
     image.fill(Qt::white);
     const int dotsPerMetre = static_cast<int>(std::lround(dpi / 0.0254));
     image.setDotsPerMeterX(dotsPerMetre);

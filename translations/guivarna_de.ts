@@ -989,6 +989,21 @@
     </message>
 </context>
 <context>
+    <name>SheetExport</name>
+    <message>
+        <source>the resolution must lie between %1 and %2 dpi</source>
+        <translation>die Auflösung muss zwischen %1 und %2 dpi liegen</translation>
+    </message>
+    <message>
+        <source>the picture would be too large at %1 dpi; choose a lower resolution</source>
+        <translation>das Bild wäre bei %1 dpi zu groß; wählen Sie eine geringere Auflösung</translation>
+    </message>
+    <message>
+        <source>not enough memory for a picture this large</source>
+        <translation>nicht genug Speicher für ein so großes Bild</translation>
+    </message>
+</context>
+<context>
     <name>SheetFile</name>
     <message>
         <source>Could not open &quot;%1&quot;: %2</source>

@@ -987,6 +987,21 @@
     </message>
 </context>
 <context>
+    <name>SheetExport</name>
+    <message>
+        <source>the resolution must lie between %1 and %2 dpi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture would be too large at %1 dpi; choose a lower resolution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not enough memory for a picture this large</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SheetFile</name>
     <message>
         <source>Could not open &quot;%1&quot;: %2</source>
