@@ -11,11 +11,7 @@
 
 namespace guivarna::cli {
 
-namespace {
-
-// One fret pattern, string 1 first: a fret number or x per string, as many as the tuning has.
-// where starts every message ("--frets" or "line 3").
-std::vector<int> parsePattern(
+std::vector<int> parseFretPattern(
     const std::string& where, const std::string& text, std::size_t strings)
 {
     const std::vector<std::string> items = splitList(text);
@@ -41,6 +37,8 @@ std::vector<int> parsePattern(
     return frets;
 }
 
+namespace {
+
 std::string shapeLine(const std::vector<int>& frets)
 {
     const theory::HandShape shape = theory::AssignFingers(frets);
@@ -64,7 +62,7 @@ int RunFingersCommand(const std::vector<std::string>& args, std::istream& in, st
     const std::size_t strings = options.has("tuning") ? parseTuning(options.value("tuning")).size()
                                                       : theory::kStandardTuningNotes.size();
     if (options.has("frets")) {
-        out << shapeLine(parsePattern("--frets", options.value("frets"), strings)) << '\n';
+        out << shapeLine(parseFretPattern("--frets", options.value("frets"), strings)) << '\n';
         return 0;
     }
     // Every line is checked before anything is printed, so a bad line leaves no partial output.
@@ -73,7 +71,7 @@ int RunFingersCommand(const std::vector<std::string>& args, std::istream& in, st
     for (std::size_t number = 1; std::getline(in, text); ++number) {
         if (!text.empty() && text.back() == '\r')
             text.pop_back();
-        lines += shapeLine(parsePattern("line " + std::to_string(number), text, strings));
+        lines += shapeLine(parseFretPattern("line " + std::to_string(number), text, strings));
         lines += '\n';
     }
     out << lines;
