@@ -19,8 +19,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
-#include <string>
 #include <optional>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -64,10 +64,10 @@ std::vector<QString> PlacementBases()
 State Capture(const board::BoardCollection& boards, const page::Paper& paper,
     const settings::SettingsStore& store)
 {
-    State state{boards.LeftHanded(), boards.ShowFingers(), {}, paper.X(), paper.Y(),
-        paper.Width(), paper.Height(), paper.Background(), paper.BorderColour(),
-        paper.BorderWidth(), paper.PageOffset().x(), paper.PageOffset().y(),
-        paper.PrintableSize().width(), paper.PrintableSize().height(), {}};
+    State state{boards.LeftHanded(), boards.ShowFingers(), {}, paper.X(), paper.Y(), paper.Width(),
+        paper.Height(), paper.Background(), paper.BorderColour(), paper.BorderWidth(),
+        paper.PageOffset().x(), paper.PageOffset().y(), paper.PrintableSize().width(),
+        paper.PrintableSize().height(), {}};
     for (int i = 0; i < boards.BoardCount(); ++i) {
         const board::FretBoard& board = boards.Board(i);
         BoardState b{board.Offset().x(), board.Offset().y(), board.IsChordBoard(), board.Width(),
@@ -100,10 +100,10 @@ void CheckRanges(const State& state, const settings::SettingsStore& store)
         GUIVARNA_FUZZ_CHECK(b.width >= 0 && b.height >= 0);
         for (const RowState& row : b.rows) {
             GUIVARNA_FUZZ_CHECK(row.frets >= keys::kMinFrets && row.frets <= keys::kMaxFrets);
-            GUIVARNA_FUZZ_CHECK(row.fretWidth >= keys::kMinFretSize &&
-                row.fretWidth <= keys::kMaxFretSize);
-            GUIVARNA_FUZZ_CHECK(row.fretHeight >= keys::kMinFretSize &&
-                row.fretHeight <= keys::kMaxFretSize);
+            GUIVARNA_FUZZ_CHECK(
+                row.fretWidth >= keys::kMinFretSize && row.fretWidth <= keys::kMaxFretSize);
+            GUIVARNA_FUZZ_CHECK(
+                row.fretHeight >= keys::kMinFretSize && row.fretHeight <= keys::kMaxFretSize);
             GUIVARNA_FUZZ_CHECK(row.openNote >= 0 && row.openNote <= keys::kMaxOpenNote);
             GUIVARNA_FUZZ_CHECK(row.style.lineWidth >= 0.0F &&
                 row.style.lineWidth <= keys::kMaxBorder * 0.1F + 0.001F);

@@ -43,8 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::vector<Note> notes = chord.Notes();
     GUIVARNA_FUZZ_CHECK(!notes.empty() && notes.front() == chord.root);
-    GUIVARNA_FUZZ_CHECK(notes.size() == static_cast<std::size_t>(std::popcount(
-                                            static_cast<unsigned>(chord.mask))));
+    GUIVARNA_FUZZ_CHECK(
+        notes.size() == static_cast<std::size_t>(std::popcount(static_cast<unsigned>(chord.mask))));
     const std::set<Note> distinct(notes.begin(), notes.end());
     GUIVARNA_FUZZ_CHECK(distinct.size() == notes.size());
     for (const Note note : notes) {

@@ -29,8 +29,8 @@ bool InCatalogue(const ScaleType* scale)
 void CheckNotes(const ScaleType& scale, Note root)
 {
     const std::vector<Note> notes = ScaleNotes(scale, root);
-    GUIVARNA_FUZZ_CHECK(notes.size() ==
-        static_cast<std::size_t>(std::popcount(static_cast<unsigned>(scale.mask))));
+    GUIVARNA_FUZZ_CHECK(
+        notes.size() == static_cast<std::size_t>(std::popcount(static_cast<unsigned>(scale.mask))));
     GUIVARNA_FUZZ_CHECK(!notes.empty() && notes.front() == 60 + root % 12);
     for (const Note note : notes)
         GUIVARNA_FUZZ_CHECK(note >= 60 && note <= 71);

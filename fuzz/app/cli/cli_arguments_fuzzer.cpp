@@ -38,8 +38,7 @@ std::string Join(const std::vector<std::string>& items)
     return text;
 }
 
-template <typename Number>
-std::string JoinNumbers(const std::vector<Number>& numbers)
+template <typename Number> std::string JoinNumbers(const std::vector<Number>& numbers)
 {
     std::vector<std::string> items;
     for (const Number n : numbers)
@@ -107,8 +106,8 @@ void Permutation(const std::string& text)
     for (const std::string& name : names)
         notes.push_back(theory::NoteNumber(name));
     const std::vector<theory::Note> permutation = parsePermutation(order, notes, names);
-    GUIVARNA_FUZZ_CHECK(std::is_permutation(
-        permutation.begin(), permutation.end(), notes.begin(), notes.end()));
+    GUIVARNA_FUZZ_CHECK(
+        std::is_permutation(permutation.begin(), permutation.end(), notes.begin(), notes.end()));
 }
 
 void IdentifyFrets(const std::string& text)
@@ -187,20 +186,48 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string rest(reinterpret_cast<const char*>(data) + 2, size - 2);
     try {
         switch (parser % 14) {
-        case 0: NoteName(text); break;
-        case 1: NoteList(text); break;
-        case 2: Tuning(text); break;
-        case 3: FretRange(text); break;
-        case 4: Strings(context % 30, rest); break;
-        case 5: Permutation(text); break;
-        case 6: IdentifyFrets(text); break;
-        case 7: FretPattern(context % 30, rest); break;
-        case 8: OpenPolicy(text); break;
-        case 9: parseNamingMode(text); break;
-        case 10: Integer(text); break;
-        case 11: Options(Lines(text), {"a", "b"}, {"f"}); break;
-        case 12: ChordNotes(text); break;
-        default: RunCheapSubcommand(context, rest); break;
+        case 0:
+            NoteName(text);
+            break;
+        case 1:
+            NoteList(text);
+            break;
+        case 2:
+            Tuning(text);
+            break;
+        case 3:
+            FretRange(text);
+            break;
+        case 4:
+            Strings(context % 30, rest);
+            break;
+        case 5:
+            Permutation(text);
+            break;
+        case 6:
+            IdentifyFrets(text);
+            break;
+        case 7:
+            FretPattern(context % 30, rest);
+            break;
+        case 8:
+            OpenPolicy(text);
+            break;
+        case 9:
+            parseNamingMode(text);
+            break;
+        case 10:
+            Integer(text);
+            break;
+        case 11:
+            Options(Lines(text), {"a", "b"}, {"f"});
+            break;
+        case 12:
+            ChordNotes(text);
+            break;
+        default:
+            RunCheapSubcommand(context, rest);
+            break;
         }
     } catch (const UsageError&) {
         // The one way a parser refuses its input.

@@ -38,11 +38,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     // One output line per input line (getline's count: a last line without '\n' counts too).
-    const std::size_t inputLines = static_cast<std::size_t>(std::count(input.begin(), input.end(), '\n')) +
+    const std::size_t inputLines =
+        static_cast<std::size_t>(std::count(input.begin(), input.end(), '\n')) +
         (!input.empty() && input.back() != '\n' ? 1 : 0);
     const std::string output = out.str();
-    GUIVARNA_FUZZ_CHECK(static_cast<std::size_t>(std::count(output.begin(), output.end(), '\n')) ==
-        inputLines);
+    GUIVARNA_FUZZ_CHECK(
+        static_cast<std::size_t>(std::count(output.begin(), output.end(), '\n')) == inputLines);
     std::istringstream lines(output);
     for (std::string line; std::getline(lines, line);) {
         GUIVARNA_FUZZ_CHECK(line == "unplayable" || line.find(" difficulty=") != std::string::npos);
