@@ -245,7 +245,7 @@ void BalloonTip::HandOnPress(QMouseEvent* event, QWidget* target)
     if (handle == nullptr)
         return;
     // Sent to the window, the press is routed as one from the window system: to the widget
-    // under it, which then also receives the release.
+    // under it (unless a modal window blocks it), which then also receives the release.
     const QPointF global = event->globalPosition();
     const QPointF local = window->mapFromGlobal(global);
     QMouseEvent press(event->type(), local, local, global, event->button(), event->buttons(),

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
@@ -400,6 +401,25 @@ TEST_F(BalloonTipTest, AClickThroughTheGrabClosesItAndStillReachesTheProgram)
             EXPECT_TRUE(StillOpen(balloon)) << c.button;
         delete balloon.data();
     }
+
+    // Behind a modal dialog the window takes no click, with or without the balloon.
+    QDialog dialog;
+    dialog.setGeometry(700, 100, 200, 100);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    target.events.clear();
+    LaunchBalloon(QStringLiteral("t"), QStringLiteral("c"), QPoint(60, 60));
+    QPointer<BalloonTip> blocked = OnlyBalloon();
+    ASSERT_NE(blocked, nullptr);
+    ASSERT_TRUE(blocked->HoldsMouse());
+    // As the grab reports it: to the balloon's window, at the target's place.
+    const QPoint onTarget = blocked->mapFromGlobal(target.mapToGlobal(QPoint(30, 20)));
+    QTest::mousePress(blocked->windowHandle(), Qt::LeftButton, {}, onTarget);
+    EXPECT_TRUE(target.events.empty());
+    QTest::mouseRelease(blocked->windowHandle(), Qt::LeftButton, {}, onTarget);
+    EXPECT_TRUE(target.events.empty());
+    EXPECT_TRUE(Gone(blocked));
 }
 
 TEST_F(BalloonTipTest, ClickOnTheContentOpensTheLink)
