@@ -11,32 +11,6 @@
 
 namespace guivarna::cli {
 
-std::vector<int> parseFretPattern(
-    const std::string& where, const std::string& text, std::size_t strings)
-{
-    const std::vector<std::string> items = splitList(text);
-    if (items.empty())
-        throw UsageError(where + " needs one fret or x per string, e.g. 0,1,0,2,3,x");
-    std::vector<int> frets;
-    for (const std::string& item : items) {
-        if (item == "x") {
-            frets.push_back(theory::kNotPlayed);
-            continue;
-        }
-        const bool digits = !item.empty() && item.size() <= 2 &&
-            std::all_of(item.begin(), item.end(), [](char c) { return c >= '0' && c <= '9'; });
-        const int fret = digits ? std::stoi(item) : -1;
-        if (fret < 0 || fret > static_cast<int>(theory::kMaxFret))
-            throw UsageError(where + ": '" + item + "' is neither x nor a fret from 0 to " +
-                std::to_string(theory::kMaxFret));
-        frets.push_back(fret);
-    }
-    if (frets.size() != strings)
-        throw UsageError(where + ": " + std::to_string(frets.size()) + " frets given for " +
-            std::to_string(strings) + " strings (one fret or x per string, string 1 first)");
-    return frets;
-}
-
 namespace {
 
 std::string shapeLine(const std::vector<int>& frets)

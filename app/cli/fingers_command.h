@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -14,11 +13,5 @@ namespace guivarna::cli {
 // one fret pattern a line from in and prints one line per pattern, nothing at all when a line
 // is bad (the message names the line).
 int RunFingersCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out);
-
-// One fret pattern, string 1 first: a fret number (0 to kMaxFret) or x (kNotPlayed) per string,
-// exactly strings of them; throws UsageError otherwise. where starts every message ("--frets"
-// or "line 3").
-std::vector<int> parseFretPattern(
-    const std::string& where, const std::string& text, std::size_t strings);
 
 }  // namespace guivarna::cli
