@@ -30,15 +30,10 @@ ChordSheetCommands::ChordSheetCommands(ProgramObjects& objects,
 
 std::vector<Command> ChordSheetCommands::Commands()
 {
-    using board::BoardCollection;
     return {
         {CommandId::AddChordBoardToSheet, MenuId::ChordBoard, strings::kCmdAddChordBoardToSheet,
             "Ctrl+Shift+D", [this] { AddChordBoard(); },
-            [this] {
-                return !objects_.boards.Board(BoardCollection::kChordBoard)
-                            .MarkedPositions()
-                            .empty();
-            }},
+            [this] { return HasChordBoard() && !ChordBoard().MarkedPositions().empty(); }},
         {CommandId::AddToChordSheet, MenuId::ChordBoard, strings::kCmdAddToChordSheet,
             "Ctrl+Shift+A", [this] { calculations_.AddSelectionToChordSheet(); },
             [this] { return calculations_.CanAddToChordSheet(); }},
@@ -48,14 +43,17 @@ std::vector<Command> ChordSheetCommands::Commands()
 theory::ChordShape ChordSheetCommands::ShapeOnChordBoard(const std::vector<int>& frets) const
 {
     std::vector<int> tuning;
-    objects_.boards.Board(board::BoardCollection::kChordBoard).OpenNotes(tuning);
+    if (HasChordBoard())
+        ChordBoard().OpenNotes(tuning);
     std::vector<theory::Note> notes(tuning.begin(), tuning.end());
     return theory::ShapeFromFrets(frets, tuning, theory::FirstTraditionalName(frets, notes));
 }
 
 bool ChordSheetCommands::AddChordBoard()
 {
-    const board::FretBoard& board = objects_.boards.Board(board::BoardCollection::kChordBoard);
+    if (!HasChordBoard())
+        return false;
+    const board::FretBoard& board = ChordBoard();
     std::vector<int> frets(static_cast<std::size_t>(board.StringCount()), theory::kNotPlayed);
     const auto marks = board.MarkedPositions();
     if (marks.empty()) {
@@ -77,13 +75,25 @@ bool ChordSheetCommands::AddChordBoard()
 
 void ChordSheetCommands::AddFingerings(const std::vector<theory::ChordFingering>& fingerings)
 {
-    const int strings = objects_.boards.Board(board::BoardCollection::kChordBoard).StringCount();
+    if (!HasChordBoard())
+        return;
+    const int strings = ChordBoard().StringCount();
     std::vector<theory::ChordShape> shapes;
     shapes.reserve(fingerings.size());
     for (const theory::ChordFingering& fingering : fingerings)
         shapes.push_back(ShapeOnChordBoard(theory::FretsOfFingering(fingering, strings)));
     ShowSheet();
     sheet_.Add(shapes);
+}
+
+bool ChordSheetCommands::HasChordBoard() const
+{
+    return objects_.boards.BoardCount() > board::BoardCollection::kChordBoard;
+}
+
+const board::FretBoard& ChordSheetCommands::ChordBoard() const
+{
+    return objects_.boards.Board(board::BoardCollection::kChordBoard);
 }
 
 void ChordSheetCommands::ShowSheet()

@@ -10,6 +10,10 @@
 
 namespace guivarna {
 
+namespace board {
+class FretBoard;
+}
+
 namespace calc {
 class CalcWindow;
 }
@@ -43,6 +47,9 @@ public:
     theory::ChordShape ShapeOnChordBoard(const std::vector<int>& frets) const;
 
 private:
+    // The board collection holds no boards until the view's first update.
+    bool HasChordBoard() const;
+    const board::FretBoard& ChordBoard() const;
     void ShowSheet();
 
     ProgramObjects& objects_;

@@ -134,6 +134,7 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
 MainFrame::~MainFrame()
 {
     disconnect(calculations_, nullptr, this, nullptr);
+    disconnect(sheet_, nullptr, this, nullptr);
     calculations_->StopAll();
 }
 

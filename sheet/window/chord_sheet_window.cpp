@@ -201,7 +201,11 @@ ChordSheetWindow::ChordSheetWindow(settings::SettingsStore& store, QWidget* pare
 
 ChordSheetWindow::~ChordSheetWindow()
 {
+    // The widgets go while the sheet they show still exists: the title edit, losing the focus,
+    // still reports its text.
     disconnect(&sheet_, nullptr, this, nullptr);
+    disconnect(title_, nullptr, this, nullptr);
+    delete widget();
 }
 
 void ChordSheetWindow::BuildActions(QMenuBar& menus)
