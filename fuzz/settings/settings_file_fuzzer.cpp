@@ -11,7 +11,9 @@
 #include "widgets/window_placement.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -156,9 +158,13 @@ std::string Text(const State& s)
     return text;
 }
 
+// QSettings writes through QSaveFile, which syncs the file to disk; in memory (tmpfs) that
+// costs nothing, on a disk it would take most of the time of every input.
 QTemporaryDir& Folder()
 {
-    static QTemporaryDir folder;
+    static QTemporaryDir folder(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+            ? QStringLiteral("/dev/shm/guivarna-fuzz-XXXXXX")
+            : QDir::tempPath() + QStringLiteral("/guivarna-fuzz-XXXXXX"));
     return folder;
 }
 
