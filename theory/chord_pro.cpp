@@ -93,15 +93,14 @@ bool IsKeyword(const std::string& word)
 
 bool IsNotPlayed(const std::string& word)
 {
-    return word == "x" || word == "X" || word == "N" || word == "n" || word == "-" ||
-        word == "-1";
+    return word == "x" || word == "X" || word == "N" || word == "n" || word == "-" || word == "-1";
 }
 
 std::string QuotedIfNeeded(const std::string& name)
 {
-    const bool plain = !name.empty() &&
-        std::none_of(name.begin(), name.end(),
-            [](char c) { return IsSpace(c) || c == '"' || c == '{' || c == '}'; });
+    const bool plain = !name.empty() && std::none_of(name.begin(), name.end(), [](char c) {
+        return IsSpace(c) || c == '"' || c == '{' || c == '}';
+    });
     if (plain)
         return name;
     std::string quoted = "\"";
@@ -127,6 +126,11 @@ bool ReadList(const std::vector<std::string>& words, std::size_t& i, bool finger
     std::vector<int>& out, std::string& error)
 {
     for (; i < words.size() && !IsKeyword(words[i]); ++i) {
+        // Checked before any word, so that x and letters count towards the limit too.
+        if (out.size() == static_cast<std::size_t>(kMaxStrings)) {
+            error = "more than " + std::to_string(kMaxStrings) + " strings";
+            return false;
+        }
         const std::string& word = words[i];
         if (IsNotPlayed(word)) {
             out.push_back(fingers ? 0 : kNotPlayed);
@@ -136,16 +140,12 @@ bool ReadList(const std::vector<std::string>& words, std::size_t& i, bool finger
         const int highest = fingers ? 9 : static_cast<int>(kMaxFret);
         if (value && *value >= 0 && *value <= highest) {
             out.push_back(*value);
-        } else if (fingers && word.size() == 1 && ((word[0] >= 'A' && word[0] <= 'Z') ||
-                                                      (word[0] >= 'a' && word[0] <= 'z'))) {
+        } else if (fingers && word.size() == 1 &&
+            ((word[0] >= 'A' && word[0] <= 'Z') || (word[0] >= 'a' && word[0] <= 'z'))) {
             out.push_back(0);  // a thumb or a letter: no finger digit to show
         } else {
             error = std::string(fingers ? "finger" : "fret") + " '" + word + "' is not " +
                 (fingers ? "0 to 9 or x" : "a fret number or x");
-            return false;
-        }
-        if (out.size() > static_cast<std::size_t>(kMaxStrings)) {
-            error = "more than " + std::to_string(kMaxStrings) + " strings";
             return false;
         }
     }

@@ -23,7 +23,8 @@ TEST(ChordPro, DefineLinesAsChordBooksPrintThem)
         {{0, 1, 0, 2, 3, -1}, "C", "{define: C base-fret 1 frets x 3 2 0 1 0 fingers 0 3 2 0 1 0}"},
         {{1, 1, 2, 3, 3, 1}, "F", "{define: F base-fret 1 frets 1 3 3 2 1 1 fingers 1 3 4 2 1 1}"},
         // Above the fifth fret the shape gets a base fret, its frets counted from it.
-        {{8, 8, 9, 10, 10, 8}, "C", "{define: C base-fret 8 frets 1 3 3 2 1 1 fingers 1 3 4 2 1 1}"},
+        {{8, 8, 9, 10, 10, 8}, "C",
+            "{define: C base-fret 8 frets 1 3 3 2 1 1 fingers 1 3 4 2 1 1}"},
         // Up to the fifth fret it stays at the first, barres and all.
         {{2, 4, 4, 4, 2, -1}, "B", "{define: B base-fret 1 frets x 2 4 4 4 2 fingers 0 1 3 3 3 1}"},
         // A name with spaces is quoted; open strings stay 0 under a base fret.
@@ -55,8 +56,8 @@ TEST(ChordPro, ReadsTheFormsOtherProgramsWrite)
         {"Am 1 x 0 2 2 1 0", {-1, 0, 2, 2, 1, 0}, {0, 0, 2, 3, 1, 0}},
         {"Bb base-fret 0 frets X 1 3 3 3 1 keys 0 4 7 display Bb", {-1, 1, 3, 3, 3, 1},
             {0, 1, 3, 3, 3, 1}},
-        {"G base-fret 3 frets 1 3 3 2 1 1 fingers 1 3 4 2 1 1 diagram on",
-            {3, 5, 5, 4, 3, 3}, {1, 3, 4, 2, 1, 1}},
+        {"G base-fret 3 frets 1 3 3 2 1 1 fingers 1 3 4 2 1 1 diagram on", {3, 5, 5, 4, 3, 3},
+            {1, 3, 4, 2, 1, 1}},
         // N and - are strings not played; a finger on an open string is dropped.
         {"D7 frets N - 0 2 1 2 fingers 0 0 3 2 1 3", {-1, -1, 0, 2, 1, 2}, {0, 0, 0, 2, 1, 3}},
         {"C frets 0 3 2 0 1 0 fingers T 3 2 0 1 0", {0, 3, 2, 0, 1, 0}, {0, 3, 2, 0, 1, 0}},
@@ -73,18 +74,21 @@ TEST(ChordPro, ReadsTheFormsOtherProgramsWrite)
 
 TEST(ChordPro, AFileWithBadLinesLoadsTheGoodOnesAndNamesTheBad)
 {
-    const std::string text = "\xEF\xBB\xBF{title: Songs for Sunday}\r\n"
-                             "[C]Lyrics with [G]chords are skipped\n"
-                             "{define: C base-fret 1 frets x 3 2 0 1 0}\n"
-                             "{x_guivarna_tuning: 40 45 50 55 59 64}\n"
-                             "{define: Q frets 1 2 z}\n"
-                             "{define: E frets 0 2 2 1 0 0 fingers 2 3 1}\n"
-                             "{define: broken frets 0 2\n"
-                             "{define: \"open quote frets 1}\n"
-                             "{define: far base-fret 20 frets 9 9}\n"
-                             "{x_guivarna_tuning: 40 45}\n"
-                             "{comment: anything}\n"
-                             "{define Em frets 0 2 2 0 0 0}\n";
+    const std::string text =
+        "\xEF\xBB\xBF{title: Songs for Sunday}\r\n"
+        "[C]Lyrics with [G]chords are skipped\n"
+        "{define: C base-fret 1 frets x 3 2 0 1 0}\n"
+        "{x_guivarna_tuning: 40 45 50 55 59 64}\n"
+        "{define: Q frets 1 2 z}\n"
+        "{define: E frets 0 2 2 1 0 0 fingers 2 3 1}\n"
+        "{define: broken frets 0 2\n"
+        "{define: \"open quote frets 1}\n"
+        "{define: far base-fret 20 frets 9 9}\n"
+        "{x_guivarna_tuning: 40 45}\n"
+        "{comment: anything}\n"
+        "{define Em frets 0 2 2 0 0 0}\n"
+        // 25 strings, the last not played.
+        "{define: wide frets 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 x}\n";
     const ChordProSheet sheet = ReadChordPro(text);
     EXPECT_EQ(sheet.title, "Songs for Sunday");
     ASSERT_EQ(sheet.chords.size(), 2u);
@@ -94,7 +98,7 @@ TEST(ChordPro, AFileWithBadLinesLoadsTheGoodOnesAndNamesTheBad)
     std::vector<int> lines;
     for (const ChordProError& error : sheet.errors)
         lines.push_back(error.line);
-    EXPECT_EQ(lines, (std::vector<int>{5, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(lines, (std::vector<int>{5, 6, 7, 8, 9, 10, 13}));
 }
 
 TEST(ChordPro, ASavedSheetReadsBackTheSame)
