@@ -10,10 +10,10 @@
 #include "settings/view_keys.h"
 #include "widgets/window_placement.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -172,7 +172,10 @@ QTemporaryDir& Folder()
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    static QCoreApplication application(*argc, *argv);
+    // The program reads its settings with a GUI application running, and QSettings builds
+    // stored pixmaps and other GUI values (@Variant) only with one; offscreen needs no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication application(*argc, *argv);
     if (!Folder().isValid())
         std::abort();
     return 0;
