@@ -11,8 +11,8 @@
 
 namespace guivarna {
 
-ChordSheetCommands::ChordSheetCommands(ProgramObjects& objects,
-    sheet::ChordSheetWindow& sheet, calc::CalcWindow& calculations, QObject* parent)
+ChordSheetCommands::ChordSheetCommands(ProgramObjects& objects, sheet::ChordSheetWindow& sheet,
+    calc::CalcWindow& calculations, QObject* parent)
     : QObject(parent), objects_(objects), sheet_(sheet), calculations_(calculations)
 {
     connect(&calculations_, &calc::CalcWindow::AddToChordSheetRequested, this,

@@ -15,9 +15,9 @@
 #include "board/board_collection.h"
 #include "calc/calc_window.h"
 #include "calc/interval_stacker.h"
+#include "page/paper.h"
 #include "resources/strings.h"
 #include "resources/text.h"
-#include "page/paper.h"
 #include "settings/settings_store.h"
 #include "sheet/window/chord_sheet_window.h"
 #include "widgets/window_placement.h"
@@ -92,8 +92,8 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
     sheet_->Place(*this, objects_.store);
     connect(sheet_, &QDockWidget::visibilityChanged, this, &MainFrame::UpdateCommands);
     sheetCommands_ = new ChordSheetCommands(objects_, *sheet_, *calculations_, this);
-    connect(calculations_, &calc::CalcWindow::ChordSelectionChanged, this,
-        &MainFrame::UpdateCommands);
+    connect(
+        calculations_, &calc::CalcWindow::ChordSelectionChanged, this, &MainFrame::UpdateCommands);
     markedNotes_ = new MarkedNotesCommands(objects_, *view_, this);
     connect(markedNotes_, &MarkedNotesCommands::ChordChanged, this, [this] {
         ChordSearchReady();

@@ -61,8 +61,7 @@ ChordDiagramLayout LayoutChordDiagram(
     layout.nameRect = QRect(0, 0, layout.size.width(), kNameHeight);
     const int top = kNameHeight + kMarkerHeight;
     for (int i = 0; i < strings; ++i)
-        layout.stringX.push_back(
-            kSideMargin + (leftHanded ? strings - 1 - i : i) * kStringSpacing);
+        layout.stringX.push_back(kSideMargin + (leftHanded ? strings - 1 - i : i) * kStringSpacing);
     const int left = kSideMargin;
     const int right = kSideMargin + std::max(0, strings - 1) * kStringSpacing;
     layout.grid = QRect(left, top, right - left, layout.rows * kFretSpacing);
@@ -78,9 +77,9 @@ ChordDiagramLayout LayoutChordDiagram(
         const int x1 = std::min(layout.stringX[barre.first], layout.stringX[barre.last]);
         const int x2 = std::max(layout.stringX[barre.first], layout.stringX[barre.last]);
         const int y = rowCentre(barre.fret);
-        layout.barres.push_back(
-            {QRect(QPoint(x1 - kDotRadius, y - kDotRadius), QPoint(x2 + kDotRadius, y + kDotRadius)),
-                barre.finger});
+        layout.barres.push_back({QRect(QPoint(x1 - kDotRadius, y - kDotRadius),
+                                     QPoint(x2 + kDotRadius, y + kDotRadius)),
+            barre.finger});
     }
     for (int i = 0; i < strings; ++i) {
         const int fret = shape.frets[i];
@@ -135,12 +134,11 @@ void DrawChordDiagram(QPainter& painter, const DeviceMapping& mapping,
     line.setCapStyle(Qt::FlatCap);
     painter.setPen(line);
     for (const int x : layout.stringX)
-        painter.drawLine(
-            at(QPointF(x, grid.top())), at(QPointF(x, grid.top() + grid.height())));
+        painter.drawLine(at(QPointF(x, grid.top())), at(QPointF(x, grid.top() + grid.height())));
     for (int row = 0; row <= layout.rows; ++row) {
         const double y = grid.top() + row * kFretSpacing;
-        painter.drawLine(
-            at(QPointF(grid.left() - extend, y)), at(QPointF(grid.left() + grid.width() + extend, y)));
+        painter.drawLine(at(QPointF(grid.left() - extend, y)),
+            at(QPointF(grid.left() + grid.width() + extend, y)));
     }
     if (layout.nut) {
         painter.fillRect(rect(QRect(grid.left() - extend, grid.top() - kNutThickness,

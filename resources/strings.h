@@ -450,7 +450,8 @@ inline constexpr std::string_view kSheetOnlyFirst = QT_TRANSLATE_NOOP(
 inline constexpr std::string_view kSheetNothingMarked =
     QT_TRANSLATE_NOOP("Guivarna", "Nothing is marked on the ChordBoard.");
 inline constexpr std::string_view kSheetTwoMarks = QT_TRANSLATE_NOOP("Guivarna",
-    "A chord diagram shows one fret per string; string %1 of the ChordBoard has more than one mark.");
+    "A chord diagram shows one fret per string; string %1 of the ChordBoard has more than one "
+    "mark.");
 inline constexpr std::string_view kSheetPrintFailed =
     QT_TRANSLATE_NOOP("Guivarna", "The chord sheet could not be printed.");
 inline constexpr std::string_view kSheetSaveFailed =

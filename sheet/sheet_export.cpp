@@ -53,7 +53,8 @@ QSize SheetPaper::Area() const
 {
     const double width = pageMm.width() - marginsMm.left() - marginsMm.right();
     const double height = pageMm.height() - marginsMm.top() - marginsMm.bottom();
-    return {std::max(1, static_cast<int>(width * 10.0)), std::max(1, static_cast<int>(height * 10.0))};
+    return {
+        std::max(1, static_cast<int>(width * 10.0)), std::max(1, static_cast<int>(height * 10.0))};
 }
 
 int SheetPrint::Columns() const
@@ -76,7 +77,8 @@ bool PaintSheetPages(QPainter& painter, QPagedPaintDevice& device, const SheetPr
     const board::DeviceMapping deviceMapping = board::DeviceMapping::ForDevice(device);
     // The printable area in scene units, as the device itself reports it.
     const QRectF paint = device.pageLayout().paintRect(QPageLayout::Millimeter);
-    const QSize area(static_cast<int>(paint.width() * 10.0), static_cast<int>(paint.height() * 10.0));
+    const QSize area(
+        static_cast<int>(paint.width() * 10.0), static_cast<int>(paint.height() * 10.0));
     const double scale = print.layout.FitScale(area, columns);
     // Drawing at a lower resolution draws smaller: the scale is a change of DPI.
     const board::DeviceMapping mapping(deviceMapping.DpiX() * scale, deviceMapping.DpiY() * scale);

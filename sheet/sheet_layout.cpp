@@ -77,8 +77,8 @@ int SheetLayout::PlaceAt(QPoint point, int columns, bool title) const
 double SheetLayout::FitScale(QSize area, int columns) const
 {
     const QSize needed(std::max(1, columns) * cell_.width(), TitleHeight() + cell_.height());
-    return std::min({1.0, double(area.width()) / needed.width(),
-        double(area.height()) / needed.height()});
+    return std::min(
+        {1.0, double(area.width()) / needed.width(), double(area.height()) / needed.height()});
 }
 
 std::vector<SheetPage> SheetLayout::Pages(QSize area, int columns) const
@@ -105,9 +105,8 @@ void DrawSheet(QPainter& painter, const board::DeviceMapping& mapping, const She
         painter.setFont(board::SceneFont(painter, mapping.SceneToDeviceY(kTitleFontHeight), true));
         painter.setPen(Qt::black);
         const QSize grid = layout.GridSize(std::max(1, page.last - page.first), columns, false);
-        const QRectF band = mapping.SceneToDevice(
-            QRectF(origin, QSizeF(std::max(grid.width(), layout.Cell().width()),
-                               layout.TitleHeight())));
+        const QRectF band = mapping.SceneToDevice(QRectF(
+            origin, QSizeF(std::max(grid.width(), layout.Cell().width()), layout.TitleHeight())));
         painter.drawText(band, Qt::AlignCenter | Qt::TextSingleLine, layout.Title());
         painter.restore();
     }

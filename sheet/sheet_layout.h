@@ -36,8 +36,8 @@ public:
     static constexpr int kTitleHeight = 120;
 
     SheetLayout() = default;
-    SheetLayout(const QString& title, const std::vector<theory::ChordShape>& shapes,
-        SheetStyle style);
+    SheetLayout(
+        const QString& title, const std::vector<theory::ChordShape>& shapes, SheetStyle style);
 
     int Count() const { return static_cast<int>(diagrams_.size()); }
     const QString& Title() const { return title_; }

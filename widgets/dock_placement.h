@@ -18,9 +18,8 @@ struct DockSizes {
     QSize floatingMinimum;
 };
 
-void SaveDockPlacement(
-    const QMainWindow& window, const QDockWidget& dock, settings::SettingsStore& store,
-    QStringView base);
+void SaveDockPlacement(const QMainWindow& window, const QDockWidget& dock,
+    settings::SettingsStore& store, QStringView base);
 
 // Docks dock into window where the settings say (defaultArea when they say nothing usable), or
 // floats it at its stored place on a screen. Returns whether it floats.

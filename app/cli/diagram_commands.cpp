@@ -102,13 +102,14 @@ int RunDiagramCommand(const std::vector<std::string>& args, std::ostream& out, s
         throw UsageError("--frets is required, e.g. --frets 0,1,0,2,3,x");
     const std::vector<theory::Note> tuning =
         options.has("tuning") ? parseTuning(options.value("tuning")) : theory::StandardTuning();
-    const std::vector<int> frets = parseFretPattern("--frets", options.value("frets"), tuning.size());
+    const std::vector<int> frets =
+        parseFretPattern("--frets", options.value("frets"), tuning.size());
     const Output output = pickOutput(options, {"svg", "png", "pdf"}, true);
     if (std::all_of(frets.begin(), frets.end(), [](int f) { return f < 0; }))
         throw UsageError("--frets: no string is played (every string is x)");
 
-    const std::string name = options.has("name") ? options.value("name")
-                                                 : theory::FirstTraditionalName(frets, tuning);
+    const std::string name =
+        options.has("name") ? options.value("name") : theory::FirstTraditionalName(frets, tuning);
     const std::vector<int> pitches(tuning.begin(), tuning.end());
     const theory::ChordShape shape = theory::ShapeFromFrets(frets, pitches, name);
     if (output.kind == "chordpro") {

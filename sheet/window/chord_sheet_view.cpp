@@ -90,8 +90,8 @@ QRect ChordSheetView::DiagramRect(int index) const
     if (index < 0 || index >= layout_.Count())
         return {};
     const bool title = layout_.TitleHeight() > 0;
-    const QRect scene = layout_.DiagramRect(index, index, Columns(), title)
-                            .translated(kMargin, kMargin);
+    const QRect scene =
+        layout_.DiagramRect(index, index, Columns(), title).translated(kMargin, kMargin);
     const QRectF device = Mapping().SceneToDevice(QRectF(scene));
     return device.translated(-horizontalScrollBar()->value(), -verticalScrollBar()->value())
         .toAlignedRect();
@@ -135,8 +135,8 @@ bool ChordSheetView::event(QEvent* event)
         static const std::array kOwnKeys{Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_F2,
             Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End};
         const bool plain = (key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0;
-        const bool own = plain &&
-            std::find(kOwnKeys.begin(), kOwnKeys.end(), key->key()) != kOwnKeys.end();
+        const bool own =
+            plain && std::find(kOwnKeys.begin(), kOwnKeys.end(), key->key()) != kOwnKeys.end();
         if (own || key->matches(QKeySequence::SelectAll)) {
             event->accept();
             return true;
@@ -292,8 +292,7 @@ void ChordSheetView::mouseMoveEvent(QMouseEvent* event)
     if (pressed_ < 0 || !(event->buttons() & Qt::LeftButton))
         return;
     const QPoint point = event->position().toPoint();
-    if (!dragging_ &&
-        (point - pressPoint_).manhattanLength() < QApplication::startDragDistance())
+    if (!dragging_ && (point - pressPoint_).manhattanLength() < QApplication::startDragDistance())
         return;
     dragging_ = true;
     dropPlace_ = DropPlaceAt(point);

@@ -9,7 +9,6 @@
 #include <set>
 #include <vector>
 
-
 namespace guivarna::sheet {
 
 class ChordSheet;

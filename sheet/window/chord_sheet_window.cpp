@@ -69,8 +69,7 @@ QString Filters(std::string_view filter)
 SheetDialogs QtDialogs(QWidget* parent)
 {
     SheetDialogs dialogs;
-    dialogs.savePath = [parent](const QString& title, const QString& filters,
-                           const QString& name) {
+    dialogs.savePath = [parent](const QString& title, const QString& filters, const QString& name) {
         QFileDialog dialog(parent, title, name, filters);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(QFileInfo(name).suffix());
@@ -104,8 +103,8 @@ SheetDialogs QtDialogs(QWidget* parent)
 }  // namespace
 
 ChordSheetWindow::ChordSheetWindow(settings::SettingsStore& store, QWidget* parent)
-    : QDockWidget(Text(strings::kChordSheet), parent), store_(store),
-      undo_(new QUndoStack(this)), dialogs_(QtDialogs(this))
+    : QDockWidget(Text(strings::kChordSheet), parent), store_(store), undo_(new QUndoStack(this)),
+      dialogs_(QtDialogs(this))
 {
     setObjectName(QStringLiteral("ChordSheetWindow"));
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
@@ -133,11 +132,16 @@ ChordSheetWindow::ChordSheetWindow(settings::SettingsStore& store, QWidget* pare
     perRowLabel->setBuddy(perRow_);
     roots_ = new QCheckBox(Text(strings::kSheetShowRoots), body);
     roots_->setObjectName(QStringLiteral("showRoots"));
-    options->addWidget(titleLabel);
-    options->addWidget(title_, 1);
+    // The title on a row of its own, so that it stays readable in a narrow dock.
+    auto* titleRow = new QHBoxLayout;
+    titleRow->addWidget(titleLabel);
+    titleRow->addWidget(title_, 1);
+    column->addLayout(titleRow);
     options->addWidget(perRowLabel);
     options->addWidget(perRow_);
+    options->addSpacing(12);
     options->addWidget(roots_);
+    options->addStretch(1);
     column->addLayout(options);
 
     view_ = new ChordSheetView(sheet_, body);
@@ -255,9 +259,8 @@ void ChordSheetWindow::BuildActions(QMenuBar& menus)
     redoAction_ = make(strings::kSheetRedo, "redoSheet", [this] { undo_->redo(); });
     redoAction_->setShortcuts(QKeySequence::Redo);
     rename_ = make(strings::kSheetRename, "renameDiagram", [this] { view_->EditName(); });
-    remove_ = make(strings::kSheetRemove, "removeDiagrams", [this] {
-        emit view_->RemoveRequested(view_->Selected());
-    });
+    remove_ = make(strings::kSheetRemove, "removeDiagrams",
+        [this] { emit view_->RemoveRequested(view_->Selected()); });
     clear_ = make(strings::kSheetClear, "clearSheet", [this] { Change(sheet_.Title(), {}); });
     for (QAction* action : {undoAction_, redoAction_})
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -311,9 +314,10 @@ int ChordSheetWindow::Add(const std::vector<theory::ChordShape>& shapes)
         view_->Select({sheet_.Count() - 1});
     }
     if (count < static_cast<int>(shapes.size())) {
-        dialogs_.tell(false, Text(strings::kSheetFull)
-                                 .arg(ChordSheet::kMaxDiagrams)
-                                 .arg(static_cast<int>(shapes.size()) - count));
+        dialogs_.tell(false,
+            Text(strings::kSheetFull)
+                .arg(ChordSheet::kMaxDiagrams)
+                .arg(static_cast<int>(shapes.size()) - count));
     }
     return count;
 }

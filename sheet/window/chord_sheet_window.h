@@ -1,8 +1,8 @@
 #pragma once
 
+#include "settings/settings_store.h"
 #include "sheet/chord_sheet.h"
 #include "sheet/sheet_export.h"
-#include "settings/settings_store.h"
 
 #include <QDockWidget>
 

@@ -108,8 +108,8 @@ TEST_F(SheetExportTest, AFailedWriteKeepsTheOldFileAndSaysWhy)
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write(QByteArray(5000, 'x'));
     old.close();
-    ASSERT_EQ(SaveSheetFile(Path("sheet.cho"), QStringLiteral("T"),
-                  {Shape({0, 1, 0, 2, 3, -1}, "C")}),
+    ASSERT_EQ(
+        SaveSheetFile(Path("sheet.cho"), QStringLiteral("T"), {Shape({0, 1, 0, 2, 3, -1}, "C")}),
         QString());
     const OpenedSheet opened = OpenSheetFile(Path("sheet.cho"));
     EXPECT_TRUE(opened.sheet.errors.empty());

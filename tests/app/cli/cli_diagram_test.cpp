@@ -15,7 +15,8 @@ protected:
     void SetUp() override
     {
         dir_ = fs::temp_directory_path() /
-            ("guivarna-diagram-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+            ("guivarna-diagram-" +
+                std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(dir_);
     }
@@ -65,8 +66,8 @@ TEST_F(CliDiagram, WritesFilesAndKeepsTheOldOneOnAFailure)
         EXPECT_GT(fs::file_size(path), 500u);
         // A size limit stops the write part-way: status 1, one line naming the file.
         std::ofstream(path, std::ios::trunc) << "old";
-        const CliRun limited = runCli(
-            {"diagram", "--frets", "0,1,0,2,3,x", std::string("--") + kind, path}, {}, 200);
+        const CliRun limited =
+            runCli({"diagram", "--frets", "0,1,0,2,3,x", std::string("--") + kind, path}, {}, 200);
         EXPECT_EQ(limited.status, 1);
         EXPECT_EQ(std::count(limited.err.begin(), limited.err.end(), '\n'), 1) << limited.err;
         EXPECT_NE(limited.err.find(path), std::string::npos);

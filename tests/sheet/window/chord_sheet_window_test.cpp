@@ -75,8 +75,6 @@ protected:
     QStringList told_;
 };
 
-
-
 TEST_F(ChordSheetWindowTest, EditingStepsUndoAndRedo)
 {
     QUndoStack& undo = window_->Undo();
