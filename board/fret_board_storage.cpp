@@ -20,8 +20,11 @@ void FretBoard::Load(const settings::SettingsStore& store, QStringView basePath)
     bool lastOrientationStored = true;
     for (int k = 0; k < stringCount; ++k) {
         const QString rowPath = RowPath(basePath, k);
-        const std::optional<std::int32_t> storedOrientation =
-            ReadIfValid(store, kOrientation, rowPath);
+        std::optional<std::int32_t> storedOrientation = ReadIfValid(store, kOrientation, rowPath);
+        // A string never takes the fret-number row's kind: the board would take that string for
+        // its fret-number row, and the next start would lose the string or add a second row.
+        if (storedOrientation == kFretNumberRow)
+            storedOrientation.reset();
         int orientation = k == 0 ? kTopString : k == stringCount - 1 ? kBottomString : kInnerString;
         if (storedOrientation)
             orientation = *storedOrientation;

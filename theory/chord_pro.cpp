@@ -126,6 +126,11 @@ bool ReadList(const std::vector<std::string>& words, std::size_t& i, bool finger
     std::vector<int>& out, std::string& error)
 {
     for (; i < words.size() && !IsKeyword(words[i]); ++i) {
+        // Checked before any word, so that x and letters count towards the limit too.
+        if (out.size() == static_cast<std::size_t>(kMaxStrings)) {
+            error = "more than " + std::to_string(kMaxStrings) + " strings";
+            return false;
+        }
         const std::string& word = words[i];
         if (IsNotPlayed(word)) {
             out.push_back(fingers ? 0 : kNotPlayed);
@@ -141,10 +146,6 @@ bool ReadList(const std::vector<std::string>& words, std::size_t& i, bool finger
         } else {
             error = std::string(fingers ? "finger" : "fret") + " '" + word + "' is not " +
                 (fingers ? "0 to 9 or x" : "a fret number or x");
-            return false;
-        }
-        if (out.size() > static_cast<std::size_t>(kMaxStrings)) {
-            error = "more than " + std::to_string(kMaxStrings) + " strings";
             return false;
         }
     }

@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 
 #include <algorithm>
 #include <climits>
@@ -33,6 +34,9 @@ constexpr int kMoveThreshold = 3;
 // What the first close event of a delayed balloon clears: the mouse-close bits and the delay.
 // A key press still closes it after that.
 constexpr unsigned kCloseBitsAndDelay = kBalloonCloseOnAnyMouse | kBalloonDelayClose;
+// The close-on-button-up bits, which make the balloon grab the mouse.
+constexpr unsigned kGrabBits =
+    kBalloonCloseOnLeftUp | kBalloonCloseOnMiddleUp | kBalloonCloseOnRightUp;
 
 int Clamp(int x, int w)
 {
@@ -213,8 +217,40 @@ void BalloonTip::Show()
         fade_->start();
     }
     show();
+    // Only a visible widget can grab the mouse. A grab or popup that is there already (a
+    // button held down, an open menu) keeps it.
+    if ((options_ & kGrabBits) && QWidget::mouseGrabber() == nullptr &&
+        QApplication::activePopupWidget() == nullptr) {
+        grabMouse();
+        grabbing_ = QWidget::mouseGrabber() == this;
+    }
     if ((options_ & kBalloonDelayClose) == 0 && timeoutMs_ > 0)
         timer_->start(timeoutMs_);
+}
+
+void BalloonTip::ReleaseMouseGrab()
+{
+    if (!grabbing_)
+        return;
+    grabbing_ = false;
+    if (QWidget::mouseGrabber() == this)
+        releaseMouse();
+}
+
+void BalloonTip::HandOnPress(QMouseEvent* event, QWidget* target)
+{
+    QWidget* window = target->window();
+    QWindow* handle = window->windowHandle();
+    ReleaseMouseGrab();
+    if (handle == nullptr)
+        return;
+    // Sent to the window, the press is routed as one from the window system: to the widget
+    // under it (unless a modal window blocks it), which then also receives the release.
+    const QPointF global = event->globalPosition();
+    const QPointF local = window->mapFromGlobal(global);
+    QMouseEvent press(event->type(), local, local, global, event->button(), event->buttons(),
+        event->modifiers(), event->pointingDevice());
+    QCoreApplication::sendEvent(handle, &press);
 }
 
 void BalloonTip::PostClose()
@@ -237,6 +273,8 @@ void BalloonTip::CloseBalloon()
         return;
     if (options_ & kBalloonDelayClose) {
         options_ &= ~kCloseBitsAndDelay;
+        // No mouse bit is left to serve; a grab kept now would only swallow clicks.
+        ReleaseMouseGrab();
         if (timeoutMs_ > 0)
             timer_->start(timeoutMs_);
         else
@@ -246,6 +284,7 @@ void BalloonTip::CloseBalloon()
     closing_ = true;
     timer_->stop();
     qApp->removeEventFilter(this);
+    ReleaseMouseGrab();
     if ((options_ & kBalloonNoFadeOut) == 0 && isVisible()) {
         if (fade_ != nullptr)
             fade_->stop();
@@ -262,6 +301,7 @@ void BalloonTip::CloseBalloon()
 
 void BalloonTip::Destroy()
 {
+    ReleaseMouseGrab();
     hide();
     if (options_ & kBalloonDeleteSelf)
         deleteLater();
@@ -362,6 +402,14 @@ void BalloonTip::paintEvent(QPaintEvent* /*event*/)
 
 void BalloonTip::mousePressEvent(QMouseEvent* event)
 {
+    if (grabbing_ && !rect().contains(event->position().toPoint())) {
+        // Through the grab: a press on another window of the program goes on to it; one
+        // outside the program is the balloon's (its release closes it by the bits).
+        QWidget* target = QApplication::widgetAt(event->globalPosition().toPoint());
+        if (target != nullptr && target->window() != this)
+            HandOnPress(event, target);
+        return;
+    }
     if (event->button() == Qt::LeftButton &&
         CloseButtonRect().contains(event->position().toPoint())) {
         closeButtonDown_ = true;

@@ -69,6 +69,12 @@ BalloonGeometry LayoutBalloon(const BalloonParts& parts, QPoint anchor, const QR
 // A self-closing pop-up with a rounded body and a pointed tail that shows an icon, a bold title
 // and a message next to a point on the screen. Created only through LaunchBalloon; nobody keeps
 // a pointer to it. Closing rules run through an application-wide event filter.
+//
+// With a close-on-button-up bit (0x0007) the balloon grabs the mouse while it is open, unless
+// some other widget or popup holds it already, so that a click outside the program's windows
+// reaches it and closes it too. A press the grab brings in over another window of the program
+// is handed on to that window and the grab let go, so the click does what it would have done
+// without the balloon (and closes the balloon by the bits as before).
 class BalloonTip : public QWidget {
     Q_OBJECT
 
@@ -79,6 +85,8 @@ public:
     const BalloonGeometry& Geometry() const { return geometry_; }
     bool Fades() const { return (options_ & kBalloonNoFadeIn) == 0; }
     bool IsClosing() const { return closing_; }
+    // Whether the balloon holds the mouse grab.
+    bool HoldsMouse() const { return grabbing_; }
 
     // Closes the balloon by the rules of its options (fade-out, self-deletion, delayed close).
     void CloseBalloon();
@@ -100,6 +108,9 @@ private:
     void Show();
     void PostClose();
     void Destroy();
+    void ReleaseMouseGrab();
+    // Re-sends a press that came in through the grab to the program's window under it.
+    void HandOnPress(QMouseEvent* event, QWidget* target);
     QRect CloseButtonRect() const;
     QRect TitleRect() const;
     QRect ContentRect() const;
@@ -122,6 +133,7 @@ private:
     bool closing_ = false;
     bool closePosted_ = false;
     bool closeButtonDown_ = false;
+    bool grabbing_ = false;
 };
 
 // Shows a balloon tip with the error icon at anchorGlobal (screen coordinates). The balloon

@@ -13,8 +13,6 @@
 
 namespace guivarna::cli {
 
-namespace {
-
 std::vector<std::optional<theory::Note>> parseFrets(const std::string& text)
 {
     const std::vector<std::string> items = splitList(text);
@@ -35,8 +33,6 @@ std::vector<std::optional<theory::Note>> parseFrets(const std::string& text)
     }
     return frets;
 }
-
-}  // namespace
 
 int RunIdentifyCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
 {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "theory/notes.h"
+
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,5 +15,9 @@ namespace guivarna::cli {
 // classes from the lowest sounding upwards, rooted on the lowest. Prints what `names` prints for
 // that chord.
 int RunIdentifyCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// --frets of identify: one fret (0 to kMaxFret) or x (nothing) per string, string 1 first, any
+// number of strings; throws UsageError otherwise.
+std::vector<std::optional<theory::Note>> parseFrets(const std::string& text);
 
 }  // namespace guivarna::cli

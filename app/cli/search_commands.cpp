@@ -31,6 +31,16 @@ namespace {
 // A span this wide never rejects a fingering (frets run from 0 to 24).
 constexpr long long kWidestSpan = 25;
 
+std::string joinNames(const std::vector<std::string>& names)
+{
+    std::string text;
+    for (const std::string& name : names)
+        text += (text.empty() ? "" : ",") + name;
+    return text;
+}
+
+}  // namespace
+
 std::vector<std::uint32_t> parseStrings(const std::string& text, std::size_t stringCount)
 {
     const std::vector<std::string> items = splitList(text);
@@ -56,7 +66,7 @@ std::pair<std::uint32_t, std::uint32_t> parseFretRange(const std::string& text)
     return {static_cast<std::uint32_t>(lowest), static_cast<std::uint32_t>(highest)};
 }
 
-int parsePolicy(const std::string& text)
+int parseOpenPolicy(const std::string& text)
 {
     if (text == "by-position" || text == "0")
         return theory::kOpenStringsByPosition;
@@ -67,6 +77,24 @@ int parsePolicy(const std::string& text)
     throw UsageError(
         "--open: '" + text + "' is not an open-string policy (by-position, may, must)");
 }
+
+std::vector<theory::Note> parsePermutation(const std::string& text,
+    const std::vector<theory::Note>& chordNotes, const std::vector<std::string>& chordNames)
+{
+    std::vector<theory::Note> permutation;
+    for (const std::string& name : parseNoteList("permutation", text))
+        permutation.push_back(theory::NoteNumber(name));
+    std::vector<theory::Note> sortedNotes = chordNotes;
+    std::vector<theory::Note> sortedOrder = permutation;
+    std::sort(sortedNotes.begin(), sortedNotes.end());
+    std::sort(sortedOrder.begin(), sortedOrder.end());
+    if (sortedNotes != sortedOrder)
+        throw UsageError("--permutation: '" + text + "' is not an arrangement of the notes " +
+            joinNames(chordNames));
+    return permutation;
+}
+
+namespace {
 
 // The file options of a subcommand, checked before the search runs: a name is needed, and the
 // files replace the printed results, so --count does not go with them.
@@ -89,14 +117,6 @@ void saveFile(const std::string& path, const std::function<bool(QIODevice&)>& wr
     const QString error = output::SaveFile(QString::fromStdString(path), write);
     if (!error.isEmpty())
         throw std::runtime_error(error.toStdString());
-}
-
-std::string joinNames(const std::vector<std::string>& names)
-{
-    std::string text;
-    for (const std::string& name : names)
-        text += (text.empty() ? "" : ",") + name;
-    return text;
 }
 
 }  // namespace
@@ -133,26 +153,15 @@ int RunChordsCommand(const std::vector<std::string>& args, std::ostream& out, st
         request.span =
             static_cast<int>(parseInteger("span", options.value("span"), 1, kWidestSpan));
     if (options.has("open"))
-        request.openStringPolicy = parsePolicy(options.value("open"));
+        request.openStringPolicy = parseOpenPolicy(options.value("open"));
 
     request.playableOnly = options.has("playable");
 
     if (options.has("permutation") && options.has("melody"))
         throw UsageError("--permutation and --melody cannot be used together");
     if (options.has("permutation")) {
-        const std::vector<std::string> order =
-            parseNoteList("permutation", options.value("permutation"));
-        std::vector<theory::Note> permutation;
-        for (const std::string& name : order)
-            permutation.push_back(theory::NoteNumber(name));
-        std::vector<theory::Note> sortedNotes = theory.GetNotes(true);
-        std::vector<theory::Note> sortedOrder = permutation;
-        std::sort(sortedNotes.begin(), sortedNotes.end());
-        std::sort(sortedOrder.begin(), sortedOrder.end());
-        if (sortedNotes != sortedOrder)
-            throw UsageError("--permutation: '" + options.value("permutation") +
-                "' is not an arrangement of the notes " + joinNames(notes));
-        request.permutation = permutation;
+        request.permutation =
+            parsePermutation(options.value("permutation"), theory.GetNotes(true), notes);
     } else if (options.has("melody")) {
         request.melodyNote = parseNoteName("melody", options.value("melody"));
     }

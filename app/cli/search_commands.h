@@ -1,7 +1,11 @@
 #pragma once
 
+#include "theory/notes.h"
+
+#include <cstdint>
 #include <iosfwd>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace guivarna::cli {
@@ -21,5 +25,17 @@ int RunChordsCommand(const std::vector<std::string>& args, std::ostream& out, st
 // Runs a complete scale search and prints each scale as its note names joined by " - ", or
 // writes them to FILE as the scale list text file (CR LF lines) and prints nothing.
 int RunScalesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// The argument readers of the chord search; each throws UsageError naming the option.
+// --strings: 1-based string numbers, each from 1 to stringCount.
+std::vector<std::uint32_t> parseStrings(const std::string& text, std::size_t stringCount);
+// --frets: "lowest-highest", both from 0 to 24, lowest not above highest.
+std::pair<std::uint32_t, std::uint32_t> parseFretRange(const std::string& text);
+// --open: by-position|may|must or 0|1|2.
+int parseOpenPolicy(const std::string& text);
+// --permutation: note names that are an arrangement of the chord's notes (the same notes, each
+// as often); the note numbers in the given order. chordNames spell the notes for the message.
+std::vector<theory::Note> parsePermutation(const std::string& text,
+    const std::vector<theory::Note>& chordNotes, const std::vector<std::string>& chordNames);
 
 }  // namespace guivarna::cli

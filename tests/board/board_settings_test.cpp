@@ -301,6 +301,8 @@ TEST_F(BoardSettingsTest, CorruptValuesFallBackToDefaults)
         {"board count", "Default=1000000000\n"},
         {"one board", "Default=1\n"},
         {"binary junk", "FretBoard0\\numSnares=@ByteArray(\\0\\0\\0\\x1)\n"},
+        {"first string of the fret-number kind", "FretBoard0\\Strings\\String0\\Orientation=4\n"},
+        {"last string of the fret-number kind", "FretBoard0\\Strings\\String5\\Orientation=4\n"},
     };
     for (const Case& c : cases) {
         BoardFixture fixture;
@@ -315,6 +317,8 @@ TEST_F(BoardSettingsTest, CorruptValuesFallBackToDefaults)
         SCOPED_TRACE(c.name);
         ExpectDefaultBoard(boards.Board(0), QPoint(0, 10));
         ExpectDefaultBoard(boards.Board(1), QPoint(0, 500));
+        // And they stay so after a restart.
+        ExpectDefaultBoard(fixture.Reopen().Board(0), QPoint(0, 10));
     }
 }
 

@@ -74,18 +74,21 @@ TEST(ChordPro, ReadsTheFormsOtherProgramsWrite)
 
 TEST(ChordPro, AFileWithBadLinesLoadsTheGoodOnesAndNamesTheBad)
 {
-    const std::string text = "\xEF\xBB\xBF{title: Songs for Sunday}\r\n"
-                             "[C]Lyrics with [G]chords are skipped\n"
-                             "{define: C base-fret 1 frets x 3 2 0 1 0}\n"
-                             "{x_guivarna_tuning: 40 45 50 55 59 64}\n"
-                             "{define: Q frets 1 2 z}\n"
-                             "{define: E frets 0 2 2 1 0 0 fingers 2 3 1}\n"
-                             "{define: broken frets 0 2\n"
-                             "{define: \"open quote frets 1}\n"
-                             "{define: far base-fret 20 frets 9 9}\n"
-                             "{x_guivarna_tuning: 40 45}\n"
-                             "{comment: anything}\n"
-                             "{define Em frets 0 2 2 0 0 0}\n";
+    const std::string text =
+        "\xEF\xBB\xBF{title: Songs for Sunday}\r\n"
+        "[C]Lyrics with [G]chords are skipped\n"
+        "{define: C base-fret 1 frets x 3 2 0 1 0}\n"
+        "{x_guivarna_tuning: 40 45 50 55 59 64}\n"
+        "{define: Q frets 1 2 z}\n"
+        "{define: E frets 0 2 2 1 0 0 fingers 2 3 1}\n"
+        "{define: broken frets 0 2\n"
+        "{define: \"open quote frets 1}\n"
+        "{define: far base-fret 20 frets 9 9}\n"
+        "{x_guivarna_tuning: 40 45}\n"
+        "{comment: anything}\n"
+        "{define Em frets 0 2 2 0 0 0}\n"
+        // 25 strings, the last not played.
+        "{define: wide frets 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 x}\n";
     const ChordProSheet sheet = ReadChordPro(text);
     EXPECT_EQ(sheet.title, "Songs for Sunday");
     ASSERT_EQ(sheet.chords.size(), 2u);
@@ -95,7 +98,7 @@ TEST(ChordPro, AFileWithBadLinesLoadsTheGoodOnesAndNamesTheBad)
     std::vector<int> lines;
     for (const ChordProError& error : sheet.errors)
         lines.push_back(error.line);
-    EXPECT_EQ(lines, (std::vector<int>{5, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(lines, (std::vector<int>{5, 6, 7, 8, 9, 10, 13}));
 }
 
 TEST(ChordPro, ASavedSheetReadsBackTheSame)

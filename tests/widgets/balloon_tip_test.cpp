@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -12,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <utility>
+#include <vector>
 
 namespace guivarna::widgets {
 namespace {
@@ -213,6 +217,7 @@ TEST_F(BalloonTipTest, DelayedCloseWaitsForTheTimeOut)
     ASSERT_TRUE(StillOpen(balloon));
     EXPECT_EQ(balloon->Options() & (kBalloonCloseOnAnyMouse | kBalloonDelayClose), 0u);
     EXPECT_EQ(balloon->Options() & kBalloonCloseOnKeyDown, kBalloonCloseOnKeyDown);
+    EXPECT_FALSE(balloon->HoldsMouse());
     EXPECT_TRUE(Gone(balloon));
 }
 
@@ -296,6 +301,125 @@ TEST_F(BalloonTipTest, EachMouseBitClosesOnItsOwnButtonEdge)
         EXPECT_EQ(closedOnPress, c.closes && (c.options & 0x0038) != 0) << std::hex << c.options;
         delete balloon.data();
     }
+}
+
+// Only the close-on-button-up bits take the mouse grab, and only when nobody holds it; closing
+// lets it go.
+TEST_F(BalloonTipTest, GrabsTheMouseForTheButtonUpBits)
+{
+    struct Case {
+        unsigned options;
+        bool grabs;
+    };
+    const Case cases[] = {
+        {kBalloonCloseOnLeftUp, true},
+        {kBalloonCloseOnMiddleUp, true},
+        {kBalloonCloseOnRightUp, true},
+        {kBalloonCloseOnLeftDown | kBalloonCloseOnKeyDown | kBalloonCloseOnMouseMove, false},
+        {kBalloonShowCloseButton, false},
+    };
+    for (const Case& c : cases) {
+        LaunchBalloon(QStringLiteral("t"), QStringLiteral("c"), QPoint(50, 50), c.options);
+        QPointer<BalloonTip> balloon = OnlyBalloon();
+        ASSERT_NE(balloon, nullptr);
+        EXPECT_EQ(balloon->HoldsMouse(), c.grabs) << std::hex << c.options;
+        EXPECT_EQ(QWidget::mouseGrabber() == balloon, c.grabs) << std::hex << c.options;
+        balloon->CloseBalloon();
+        EXPECT_EQ(QWidget::mouseGrabber(), nullptr) << std::hex << c.options;
+        delete balloon.data();
+    }
+
+    QPushButton holder(QStringLiteral("holder"));
+    holder.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&holder));
+    holder.grabMouse();
+    LaunchBalloon(QStringLiteral("t"), QStringLiteral("c"), QPoint(50, 50));
+    QPointer<BalloonTip> balloon = OnlyBalloon();
+    ASSERT_NE(balloon, nullptr);
+    EXPECT_FALSE(balloon->HoldsMouse());
+    EXPECT_EQ(QWidget::mouseGrabber(), &holder);
+    holder.releaseMouse();
+}
+
+// Records the mouse buttons it is pressed and released with.
+class PressRecorder : public QWidget {
+public:
+    std::vector<std::pair<QEvent::Type, Qt::MouseButton>> events;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        events.emplace_back(event->type(), event->button());
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        events.emplace_back(event->type(), event->button());
+    }
+};
+
+// A click that the window system delivers while the balloon holds the grab: outside the
+// program it is the balloon's, and its left release closes it; on another window of the
+// program it still reaches the widget under it, and closes the balloon only by the bits.
+TEST_F(BalloonTipTest, AClickThroughTheGrabClosesItAndStillReachesTheProgram)
+{
+    PressRecorder target;
+    target.setGeometry(400, 300, 120, 60);
+    target.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&target));
+    QWindow* targetWindow = target.windowHandle();
+
+    LaunchBalloon(QStringLiteral("t"), QStringLiteral("c"), QPoint(60, 60));
+    QPointer<BalloonTip> outside = OnlyBalloon();
+    ASSERT_NE(outside, nullptr);
+    ASSERT_TRUE(outside->HoldsMouse());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(outside));
+    // Far from every window of the program, as the grab reports such a click.
+    const QPoint nowhere = outside->mapFromGlobal(QPoint(1200, 900));
+    QTest::mousePress(outside->windowHandle(), Qt::LeftButton, {}, nowhere);
+    EXPECT_TRUE(StillOpen(outside));
+    QTest::mouseRelease(outside->windowHandle(), Qt::LeftButton, {}, nowhere);
+    EXPECT_TRUE(Gone(outside));
+
+    struct Case {
+        Qt::MouseButton button;
+        bool closes;
+    };
+    for (const Case c : {Case{Qt::LeftButton, true}, Case{Qt::RightButton, false}}) {
+        target.events.clear();
+        LaunchBalloon(QStringLiteral("t"), QStringLiteral("c"), QPoint(60, 60));
+        QPointer<BalloonTip> balloon = OnlyBalloon();
+        ASSERT_NE(balloon, nullptr);
+        ASSERT_TRUE(balloon->HoldsMouse());
+        QTest::mouseClick(targetWindow, c.button, {}, QPoint(30, 20));
+        const std::vector<std::pair<QEvent::Type, Qt::MouseButton>> expected = {
+            {QEvent::MouseButtonPress, c.button}, {QEvent::MouseButtonRelease, c.button}};
+        EXPECT_EQ(target.events, expected) << c.button;
+        EXPECT_FALSE(balloon->HoldsMouse()) << c.button;
+        if (c.closes)
+            EXPECT_TRUE(Gone(balloon)) << c.button;
+        else
+            EXPECT_TRUE(StillOpen(balloon)) << c.button;
+        delete balloon.data();
+    }
+
+    // Behind a modal dialog the window takes no click, with or without the balloon.
+    QDialog dialog;
+    dialog.setGeometry(700, 100, 200, 100);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    target.events.clear();
+    LaunchBalloon(QStringLiteral("t"), QStringLiteral("c"), QPoint(60, 60));
+    QPointer<BalloonTip> blocked = OnlyBalloon();
+    ASSERT_NE(blocked, nullptr);
+    ASSERT_TRUE(blocked->HoldsMouse());
+    // As the grab reports it: to the balloon's window, at the target's place.
+    const QPoint onTarget = blocked->mapFromGlobal(target.mapToGlobal(QPoint(30, 20)));
+    QTest::mousePress(blocked->windowHandle(), Qt::LeftButton, {}, onTarget);
+    EXPECT_TRUE(target.events.empty());
+    QTest::mouseRelease(blocked->windowHandle(), Qt::LeftButton, {}, onTarget);
+    EXPECT_TRUE(target.events.empty());
+    EXPECT_TRUE(Gone(blocked));
 }
 
 TEST_F(BalloonTipTest, ClickOnTheContentOpensTheLink)
