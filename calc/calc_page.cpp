@@ -200,7 +200,8 @@ void ChordResultPage::ShowLatestResults()
 
 void ChordResultPage::SortByColumn(int column)
 {
-    if (column < 0 || column >= model_->columnCount() || model_->ShowsNotice())
+    // Before the first run the model has no list at all: there is nothing to sort.
+    if (column < 0 || column >= model_->columnCount() || model_->ShowsNotice() || !model_->List())
         return;
     QHeaderView& header = *List().header();
     if (column == sortColumn_ && descending_) {

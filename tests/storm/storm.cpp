@@ -282,7 +282,7 @@ void Storm::Destroy()
     const int limit = baselineThreads_;
     if (limit < 0)
         return;
-    QTest::qWaitFor([limit] { return ThreadCount() <= limit; }, 2000);
+    (void)QTest::qWaitFor([limit] { return ThreadCount() <= limit; }, 2000);
     if (ThreadCount() > limit)
         Fail("threads outlived the window: " + std::to_string(ThreadCount()) + " running, " +
             std::to_string(limit) + " before");
@@ -876,7 +876,8 @@ void Storm::AnswerFileDialog(QFileDialog& dialog)
         dialog.setProperty("stormWatched", true);
         // The moment the dialog accepts, before the command writes: what the file was.
         connect(&dialog, &QFileDialog::fileSelected, this, [this](const QString& path) {
-            ChosenFile chosen{path};
+            ChosenFile chosen;
+            chosen.path = path;
             chosen.before = ReadAll(path, &chosen.existed);
             chosen_.push_back(chosen);
         });
