@@ -46,6 +46,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollBar>
@@ -123,7 +124,6 @@ struct ChosenFile {
 struct SavedState {
     theory::Instrument instrument;
     bool showFingers = false;
-    bool selectAllOnClick = false;
     double zoom = 1.0;
     bool calcFloating = false;
 
@@ -135,7 +135,7 @@ std::string Describe(const SavedState& s)
     std::ostringstream out;
     out << "strings=" << s.instrument.openNotes.size() << " positions=" << s.instrument.positions
         << " left=" << s.instrument.leftHanded << " fingers=" << s.showFingers
-        << " selectAll=" << s.selectAllOnClick << " zoom=" << s.zoom
+        << " zoom=" << s.zoom
         << " floating=" << s.calcFloating;
     return out.str();
 }
@@ -143,6 +143,7 @@ std::string Describe(const SavedState& s)
 class Storm : public QObject {
 public:
     explicit Storm(const Options& opts) : opts_(opts), rng_(opts.seed) { }
+    ~Storm() override;
 
     int Run();
 
@@ -162,6 +163,9 @@ private:
     void Destroy();
     void Restart(const char* why);
     SavedState State() const;
+
+    // A folder that nothing can be written into, holding old files that cannot be replaced.
+    void LockFolder();
 
     // --- steps
     void Step();
@@ -215,6 +219,9 @@ private:
     QString settingsPath_;
     QString outDir_;
     QString blockedDir_;
+    QString lockedDir_;
+    bool lockedWorks_ = false;
+    bool immutable_ = false;
     std::unique_ptr<settings::SettingsStore> store_;
     std::unique_ptr<ProgramObjects> objects_;
     std::unique_ptr<MainFrame> frame_;
@@ -238,6 +245,43 @@ private:
 };
 
 // --- life cycle -------------------------------------------------------------------------------
+
+Storm::~Storm()
+{
+    if (immutable_)
+        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), lockedDir_});
+    if (!lockedDir_.isEmpty())
+        QFile::setPermissions(lockedDir_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+void Storm::LockFolder()
+{
+    lockedDir_ = root_.filePath(QStringLiteral("locked"));
+    QDir().mkpath(lockedDir_);
+    for (const char* suffix : {"txt", "html", "jpg"}) {
+        QFile old(QDir(lockedDir_).filePath(QStringLiteral("old.") + QLatin1String(suffix)));
+        old.open(QIODevice::WriteOnly);
+        old.write("an old file that cannot be replaced");
+        old.close();
+        old.setPermissions(QFile::ReadOwner);
+    }
+    QFile::setPermissions(lockedDir_, QFile::ReadOwner | QFile::ExeOwner);
+    const auto writable = [this] {
+        QFile probe(QDir(lockedDir_).filePath(QStringLiteral("probe")));
+        const bool made = probe.open(QIODevice::WriteOnly);
+        if (made)
+            probe.remove();
+        return made;
+    };
+    // Root writes into read-only folders; an immutable folder stops root too (ext4 and others).
+    if (writable()) {
+        immutable_ =
+            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), lockedDir_}) == 0;
+    }
+    lockedWorks_ = !writable();
+    if (!lockedWorks_)
+        std::printf("storm: no folder could be locked; saves that fail are not tried\n");
+}
 
 void Storm::Start()
 {
@@ -291,7 +335,7 @@ void Storm::Destroy()
 SavedState Storm::State() const
 {
     return {objects_->boards.CurrentInstrument(), objects_->boards.ShowFingers(),
-        objects_->boards.SelectAllOnClick(), frame_->View()->Zoom(),
+        frame_->View()->Zoom(),
         frame_->Calculations()->isFloating()};
 }
 
@@ -345,9 +389,7 @@ int Storm::Run()
         blocker.open(QIODevice::WriteOnly);
         blocker.write("not a folder");
     }
-    const QString readOnly = root_.filePath(QStringLiteral("readonly"));
-    QDir().mkpath(readOnly);
-    QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner);
+    LockFolder();
 
     std::printf("storm: seed %llu, %d steps\n", static_cast<unsigned long long>(opts_.seed),
         opts_.steps);
@@ -513,6 +555,12 @@ void Storm::StepCommand(bool byShortcut)
         }
         const QKeySequence key = keys[Pick(static_cast<int>(keys.size()))];
         Note(Str(key.toString()));
+        // Keys go to the active window; a user clicks the main window first when none is.
+        if (QApplication::activeWindow() == nullptr) {
+            Note("(activate)");
+            frame_->activateWindow();
+            (void)QTest::qWaitForWindowActive(frame_.get(), 1000);
+        }
         QTest::keySequence(frame_.get(), key);
     } else {
         // The menu opens (which brings the states up to date) and the item is chosen.
@@ -857,7 +905,10 @@ void Storm::AnswerMessageBox(QMessageBox& box)
 {
     const QString text = box.text() + QLatin1Char(' ') + box.informativeText();
     messages_ << text;
-    if (box.icon() == QMessageBox::Warning || box.icon() == QMessageBox::Critical)
+    // The file dialog's own question (replace the file?) is not a report of the program's.
+    const bool fromFileDialog = qobject_cast<QFileDialog*>(box.parentWidget()) != nullptr;
+    if (!fromFileDialog &&
+        (box.icon() == QMessageBox::Warning || box.icon() == QMessageBox::Critical))
         ++warnings_;
     Note("\"" + Str(text.left(60)) + "\"");
     const QList<QAbstractButton*> buttons = box.buttons();
@@ -901,12 +952,12 @@ void Storm::AnswerFileDialog(QFileDialog& dialog)
         break;
     }
     case 3:
-        path = QDir(blockedDir_).filePath(QStringLiteral("x%1.%2").arg(n).arg(suffix));
-        Note("unwritable");
+        path = QDir(lockedDir_).filePath(QStringLiteral("x%1.%2").arg(n).arg(suffix));
+        Note("into the locked folder");
         break;
     case 4:
-        path = root_.filePath(QStringLiteral("readonly/r%1.%2").arg(n).arg(suffix));
-        Note("read-only folder");
+        path = QDir(lockedDir_).filePath(QStringLiteral("old.%1").arg(suffix));
+        Note("over a locked old file");
         break;
     default:
         path = QDir(outDir_).filePath(QStringLiteral("folder.txt"));
@@ -1212,7 +1263,8 @@ void Storm::CheckChosenFiles()
     const ChosenFile& chosen = chosen_.back();
     if (allPictures) {
         // Only the folder counts; one that cannot be written must be reported.
-        if (chosen.path.startsWith(blockedDir_) && warnings_ == 0 && !progressCancelled_)
+        if (lockedWorks_ && chosen.path.startsWith(lockedDir_) && warnings_ == 0 &&
+            !progressCancelled_)
             Fail("saving every chord picture into a folder that cannot be written said nothing");
         return;
     }
