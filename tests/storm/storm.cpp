@@ -556,7 +556,8 @@ void Storm::StepCommand(bool byShortcut)
         const QKeySequence key = keys[Pick(static_cast<int>(keys.size()))];
         Note(Str(key.toString()));
         // Keys go to the active window; a user clicks the main window first when none is.
-        if (QApplication::activeWindow() == nullptr) {
+        QWidget* active = QApplication::activeWindow();
+        if (active != frame_.get() && active != frame_->Calculations()) {
             Note("(activate)");
             frame_->activateWindow();
             (void)QTest::qWaitForWindowActive(frame_.get(), 1000);
@@ -623,6 +624,11 @@ void Storm::StepListClick()
     calc::CalcPage& page = Page(index);
     calc::ResultListView& list = page.List();
     Note(index == 0 ? "chords" : "scales");
+    if (!list.isVisible() && Chance(0.7)) {
+        Note("(show)");
+        frame_->Calculations()->show();
+        frame_->Calculations()->Tabs().setCurrentWidget(&page);
+    }
     if (!list.isVisible()) {
         Note("hidden");
         return;
@@ -672,10 +678,26 @@ void Storm::StepSortHeader()
 
 void Storm::StepCalcButton()
 {
-    const int index = Pick(2);
     static const std::vector<std::string_view> names{
         strings::kButtonGo, strings::kButtonPause, strings::kButtonResume, strings::kButtonStop};
-    const std::string_view name = OneOf(names);
+    // Mostly a button the user can press; now and then one that is greyed out.
+    std::vector<std::pair<int, std::string_view>> usable;
+    for (int page = 0; page < 2; ++page) {
+        for (const std::string_view name : names) {
+            auto* button = Page(page).findChild<QPushButton*>(Text(name));
+            if (button != nullptr && button->isEnabled())
+                usable.emplace_back(page, name);
+        }
+    }
+    if (!frame_->Calculations()->isVisible() && Chance(0.7)) {
+        Note("(reopen)");
+        frame_->Calculations()->show();
+    }
+    const auto [index, name] = !usable.empty() && Chance(0.85)
+        ? OneOf(usable)
+        : std::pair<int, std::string_view>(Pick(2), OneOf(names));
+    if (frame_->Calculations()->Tabs().currentWidget() != &Page(index))
+        frame_->Calculations()->Tabs().setCurrentWidget(&Page(index));
     auto* button = Page(index).findChild<QPushButton*>(Text(name));
     Note(std::string(index == 0 ? "chords " : "scales ") + std::string(name));
     if (button == nullptr) {
@@ -1224,9 +1246,17 @@ void Storm::CheckShownRow(calc::CalcPage& page, bool chordPage)
         std::vector<std::pair<int, int>> shown =
             objects_->boards.Board(BoardCollection::kChordBoard).MarkedPositions();
         std::sort(shown.begin(), shown.end());
-        if (shown != expected)
-            Fail("the selected chord row " + std::to_string(row) +
-                " is not what the ChordBoard shows");
+        if (shown != expected) {
+            std::string frets;
+            for (std::size_t k = 0; k < fingering.StringSet.size(); ++k)
+                frets += " " + std::to_string(fingering.StringSet[k]) + ":" +
+                    std::to_string(fingering.FretBoardPosition[k]);
+            const board::FretBoard& fb = objects_->boards.Board(BoardCollection::kChordBoard);
+            Fail("the selected chord row " + std::to_string(row) + " (string:fret" + frets +
+                ") is not what the ChordBoard shows (" + std::to_string(shown.size()) +
+                " marks, " + std::to_string(fb.StringCount()) + " strings, " +
+                std::to_string(fb.FretCount()) + " frets)");
+        }
     } else {
         auto& model = static_cast<calc::ScaleResultModel&>(page.Model());
         if (!model.IsResultOf(row, objects_->engine.Scales().Results()))
