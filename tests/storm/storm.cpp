@@ -537,7 +537,9 @@ void Storm::StepCommand(bool byShortcut)
         std::to_string(static_cast<int>(row.id)) + ")");
     // Printing goes to a PDF file of its own.
     QPrinter& printer = frame_->Output()->Printer();
-    printer.setOutputFormat(QPrinter::PdfFormat);
+    // The page set-up works on the system's printer; printing itself goes to PDF.
+    printer.setOutputFormat(
+        row.id == CommandId::FilePrintSetup ? QPrinter::NativeFormat : QPrinter::PdfFormat);
     printer.setOutputFileName(
         QDir(Chance(0.8) ? outDir_ : blockedDir_).filePath(QStringLiteral("print.pdf")));
     if (row.id == CommandId::CopyChordBoard || row.id == CommandId::CopyScaleBoard)
@@ -715,7 +717,7 @@ void Storm::StepCalcButton()
 
 void Storm::StepIdle()
 {
-    const int ms = Chance(0.1) ? Between(900, 1200) : Pick(80);
+    const int ms = Chance(0.05) ? Between(900, 1100) : Pick(80);
     Note(std::to_string(ms) + " ms");
     QTest::qWait(ms);
 }
@@ -990,6 +992,24 @@ void Storm::AnswerFileDialog(QFileDialog& dialog)
     static_cast<QDialog&>(dialog).accept();  // QFileDialog hides accept()
 }
 
+// Types text key by key; characters without a key of their own arrive as the text of a key
+// event, as an input method delivers them.
+void TypeText(QWidget& widget, const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.unicode() >= 0x20 && c.unicode() < 0x7f) {
+            QTest::keyClick(&widget, c.toLatin1());
+            continue;
+        }
+        const qsizetype length = c.isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString piece = text.mid(i, length);
+        i += length - 1;
+        QTest::sendKeyEvent(QTest::Press, &widget, Qt::Key_unknown, piece, Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, &widget, Qt::Key_unknown, piece, Qt::NoModifier);
+    }
+}
+
 QString Storm::RandomText()
 {
     static const std::vector<QString> texts{QString(), QStringLiteral("C"), QStringLiteral("Am"),
@@ -1046,7 +1066,7 @@ void Storm::Monkey(QWidget& window)
         edit->setFocus();
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, text);
+        TypeText(*edit, text);
         if (Chance(0.3))
             QTest::keyClick(edit, Qt::Key_Return);
     } else if (auto* spin = qobject_cast<QSpinBox*>(w)) {
