@@ -241,6 +241,7 @@ private:
     bool progressCancelled_ = false;
     CommandId command_ = CommandId::AppExit;
     bool commandRan_ = false;
+    int chosenRow_[2] = {-2, -2};
     std::map<std::string, int> stepCounts_;
 };
 
@@ -297,6 +298,11 @@ void Storm::Start()
     // "pauze" and "resume" wait a second, or less so that more runs see the delay expire.
     static const std::vector<int> delays{1000, 150, 30};
     frame_->Calculations()->SetPauseDelay(OneOf(delays));
+    // The rows the user chose in this step, list by list: the board must show the last one.
+    for (int page = 0; page < 2; ++page) {
+        connect(&Page(page).List(), &calc::ResultListView::RowChosen, this,
+            [this, page](int row) { chosenRow_[page] = row; });
+    }
     frame_->setWindowState(Qt::WindowNoState);
     frame_->resize(Between(700, 1100), Between(500, 800));
     frame_->show();
@@ -459,6 +465,7 @@ void Storm::Step()
     warnings_ = 0;
     progressCancelled_ = false;
     commandRan_ = false;
+    chosenRow_[0] = chosenRow_[1] = -2;
 
     struct Kind {
         const char* name;
@@ -1250,8 +1257,9 @@ void Storm::CheckPage(calc::CalcPage& page, const char* name)
 
 void Storm::CheckShownRow(calc::CalcPage& page, bool chordPage)
 {
+    // Only a row chosen in this step: the boards may have changed since an earlier choice.
     const int row = page.List().SelectedRow();
-    if (row < 0)
+    if (row < 0 || chosenRow_[chordPage ? 0 : 1] != row)
         return;
     if (chordPage) {
         auto& model = static_cast<calc::ChordResultModel&>(page.Model());
@@ -1298,9 +1306,15 @@ void Storm::CheckShownRow(calc::CalcPage& page, bool chordPage)
             objects_->boards.Board(BoardCollection::kScaleBoard).MarkedPositions();
         std::sort(shown.begin(), shown.end());
         std::sort(expected.begin(), expected.end());
-        if (shown != expected)
-            Fail("the selected scale row " + std::to_string(row) +
-                " is not what the ScaleBoard shows");
+        if (shown != expected) {
+            std::string notes;
+            for (const theory::Note note : scale)
+                notes += " " + std::to_string(note);
+            Fail("the selected scale row " + std::to_string(row) + " (" + notes +
+                ") is not what the ScaleBoard shows (" + std::to_string(shown.size()) +
+                " marks, " + std::to_string(expected.size()) + " expected, list of " +
+                std::to_string(model.List()->Count()) + ")");
+        }
     }
 }
 
