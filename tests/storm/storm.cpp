@@ -1194,8 +1194,16 @@ void Storm::CheckCommands()
     for (const MenuId id : {MenuId::File, MenuId::ChordBoard, MenuId::ScaleBoard, MenuId::View,
              MenuId::Windows, MenuId::Help})
         emit frame_->menu(id)->aboutToShow();
+    // While a search runs its result count grows under the check: the list commands are
+    // checked once the workers are gone.
+    const bool searching = Page(0).Runner().HasWorker() || Page(1).Runner().HasWorker();
+    const std::set<CommandId> listCommands{CommandId::SaveChordList, CommandId::SaveChordListHtml,
+        CommandId::SaveAllChordImages, CommandId::SaveAllChordsHtmlAndImages,
+        CommandId::SaveScaleList};
     for (const Command& row : frame_->Commands().Rows()) {
         QAction* action = frame_->action(row.id);
+        if (searching && listCommands.count(row.id) != 0)
+            continue;
         if (row.enabled && action->isEnabled() != row.enabled())
             Fail("the command " + Str(action->text()) + " is " +
                 (action->isEnabled() ? "enabled" : "disabled") + " against its rule");
@@ -1215,6 +1223,8 @@ void Storm::CheckCommands()
         {CommandId::ShowArpeggio, objects_->theory.HasSelection()},
     };
     for (const auto& [id, enabled] : expected) {
+        if (searching && listCommands.count(id) != 0)
+            continue;
         if (frame_->action(id)->isEnabled() != enabled)
             Fail("the command " + Str(frame_->action(id)->text()) + " should be " +
                 (enabled ? "enabled" : "disabled"));
