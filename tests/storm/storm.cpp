@@ -36,6 +36,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -54,6 +55,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <QTest>
 #include <QTimer>
 
@@ -66,6 +68,8 @@
 #include <set>
 #include <sstream>
 #include <stdexcept>
+
+#include <sys/stat.h>
 
 namespace guivarna::storm {
 
@@ -118,7 +122,18 @@ struct ChosenFile {
     QString path;
     bool existed = false;
     QByteArray before;
+    // Which file it was and when it was written: a save of the same bytes still replaces it.
+    std::pair<std::uint64_t, std::int64_t> stamp{};
 };
+
+std::pair<std::uint64_t, std::int64_t> Stamp(const QString& path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {};
+    return {static_cast<std::uint64_t>(info.st_ino),
+        static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
+}
 
 // What the program state looks like from the settings that a restart must bring back.
 struct SavedState {
@@ -438,6 +453,9 @@ int Storm::Run()
         static_cast<unsigned long long>(opts_.seed), opts_.steps, seconds);
     for (const auto& [name, count] : stepCounts_)
         std::printf("  %-14s %d\n", name.c_str(), count);
+    std::fflush(stdout);
+    // Nothing of Qt's own may still run when the sanitizers look for leaks at exit.
+    QThreadPool::globalInstance()->waitForDone();
     return 0;
 }
 
@@ -961,6 +979,7 @@ void Storm::AnswerFileDialog(QFileDialog& dialog)
             ChosenFile chosen;
             chosen.path = path;
             chosen.before = ReadAll(path, &chosen.existed);
+            chosen.stamp = Stamp(path);
             chosen_.push_back(chosen);
         });
     }
@@ -995,7 +1014,13 @@ void Storm::AnswerFileDialog(QFileDialog& dialog)
         Note("a folder");
         break;
     }
-    dialog.selectFile(path);
+    // As a user does it: to the folder, then the name typed into the name field.
+    const QFileInfo target(path);
+    dialog.setDirectory(target.absolutePath());
+    if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+        name->setText(target.fileName());
+    else
+        dialog.selectFile(path);
     static_cast<QDialog&>(dialog).accept();  // QFileDialog hides accept()
 }
 
@@ -1344,7 +1369,8 @@ void Storm::CheckChosenFiles()
     }
     bool exists = false;
     const QByteArray after = ReadAll(chosen.path, &exists);
-    const bool untouched = exists == chosen.existed && after == chosen.before;
+    const bool untouched =
+        exists == chosen.existed && after == chosen.before && Stamp(chosen.path) == chosen.stamp;
     const std::string what = Str(chosen.path.mid(root_.path().size()));
     if (warnings_ > 0 && !untouched)
         Fail("a failed save changed the file " + what);
