@@ -55,8 +55,8 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QThreadPool>
 #include <QTest>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <chrono>
@@ -103,8 +103,8 @@ std::map<QString, QString> ReadIni(const QString& path)
 int ThreadCount()
 {
     return static_cast<int>(QDir(QStringLiteral("/proc/self/task"))
-            .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
-            .size());
+                                .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
+                                .size());
 }
 
 QByteArray ReadAll(const QString& path, bool* exists)
@@ -128,7 +128,7 @@ struct ChosenFile {
 
 std::pair<std::uint64_t, std::int64_t> Stamp(const QString& path)
 {
-    struct stat info {};
+    struct stat info { };
     if (::stat(QFile::encodeName(path).constData(), &info) != 0)
         return {};
     return {static_cast<std::uint64_t>(info.st_ino),
@@ -149,8 +149,7 @@ std::string Describe(const SavedState& s)
 {
     std::ostringstream out;
     out << "strings=" << s.instrument.openNotes.size() << " positions=" << s.instrument.positions
-        << " left=" << s.instrument.leftHanded << " fingers=" << s.showFingers
-        << " zoom=" << s.zoom
+        << " left=" << s.instrument.leftHanded << " fingers=" << s.showFingers << " zoom=" << s.zoom
         << " floating=" << s.calcFloating;
     return out.str();
 }
@@ -308,8 +307,8 @@ void Storm::Start()
     // nothing can be heard.
     frame_->SetUrlOpener([](const QUrl&) { return false; });
     frame_->MarkedNotes()->Player().SetDeviceSource([] { return QAudioDevice(); });
-    frame_->ListExport()->SetProgressTiming(std::chrono::milliseconds(0),
-        std::chrono::milliseconds(Pick(2) == 0 ? 5 : 40));
+    frame_->ListExport()->SetProgressTiming(
+        std::chrono::milliseconds(0), std::chrono::milliseconds(Pick(2) == 0 ? 5 : 40));
     // "pauze" and "resume" wait a second, or less so that more runs see the delay expire.
     static const std::vector<int> delays{1000, 150, 30};
     frame_->Calculations()->SetPauseDelay(OneOf(delays));
@@ -356,8 +355,7 @@ void Storm::Destroy()
 SavedState Storm::State() const
 {
     return {objects_->boards.CurrentInstrument(), objects_->boards.ShowFingers(),
-        frame_->View()->Zoom(),
-        frame_->Calculations()->isFloating()};
+        frame_->View()->Zoom(), frame_->Calculations()->isFloating()};
 }
 
 void Storm::Restart(const char* why)
@@ -412,8 +410,8 @@ int Storm::Run()
     }
     LockFolder();
 
-    std::printf("storm: seed %llu, %d steps\n", static_cast<unsigned long long>(opts_.seed),
-        opts_.steps);
+    std::printf(
+        "storm: seed %llu, %d steps\n", static_cast<unsigned long long>(opts_.seed), opts_.steps);
     std::fflush(stdout);
 
     driver_.setInterval(2);
@@ -663,11 +661,10 @@ void Storm::StepListClick()
     const int rows = page.Model().rowCount();
     QPoint at;
     if (rows > 0 && Chance(0.9)) {
-        const int row = list.FirstVisibleRow() + Pick(std::max(1, list.viewport()->height() /
-                                                         std::max(1, list.RowHeight())));
-        at = QPoint(Pick(list.viewport()->width()), (row - list.FirstVisibleRow()) *
-                list.RowHeight() +
-                list.RowHeight() / 2);
+        const int row = list.FirstVisibleRow() +
+            Pick(std::max(1, list.viewport()->height() / std::max(1, list.RowHeight())));
+        at = QPoint(Pick(list.viewport()->width()),
+            (row - list.FirstVisibleRow()) * list.RowHeight() + list.RowHeight() / 2);
     } else {
         at = QPoint(Pick(list.viewport()->width()), Pick(list.viewport()->height()));
     }
@@ -683,8 +680,8 @@ void Storm::StepListKeys()
 {
     const int index = Pick(2);
     calc::CalcPage& page = Page(index);
-    static const std::vector<Qt::Key> keys{Qt::Key_Down, Qt::Key_Up, Qt::Key_PageDown,
-        Qt::Key_PageUp, Qt::Key_Home, Qt::Key_End};
+    static const std::vector<Qt::Key> keys{
+        Qt::Key_Down, Qt::Key_Up, Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_Home, Qt::Key_End};
     const Qt::Key key = OneOf(keys);
     Note((index == 0 ? "chords key " : "scales key ") + std::to_string(static_cast<int>(key)));
     if (!page.List().isVisible())
@@ -764,8 +761,8 @@ void Storm::StepDock()
         w.show();
         break;
     case 3: {
-        static const std::vector<Qt::DockWidgetArea> areas{Qt::LeftDockWidgetArea,
-            Qt::RightDockWidgetArea, Qt::BottomDockWidgetArea};
+        static const std::vector<Qt::DockWidgetArea> areas{
+            Qt::LeftDockWidgetArea, Qt::RightDockWidgetArea, Qt::BottomDockWidgetArea};
         const Qt::DockWidgetArea area = OneOf(areas);
         Note("to area " + std::to_string(static_cast<int>(area)));
         frame_->addDockWidget(area, &w);
@@ -787,7 +784,7 @@ void Storm::StepDock()
             Note("resize docked");
             frame_->resizeDocks({&w}, {Between(50, 500)},
                 frame_->dockWidgetArea(&w) == Qt::BottomDockWidgetArea ? Qt::Vertical
-                                                                        : Qt::Horizontal);
+                                                                       : Qt::Horizontal);
         }
         break;
     }
@@ -799,7 +796,8 @@ void Storm::StepInstrument()
     theory::Instrument instrument;
     const std::vector<theory::InstrumentPreset>& presets = theory::InstrumentPresets();
     if (Chance(0.6)) {
-        instrument.openNotes = presets[static_cast<std::size_t>(Pick(int(presets.size())))].openNotes;
+        instrument.openNotes =
+            presets[static_cast<std::size_t>(Pick(int(presets.size())))].openNotes;
     } else {
         // Mostly sound instruments, some with open notes out of range.
         const int strings = Chance(0.1) ? Between(0, 30) : Between(1, 8);
@@ -808,8 +806,7 @@ void Storm::StepInstrument()
     }
     instrument.positions = Chance(0.1) ? Between(-2, 60) : Between(5, 25);
     instrument.leftHanded = Chance(0.2);
-    const bool running =
-        Page(0).Runner().HasWorker() || Page(1).Runner().HasWorker();
+    const bool running = Page(0).Runner().HasWorker() || Page(1).Runner().HasWorker();
     Note("strings=" + std::to_string(instrument.openNotes.size()) +
         " positions=" + std::to_string(instrument.positions) + (running ? " while running" : ""));
     const theory::Instrument before = objects_->boards.CurrentInstrument();
@@ -855,9 +852,9 @@ void Storm::StepResize()
         const QPoint centre = frame_->View()->viewport()->rect().center();
         const int delta = Chance(0.5) ? 120 : -120;
         Note("wheel " + std::to_string(delta));
-        QWheelEvent wheel(centre, frame_->View()->viewport()->mapToGlobal(centre), {},
-            {0, delta}, Qt::NoButton, Chance(0.5) ? Qt::ControlModifier : Qt::NoModifier,
-            Qt::NoScrollPhase, false);
+        QWheelEvent wheel(centre, frame_->View()->viewport()->mapToGlobal(centre), {}, {0, delta},
+            Qt::NoButton, Chance(0.5) ? Qt::ControlModifier : Qt::NoModifier, Qt::NoScrollPhase,
+            false);
         QApplication::sendEvent(frame_->View()->viewport(), &wheel);
         return;
     }
@@ -905,8 +902,7 @@ void Storm::DriveModal(QWidget& modal)
     }
     const int budget = modal.property("stormBudget").toInt();
     if (acted > budget + 200) {
-        Fail(std::string("the dialog ") + modal.metaObject()->className() +
-            " cannot be closed");
+        Fail(std::string("the dialog ") + modal.metaObject()->className() + " cannot be closed");
         modal.close();
         return;
     }
@@ -1051,9 +1047,8 @@ QString Storm::RandomText()
         QStringLiteral("A4"), QStringLiteral("C-1"), QStringLiteral("G13"), QStringLiteral("H"),
         QStringLiteral("x"), QStringLiteral("C/"), QStringLiteral("/"), QStringLiteral("(((("),
         QStringLiteral("maj"), QStringLiteral("dorian"), QStringLiteral("major"),
-        QStringLiteral("99"), QStringLiteral("-5"), QStringLiteral("0"),
-        QStringLiteral("C E G"), QStringLiteral("Ü ß"), QStringLiteral("\U0001F4A5"),
-        QString(300, QLatin1Char('#'))};
+        QStringLiteral("99"), QStringLiteral("-5"), QStringLiteral("0"), QStringLiteral("C E G"),
+        QStringLiteral("Ü ß"), QStringLiteral("\U0001F4A5"), QString(300, QLatin1Char('#'))};
     return OneOf(texts);
 }
 
@@ -1316,9 +1311,9 @@ void Storm::CheckShownRow(calc::CalcPage& page, bool chordPage)
                     std::to_string(fingering.FretBoardPosition[k]);
             const board::FretBoard& fb = objects_->boards.Board(BoardCollection::kChordBoard);
             Fail("the selected chord row " + std::to_string(row) + " (string:fret" + frets +
-                ") is not what the ChordBoard shows (" + std::to_string(shown.size()) +
-                " marks, " + std::to_string(fb.StringCount()) + " strings, " +
-                std::to_string(fb.FretCount()) + " frets)");
+                ") is not what the ChordBoard shows (" + std::to_string(shown.size()) + " marks, " +
+                std::to_string(fb.StringCount()) + " strings, " + std::to_string(fb.FretCount()) +
+                " frets)");
         }
     } else {
         auto& model = static_cast<calc::ScaleResultModel&>(page.Model());
@@ -1346,8 +1341,8 @@ void Storm::CheckShownRow(calc::CalcPage& page, bool chordPage)
             for (const theory::Note note : scale)
                 notes += " " + std::to_string(note);
             Fail("the selected scale row " + std::to_string(row) + " (" + notes +
-                ") is not what the ScaleBoard shows (" + std::to_string(shown.size()) +
-                " marks, " + std::to_string(expected.size()) + " expected, list of " +
+                ") is not what the ScaleBoard shows (" + std::to_string(shown.size()) + " marks, " +
+                std::to_string(expected.size()) + " expected, list of " +
                 std::to_string(model.List()->Count()) + ")");
         }
     }
