@@ -192,6 +192,7 @@ private:
     void StepIdle();
     void StepDock();
     void StepInstrument();
+    void StepLongSearch();
     void StepPrintPdf();
     void StepResize();
     void StepCloseWindows();
@@ -500,6 +501,7 @@ void Storm::Step()
         {"idle", 5, &Storm::StepIdle},
         {"dock", 4, &Storm::StepDock},
         {"instrument", 2, &Storm::StepInstrument},
+        {"long-search", 1, &Storm::StepLongSearch},
         {"print-pdf", 1, &Storm::StepPrintPdf},
         {"resize", 2, &Storm::StepResize},
         {"close-windows", 1, &Storm::StepCloseWindows},
@@ -568,6 +570,13 @@ void Storm::StepCommand(bool byShortcut)
     if (row.id == CommandId::CopyChordBoard || row.id == CommandId::CopyScaleBoard)
         QGuiApplication::clipboard()->clear();
 
+    // Writing a list of millions of rows takes minutes; the storm leaves that to the benchmarks.
+    const std::set<CommandId> listWriters{CommandId::SaveChordList, CommandId::SaveChordListHtml,
+        CommandId::SaveAllChordImages, CommandId::SaveAllChordsHtmlAndImages};
+    if (listWriters.count(row.id) != 0 && objects_->engine.Chords().Results()->Count() > 20000) {
+        Note("(list too long for the storm)");
+        return;
+    }
     const bool wasEnabled = [&] {
         frame_->UpdateCommands();
         return action->isEnabled();
@@ -826,6 +835,27 @@ void Storm::StepInstrument()
         if (Page(i).Model().PublishedCount() != 0)
             Fail("a result list kept its rows after the instrument changed");
     }
+}
+
+void Storm::StepLongSearch()
+{
+    // A chord of many notes on a long neck of seven or eight strings: a run of millions of
+    // fingerings that the following steps find running, pause, resume, stop or replace.
+    theory::Instrument instrument;
+    instrument.openNotes = Chance(0.5) ? std::vector<theory::Note>{64, 59, 55, 50, 45, 40, 35}
+                                       : std::vector<theory::Note>{64, 59, 55, 50, 45, 40, 35, 30};
+    instrument.positions = Between(15, 25);
+    static const std::vector<std::string> names{"C", "D", "E", "F", "G", "A", "Bb", "B"};
+    std::vector<std::string> chord(names.begin(), names.begin() + Between(5, 8));
+    Note(std::to_string(instrument.openNotes.size()) + " strings, " + std::to_string(chord.size()) +
+        " notes");
+    frame_->Instrument().Apply(instrument);
+    objects_->theory.LoadChord(chord.front(), chord);
+    frame_->ChordSearchReady();
+    frame_->Calculations()->show();
+    auto* go = Page(0).findChild<QPushButton*>(Text(strings::kButtonGo));
+    if (go->isEnabled())
+        QTest::mouseClick(go, Qt::LeftButton);
 }
 
 void Storm::StepPrintPdf()
