@@ -212,6 +212,7 @@ private:
     // --- invariants
     void CheckInvariants();
     void CheckCommands();
+    void CheckInstrument();
     void CheckPage(calc::CalcPage& page, const char* name);
     void CheckChosenFiles();
     void CheckShownRow(calc::CalcPage& page, bool chordPage);
@@ -1233,6 +1234,7 @@ void Storm::CheckInvariants()
         }
     }
     CheckCommands();
+    CheckInstrument();
     CheckPage(Page(0), "chord");
     CheckPage(Page(1), "scale");
     CheckChosenFiles();
@@ -1282,6 +1284,23 @@ void Storm::CheckCommands()
     if (frame_->action(CommandId::CalculationsWindow)->isChecked() !=
         frame_->Calculations()->isVisible())
         Fail("the check mark of the calculations window does not show whether it is open");
+}
+
+void Storm::CheckInstrument()
+{
+    // Fingerings land on the ChordBoard's frets only if the search has the board's strings; both
+    // boards carry the same instrument.
+    std::vector<int> open;
+    objects_->boards.OpenNotes(BoardCollection::kChordBoard, open);
+    const std::vector<theory::Note> tuning = objects_->engine.Chords().Tuning();
+    if (std::vector<int>(tuning.begin(), tuning.end()) != open)
+        Fail("the chord search is not tuned to the ChordBoard's strings (" +
+            std::to_string(tuning.size()) + " against " + std::to_string(open.size()) + ")");
+    if (objects_->boards.StringCount(BoardCollection::kScaleBoard) !=
+            objects_->boards.StringCount(BoardCollection::kChordBoard) ||
+        objects_->boards.FretCount(BoardCollection::kScaleBoard) !=
+            objects_->boards.FretCount(BoardCollection::kChordBoard))
+        Fail("the two boards show different instruments");
 }
 
 void Storm::CheckPage(calc::CalcPage& page, const char* name)
