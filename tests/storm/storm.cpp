@@ -50,6 +50,7 @@
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSettings>
 #include <QSpinBox>
@@ -257,6 +258,7 @@ private:
     bool progressCancelled_ = false;
     CommandId command_ = CommandId::AppExit;
     bool commandRan_ = false;
+    bool printAccepted_ = false;
     int chosenRow_[2] = {-2, -2};
     std::map<std::string, int> stepCounts_;
 };
@@ -570,6 +572,8 @@ void Storm::StepCommand(bool byShortcut)
         QDir(Chance(0.8) ? outDir_ : blockedDir_).filePath(QStringLiteral("print.pdf")));
     if (row.id == CommandId::CopyChordBoard || row.id == CommandId::CopyScaleBoard)
         QGuiApplication::clipboard()->clear();
+    QFile::remove(printer.outputFileName());
+    printAccepted_ = false;
 
     // Writing a list of millions of rows takes minutes; the storm leaves that to the benchmarks.
     const std::set<CommandId> listWriters{CommandId::SaveChordList, CommandId::SaveChordListHtml,
@@ -582,6 +586,10 @@ void Storm::StepCommand(bool byShortcut)
         frame_->UpdateCommands();
         return action->isEnabled();
     }();
+    bool triggered = false;
+    const QMetaObject::Connection watch =
+        connect(action, &QAction::triggered, this, [&triggered] { triggered = true; });
+    const auto unwatch = qScopeGuard([watch] { QObject::disconnect(watch); });
     if (byShortcut) {
         const QList<QKeySequence> keys = action->shortcuts();
         if (keys.isEmpty()) {
@@ -593,9 +601,14 @@ void Storm::StepCommand(bool byShortcut)
         // Keys go to the active window; a user clicks the main window first when none is.
         QWidget* active = QApplication::activeWindow();
         if (active != frame_.get() && active != frame_->Calculations()) {
-            Note("(activate)");
+            Note(std::string("(activate from ") +
+                (active ? active->metaObject()->className() : "none") + ")");
             frame_->activateWindow();
-            (void)QTest::qWaitForWindowActive(frame_.get(), 1000);
+            if (!QTest::qWaitForWindowActive(frame_.get(), 1000)) {
+                // The keys would go to another window: nothing of the frame's may run.
+                Note("(not active)");
+                return;
+            }
         }
         QTest::keySequence(frame_.get(), key);
     } else {
@@ -609,9 +622,21 @@ void Storm::StepCommand(bool byShortcut)
         }
         action->trigger();
     }
-    commandRan_ = wasEnabled;
+    commandRan_ = wasEnabled && triggered;
+    if (wasEnabled && !triggered)
+        Note("(the window did not take the key)");
     if (!Settle())
         return;
+    if (commandRan_ && row.id == CommandId::FilePrint && printAccepted_ &&
+        printer.outputFormat() == QPrinter::PdfFormat) {
+        // Printed to PDF: a file, or a message that says why not.
+        bool exists = false;
+        const bool written = ReadAll(printer.outputFileName(), &exists).startsWith("%PDF");
+        if (written == (warnings_ > 0))
+            Fail(written ? "printing warned although the PDF was written"
+                         : "printing to " + Str(printer.outputFileName()) +
+                        " wrote nothing and said nothing");
+    }
     if (commandRan_ &&
         (row.id == CommandId::CopyChordBoard || row.id == CommandId::CopyScaleBoard) &&
         QGuiApplication::clipboard()->image().isNull())
@@ -963,6 +988,7 @@ void Storm::DriveModal(QWidget& modal)
         auto& dialog = static_cast<QDialog&>(modal);
         if (Chance(0.6)) {
             Note("accept");
+            printAccepted_ = printAccepted_ || qobject_cast<QPrintDialog*>(&modal) != nullptr;
             dialog.accept();
         } else {
             Note("reject");
