@@ -9,6 +9,7 @@
 #include "app/marked_notes_commands.h"
 #include "app/output_commands.h"
 #include "app/program_objects.h"
+#include "app/save_dialog.h"
 #include "board/board_collection.h"
 #include "calc/calc_page.h"
 #include "calc/calc_runner.h"
@@ -258,6 +259,7 @@ private:
     bool progressCancelled_ = false;
     CommandId command_ = CommandId::AppExit;
     bool commandRan_ = false;
+    QString handedPath_;
     bool printAccepted_ = false;
     int chosenRow_[2] = {-2, -2};
     std::map<std::string, int> stepCounts_;
@@ -311,6 +313,12 @@ void Storm::Start()
     // nothing can be heard.
     frame_->SetUrlOpener([](const QUrl&) { return false; });
     frame_->MarkedNotes()->Player().SetDeviceSource([] { return QAudioDevice(); });
+    // The list commands' own save dialog, noting the path it hands to the command.
+    frame_->ListExport()->SetPathChooser([this](const SaveRequest& request) {
+        const QString path = AskSavePath(frame_.get(), request);
+        handedPath_ = path.isEmpty() ? QStringLiteral("(none)") : path;
+        return path;
+    });
     frame_->ListExport()->SetProgressTiming(
         std::chrono::milliseconds(0), std::chrono::milliseconds(Pick(2) == 0 ? 5 : 40));
     // "pauze" and "resume" wait a second, or less so that more runs see the delay expire.
@@ -486,6 +494,7 @@ void Storm::Step()
     progressCancelled_ = false;
     commandRan_ = false;
     chosenRow_[0] = chosenRow_[1] = -2;
+    handedPath_.clear();
 
     struct Kind {
         const char* name;
@@ -1442,10 +1451,15 @@ void Storm::CheckChosenFiles()
     const bool untouched =
         exists == chosen.existed && after == chosen.before && Stamp(chosen.path) == chosen.stamp;
     const std::string what = Str(chosen.path.mid(root_.path().size()));
+    const std::string detail = " (existed " + std::to_string(chosen.existed) + ", " +
+        std::to_string(chosen.before.size()) + " bytes before, " + std::to_string(after.size()) +
+        " after; the command got " + Str(handedPath_.mid(root_.path().size())) + ")";
+    if (!handedPath_.isEmpty() && handedPath_ != chosen.path)
+        Fail("the command saved to another file than the dialog chose: " + what + detail);
     if (warnings_ > 0 && !untouched)
-        Fail("a failed save changed the file " + what);
+        Fail("a failed save changed the file " + what + detail);
     if (warnings_ == 0 && (!exists || after.isEmpty() || (chosen.existed && untouched)))
-        Fail("a save that said nothing did not write " + what);
+        Fail("a save that said nothing did not write " + what + detail);
 }
 
 }  // namespace
