@@ -35,7 +35,8 @@ const std::array<MenuLayout, 6>& Layout()
                 CommandId::SaveChordBoard, CommandId::SaveChordList, CommandId::SaveChordListHtml,
                 CommandId::SaveAllChordImages, CommandId::SaveAllChordsHtmlAndImages,
                 CommandId::SetDotColor, CommandId::NameMarkedChord, CommandId::PlayChordBoard,
-                CommandId::ShowFingers}},
+                CommandId::ShowFingers, CommandId::AddChordBoardToSheet,
+                CommandId::AddToChordSheet}},
         {MenuId::ScaleBoard, strings::kMenuScaleBoard,
             {CommandId::ScaleWizard, CommandId::ScaleByName, CommandId::ShowArpeggio,
                 CommandId::SelectAllOnClick, CommandId::IntervalStacker, CommandId::CopyScaleBoard,
@@ -44,7 +45,8 @@ const std::array<MenuLayout, 6>& Layout()
         {MenuId::View, strings::kMenuView,
             {CommandId::ZoomIn, CommandId::ZoomOut, CommandId::ZoomActualSize,
                 CommandId::ZoomFitWidth, CommandId::ZoomFitPage}},
-        {MenuId::Windows, strings::kMenuWindows, {CommandId::CalculationsWindow}},
+        {MenuId::Windows, strings::kMenuWindows,
+            {CommandId::CalculationsWindow, CommandId::ChordSheetWindow}},
         {MenuId::Help, strings::kMenuHelp, {CommandId::HelpTopics, CommandId::AppAbout}},
     }};
     return layout;

@@ -2,6 +2,7 @@
 
 #include "app/about_dialog.h"
 #include "app/by_name_commands.h"
+#include "app/chord_sheet_commands.h"
 #include "app/command_table.h"
 #include "app/help_window.h"
 #include "app/instrument_applier.h"
@@ -14,9 +15,11 @@
 #include "board/board_collection.h"
 #include "calc/calc_window.h"
 #include "calc/interval_stacker.h"
+#include "page/paper.h"
 #include "resources/strings.h"
 #include "resources/text.h"
 #include "settings/settings_store.h"
+#include "sheet/window/chord_sheet_window.h"
 #include "widgets/window_placement.h"
 
 #include <QAction>
@@ -49,6 +52,22 @@ bool IsDocument(const QUrl& url)
         url.toLocalFile().endsWith(Text(strings::kDocumentExtension), Qt::CaseInsensitive);
 }
 
+// The program's paper as the chord sheet lays its pages out: the page and the printable area.
+sheet::SheetPaper SheetPaperOf(const page::Paper& paper)
+{
+    const QPoint offset = paper.PrintableOffset();
+    const QSize printable = paper.PrintableSize();
+    const double width = paper.Width() / 10.0;
+    const double height = paper.Height() / 10.0;
+    const double left = offset.x() / 10.0;
+    const double top = offset.y() / 10.0;
+    if (width <= 0 || height <= 0 || printable.isEmpty())
+        return {};
+    return {QSizeF(width, height),
+        QMarginsF(left, top, std::max(0.0, width - left - printable.width() / 10.0),
+            std::max(0.0, height - top - printable.height() / 10.0))};
+}
+
 }  // namespace
 
 MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
@@ -67,6 +86,14 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
     calculations_->Place(*this, objects_.store);
     connect(calculations_, &QDockWidget::visibilityChanged, this, &MainFrame::UpdateCommands);
+    sheet_ = new sheet::ChordSheetWindow(objects_.store, this);
+    sheet_->SetPaperSource([this] { return SheetPaperOf(view_->GetScene().Paper()); });
+    sheet_->SetLeftHanded(objects_.boards.LeftHanded());
+    sheet_->Place(*this, objects_.store);
+    connect(sheet_, &QDockWidget::visibilityChanged, this, &MainFrame::UpdateCommands);
+    sheetCommands_ = new ChordSheetCommands(objects_, *sheet_, *calculations_, this);
+    connect(
+        calculations_, &calc::CalcWindow::ChordSelectionChanged, this, &MainFrame::UpdateCommands);
     markedNotes_ = new MarkedNotesCommands(objects_, *view_, this);
     connect(markedNotes_, &MarkedNotesCommands::ChordChanged, this, [this] {
         ChordSearchReady();
@@ -90,6 +117,7 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
     commands_->Add(wizardCommands_->Commands());
     commands_->Add(markedNotes_->Commands());
     commands_->Add(byName_->Commands());
+    commands_->Add(sheetCommands_->Commands());
     instrument_ = std::make_unique<InstrumentApplier>(objects_, *view_, calculations_);
     commands_->Add(instrument_->Commands(*this));
     commands_->Add(listExport_->Commands());
@@ -106,6 +134,7 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
 MainFrame::~MainFrame()
 {
     disconnect(calculations_, nullptr, this, nullptr);
+    disconnect(sheet_, nullptr, this, nullptr);
     calculations_->StopAll();
 }
 
@@ -147,6 +176,8 @@ std::vector<Command> MainFrame::FrameCommands()
             [this] { return calculations_->isVisible(); }},
         {CommandId::CalculationsWindowKey, MenuId::None, "", "Alt+0",
             [this] { ToggleCalculations(); }},
+        {CommandId::ChordSheetWindow, MenuId::Windows, strings::kCmdChordSheetWindow, "Alt+2",
+            [this] { ToggleSheet(); }, {}, true, [this] { return sheet_->isVisible(); }},
         {CommandId::HelpTopics, MenuId::Help, strings::kCmdHelpTopics, "F1",
             [this] { HelpTopics(); }},
         {CommandId::AppAbout, MenuId::Help, strings::kCmdAbout, "",
@@ -169,6 +200,7 @@ QMenu* MainFrame::menu(MenuId id) const
 
 void MainFrame::UpdateCommands()
 {
+    sheet_->SetLeftHanded(objects_.boards.LeftHanded());
     commands_->Update();
 }
 
@@ -197,6 +229,14 @@ void MainFrame::ShowArpeggio()
 void MainFrame::ToggleCalculations()
 {
     calculations_->setVisible(!calculations_->isVisible());
+    UpdateCommands();
+}
+
+void MainFrame::ToggleSheet()
+{
+    sheet_->setVisible(!sheet_->isVisible());
+    if (sheet_->isVisible())
+        sheet_->raise();
     UpdateCommands();
 }
 
@@ -295,6 +335,7 @@ void MainFrame::closeEvent(QCloseEvent* event)
     // A search still running ends here, before anything it reads goes away.
     calculations_->StopAll();
     calculations_->SavePlacement(objects_.store);
+    sheet_->SavePlacement(objects_.store);
     SavePlacement();
     objects_.store.Sync();
     event->accept();

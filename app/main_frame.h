@@ -19,7 +19,12 @@ namespace calc {
 class CalcWindow;
 }
 
+namespace sheet {
+class ChordSheetWindow;
+}
+
 class ByNameCommands;
+class ChordSheetCommands;
 class CommandTable;
 struct Command;
 class HelpWindow;
@@ -48,6 +53,8 @@ public:
     ListExportCommands* ListExport() const { return listExport_; }
     ByNameCommands* ByName() const { return byName_; }
     calc::CalcWindow* Calculations() const { return calculations_; }
+    sheet::ChordSheetWindow* Sheet() const { return sheet_; }
+    ChordSheetCommands* SheetCommands() const { return sheetCommands_; }
     InstrumentApplier& Instrument() const { return *instrument_; }
 
     // The wizards' messages, passed on to the calculations window.
@@ -98,6 +105,7 @@ private:
 
     void ShowArpeggio();
     void ToggleCalculations();
+    void ToggleSheet();
     void HelpTopics();
     // Unchecks "show current arpeggio" and clears the ScaleBoard.
     void ArpeggioOff();
@@ -111,6 +119,8 @@ private:
     ByNameCommands* byName_ = nullptr;
     CommandTable* commands_ = nullptr;
     calc::CalcWindow* calculations_ = nullptr;
+    sheet::ChordSheetWindow* sheet_ = nullptr;
+    ChordSheetCommands* sheetCommands_ = nullptr;
     std::unique_ptr<InstrumentApplier> instrument_;
     std::function<bool(const QUrl&)> openUrl_;
     HelpWindow* help_ = nullptr;

@@ -5,14 +5,17 @@
 #include "calc/chord_row_sorter.h"
 #include "calc/result_list_view.h"
 #include "calc/result_models.h"
+#include "calc/row_selection.h"
 #include "resources/strings.h"
 #include "resources/text.h"
 #include "theory/music_theory.h"
 #include "theory/search_engine.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -49,8 +52,10 @@ CalcPage::CalcPage(ResultListModel* model, QWidget* parent)
     model_->setParent(this);
     list_->setObjectName(QStringLiteral("list"));
     list_->setModel(model_);
-    connect(list_, &ResultListView::RowChosen, this, [this](int row) {
-        // The notice row of a run without results is never shown on a board.
+    connect(list_, &ResultListView::SelectionChanged, this, [this] {
+        // The board shows the first selected row; the notice row of a run without results is
+        // never shown on a board.
+        const int row = list_->SelectedRow();
         if (row < 0 || !model_->ShowsNotice())
             ShowRow(row);
     });
@@ -142,8 +147,18 @@ ChordResultPage::ChordResultPage(theory::SearchEngine& engine, const theory::Mus
     board::BoardCollection& boards, QWidget* parent)
     : CalcPage(new ChordResultModel, parent), engine_(engine), theory_(theory), boards_(boards),
       model_(static_cast<ChordResultModel*>(&Model())), sorter_(new ChordRowSorter(this)),
-      progress_(new QLabel(this))
+      progress_(new QLabel(this)), contextMenu_(new QMenu(this)),
+      addToSheet_(new QAction(Text(strings::kCmdAddToChordSheet), this))
 {
+    List().SetMultiSelection(true);
+    List().setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&List(), &QWidget::customContextMenuRequested, this, &ChordResultPage::ShowContextMenu);
+    addToSheet_->setObjectName(QStringLiteral("addToChordSheet"));
+    contextMenu_->addAction(addToSheet_);
+    connect(&List(), &ResultListView::SelectionChanged, this, &ChordResultPage::UpdateActions);
+    connect(model_, &QAbstractItemModel::rowsInserted, this, &ChordResultPage::UpdateActions);
+    connect(model_, &QAbstractItemModel::modelReset, this, &ChordResultPage::UpdateActions);
+    UpdateActions();
     List().header()->setSectionResizeMode(QHeaderView::Interactive);
     List().header()->setSectionsClickable(true);
     connect(List().header(), &QHeaderView::sectionClicked, this, &ChordResultPage::SortByColumn);
@@ -256,16 +271,70 @@ void ChordResultPage::ShowProgress()
     progress_->show();
 }
 
+std::vector<theory::ChordFingering> ChordResultPage::SelectedFingerings(std::size_t limit) const
+{
+    std::vector<theory::ChordFingering> fingerings;
+    if (model_->ShowsNotice() || !model_->List())
+        return fingerings;
+    const theory::ChordResultList& list = *model_->List();
+    for (const int row : List().Selection().Rows(limit)) {
+        // A row shows the result its place in the sorted order names.
+        const std::size_t index = model_->ListIndex(row);
+        if (index < list.Count())
+            fingerings.push_back(list.Get(index));
+    }
+    return fingerings;
+}
+
+int ChordResultPage::SelectedCount() const
+{
+    return model_->ShowsNotice() || !model_->List() ? 0 : List().Selection().Count();
+}
+
+void ChordResultPage::UpdateActions()
+{
+    addToSheet_->setEnabled(SelectedCount() > 0);
+}
+
+void ChordResultPage::ShowContextMenu(QPoint viewportPoint)
+{
+    UpdateActions();
+    contextMenu_->popup(List().viewport()->mapToGlobal(viewportPoint));
+}
+
 void ChordResultPage::ApplyOrder(std::shared_ptr<const std::vector<std::uint32_t>> order)
 {
-    // The selected result stays selected, in its new row.
-    const int selected = List().SelectedRow();
-    const bool hadSelection = selected >= 0 && !model_->ShowsNotice();
-    const std::size_t listIndex = hadSelection ? model_->ListIndex(selected) : 0;
+    // The selected results stay selected, in their new rows, and so does the current one. One
+    // bit per row marks them, so this costs one pass over the rows however many are selected.
+    const int rows = model_->rowCount();
+    const bool keep = !List().Selection().Empty() && !model_->ShowsNotice();
+    std::vector<bool> chosen;
+    std::size_t currentIndex = static_cast<std::size_t>(-1);
+    if (keep) {
+        chosen.assign(static_cast<std::size_t>(rows), false);
+        for (const auto& [first, last] : List().Selection().Ranges()) {
+            for (int row = first; row <= last; ++row) {
+                if (const std::size_t index = model_->ListIndex(row); index < chosen.size())
+                    chosen[index] = true;
+            }
+        }
+        if (List().CurrentRow() >= 0)
+            currentIndex = model_->ListIndex(List().CurrentRow());
+    }
     engine_.Chords().SetShownOrder(model_->List(), order);
     model_->SetOrder(std::move(order));
-    if (hadSelection)
-        List().SelectRow(model_->RowOf(listIndex));
+    if (!keep)
+        return;
+    RowSelection selection;
+    int current = -1;
+    for (int row = 0; row < rows; ++row) {
+        const std::size_t index = model_->ListIndex(row);
+        if (index < chosen.size() && chosen[index])
+            selection.Add(row, row);
+        if (index == currentIndex)
+            current = row;
+    }
+    List().SetSelection(std::move(selection), current);
 }
 
 void ChordResultPage::ShowRow(int row)

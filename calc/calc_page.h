@@ -1,11 +1,16 @@
 #pragma once
 
+#include "theory/chord_fingering.h"
+
 #include <QTimer>
-
 #include <QWidget>
-#include <memory>
 
+#include <memory>
+#include <vector>
+
+class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 
 namespace guivarna::board {
@@ -89,6 +94,16 @@ public:
     bool Sorting() const;
     ChordRowSorter& Sorter() const { return *sorter_; }
 
+    // The fingerings of the selected rows, in the order the rows show them, at most limit of
+    // them; none while the list shows its notice row.
+    std::vector<theory::ChordFingering> SelectedFingerings(std::size_t limit) const;
+    // How many selected rows show a fingering.
+    int SelectedCount() const;
+    // The list's context menu and its "Add to chord sheet" item, enabled while a row with a
+    // fingering is selected. The page does not act on the item; the calculations window does.
+    QMenu& ContextMenu() const { return *contextMenu_; }
+    QAction& AddToSheetAction() const { return *addToSheet_; }
+
 protected:
     void ShowRow(int row) override;
 
@@ -96,6 +111,8 @@ private:
     void StopSorting();
     void ApplyOrder(std::shared_ptr<const std::vector<std::uint32_t>> order);
     void ShowProgress();
+    void UpdateActions();
+    void ShowContextMenu(QPoint viewportPoint);
 
     theory::SearchEngine& engine_;
     const theory::MusicTheory& theory_;
@@ -103,6 +120,8 @@ private:
     ChordResultModel* model_;
     ChordRowSorter* sorter_;
     QLabel* progress_;
+    QMenu* contextMenu_;
+    QAction* addToSheet_;
     QTimer progressTimer_;
     int sortColumn_ = -1;  // the column of the order shown or being made; -1 = search order
     bool descending_ = false;

@@ -2,13 +2,14 @@
 
 #include "calc/calc_page.h"
 #include "calc/calc_runner.h"
+#include "calc/result_list_view.h"
 #include "resources/strings.h"
 #include "resources/text.h"
-#include "settings/setting.h"
 #include "settings/settings_store.h"
 #include "theory/search_engine.h"
-#include "widgets/window_placement.h"
+#include "widgets/dock_placement.h"
 
+#include <QAction>
 #include <QMainWindow>
 #include <QTabWidget>
 #include <QTimer>
@@ -23,14 +24,7 @@ constexpr QSize kDockedSize{250, 150};
 constexpr QSize kFloatingSize{250, 250};
 constexpr QSize kFloatingMinimum{250, 125};
 
-// Where the window was docked (a Qt::DockWidgetArea: 1 left, 2 right, 8 bottom), whether it
-// floats, its size and, floating, its position.
-constexpr settings::IntSetting kArea{u"CalcWindow\\Area", Qt::BottomDockWidgetArea, 1, 8};
-constexpr settings::IntSetting kFloating{u"CalcWindow\\Floating", 0, 0, 1};
-constexpr settings::IntSetting kWidth{u"CalcWindow\\Width", 0, 1, 100000};
-constexpr settings::IntSetting kHeight{u"CalcWindow\\Height", 0, 1, 100000};
-constexpr settings::IntSetting kLeft{u"CalcWindow\\Left", 0, -100000, 100000};
-constexpr settings::IntSetting kTop{u"CalcWindow\\Top", 0, -100000, 100000};
+constexpr QStringView kPlacementBase = u"CalcWindow";
 
 }  // namespace
 
@@ -62,6 +56,27 @@ CalcWindow::CalcWindow(theory::SearchEngine& engine, const theory::MusicTheory& 
     });
     for (CalcPage* page : {static_cast<CalcPage*>(chordPage_), static_cast<CalcPage*>(scalePage_)})
         connect(page, &CalcPage::SceneChanged, this, &CalcWindow::SceneChanged);
+    connect(&chordPage_->List(), &ResultListView::SelectionChanged, this,
+        &CalcWindow::ChordSelectionChanged);
+    connect(&chordPage_->AddToSheetAction(), &QAction::triggered, this,
+        &CalcWindow::AddSelectionToChordSheet);
+}
+
+bool CalcWindow::CanAddToChordSheet() const
+{
+    return chordPage_->SelectedCount() > 0;
+}
+
+int CalcWindow::SelectedChordCount() const
+{
+    return chordPage_->SelectedCount();
+}
+
+void CalcWindow::AddSelectionToChordSheet()
+{
+    std::vector<theory::ChordFingering> fingerings = chordPage_->SelectedFingerings(kMaxSheetAdd);
+    if (!fingerings.empty())
+        emit AddToChordSheetRequested(fingerings);
 }
 
 void CalcWindow::ChordSearchReady()
@@ -108,43 +123,16 @@ void CalcWindow::ClearResults(theory::SearchEngine& engine)
 
 void CalcWindow::SavePlacement(settings::SettingsStore& store) const
 {
-    const auto* window = qobject_cast<const QMainWindow*>(parentWidget());
-    if (window == nullptr)
-        return;
-    const settings::SettingsStore::WriteBatch batch(store);
-    settings::Write(store, kArea, window->dockWidgetArea(const_cast<CalcWindow*>(this)));
-    settings::Write(store, kFloating, isFloating() ? 1 : 0);
-    settings::Write(store, kWidth, width());
-    settings::Write(store, kHeight, height());
-    settings::Write(store, kLeft, x());
-    settings::Write(store, kTop, y());
+    if (const auto* window = qobject_cast<const QMainWindow*>(parentWidget()))
+        widgets::SaveDockPlacement(*window, *this, store, kPlacementBase);
 }
 
 void CalcWindow::Place(QMainWindow& window, const settings::SettingsStore& store)
 {
-    auto area = static_cast<Qt::DockWidgetArea>(settings::Read(store, kArea));
-    if (area != Qt::LeftDockWidgetArea && area != Qt::RightDockWidgetArea)
-        area = Qt::BottomDockWidgetArea;
-    window.addDockWidget(area, this);
-
-    const auto width = settings::ReadIfValid(store, kWidth);
-    const auto height = settings::ReadIfValid(store, kHeight);
-    const QSize size = width && height ? QSize(*width, *height) : QSize();
-
-    if (settings::Read(store, kFloating) == 1) {
+    // Only the left, right and bottom edges take the window; the bottom is its first place.
+    if (widgets::PlaceDock(window, *this, store, kPlacementBase, Qt::BottomDockWidgetArea,
+            {kDockedSize, kFloatingSize, kFloatingMinimum}))
         floatedBefore_ = true;
-        setFloating(true);
-        setGeometry(widgets::OnAScreen(
-            QRect(QPoint(settings::Read(store, kLeft), settings::Read(store, kTop)),
-                size.isValid() ? size.expandedTo(kFloatingMinimum) : kFloatingSize)));
-        return;
-    }
-    if (area == Qt::BottomDockWidgetArea)
-        window.resizeDocks(
-            {this}, {size.isValid() ? size.height() : kDockedSize.height()}, Qt::Vertical);
-    else
-        window.resizeDocks(
-            {this}, {size.isValid() ? size.width() : kDockedSize.width()}, Qt::Horizontal);
 }
 
 }  // namespace guivarna::calc

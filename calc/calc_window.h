@@ -1,8 +1,12 @@
 #pragma once
 
 #include "settings/settings_store.h"
+#include "theory/chord_fingering.h"
 
 #include <QDockWidget>
+
+#include <cstddef>
+#include <vector>
 
 class QTabWidget;
 
@@ -25,6 +29,10 @@ class CalcWindow : public QDockWidget {
     Q_OBJECT
 
 public:
+    // The most fingerings one "Add to chord sheet" hands on; a larger selection gives its first
+    // rows.
+    static constexpr std::size_t kMaxSheetAdd = 500;
+
     CalcWindow(theory::SearchEngine& engine, const theory::MusicTheory& theory,
         board::BoardCollection& boards, QWidget* parent = nullptr);
 
@@ -45,6 +53,14 @@ public:
     // The delay of "pauze" and "resume" on both pages.
     void SetPauseDelay(int milliseconds);
 
+    // "Add to chord sheet": true while the chord list has a selected row with a fingering.
+    bool CanAddToChordSheet() const;
+    // How many chord rows with a fingering are selected (may exceed kMaxSheetAdd).
+    int SelectedChordCount() const;
+    // Emits AddToChordSheetRequested with the first kMaxSheetAdd selected fingerings, in list
+    // order; does nothing without a selection.
+    void AddSelectionToChordSheet();
+
     // Where the window was docked, its size and whether it floats, kept under "CalcWindow".
     void SavePlacement(settings::SettingsStore& store) const;
     // Docks the window (at the bottom unless the settings say otherwise) into window.
@@ -52,6 +68,10 @@ public:
 
 signals:
     void SceneChanged();
+    // The chord list's selection changed (CanAddToChordSheet may have changed with it).
+    void ChordSelectionChanged();
+    // The user asked for these fingerings on the chord sheet (context menu or command).
+    void AddToChordSheetRequested(const std::vector<theory::ChordFingering>& fingerings);
 
 private:
     QTabWidget* tabs_;

@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QToolTip>
 
 #include <algorithm>
@@ -103,11 +105,69 @@ QRect ResultListView::RowRect(int row) const
 
 void ResultListView::SelectRow(int row)
 {
-    selected_ = row >= 0 && row < RowCount() ? row : -1;
-    if (selected_ >= 0)
-        EnsureVisible(selected_);
+    ChooseRow(row, Qt::NoModifier);
+}
+
+void ResultListView::SetSelection(RowSelection selection, int current)
+{
+    selection_ = std::move(selection);
+    current_ = current >= 0 && current < RowCount() ? current : selection_.First();
+    anchor_ = current_;
+    if (current_ >= 0)
+        EnsureVisible(current_);
     viewport()->update();
-    emit RowChosen(selected_);
+    emit SelectionChanged();
+}
+
+void ResultListView::SelectAll()
+{
+    if (!multi_ || RowCount() == 0)
+        return;
+    selection_.SelectOnly(0, RowCount() - 1);
+    viewport()->update();
+    emit SelectionChanged();
+}
+
+void ResultListView::SetMultiSelection(bool on)
+{
+    multi_ = on;
+    if (!on && selection_.Count() > 1) {
+        const int first = selection_.First();
+        selection_.SelectOnly(first, first);
+        viewport()->update();
+        emit SelectionChanged();
+    }
+}
+
+void ResultListView::ChooseRow(int row, Qt::KeyboardModifiers modifiers)
+{
+    if (row < 0 || row >= RowCount()) {
+        selection_.Clear();
+        current_ = -1;
+        anchor_ = -1;
+        viewport()->update();
+        emit RowChosen(-1);
+        emit SelectionChanged();
+        return;
+    }
+    const bool extend = multi_ && (modifiers & Qt::ShiftModifier) && anchor_ >= 0;
+    const bool toggle = multi_ && (modifiers & Qt::ControlModifier);
+    if (extend && toggle) {
+        selection_.Add(anchor_, row);
+    } else if (extend) {
+        selection_.SelectOnly(anchor_, row);
+    } else if (toggle) {
+        selection_.Toggle(row);
+        anchor_ = row;
+    } else {
+        selection_.SelectOnly(row, row);
+        anchor_ = row;
+    }
+    current_ = row;
+    EnsureVisible(row);
+    viewport()->update();
+    emit RowChosen(row);
+    emit SelectionChanged();
 }
 
 void ResultListView::EnsureVisible(int row)
@@ -150,11 +210,16 @@ void ResultListView::OnRowsInserted(const QModelIndex& parent, int first, int /*
 
 void ResultListView::OnModelReset()
 {
-    selected_ = -1;
+    const bool hadSelection = !selection_.Empty();
+    selection_.Clear();
+    current_ = -1;
+    anchor_ = -1;
     verticalScrollBar()->setValue(0);
     UpdateHeaderGeometry();
     UpdateScrollBars();
     viewport()->update();
+    if (hadSelection)
+        emit SelectionChanged();
 }
 
 void ResultListView::resizeEvent(QResizeEvent* event)
@@ -196,6 +261,18 @@ bool ResultListView::viewportEvent(QEvent* event)
     return QAbstractScrollArea::viewportEvent(event);
 }
 
+bool ResultListView::event(QEvent* event)
+{
+    // Ctrl+A in a multi-selection list selects its rows, ahead of a window shortcut on the same
+    // keys, as in any list that selects many rows.
+    if (event->type() == QEvent::ShortcutOverride && multi_ &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::SelectAll)) {
+        event->accept();
+        return true;
+    }
+    return QAbstractScrollArea::event(event);
+}
+
 void ResultListView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(viewport());
@@ -214,7 +291,7 @@ void ResultListView::paintEvent(QPaintEvent* event)
 
     for (int row = first; row <= last; ++row) {
         const int y = (row - FirstVisibleRow()) * height;
-        const bool selected = row == selected_;
+        const bool selected = selection_.Contains(row);
         if (selected)
             painter.fillRect(
                 QRect(0, y, viewport()->width(), height), pal.brush(group, QPalette::Highlight));
@@ -228,6 +305,15 @@ void ResultListView::paintEvent(QPaintEvent* event)
         }
         painter.setPen(grid);
         painter.drawLine(0, y + height - 1, width, y + height - 1);
+        if (multi_ && row == current_ && hasFocus()) {
+            // Where the keyboard and Ctrl+click are, which need not be a selected row.
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = QRect(0, y, viewport()->width(), height - 1);
+            focus.backgroundColor =
+                pal.color(group, selected ? QPalette::Highlight : QPalette::Base);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        }
     }
     // Column separators down to the last row.
     if (rows > 0) {
@@ -247,7 +333,21 @@ void ResultListView::mousePressEvent(QMouseEvent* event)
         return;
     }
     setFocus(Qt::MouseFocusReason);
-    SelectRow(RowAt(event->position().toPoint()));
+    const int row = RowAt(event->position().toPoint());
+    // A right-click on a selected row keeps the selection for the context menu, as report
+    // views do; on another row it selects that row first.
+    if (event->button() == Qt::RightButton) {
+        if (row < 0 || !selection_.Contains(row))
+            SelectRow(row);
+        else
+            current_ = row;
+        return;
+    }
+    // Ctrl or Shift with a click below the last row is taken as a slip: a selection of many rows
+    // stays.
+    if (row < 0 && multi_ && (event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)))
+        return;
+    ChooseRow(row, event->modifiers());
 }
 
 void ResultListView::keyPressEvent(QKeyEvent* event)
@@ -257,14 +357,18 @@ void ResultListView::keyPressEvent(QKeyEvent* event)
         QAbstractScrollArea::keyPressEvent(event);
         return;
     }
-    const int current = selected_ < 0 ? 0 : selected_;
+    if (multi_ && event->matches(QKeySequence::SelectAll)) {
+        SelectAll();
+        return;
+    }
+    const int current = current_ < 0 ? 0 : current_;
     int target = -1;
     switch (event->key()) {
     case Qt::Key_Up:
         target = std::max(0, current - 1);
         break;
     case Qt::Key_Down:
-        target = selected_ < 0 ? 0 : std::min(rows - 1, current + 1);
+        target = current_ < 0 ? 0 : std::min(rows - 1, current + 1);
         break;
     case Qt::Key_PageUp:
         target = std::max(0, current - VisibleRowCount());
@@ -282,7 +386,8 @@ void ResultListView::keyPressEvent(QKeyEvent* event)
         QAbstractScrollArea::keyPressEvent(event);
         return;
     }
-    SelectRow(target);
+    // Shift extends from the anchor; Ctrl with a moving key moves as a plain key does.
+    ChooseRow(target, event->modifiers() & Qt::ShiftModifier);
 }
 
 }  // namespace guivarna::calc

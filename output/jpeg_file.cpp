@@ -1,5 +1,7 @@
 #include "output/jpeg_file.h"
 
+#include "output/lists/save_file.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
@@ -30,6 +32,12 @@ QString SaveJpeg(const QImage& image, const QString& path)
     if (!writer.write(image)) {
         file.cancelWriting();
         return FailureMessage(path, writer.errorString());
+    }
+    // The end of the picture may still sit in the write buffer; a full disk shows only when it
+    // goes out, and must not leave a cut-short picture in place of the old one.
+    if (const QString cause = FlushFailure(file); !cause.isEmpty()) {
+        file.cancelWriting();
+        return FailureMessage(path, cause);
     }
     if (!file.commit())
         return FailureMessage(path, file.errorString());

@@ -58,6 +58,8 @@ inline constexpr std::string_view kCmdSetDotColor = QT_TRANSLATE_NOOP("Guivarna"
 inline constexpr std::string_view kCmdNameMarkedChord =
     QT_TRANSLATE_NOOP("Guivarna", "Name marked chord");
 inline constexpr std::string_view kCmdChordByName = QT_TRANSLATE_NOOP("Guivarna", "Chord by name…");
+inline constexpr std::string_view kCmdAddToChordSheet =
+    QT_TRANSLATE_NOOP("Guivarna", "Add to chord sheet");
 inline constexpr std::string_view kCmdScaleByName = QT_TRANSLATE_NOOP("Guivarna", "Scale by name…");
 inline constexpr std::string_view kCmdPlayChordBoard =
     QT_TRANSLATE_NOOP("Guivarna", "Play ChordBoard");
@@ -395,5 +397,64 @@ inline constexpr std::string_view kScaleFilterHint =
 inline constexpr std::string_view kScaleListLabel = QT_TRANSLATE_NOOP("Guivarna", "S&cale:");
 inline constexpr std::string_view kScaleNoMatch =
     QT_TRANSLATE_NOOP("Guivarna", "No scale of the catalogue has that name.");
+
+// The chord sheet.
+inline constexpr std::string_view kChordSheet = QT_TRANSLATE_NOOP("Guivarna", "Chord sheet");
+inline constexpr std::string_view kCmdChordSheetWindow =
+    QT_TRANSLATE_NOOP("Guivarna", "Chord &sheet");
+inline constexpr std::string_view kCmdAddChordBoardToSheet =
+    QT_TRANSLATE_NOOP("Guivarna", "Add ChordBoard to chord sheet");
+inline constexpr std::string_view kSheetExportSvg = QT_TRANSLATE_NOOP("Guivarna", "Export SVG…");
+inline constexpr std::string_view kSheetExportPdf = QT_TRANSLATE_NOOP("Guivarna", "Export PDF…");
+inline constexpr std::string_view kSheetExportPng = QT_TRANSLATE_NOOP("Guivarna", "Export PNG…");
+inline constexpr std::string_view kSheetPrint = QT_TRANSLATE_NOOP("Guivarna", "Print…");
+inline constexpr std::string_view kSheetSave = QT_TRANSLATE_NOOP("Guivarna", "Save sheet…");
+inline constexpr std::string_view kSheetOpen = QT_TRANSLATE_NOOP("Guivarna", "Open sheet…");
+inline constexpr std::string_view kSheetUndo = QT_TRANSLATE_NOOP("Guivarna", "Undo");
+inline constexpr std::string_view kSheetRedo = QT_TRANSLATE_NOOP("Guivarna", "Redo");
+inline constexpr std::string_view kSheetRemove = QT_TRANSLATE_NOOP("Guivarna", "Remove");
+inline constexpr std::string_view kSheetRename = QT_TRANSLATE_NOOP("Guivarna", "Rename");
+inline constexpr std::string_view kSheetClear = QT_TRANSLATE_NOOP("Guivarna", "Clear sheet");
+inline constexpr std::string_view kSheetFile = QT_TRANSLATE_NOOP("Guivarna", "&File");
+inline constexpr std::string_view kSheetEdit = QT_TRANSLATE_NOOP("Guivarna", "&Edit");
+inline constexpr std::string_view kSheetTitleLabel = QT_TRANSLATE_NOOP("Guivarna", "&Title:");
+inline constexpr std::string_view kSheetTitleHint =
+    QT_TRANSLATE_NOOP("Guivarna", "a title for the sheet");
+inline constexpr std::string_view kSheetPerRow =
+    QT_TRANSLATE_NOOP("Guivarna", "&Diagrams per row:");
+inline constexpr std::string_view kSheetPerRowAuto = QT_TRANSLATE_NOOP("Guivarna", "Automatic");
+inline constexpr std::string_view kSheetShowRoots = QT_TRANSLATE_NOOP("Guivarna", "Show &roots");
+inline constexpr std::string_view kSheetEmpty = QT_TRANSLATE_NOOP("Guivarna",
+    "The sheet is empty. Select chords under \"Chord formulas\" and choose \"Add to chord "
+    "sheet\", or mark a shape on the ChordBoard and choose \"Add ChordBoard to chord sheet\".");
+inline constexpr std::string_view kSheetSvgFilter =
+    QT_TRANSLATE_NOOP("Guivarna", "SVG pictures (*.svg)");
+inline constexpr std::string_view kSheetPdfFilter =
+    QT_TRANSLATE_NOOP("Guivarna", "PDF documents (*.pdf)");
+inline constexpr std::string_view kSheetPngFilter =
+    QT_TRANSLATE_NOOP("Guivarna", "PNG pictures (*.png)");
+inline constexpr std::string_view kSheetChordProFilter =
+    QT_TRANSLATE_NOOP("Guivarna", "ChordPro files (*.cho *.chordpro *.chopro *.crd *.pro)");
+inline constexpr std::string_view kSheetAllFiles = QT_TRANSLATE_NOOP("Guivarna", "All files (*)");
+inline constexpr std::string_view kSheetDefaultName = QT_TRANSLATE_NOOP("Guivarna", "chord-sheet");
+inline constexpr std::string_view kSheetPngResolution =
+    QT_TRANSLATE_NOOP("Guivarna", "Resolution in dots per inch:");
+inline constexpr std::string_view kSheetPartlyRead = QT_TRANSLATE_NOOP(
+    "Guivarna", "Some lines of \"%1\" could not be read; the rest was loaded.\n\n%2");
+inline constexpr std::string_view kSheetNoChords =
+    QT_TRANSLATE_NOOP("Guivarna", "\"%1\" holds no chord definitions; the sheet is unchanged.");
+inline constexpr std::string_view kSheetFull = QT_TRANSLATE_NOOP(
+    "Guivarna", "A chord sheet holds at most %1 diagrams; %2 of them were not added.");
+inline constexpr std::string_view kSheetOnlyFirst = QT_TRANSLATE_NOOP(
+    "Guivarna", "The first %1 of the %2 selected chords were added to the chord sheet.");
+inline constexpr std::string_view kSheetNothingMarked =
+    QT_TRANSLATE_NOOP("Guivarna", "Nothing is marked on the ChordBoard.");
+inline constexpr std::string_view kSheetTwoMarks = QT_TRANSLATE_NOOP("Guivarna",
+    "A chord diagram shows one fret per string; string %1 of the ChordBoard has more than one "
+    "mark.");
+inline constexpr std::string_view kSheetPrintFailed =
+    QT_TRANSLATE_NOOP("Guivarna", "The chord sheet could not be printed.");
+inline constexpr std::string_view kSheetSaveFailed =
+    QT_TRANSLATE_NOOP("Guivarna", "The chord sheet could not be kept for the next start: %1");
 
 }  // namespace guivarna::strings

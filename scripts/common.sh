@@ -33,4 +33,4 @@ ensure_packages() {
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev
                 libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2
                 qt6-multimedia-dev clang-format qt6-tools-dev
-                qt6-l10n-tools desktop-file-utils appstream groff-base)
+                qt6-l10n-tools desktop-file-utils appstream groff-base qt6-svg-dev)

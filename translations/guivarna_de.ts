@@ -802,6 +802,158 @@
         <source>&amp;Forward</source>
         <translation>&amp;Vor</translation>
     </message>
+    <message>
+        <source>Add to chord sheet</source>
+        <translation>Zum Akkordblatt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Chord sheet</source>
+        <translation>Akkordblatt</translation>
+    </message>
+    <message>
+        <source>Chord &amp;sheet</source>
+        <translation>Akkord&amp;blatt</translation>
+    </message>
+    <message>
+        <source>Add ChordBoard to chord sheet</source>
+        <translation>Akkordbrett zum Akkordblatt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Export SVG…</source>
+        <translation>SVG exportieren…</translation>
+    </message>
+    <message>
+        <source>Export PDF…</source>
+        <translation>PDF exportieren…</translation>
+    </message>
+    <message>
+        <source>Export PNG…</source>
+        <translation>PNG exportieren…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Drucken…</translation>
+    </message>
+    <message>
+        <source>Save sheet…</source>
+        <translation>Blatt speichern…</translation>
+    </message>
+    <message>
+        <source>Open sheet…</source>
+        <translation>Blatt öffnen…</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Clear sheet</source>
+        <translation>Blatt leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titel:</translation>
+    </message>
+    <message>
+        <source>a title for the sheet</source>
+        <translation>ein Titel für das Blatt</translation>
+    </message>
+    <message>
+        <source>&amp;Diagrams per row:</source>
+        <translation>&amp;Diagramme pro Zeile:</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Show &amp;roots</source>
+        <translation>&amp;Grundtöne hervorheben</translation>
+    </message>
+    <message>
+        <source>The sheet is empty. Select chords under &quot;Chord formulas&quot; and choose &quot;Add to chord sheet&quot;, or mark a shape on the ChordBoard and choose &quot;Add ChordBoard to chord sheet&quot;.</source>
+        <translation>Das Blatt ist leer. Wählen Sie Akkorde unter „Akkordformeln“ und dann „Zum Akkordblatt hinzufügen“, oder markieren Sie einen Griff auf dem Akkordbrett und wählen Sie „Akkordbrett zum Akkordblatt hinzufügen“.</translation>
+    </message>
+    <message>
+        <source>SVG pictures (*.svg)</source>
+        <translation>SVG-Bilder (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>ChordPro files (*.cho *.chordpro *.chopro *.crd *.pro)</source>
+        <translation>ChordPro-Dateien (*.cho *.chordpro *.chopro *.crd *.pro)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>chord-sheet</source>
+        <translation>akkordblatt</translation>
+    </message>
+    <message>
+        <source>Resolution in dots per inch:</source>
+        <translation>Auflösung in Punkten pro Zoll:</translation>
+    </message>
+    <message>
+        <source>Some lines of &quot;%1&quot; could not be read; the rest was loaded.
+
+%2</source>
+        <translation>Einige Zeilen von „%1“ konnten nicht gelesen werden; der Rest wurde geladen.
+
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no chord definitions; the sheet is unchanged.</source>
+        <translation>„%1“ enthält keine Akkorddefinitionen; das Blatt bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>A chord sheet holds at most %1 diagrams; %2 of them were not added.</source>
+        <translation>Ein Akkordblatt fasst höchstens %1 Diagramme; %2 davon wurden nicht hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>The first %1 of the %2 selected chords were added to the chord sheet.</source>
+        <translation>Die ersten %1 der %2 gewählten Akkorde wurden zum Akkordblatt hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Nothing is marked on the ChordBoard.</source>
+        <translation>Auf dem Akkordbrett ist nichts markiert.</translation>
+    </message>
+    <message>
+        <source>A chord diagram shows one fret per string; string %1 of the ChordBoard has more than one mark.</source>
+        <translation>Ein Akkorddiagramm zeigt einen Bund pro Saite; Saite %1 des Akkordbretts hat mehr als eine Markierung.</translation>
+    </message>
+    <message>
+        <source>The chord sheet could not be printed.</source>
+        <translation>Das Akkordblatt konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>The chord sheet could not be kept for the next start: %1</source>
+        <translation>Das Akkordblatt konnte nicht für den nächsten Start gesichert werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>PrintOnePage</name>
@@ -834,6 +986,40 @@
     <message>
         <source>the picture is empty</source>
         <translation>das Bild ist leer</translation>
+    </message>
+</context>
+<context>
+    <name>SheetExport</name>
+    <message>
+        <source>the resolution must lie between %1 and %2 dpi</source>
+        <translation>die Auflösung muss zwischen %1 und %2 dpi liegen</translation>
+    </message>
+    <message>
+        <source>the picture would be too large at %1 dpi; choose a lower resolution</source>
+        <translation>das Bild wäre bei %1 dpi zu groß; wählen Sie eine geringere Auflösung</translation>
+    </message>
+    <message>
+        <source>not enough memory for a picture this large</source>
+        <translation>nicht genug Speicher für ein so großes Bild</translation>
+    </message>
+</context>
+<context>
+    <name>SheetFile</name>
+    <message>
+        <source>Could not open &quot;%1&quot;: %2</source>
+        <translation>„%1“ konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation>die Datei ist größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>… und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
     </message>
 </context>
 </TS>

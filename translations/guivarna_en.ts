@@ -802,6 +802,156 @@
         <source>&amp;Forward</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Add to chord sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chord sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chord &amp;sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add ChordBoard to chord sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export SVG…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export PDF…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export PNG…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save sheet…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open sheet…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a title for the sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Diagrams per row:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show &amp;roots</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sheet is empty. Select chords under &quot;Chord formulas&quot; and choose &quot;Add to chord sheet&quot;, or mark a shape on the ChordBoard and choose &quot;Add ChordBoard to chord sheet&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SVG pictures (*.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ChordPro files (*.cho *.chordpro *.chopro *.crd *.pro)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chord-sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resolution in dots per inch:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some lines of &quot;%1&quot; could not be read; the rest was loaded.
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no chord definitions; the sheet is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A chord sheet holds at most %1 diagrams; %2 of them were not added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The first %1 of the %2 selected chords were added to the chord sheet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is marked on the ChordBoard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A chord diagram shows one fret per string; string %1 of the ChordBoard has more than one mark.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chord sheet could not be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chord sheet could not be kept for the next start: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PrintOnePage</name>
@@ -833,6 +983,40 @@
     </message>
     <message>
         <source>the picture is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SheetExport</name>
+    <message>
+        <source>the resolution must lie between %1 and %2 dpi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture would be too large at %1 dpi; choose a lower resolution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not enough memory for a picture this large</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SheetFile</name>
+    <message>
+        <source>Could not open &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

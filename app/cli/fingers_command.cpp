@@ -13,34 +13,6 @@ namespace guivarna::cli {
 
 namespace {
 
-// One fret pattern, string 1 first: a fret number or x per string, as many as the tuning has.
-// where starts every message ("--frets" or "line 3").
-std::vector<int> parsePattern(
-    const std::string& where, const std::string& text, std::size_t strings)
-{
-    const std::vector<std::string> items = splitList(text);
-    if (items.empty())
-        throw UsageError(where + " needs one fret or x per string, e.g. 0,1,0,2,3,x");
-    std::vector<int> frets;
-    for (const std::string& item : items) {
-        if (item == "x") {
-            frets.push_back(theory::kNotPlayed);
-            continue;
-        }
-        const bool digits = !item.empty() && item.size() <= 2 &&
-            std::all_of(item.begin(), item.end(), [](char c) { return c >= '0' && c <= '9'; });
-        const int fret = digits ? std::stoi(item) : -1;
-        if (fret < 0 || fret > static_cast<int>(theory::kMaxFret))
-            throw UsageError(where + ": '" + item + "' is neither x nor a fret from 0 to " +
-                std::to_string(theory::kMaxFret));
-        frets.push_back(fret);
-    }
-    if (frets.size() != strings)
-        throw UsageError(where + ": " + std::to_string(frets.size()) + " frets given for " +
-            std::to_string(strings) + " strings (one fret or x per string, string 1 first)");
-    return frets;
-}
-
 std::string shapeLine(const std::vector<int>& frets)
 {
     const theory::HandShape shape = theory::AssignFingers(frets);
@@ -64,7 +36,7 @@ int RunFingersCommand(const std::vector<std::string>& args, std::istream& in, st
     const std::size_t strings = options.has("tuning") ? parseTuning(options.value("tuning")).size()
                                                       : theory::kStandardTuningNotes.size();
     if (options.has("frets")) {
-        out << shapeLine(parsePattern("--frets", options.value("frets"), strings)) << '\n';
+        out << shapeLine(parseFretPattern("--frets", options.value("frets"), strings)) << '\n';
         return 0;
     }
     // Every line is checked before anything is printed, so a bad line leaves no partial output.
@@ -73,7 +45,7 @@ int RunFingersCommand(const std::vector<std::string>& args, std::istream& in, st
     for (std::size_t number = 1; std::getline(in, text); ++number) {
         if (!text.empty() && text.back() == '\r')
             text.pop_back();
-        lines += shapeLine(parsePattern("line " + std::to_string(number), text, strings));
+        lines += shapeLine(parseFretPattern("line " + std::to_string(number), text, strings));
         lines += '\n';
     }
     out << lines;

@@ -1,9 +1,12 @@
 #include "app/cli/note_arguments.h"
 
 #include "app/cli/options.h"
+#include "theory/finger_assignment.h"
 #include "theory/instrument.h"
 #include "theory/instrument_limits.h"
 #include "theory/notes.h"
+
+#include <algorithm>
 
 namespace guivarna::cli {
 
@@ -38,6 +41,34 @@ std::vector<theory::Note> parseTuning(const std::string& text)
         tuning.push_back(
             static_cast<theory::Note>(parseInteger("tuning", item, 0, theory::kMaxOpenNote)));
     return tuning;
+}
+
+// One fret pattern, string 1 first: a fret number or x per string, as many as the tuning has.
+// where starts every message ("--frets" or "line 3").
+std::vector<int> parseFretPattern(
+    const std::string& where, const std::string& text, std::size_t strings)
+{
+    const std::vector<std::string> items = splitList(text);
+    if (items.empty())
+        throw UsageError(where + " needs one fret or x per string, e.g. 0,1,0,2,3,x");
+    std::vector<int> frets;
+    for (const std::string& item : items) {
+        if (item == "x") {
+            frets.push_back(theory::kNotPlayed);
+            continue;
+        }
+        const bool digits = !item.empty() && item.size() <= 2 &&
+            std::all_of(item.begin(), item.end(), [](char c) { return c >= '0' && c <= '9'; });
+        const int fret = digits ? std::stoi(item) : -1;
+        if (fret < 0 || fret > static_cast<int>(theory::kMaxFret))
+            throw UsageError(where + ": '" + item + "' is neither x nor a fret from 0 to " +
+                std::to_string(theory::kMaxFret));
+        frets.push_back(fret);
+    }
+    if (frets.size() != strings)
+        throw UsageError(where + ": " + std::to_string(frets.size()) + " frets given for " +
+            std::to_string(strings) + " strings (one fret or x per string, string 1 first)");
+    return frets;
 }
 
 }  // namespace guivarna::cli

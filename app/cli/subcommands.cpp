@@ -1,5 +1,6 @@
 #include "app/cli/subcommands.h"
 
+#include "app/cli/diagram_commands.h"
 #include "app/cli/fingers_command.h"
 #include "app/cli/identify_command.h"
 #include "app/cli/name_commands.h"
@@ -103,6 +104,11 @@ std::span<const Subcommand> subcommands()
         {"chord", "chord --symbol Cmaj7", RunChordCommand},
         {"scale", "scale --name dorian [--root D] | scale --list", RunScaleCommand},
         {"scale-names", "scale-names --notes C,D,E,F,G,A,B | --chord Am7", RunScaleNamesCommand},
+        {"diagram",
+            "diagram --frets 0,1,0,2,3,x [--tuning 64,59,55,50,45,40] [--name C] (--svg FILE | "
+            "--png FILE [--dpi N] | --pdf FILE | --chordpro)",
+            RunDiagramCommand},
+        {"sheet", "sheet --chordpro FILE (--svg | --pdf | --png) OUT [--dpi N]", RunSheetCommand},
     };
     return all;
 }

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QSaveFile>
 
+#include <cerrno>
+
 namespace guivarna::output {
 
 QString SaveFailureMessage(const QString& path, const QString& cause)
@@ -23,6 +25,16 @@ bool WriteAll(QIODevice& device, QByteArrayView bytes)
     return true;
 }
 
+QString FlushFailure(QFileDevice& file)
+{
+    errno = 0;
+    if (file.flush())
+        return {};
+    // Qt names a failed flush "Unknown error"; the system says what happened.
+    const int cause = errno;
+    return cause != 0 ? qt_error_string(cause) : file.errorString();
+}
+
 QString SaveFile(const QString& path, const std::function<bool(QIODevice&)>& write)
 {
     QSaveFile file(path);
@@ -33,6 +45,12 @@ QString SaveFile(const QString& path, const std::function<bool(QIODevice&)>& wri
         const QString cause = file.error() != QFileDevice::NoError
             ? file.errorString()
             : QCoreApplication::translate("SaveFile", "not all of the data could be written");
+        file.cancelWriting();
+        return SaveFailureMessage(path, cause);
+    }
+    // Small files sit whole in the file's write buffer: a full disk or a size limit shows only
+    // when the buffer goes out, and a commit would then put a cut-short file in place.
+    if (const QString cause = FlushFailure(file); !cause.isEmpty()) {
         file.cancelWriting();
         return SaveFailureMessage(path, cause);
     }

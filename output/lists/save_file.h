@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QFileDevice;
 class QIODevice;
 
 namespace guivarna::output {
@@ -18,6 +19,9 @@ QString SaveFile(const QString& path, const std::function<bool(QIODevice&)>& wri
 // Writes all of bytes, going on after a short write so that a failure ends in an error the
 // device can name (a full disk, a size limit) rather than a silently short count.
 bool WriteAll(QIODevice& device, QByteArrayView bytes);
+
+// Flushes the write buffer of file; "" when that worked, else the cause.
+QString FlushFailure(QFileDevice& file);
 
 // The message for a file that could not be written: "Could not save "path": cause".
 QString SaveFailureMessage(const QString& path, const QString& cause);

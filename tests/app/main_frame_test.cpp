@@ -87,7 +87,9 @@ TEST_F(MainFrameTest, EveryMenuCarriesItsCommandsInOrder)
                 {"Save as HTML", "", false}, {"Save all chords as images", "", false},
                 {"Save all chords as html and images", "", false}, {"Set Dot Color", "", false},
                 {"Name marked chord", "Ctrl+Shift+N", false},
-                {"Play ChordBoard", "Ctrl+Shift+P", false}, {"Show fingers", "", true}}},
+                {"Play ChordBoard", "Ctrl+Shift+P", false}, {"Show fingers", "", true},
+                {"Add ChordBoard to chord sheet", "Ctrl+Shift+D", false},
+                {"Add to chord sheet", "Ctrl+Shift+A", false}}},
         {MenuId::ScaleBoard,
             {{"&Scale wizard", "Ctrl+W", false}, {"Scale by name\u2026", "Ctrl+K", false},
                 {"show current &arpeggio", "Ctrl+A", true},
@@ -100,6 +102,8 @@ TEST_F(MainFrameTest, EveryMenuCarriesItsCommandsInOrder)
             {{"Zoom &in", "Ctrl++", false}, {"Zoom &out", "Ctrl+-", false},
                 {"&Actual size", "Ctrl+0", false}, {"Fit &width", "", false},
                 {"Fit &page", "", false}}},
+        {MenuId::Windows,
+            {{"&Calculations window", "Alt+1", true}, {"Chord &sheet", "Alt+2", true}}},
         {MenuId::Help, {{"&Help Topics", "F1", false}, {"&About Guivarna...", "", false}}},
     };
     auto frame = MakeFrame();

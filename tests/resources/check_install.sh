@@ -33,7 +33,7 @@ appstreamcli validate --no-net --no-color "$root/share/metainfo/$id.metainfo.xml
     fail "appstreamcli validate: $(appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml")"
 
 # Options of a --help text or a man page, one a line: long options, short ones and subcommands.
-help_options() { grep -oE '(^|[ ,[|])--?[a-z][a-z-]*' | grep -oE -- '--?[a-z][a-z-]*' | sort -u; }
+help_options() { grep -oE '(^|[ ,[|(])--?[a-z][a-z-]*' | grep -oE -- '--?[a-z][a-z-]*' | sort -u; }
 man_options() { sed 's/\\-/-/g; s/\\f[BIR]//g' "$1" | grep -v '^\.\\"' | help_options; }
 compare() {  # name, help text, man page
     local diff

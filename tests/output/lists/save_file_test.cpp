@@ -82,43 +82,52 @@ TEST_F(SaveFileTest, AFileThatCannotBeCreatedNamesTheFileAndTheCause)
 // child process with the limit set and SIGXFSZ ignored, so the write fails with EFBIG part-way.
 TEST_F(SaveFileTest, ASaveStoppedPartWayByTheFileSizeLimitKeepsTheOldFile)
 {
-    int pipeFds[2];
-    ASSERT_EQ(pipe(pipeFds), 0);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
+    struct Case {
+        rlim_t limit;
+        int blockSize;
+        int blocks;
+    };
+    // Large writes fail part-way; a small one fails only when the write buffer goes out.
+    for (const Case c : {Case{100000, 64 * 1024, 8}, Case{1000, 4000, 1}}) {
+        SCOPED_TRACE(c.limit);
+        int pipeFds[2];
+        ASSERT_EQ(pipe(pipeFds), 0);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            close(pipeFds[0]);
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{c.limit, c.limit};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            const QByteArray block(c.blockSize, 'y');
+            const QString error = SaveFile(path_, [&](QIODevice& d) {
+                for (int i = 0; i < c.blocks; ++i)
+                    if (!WriteText(d, block))
+                        return false;
+                return true;
+            });
+            const QByteArray message = error.toUtf8();
+            const bool sent = write(pipeFds[1], message.constData(), std::size_t(message.size())) ==
+                message.size();
+            _exit(sent ? 0 : 3);
+        }
+        close(pipeFds[1]);
+        QByteArray message;
+        char chunk[512];
+        for (ssize_t n; (n = read(pipeFds[0], chunk, sizeof chunk)) > 0;)
+            message.append(chunk, n);
         close(pipeFds[0]);
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{100000, 100000};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        const QByteArray block(64 * 1024, 'y');
-        const QString error = SaveFile(path_, [&](QIODevice& d) {
-            for (int i = 0; i < 8; ++i)
-                if (!WriteText(d, block))
-                    return false;
-            return true;
-        });
-        const QByteArray message = error.toUtf8();
-        const bool sent =
-            write(pipeFds[1], message.constData(), std::size_t(message.size())) == message.size();
-        _exit(sent ? 0 : 3);
-    }
-    close(pipeFds[1]);
-    QByteArray message;
-    char chunk[512];
-    for (ssize_t n; (n = read(pipeFds[0], chunk, sizeof chunk)) > 0;)
-        message.append(chunk, n);
-    close(pipeFds[0]);
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 
-    const QString error = QString::fromUtf8(message);
-    EXPECT_TRUE(error.contains(path_)) << error.toStdString();
-    EXPECT_TRUE(error.contains(QStringLiteral("too large"), Qt::CaseInsensitive))
-        << error.toStdString();
-    EXPECT_EQ(ReadAll(path_), kOld);
-    EXPECT_TRUE(Leftovers().isEmpty()) << Leftovers().join(u',').toStdString();
+        const QString error = QString::fromUtf8(message);
+        EXPECT_TRUE(error.contains(path_)) << error.toStdString();
+        EXPECT_TRUE(error.contains(QStringLiteral("too large"), Qt::CaseInsensitive))
+            << error.toStdString();
+        EXPECT_EQ(ReadAll(path_), kOld);
+        EXPECT_TRUE(Leftovers().isEmpty()) << Leftovers().join(u',').toStdString();
+    }
 }
 
 }  // namespace

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "app/command_table.h"
+#include "theory/chord_fingering.h"
+#include "theory/chord_shape.h"
+
+#include <QObject>
+
+#include <vector>
+
+namespace guivarna {
+
+namespace board {
+class FretBoard;
+}
+
+namespace calc {
+class CalcWindow;
+}
+
+namespace sheet {
+class ChordSheetWindow;
+}
+
+struct ProgramObjects;
+
+// The way onto the chord sheet: "Add ChordBoard to chord sheet" takes the shape marked on the
+// ChordBoard, "Add to chord sheet" the rows selected under "Chord formulas" (also from that
+// list's context menu); each becomes a diagram
+// named by its first traditional name and fingered as chord books do.
+class ChordSheetCommands : public QObject {
+    Q_OBJECT
+
+public:
+    ChordSheetCommands(ProgramObjects& objects, sheet::ChordSheetWindow& sheet,
+        calc::CalcWindow& calculations, QObject* parent);
+
+    std::vector<Command> Commands();
+
+    // Adds the ChordBoard's marks; false (and a message) when nothing or more than one fret per
+    // string is marked.
+    bool AddChordBoard();
+    // Adds search results found on the ChordBoard's instrument.
+    void AddFingerings(const std::vector<theory::ChordFingering>& fingerings);
+
+    // The diagram of a fret pattern (string 1 first) on the ChordBoard's tuning.
+    theory::ChordShape ShapeOnChordBoard(const std::vector<int>& frets) const;
+
+private:
+    // The board collection holds no boards until the view's first update.
+    bool HasChordBoard() const;
+    const board::FretBoard& ChordBoard() const;
+    void ShowSheet();
+
+    ProgramObjects& objects_;
+    sheet::ChordSheetWindow& sheet_;
+    calc::CalcWindow& calculations_;
+};
+
+}  // namespace guivarna

@@ -1,0 +1,111 @@
+#include "app/chord_sheet_commands.h"
+#include "app/main_frame.h"
+#include "board/board_collection.h"
+#include "calc/calc_page.h"
+#include "calc/calc_runner.h"
+#include "calc/calc_window.h"
+#include "calc/result_list_view.h"
+#include "sheet/window/chord_sheet_window.h"
+#include "tests/app/app_test_fixture.h"
+
+#include <QAction>
+#include <QTest>
+
+namespace guivarna::test {
+namespace {
+
+class ChordSheetCommandsTest : public AppTest {
+protected:
+    MainFrame& Frame()
+    {
+        MainFrame& frame = MakeFrame();
+        frame.Sheet()->Dialogs().tell = [this](bool, const QString& text) { told_ << text; };
+        return frame;
+    }
+    std::vector<std::string> Names(MainFrame& frame) const
+    {
+        std::vector<std::string> names;
+        for (const theory::ChordShape& shape : frame.Sheet()->Sheet().Shapes())
+            names.push_back(shape.name);
+        return names;
+    }
+
+    QStringList told_;
+};
+
+TEST_F(ChordSheetCommandsTest, TheChordBoardGoesOnTheSheetAsItIsMarked)
+{
+    MainFrame& frame = Frame();
+    QAction* add = frame.action(CommandId::AddChordBoardToSheet);
+    ASSERT_NE(add, nullptr);
+    frame.UpdateCommands();
+    EXPECT_FALSE(add->isEnabled());
+    EXPECT_FALSE(frame.Sheet()->isVisible());
+
+    // x32010, string 1 first: C on the standard guitar.
+    theory::ChordFingering c{{1, 2, 3, 4, 5}, {64, 60, 67, 64, 60}, {0, 1, 0, 2, 3}};
+    objects_->boards.ShowFingering(board::BoardCollection::kChordBoard, c);
+    frame.UpdateCommands();
+    ASSERT_TRUE(add->isEnabled());
+    add->trigger();
+    EXPECT_TRUE(frame.Sheet()->isVisible());
+    ASSERT_EQ(Names(frame), (std::vector<std::string>{"C"}));
+    const theory::ChordShape& shape = frame.Sheet()->Sheet().Shapes()[0];
+    EXPECT_EQ(shape.frets, (std::vector<int>{-1, 3, 2, 0, 1, 0}));
+    EXPECT_EQ(shape.fingers, (std::vector<int>{0, 3, 2, 0, 1, 0}));
+    EXPECT_EQ(shape.tuning, (std::vector<int>{40, 45, 50, 55, 59, 64}));
+
+    // Two marks on one string are no diagram: the user is told, the sheet keeps what it had.
+    theory::ChordFingering two{{1, 1}, {64, 65}, {0, 1}};
+    objects_->boards.ShowFingering(board::BoardCollection::kChordBoard, two);
+    EXPECT_FALSE(frame.SheetCommands()->AddChordBoard());
+    EXPECT_EQ(told_.size(), 1);
+    EXPECT_EQ(frame.Sheet()->Sheet().Count(), 1);
+
+    // Alt+2 closes and opens the sheet window.
+    QTest::keyClick(&frame, Qt::Key_2, Qt::AltModifier);
+    EXPECT_FALSE(frame.Sheet()->isVisible());
+    EXPECT_FALSE(frame.action(CommandId::ChordSheetWindow)->isChecked());
+}
+
+TEST_F(ChordSheetCommandsTest, SelectedSearchRowsGoOnTheSheetInListOrder)
+{
+    MainFrame& frame = Frame();
+    theory::MusicTheory& theory = objects_->theory;
+    theory.ClearSelection();
+    theory.SetRootName("C");
+    for (const char* note : {"C", "E", "G"})
+        theory.AddNote(note);
+    theory::ChordSearchRequest request;
+    request.lowestFret = 0;
+    request.highestFret = 5;
+    objects_->engine.Chords().SetRequest(request);
+    frame.ChordSearchReady();
+    calc::ChordResultPage& page = frame.Calculations()->ChordPage();
+    page.Runner().SetDelay(0);
+    page.Runner().Go();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !page.Runner().HasWorker(); }, 10000));
+    QCoreApplication::processEvents();
+
+    calc::ResultListView& list = page.List();
+    QAction* add = frame.action(CommandId::AddToChordSheet);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.RowRect(0).center());
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(&list, Qt::Key_Down, Qt::ShiftModifier);
+    frame.UpdateCommands();
+    ASSERT_TRUE(add->isEnabled());
+    const std::vector<theory::ChordFingering> rows = page.SelectedFingerings(10);
+    ASSERT_EQ(rows.size(), 5u);
+    add->trigger();
+    ASSERT_EQ(frame.Sheet()->Sheet().Count(), 5);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const theory::ChordShape& shape = frame.Sheet()->Sheet().Shapes()[i];
+        const std::vector<int> frets = theory::FretsOfFingering(rows[i], 6);
+        EXPECT_EQ(shape.frets, std::vector<int>(frets.rbegin(), frets.rend()));
+        EXPECT_GE(theory::RootOfName(shape.name), 60) << shape.name;
+    }
+    EXPECT_TRUE(told_.isEmpty());
+}
+
+}  // namespace
+}  // namespace guivarna::test

@@ -1,0 +1,200 @@
+#include "sheet/window/chord_sheet_view.h"
+#include "sheet/window/chord_sheet_window.h"
+#include "tests/support/pdf_pages.h"
+#include "theory/instrument_limits.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUndoStack>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace guivarna::sheet {
+namespace {
+
+theory::ChordShape Shape(const std::vector<int>& highFirst, const std::string& name)
+{
+    const std::vector<int> tuning(
+        theory::kStandardTuningNotes.begin(), theory::kStandardTuningNotes.end());
+    return theory::ShapeFromFrets(highFirst, tuning, name);
+}
+
+const std::vector<theory::ChordShape> kThree = {Shape({0, 1, 0, 2, 3, -1}, "C"),
+    Shape({1, 1, 2, 3, 3, 1}, "F"), Shape({3, 0, 0, 0, 2, 3}, "G")};
+
+using NameList = std::vector<std::string>;
+
+class ChordSheetWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { Open(); }
+
+    // A window on the settings file of the test, as a new start of the program would make it.
+    void Open()
+    {
+        window_.reset();
+        store_.reset();
+        store_ = std::make_unique<settings::SettingsStore>(Path("s.ini"));
+        window_ = std::make_unique<ChordSheetWindow>(*store_);
+        SheetDialogs& dialogs = window_->Dialogs();
+        dialogs.tell = [this](bool, const QString& text) { told_ << text; };
+        dialogs.savePath = [this](const QString&, const QString&, const QString& name) {
+            return Path(name.toUtf8().constData());
+        };
+        dialogs.pngDpi = [](int) { return std::optional<int>(150); };
+        dialogs.setUpPrinter = [this](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(Path("printed.pdf"));
+            return true;
+        };
+        window_->resize(900, 700);
+        window_->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+    }
+
+    QString Path(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }
+    std::vector<std::string> Names() const
+    {
+        std::vector<std::string> names;
+        for (const theory::ChordShape& shape : window_->Sheet().Shapes())
+            names.push_back(shape.name);
+        return names;
+    }
+    QWidget* Viewport() const { return window_->View().viewport(); }
+    QPoint Centre(int index) const { return window_->View().DiagramRect(index).center(); }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<settings::SettingsStore> store_;
+    std::unique_ptr<ChordSheetWindow> window_;
+    QStringList told_;
+};
+
+TEST_F(ChordSheetWindowTest, EditingStepsUndoAndRedo)
+{
+    QUndoStack& undo = window_->Undo();
+    EXPECT_FALSE(window_->ClearAction()->isEnabled());
+    EXPECT_EQ(window_->Add(kThree), 3);
+    EXPECT_TRUE(window_->ClearAction()->isEnabled());
+
+    // Delete removes the diagram clicked on.
+    QTest::mouseClick(Viewport(), Qt::LeftButton, {}, Centre(1));
+    QTest::keyClick(&window_->View(), Qt::Key_Delete);
+    EXPECT_EQ(Names(), (NameList{"C", "G"}));
+
+    // Renamed in place: a double-click opens the editor over the diagram.
+    QTest::mouseDClick(Viewport(), Qt::LeftButton, {}, Centre(1));
+    auto* editor = Viewport()->findChild<QLineEdit*>(QStringLiteral("diagramNameEditor"));
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("G6"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_EQ(Names(), (NameList{"C", "G6"}));
+
+    // Dragged from the first place to behind the second.
+    const QPoint from = Centre(0);
+    const QPoint to = window_->View().DiagramRect(1).topRight() + QPoint(2, 20);
+    QTest::mousePress(Viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(Viewport(), from + QPoint(30, 0));
+    QTest::mouseMove(Viewport(), to);
+    QTest::mouseRelease(Viewport(), Qt::LeftButton, {}, to);
+    EXPECT_EQ(Names(), (NameList{"G6", "C"}));
+
+    window_->ClearAction()->trigger();
+    EXPECT_TRUE(window_->Sheet().Shapes().empty());
+
+    const std::vector<NameList> history = {
+        {"G6", "C"}, {"C", "G6"}, {"C", "G"}, {"C", "F", "G"}, {}};
+    for (const NameList& names : history) {
+        undo.undo();
+        EXPECT_EQ(Names(), names);
+    }
+    undo.redo();
+    undo.redo();
+    EXPECT_EQ(Names(), (NameList{"C", "G"}));
+}
+
+TEST_F(ChordSheetWindowTest, TheSheetAndItsOptionsSurviveARestart)
+{
+    window_->Add(kThree);
+    window_->TitleEdit().setText(QStringLiteral("Set list"));
+    emit window_->TitleEdit().editingFinished();
+    window_->PerRowBox().setValue(2);
+    Open();
+    EXPECT_EQ(window_->Sheet().Title(), QStringLiteral("Set list"));
+    EXPECT_EQ(window_->Sheet().Shapes(), kThree);
+    EXPECT_EQ(window_->TitleEdit().text(), QStringLiteral("Set list"));
+    EXPECT_EQ(window_->View().Columns(), 2);
+    EXPECT_FALSE(window_->Undo().canUndo());
+}
+
+TEST_F(ChordSheetWindowTest, TheGridReflowsWithTheWidth)
+{
+    window_->Add(kThree);
+    window_->resize(300, 600);
+    QTest::qWait(1);
+    const int narrow = window_->View().Columns();
+    window_->resize(1400, 600);
+    QTest::qWait(1);
+    EXPECT_EQ(narrow, 1);
+    EXPECT_GT(window_->View().Columns(), 3);
+    EXPECT_LT(window_->View().DiagramRect(0).top(), window_->View().DiagramRect(2).bottom());
+}
+
+TEST_F(ChordSheetWindowTest, OpeningReportsBadLinesAndLoadsTheRest)
+{
+    window_->Add({kThree[0]});
+    const auto write = [this](const char* name, const QByteArray& text) {
+        QFile file(Path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        return Path(name);
+    };
+    const QString partly = write("partly.cho",
+        "{title: Mixed}\n{define: A frets x 0 2 2 2 0}\n{define: bad frets q}\n"
+        "{define: D base-fret 1 frets x x 0 2 3 2 fingers 0 0 0 1 3 2}\n");
+    EXPECT_TRUE(window_->OpenSheet(partly));
+    EXPECT_EQ(Names(), (NameList{"A", "D"}));
+    ASSERT_EQ(told_.size(), 1);
+    EXPECT_TRUE(told_[0].contains(QStringLiteral("Line 3"))) << told_[0].toStdString();
+
+    const QString empty = write("empty.cho", "{title: nothing}\nlyrics only\n");
+    EXPECT_FALSE(window_->OpenSheet(empty));
+    EXPECT_FALSE(window_->OpenSheet(Path("missing.cho")));
+    EXPECT_EQ(Names(), (NameList{"A", "D"}));
+    EXPECT_EQ(told_.size(), 3);
+    window_->Undo().undo();
+    EXPECT_EQ(Names(), (NameList{"C"}));
+}
+
+TEST_F(ChordSheetWindowTest, FileActionsWriteWhatTheyShow)
+{
+    std::vector<theory::ChordShape> sixty;
+    for (int i = 0; i < 20; ++i)
+        sixty.insert(sixty.end(), kThree.begin(), kThree.end());
+    window_->Add(sixty);
+    for (QAction* action : {window_->ExportSvgAction(), window_->ExportPdfAction(),
+             window_->ExportPngAction(), window_->SaveAction(), window_->PrintAction()})
+        action->trigger();
+    EXPECT_TRUE(told_.isEmpty()) << told_.join(QLatin1Char('\n')).toStdString();
+    for (const char* name : {"chord-sheet.svg", "chord-sheet.png", "chord-sheet.cho"})
+        EXPECT_GT(QFile(Path(name)).size(), 1000) << name;
+    EXPECT_EQ(test::ReadPdfPages(Path("chord-sheet.pdf")).count, 4);
+    EXPECT_EQ(test::ReadPdfPages(Path("printed.pdf")).count, 4);
+
+    // A save that cannot be written says so and leaves nothing behind.
+    window_->Dialogs().savePath = [this](const QString&, const QString&, const QString&) {
+        return Path("missing/folder/x.cho");
+    };
+    window_->SaveAction()->trigger();
+    ASSERT_EQ(told_.size(), 1);
+    EXPECT_TRUE(told_[0].contains(QStringLiteral("missing/folder/x.cho")));
+}
+
+}  // namespace
+}  // namespace guivarna::sheet

@@ -1,0 +1,134 @@
+#include "theory/chord_pro.h"
+#include "theory/instrument_limits.h"
+
+#include <gtest/gtest.h>
+
+namespace guivarna::theory {
+namespace {
+
+ChordShape Shape(std::vector<int> fretsHighFirst, const std::string& name)
+{
+    const std::vector<int> tuning(kStandardTuningNotes.begin(), kStandardTuningNotes.end());
+    return ShapeFromFrets(fretsHighFirst, tuning, name);
+}
+
+TEST(ChordPro, DefineLinesAsChordBooksPrintThem)
+{
+    struct Case {
+        std::vector<int> frets;  // string 1 first
+        std::string name;
+        std::string define;
+    };
+    const std::vector<Case> cases = {
+        {{0, 1, 0, 2, 3, -1}, "C", "{define: C base-fret 1 frets x 3 2 0 1 0 fingers 0 3 2 0 1 0}"},
+        {{1, 1, 2, 3, 3, 1}, "F", "{define: F base-fret 1 frets 1 3 3 2 1 1 fingers 1 3 4 2 1 1}"},
+        // Above the fifth fret the shape gets a base fret, its frets counted from it.
+        {{8, 8, 9, 10, 10, 8}, "C",
+            "{define: C base-fret 8 frets 1 3 3 2 1 1 fingers 1 3 4 2 1 1}"},
+        // Up to the fifth fret it stays at the first, barres and all.
+        {{2, 4, 4, 4, 2, -1}, "B", "{define: B base-fret 1 frets x 2 4 4 4 2 fingers 0 1 3 3 3 1}"},
+        // A name with spaces is quoted; open strings stay 0 under a base fret.
+        {{0, 8, 9, 10, -1, -1}, "D (no 3)",
+            "{define: \"D (no 3)\" base-fret 8 frets x x 3 2 1 0 fingers 0 0 3 2 1 0}"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.define);
+        const ChordShape shape = Shape(c.frets, c.name);
+        EXPECT_EQ(ChordProDefine(shape), c.define);
+        std::string error;
+        const std::string body = c.define.substr(9, c.define.size() - 10);
+        ChordShape read = ReadChordProDefine(body, error);
+        EXPECT_EQ(error, "");
+        read.tuning = shape.tuning;
+        EXPECT_EQ(read, shape);
+    }
+}
+
+TEST(ChordPro, ReadsTheFormsOtherProgramsWrite)
+{
+    struct Case {
+        std::string definition;
+        std::vector<int> frets;  // lowest string first
+        std::vector<int> fingers;
+    };
+    const std::vector<Case> cases = {
+        // The oldest form: base fret and frets without keywords; fingers worked out.
+        {"Am 1 x 0 2 2 1 0", {-1, 0, 2, 2, 1, 0}, {0, 0, 2, 3, 1, 0}},
+        {"Bb base-fret 0 frets X 1 3 3 3 1 keys 0 4 7 display Bb", {-1, 1, 3, 3, 3, 1},
+            {0, 1, 3, 3, 3, 1}},
+        {"G base-fret 3 frets 1 3 3 2 1 1 fingers 1 3 4 2 1 1 diagram on", {3, 5, 5, 4, 3, 3},
+            {1, 3, 4, 2, 1, 1}},
+        // N and - are strings not played; a finger on an open string is dropped.
+        {"D7 frets N - 0 2 1 2 fingers 0 0 3 2 1 3", {-1, -1, 0, 2, 1, 2}, {0, 0, 0, 2, 1, 3}},
+        {"C frets 0 3 2 0 1 0 fingers T 3 2 0 1 0", {0, 3, 2, 0, 1, 0}, {0, 3, 2, 0, 1, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.definition);
+        std::string error;
+        const ChordShape shape = ReadChordProDefine(c.definition, error);
+        EXPECT_EQ(error, "");
+        EXPECT_EQ(shape.frets, c.frets);
+        EXPECT_EQ(shape.fingers, c.fingers);
+    }
+}
+
+TEST(ChordPro, AFileWithBadLinesLoadsTheGoodOnesAndNamesTheBad)
+{
+    const std::string text = "\xEF\xBB\xBF{title: Songs for Sunday}\r\n"
+                             "[C]Lyrics with [G]chords are skipped\n"
+                             "{define: C base-fret 1 frets x 3 2 0 1 0}\n"
+                             "{x_guivarna_tuning: 40 45 50 55 59 64}\n"
+                             "{define: Q frets 1 2 z}\n"
+                             "{define: E frets 0 2 2 1 0 0 fingers 2 3 1}\n"
+                             "{define: broken frets 0 2\n"
+                             "{define: \"open quote frets 1}\n"
+                             "{define: far base-fret 20 frets 9 9}\n"
+                             "{x_guivarna_tuning: 40 45}\n"
+                             "{comment: anything}\n"
+                             "{define Em frets 0 2 2 0 0 0}\n";
+    const ChordProSheet sheet = ReadChordPro(text);
+    EXPECT_EQ(sheet.title, "Songs for Sunday");
+    ASSERT_EQ(sheet.chords.size(), 2u);
+    EXPECT_EQ(sheet.chords[0].name, "C");
+    EXPECT_EQ(sheet.chords[0].tuning, (std::vector<int>{40, 45, 50, 55, 59, 64}));
+    EXPECT_EQ(sheet.chords[1].name, "Em");
+    std::vector<int> lines;
+    for (const ChordProError& error : sheet.errors)
+        lines.push_back(error.line);
+    EXPECT_EQ(lines, (std::vector<int>{5, 6, 7, 8, 9, 10}));
+}
+
+TEST(ChordPro, ASavedSheetReadsBackTheSame)
+{
+    std::vector<ChordShape> shapes = {Shape({0, 1, 0, 2, 3, -1}, "C"),
+        Shape({8, 8, 9, 10, 10, 8}, "C"), Shape({0, 8, 9, 10, -1, -1}, "a \"quoted\" {name}"),
+        Shape({12, 12, 13, 14, 14, 12}, "D")};
+    shapes[3].tuning.clear();
+    const ChordProSheet sheet = ReadChordPro(WriteChordPro("Title with } brace", shapes));
+    EXPECT_TRUE(sheet.errors.empty());
+    EXPECT_EQ(sheet.title, "Title with ) brace");
+    EXPECT_EQ(sheet.chords, shapes);
+}
+
+TEST(ChordShape, BarresNeedEveryStringBetweenHeld)
+{
+    struct Case {
+        std::vector<int> frets;  // lowest string first
+        std::vector<int> fingers;
+        std::vector<ShapeBarre> barres;
+    };
+    const std::vector<Case> cases = {
+        {{1, 3, 3, 2, 1, 1}, {1, 3, 4, 2, 1, 1}, {{1, 1, 0, 5}}},
+        {{-1, 2, 4, 4, 4, 2}, {0, 1, 3, 3, 3, 1}, {{1, 2, 1, 5}, {3, 4, 2, 4}}},
+        // An open string between the two strings of finger 1: two dots, no barre.
+        {{1, 0, 1, -1}, {1, 0, 1, 0}, {}},
+        {{3, 3}, {2, 3}, {}},
+    };
+    for (const Case& c : cases) {
+        const ChordShape shape{"", c.frets, c.fingers, {}};
+        EXPECT_EQ(ShapeBarres(shape), c.barres);
+    }
+}
+
+}  // namespace
+}  // namespace guivarna::theory

@@ -1,0 +1,333 @@
+#include "theory/chord_pro.h"
+
+#include "theory/finger_assignment.h"
+#include "theory/instrument_limits.h"
+
+#include <algorithm>
+#include <charconv>
+#include <optional>
+
+namespace guivarna::theory {
+
+namespace {
+
+constexpr std::string_view kTuningDirective = "x_guivarna_tuning";
+constexpr int kHighestBaseFretWithoutBase = 5;
+constexpr int kHighestPitch = 127;
+
+bool IsSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
+}
+
+std::string_view Trim(std::string_view text)
+{
+    while (!text.empty() && IsSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsSpace(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::string Lower(std::string_view text)
+{
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+        [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    return lower;
+}
+
+// Splits a definition into words; a word in double quotes may hold spaces, \" and \\.
+bool SplitWords(std::string_view text, std::vector<std::string>& words, std::string& error)
+{
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (IsSpace(text[i])) {
+            ++i;
+            continue;
+        }
+        std::string word;
+        if (text[i] == '"') {
+            ++i;
+            bool closed = false;
+            while (i < text.size()) {
+                const char c = text[i++];
+                if (c == '"') {
+                    closed = true;
+                    break;
+                }
+                if (c == '\\' && i < text.size())
+                    word += text[i++];
+                else
+                    word += c;
+            }
+            if (!closed) {
+                error = "a quoted name has no closing quote";
+                return false;
+            }
+        } else {
+            while (i < text.size() && !IsSpace(text[i]))
+                word += text[i++];
+        }
+        words.push_back(std::move(word));
+    }
+    return true;
+}
+
+std::optional<int> Number(const std::string& word)
+{
+    int value = 0;
+    const char* end = word.data() + word.size();
+    const auto [ptr, ec] = std::from_chars(word.data(), end, value);
+    if (ec != std::errc() || ptr != end)
+        return std::nullopt;
+    return value;
+}
+
+bool IsKeyword(const std::string& word)
+{
+    static const std::vector<std::string> keywords = {
+        "base-fret", "frets", "fingers", "keys", "display", "format", "diagram", "copy", "copyall"};
+    return std::find(keywords.begin(), keywords.end(), Lower(word)) != keywords.end();
+}
+
+bool IsNotPlayed(const std::string& word)
+{
+    return word == "x" || word == "X" || word == "N" || word == "n" || word == "-" || word == "-1";
+}
+
+std::string QuotedIfNeeded(const std::string& name)
+{
+    const bool plain = !name.empty() && std::none_of(name.begin(), name.end(), [](char c) {
+        return IsSpace(c) || c == '"' || c == '{' || c == '}';
+    });
+    if (plain)
+        return name;
+    std::string quoted = "\"";
+    for (const char c : name) {
+        if (c == '"' || c == '\\')
+            quoted += '\\';
+        quoted += IsSpace(c) ? ' ' : c;
+    }
+    return quoted + '"';
+}
+
+// Text for a directive's value: one line, without the closing brace.
+std::string DirectiveText(const std::string& text)
+{
+    std::string line;
+    for (const char c : text)
+        line += IsSpace(c) ? ' ' : (c == '}' ? ')' : c);
+    return line;
+}
+
+// Reads the words from index i up to the next keyword into frets or fingers.
+bool ReadList(const std::vector<std::string>& words, std::size_t& i, bool fingers,
+    std::vector<int>& out, std::string& error)
+{
+    for (; i < words.size() && !IsKeyword(words[i]); ++i) {
+        const std::string& word = words[i];
+        if (IsNotPlayed(word)) {
+            out.push_back(fingers ? 0 : kNotPlayed);
+            continue;
+        }
+        const std::optional<int> value = Number(word);
+        const int highest = fingers ? 9 : static_cast<int>(kMaxFret);
+        if (value && *value >= 0 && *value <= highest) {
+            out.push_back(*value);
+        } else if (fingers && word.size() == 1 &&
+            ((word[0] >= 'A' && word[0] <= 'Z') || (word[0] >= 'a' && word[0] <= 'z'))) {
+            out.push_back(0);  // a thumb or a letter: no finger digit to show
+        } else {
+            error = std::string(fingers ? "finger" : "fret") + " '" + word + "' is not " +
+                (fingers ? "0 to 9 or x" : "a fret number or x");
+            return false;
+        }
+        if (out.size() > static_cast<std::size_t>(kMaxStrings)) {
+            error = "more than " + std::to_string(kMaxStrings) + " strings";
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+int ChordProBaseFret(const ChordShape& shape)
+{
+    return HighestFret(shape) > kHighestBaseFretWithoutBase ? LowestFret(shape) : 1;
+}
+
+std::string ChordProDefine(const ChordShape& shape)
+{
+    const int base = ChordProBaseFret(shape);
+    std::string line = "{define: " + QuotedIfNeeded(shape.name.empty() ? "?" : shape.name) +
+        " base-fret " + std::to_string(base) + " frets";
+    for (const int fret : shape.frets)
+        line += fret < 0 ? " x" : " " + std::to_string(fret == 0 ? 0 : fret - base + 1);
+    line += " fingers";
+    for (std::size_t i = 0; i < shape.frets.size(); ++i) {
+        const int finger = i < shape.fingers.size() && shape.frets[i] > 0 ? shape.fingers[i] : 0;
+        line += " " + std::to_string(finger);
+    }
+    return line + "}";
+}
+
+ChordShape ReadChordProDefine(std::string_view definition, std::string& error)
+{
+    std::vector<std::string> words;
+    if (!SplitWords(definition, words, error))
+        return {};
+    if (words.empty()) {
+        error = "the definition has no chord name";
+        return {};
+    }
+    ChordShape shape;
+    shape.name = words[0];
+    int base = 1;
+    std::vector<int> relative;
+    std::vector<int> fingers;
+    std::size_t i = 1;
+    // The oldest form: {define: Am 1 x 0 2 2 1 0}, the base fret and the frets without keywords.
+    if (i < words.size() && Number(words[i])) {
+        base = *Number(words[i++]);
+        if (!ReadList(words, i, false, relative, error))
+            return {};
+    }
+    while (i < words.size()) {
+        const std::string keyword = Lower(words[i++]);
+        if (keyword == "base-fret") {
+            const std::optional<int> value = i < words.size() ? Number(words[i]) : std::nullopt;
+            if (!value || *value < 0 || *value > static_cast<int>(kMaxFret)) {
+                error = "base-fret needs a fret number from 1 to " + std::to_string(kMaxFret);
+                return {};
+            }
+            base = *value;
+            ++i;
+        } else if (keyword == "frets") {
+            relative.clear();
+            if (!ReadList(words, i, false, relative, error))
+                return {};
+        } else if (keyword == "fingers") {
+            fingers.clear();
+            if (!ReadList(words, i, true, fingers, error))
+                return {};
+        } else if (keyword == "copy" || keyword == "copyall") {
+            error = "copying another chord's definition is not supported";
+            return {};
+        } else {
+            // keys, display, format, diagram: what other programs show; their values are skipped.
+            while (i < words.size() && !IsKeyword(words[i]))
+                ++i;
+        }
+    }
+    if (relative.empty()) {
+        error = "the definition has no frets";
+        return {};
+    }
+    base = std::max(base, 1);  // some files write base-fret 0 for the first position
+    for (const int fret : relative) {
+        const int absolute = fret <= 0 ? fret : fret + base - 1;
+        if (absolute > static_cast<int>(kMaxFret)) {
+            error = "a fret lies beyond fret " + std::to_string(kMaxFret);
+            return {};
+        }
+        shape.frets.push_back(absolute);
+    }
+    if (fingers.empty()) {
+        // No fingers given: the hand the program would use.
+        const std::vector<int> highFirst(shape.frets.rbegin(), shape.frets.rend());
+        shape.fingers = ShapeFromFrets(highFirst, {}, {}).fingers;
+    } else if (fingers.size() != shape.frets.size()) {
+        error = std::to_string(fingers.size()) + " fingers for " +
+            std::to_string(shape.frets.size()) + " frets";
+        return {};
+    } else {
+        shape.fingers = fingers;
+        for (std::size_t s = 0; s < shape.frets.size(); ++s) {
+            if (shape.frets[s] <= 0)
+                shape.fingers[s] = 0;
+        }
+    }
+    error.clear();
+    return shape;
+}
+
+ChordProSheet ReadChordPro(std::string_view text)
+{
+    if (text.substr(0, 3) == "\xEF\xBB\xBF")
+        text.remove_prefix(3);
+    ChordProSheet sheet;
+    int lineNumber = 0;
+    bool lastWasDefine = false;
+    while (!text.empty() || lineNumber == 0) {
+        const std::size_t end = text.find('\n');
+        const std::string_view line = Trim(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        ++lineNumber;
+        const bool wasDefine = lastWasDefine;
+        lastWasDefine = false;
+        if (line.empty() || line.front() != '{')
+            continue;  // lyrics, chords in the text, comments and blank lines
+        if (line.back() != '}') {
+            sheet.errors.push_back({lineNumber, "the directive has no closing brace"});
+            continue;
+        }
+        const std::string_view body = Trim(line.substr(1, line.size() - 2));
+        const std::size_t nameEnd =
+            std::min(body.find(':'), std::min(body.find(' '), body.find('\t')));
+        const std::string directive = Lower(Trim(body.substr(0, nameEnd)));
+        const std::string_view value =
+            nameEnd == std::string_view::npos ? std::string_view() : Trim(body.substr(nameEnd + 1));
+        if (directive == "title" || directive == "t") {
+            sheet.title = std::string(value);
+        } else if (directive == "define" || directive == "chord") {
+            std::string error;
+            ChordShape shape = ReadChordProDefine(value, error);
+            if (!error.empty()) {
+                sheet.errors.push_back({lineNumber, error});
+                continue;
+            }
+            sheet.chords.push_back(std::move(shape));
+            lastWasDefine = true;
+        } else if (directive == kTuningDirective) {
+            std::vector<std::string> words;
+            std::string error;
+            SplitWords(value, words, error);
+            std::vector<int> tuning;
+            for (const std::string& word : words) {
+                const std::optional<int> pitch = Number(word);
+                if (!pitch || *pitch < 0 || *pitch > kHighestPitch) {
+                    tuning.clear();
+                    break;
+                }
+                tuning.push_back(*pitch);
+            }
+            if (!wasDefine || tuning.size() != sheet.chords.back().frets.size()) {
+                sheet.errors.push_back({lineNumber,
+                    "the tuning needs one pitch from 0 to 127 per string of the definition "
+                    "before it"});
+                continue;
+            }
+            sheet.chords.back().tuning = std::move(tuning);
+        }
+    }
+    return sheet;
+}
+
+std::string WriteChordPro(const std::string& title, std::span<const ChordShape> shapes)
+{
+    std::string text = "{title: " + DirectiveText(title) + "}\n";
+    for (const ChordShape& shape : shapes) {
+        text += ChordProDefine(shape) + '\n';
+        if (!shape.tuning.empty() && shape.tuning.size() == shape.frets.size()) {
+            text += "{" + std::string(kTuningDirective) + ":";
+            for (const int pitch : shape.tuning)
+                text += " " + std::to_string(pitch);
+            text += "}\n";
+        }
+    }
+    return text;
+}
+
+}  // namespace guivarna::theory
