@@ -47,6 +47,8 @@ public:
     // The action of a command, or nullptr when no row has that id.
     QAction* Action(CommandId id) const;
     QMenu* Menu(MenuId id) const;
+    // Every row added, in the order it was added.
+    const std::vector<Command>& Rows() const { return commands_; }
 
 private:
     QAction* MakeAction(const Command& command);

@@ -67,6 +67,8 @@ public:
     // The action of a command, or nullptr when the menu does not carry it.
     QAction* action(CommandId id) const;
     QMenu* menu(MenuId id) const;
+    // The command table behind the menus and shortcuts.
+    const CommandTable& Commands() const { return *commands_; }
 
     // Sets the enabled and checked states that depend on program state; runs when a menu opens,
     // before a shortcut is matched and whenever that state changes.

@@ -22,6 +22,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace guivarna::calc {
 
 namespace {
@@ -187,6 +189,12 @@ ChordResultPage::ChordResultPage(theory::SearchEngine& engine, const theory::Mus
         theory::ChordSearch& search = engine_.Chords();
         theory::ChordSearchRequest request = search.Request();
         theory::TakeChord(request, theory_);
+        // Only frets the ChordBoard has: a range set for a longer neck (or the default one)
+        // would list fingerings that no board can show.
+        const int positions = boards_.FretCount(board::BoardCollection::kChordBoard);
+        if (positions > 0)
+            request.highestFret =
+                std::min(request.highestFret, static_cast<std::uint32_t>(positions - 1));
         search.SetRequest(request);
         std::shared_ptr<theory::ChordRun> run = search.StartRun(std::move(control));
         // A new search drops the sort in progress and the order shown.
@@ -215,7 +223,8 @@ void ChordResultPage::ShowLatestResults()
 
 void ChordResultPage::SortByColumn(int column)
 {
-    if (column < 0 || column >= model_->columnCount() || model_->ShowsNotice())
+    // Before the first run the model has no list at all: there is nothing to sort.
+    if (column < 0 || column >= model_->columnCount() || model_->ShowsNotice() || !model_->List())
         return;
     QHeaderView& header = *List().header();
     if (column == sortColumn_ && descending_) {

@@ -120,6 +120,22 @@ TEST_F(ChordPageTest, ARunListsEveryFingeringAndShowsTheFirstOnTheChordBoard)
     EXPECT_EQ(Read(*page_), kIdle);
 }
 
+TEST_F(ChordPageTest, ARunListsOnlyFingeringsWithinTheChordBoardsFrets)
+{
+    // A neck of 12 positions (frets 0 .. 11) under the default request for frets 0 .. 24.
+    boards_.ApplyInstrument({.openNotes = {64, 59, 55, 50, 45, 40}, .positions = 12});
+    LoadChord({"C", "E", "G"});
+    page_->UpdateButtons();
+    Click(*page_, "go");
+    ASSERT_TRUE(WorkerEnded());
+    const std::shared_ptr<const theory::ChordResultList> results = engine_.Chords().Results();
+    ASSERT_GT(results->Count(), 0u);
+    for (std::size_t i = 0; i < results->Count(); ++i) {
+        for (const std::uint32_t fret : results->Get(i).FretBoardPosition)
+            ASSERT_LE(fret, 11u) << "result " << i;
+    }
+}
+
 TEST_F(ChordPageTest, ADoubleClickOnADividerFitsTheColumnToItsTexts)
 {
     LoadChord({"C", "E", "G"});

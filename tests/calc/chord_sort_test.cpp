@@ -132,6 +132,15 @@ TEST_F(ChordSortTest, ANewSearchOrANewSortCancelsTheSortInProgress)
     EXPECT_EQ(engine_.Chords().ShownOrder(), nullptr);
 }
 
+TEST_F(ChordSortTest, AHeaderClickBeforeAnySearchSortsNothing)
+{
+    for (const int column : {0, ChordResultModel::kDifficultyColumn})
+        ClickHeader(column);
+    EXPECT_FALSE(page_->Sorting());
+    EXPECT_FALSE(page_->List().header()->isSortIndicatorShown());
+    EXPECT_EQ(Model().rowCount(), 0);
+}
+
 TEST_F(ChordSortTest, FingersAndDifficultyColumnsShowTheHandShape)
 {
     engine_.Chords().SetTuning({64, 59, 55, 50, 45, 40});
