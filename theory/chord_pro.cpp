@@ -1,6 +1,7 @@
 #include "theory/chord_pro.h"
 
 #include "theory/finger_assignment.h"
+#include "theory/instrument.h"
 #include "theory/instrument_limits.h"
 
 #include <algorithm>
@@ -12,6 +13,8 @@ namespace guivarna::theory {
 namespace {
 
 constexpr std::string_view kTuningDirective = "x_guivarna_tuning";
+// The highest fret a board of the longest neck has: shapes marked that far up keep their frets.
+constexpr int kHighestFret = kMaxPositions - 1;
 constexpr int kHighestBaseFretWithoutBase = 5;
 constexpr int kHighestPitch = 127;
 
@@ -137,7 +140,7 @@ bool ReadList(const std::vector<std::string>& words, std::size_t& i, bool finger
             continue;
         }
         const std::optional<int> value = Number(word);
-        const int highest = fingers ? 9 : static_cast<int>(kMaxFret);
+        const int highest = fingers ? 9 : kHighestFret;
         if (value && *value >= 0 && *value <= highest) {
             out.push_back(*value);
         } else if (fingers && word.size() == 1 &&
@@ -162,8 +165,8 @@ int ChordProBaseFret(const ChordShape& shape)
 std::string ChordProDefine(const ChordShape& shape)
 {
     const int base = ChordProBaseFret(shape);
-    std::string line = "{define: " + QuotedIfNeeded(shape.name.empty() ? "?" : shape.name) +
-        " base-fret " + std::to_string(base) + " frets";
+    std::string line =
+        "{define: " + QuotedIfNeeded(shape.name) + " base-fret " + std::to_string(base) + " frets";
     for (const int fret : shape.frets)
         line += fret < 0 ? " x" : " " + std::to_string(fret == 0 ? 0 : fret - base + 1);
     line += " fingers";
@@ -199,8 +202,8 @@ ChordShape ReadChordProDefine(std::string_view definition, std::string& error)
         const std::string keyword = Lower(words[i++]);
         if (keyword == "base-fret") {
             const std::optional<int> value = i < words.size() ? Number(words[i]) : std::nullopt;
-            if (!value || *value < 0 || *value > static_cast<int>(kMaxFret)) {
-                error = "base-fret needs a fret number from 1 to " + std::to_string(kMaxFret);
+            if (!value || *value < 0 || *value > kHighestFret) {
+                error = "base-fret needs a fret number from 1 to " + std::to_string(kHighestFret);
                 return {};
             }
             base = *value;
@@ -229,8 +232,8 @@ ChordShape ReadChordProDefine(std::string_view definition, std::string& error)
     base = std::max(base, 1);  // some files write base-fret 0 for the first position
     for (const int fret : relative) {
         const int absolute = fret <= 0 ? fret : fret + base - 1;
-        if (absolute > static_cast<int>(kMaxFret)) {
-            error = "a fret lies beyond fret " + std::to_string(kMaxFret);
+        if (absolute > kHighestFret) {
+            error = "a fret lies beyond fret " + std::to_string(kHighestFret);
             return {};
         }
         shape.frets.push_back(absolute);

@@ -5,6 +5,7 @@
 #include "fuzz/fuzz_check.h"
 #include "theory/chord_pro.h"
 #include "theory/finger_assignment.h"
+#include "theory/instrument.h"
 #include "theory/instrument_limits.h"
 
 #include <algorithm>
@@ -24,7 +25,7 @@ void CheckShape(const ChordShape& shape)
     GUIVARNA_FUZZ_CHECK(shape.tuning.empty() || shape.tuning.size() == shape.frets.size());
     for (std::size_t s = 0; s < shape.frets.size(); ++s) {
         const int fret = shape.frets[s];
-        GUIVARNA_FUZZ_CHECK(fret == kNotPlayed || (fret >= 0 && fret <= int(kMaxFret)));
+        GUIVARNA_FUZZ_CHECK(fret == kNotPlayed || (fret >= 0 && fret < kMaxPositions));
         GUIVARNA_FUZZ_CHECK(shape.fingers[s] >= 0 && shape.fingers[s] <= 9);
         GUIVARNA_FUZZ_CHECK(fret > 0 || shape.fingers[s] == 0);
     }

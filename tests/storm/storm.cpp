@@ -23,6 +23,9 @@
 #include "resources/strings.h"
 #include "resources/text.h"
 #include "settings/settings_store.h"
+#include "sheet/sheet_file.h"
+#include "sheet/window/chord_sheet_view.h"
+#include "sheet/window/chord_sheet_window.h"
 #include "theory/instrument.h"
 
 #include <QAbstractButton>
@@ -30,6 +33,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QAudioDevice>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QColorDialog>
 #include <QComboBox>
@@ -60,6 +64,7 @@
 #include <QTest>
 #include <QThreadPool>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <chrono>
 #include <cstdio>
@@ -198,6 +203,7 @@ private:
     void StepPrintPdf();
     void StepResize();
     void StepCloseWindows();
+    void StepSheet();
 
     // --- the modal driver
     void OnDriverTick();
@@ -217,6 +223,7 @@ private:
     void CheckInstrument();
     void CheckPage(calc::CalcPage& page, const char* name);
     void CheckChosenFiles();
+    void CheckSheet();
     void CheckShownRow(calc::CalcPage& page, bool chordPage);
     void Fail(const std::string& what);
     void Note(const std::string& text)
@@ -517,6 +524,7 @@ void Storm::Step()
         {"print-pdf", 1, &Storm::StepPrintPdf},
         {"resize", 2, &Storm::StepResize},
         {"close-windows", 1, &Storm::StepCloseWindows},
+        {"sheet", 6, &Storm::StepSheet},
         {"restart", 1, nullptr},
     };
     int total = 0;
@@ -1273,6 +1281,7 @@ void Storm::CheckInvariants()
     CheckPage(Page(0), "chord");
     CheckPage(Page(1), "scale");
     CheckChosenFiles();
+    CheckSheet();
 }
 
 void Storm::CheckCommands()
@@ -1460,6 +1469,134 @@ void Storm::CheckChosenFiles()
         Fail("a failed save changed the file " + what + detail);
     if (warnings_ == 0 && (!exists || after.isEmpty() || (chosen.existed && untouched)))
         Fail("a save that said nothing did not write " + what + detail);
+}
+
+// The chord sheet: clicks, drags and keys on its diagrams, undo and redo, its title and options,
+// and its menu's actions (the exports and files through the file dialogs the driver answers).
+void Storm::StepSheet()
+{
+    sheet::ChordSheetWindow& sheet = *frame_->Sheet();
+    if (!sheet.isVisible()) {
+        Note("show");
+        sheet.show();
+        QCoreApplication::processEvents();
+    }
+    sheet::ChordSheetView& view = sheet.View();
+    QWidget* port = view.viewport();
+    const auto somewhere = [&] {
+        return QPoint(Pick(std::max(1, port->width())), Pick(std::max(1, port->height())));
+    };
+    const auto finishEditing = [&] {
+        if (auto* editor = port->findChild<QLineEdit*>(QStringLiteral("diagramNameEditor"));
+            editor != nullptr && view.Editing()) {
+            const QString name = RandomText();
+            Note("name \"" + Str(name.left(20)) + "\"");
+            editor->setText(name);
+            QTest::keyClick(editor, Chance(0.7) ? Qt::Key_Return : Qt::Key_Escape);
+        }
+    };
+    switch (Pick(8)) {
+    case 0: {
+        const std::vector<Qt::KeyboardModifiers> modifiers{
+            Qt::NoModifier, Qt::ControlModifier, Qt::ShiftModifier};
+        Note("click");
+        QTest::mouseClick(port, Qt::LeftButton, OneOf(modifiers), somewhere());
+        break;
+    }
+    case 1: {
+        const QPoint from = somewhere();
+        const QPoint to = somewhere();
+        Note("drag");
+        QTest::mousePress(port, Qt::LeftButton, {}, from);
+        QTest::mouseMove(port, from + QPoint(20, 0));
+        QTest::mouseMove(port, to);
+        QTest::mouseRelease(port, Qt::LeftButton, {}, to);
+        break;
+    }
+    case 2: {
+        const std::vector<Qt::Key> keys{Qt::Key_Delete, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,
+            Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_F2, Qt::Key_A};
+        const Qt::Key key = OneOf(keys);
+        const Qt::KeyboardModifiers modifiers = key == Qt::Key_A ? Qt::ControlModifier
+            : Chance(0.3)                                        ? Qt::ShiftModifier
+                                                                 : Qt::NoModifier;
+        Note("key " + Str(QKeySequence(key | modifiers).toString()));
+        view.setFocus();
+        QTest::keyClick(&view, key, modifiers);
+        finishEditing();
+        break;
+    }
+    case 3:
+        if (Chance(0.6)) {
+            Note("undo");
+            sheet.Undo().undo();
+        } else {
+            Note("redo");
+            sheet.Undo().redo();
+        }
+        break;
+    case 4: {
+        const QString title = RandomText();
+        Note("title \"" + Str(title.left(20)) + "\"");
+        sheet.TitleEdit().setText(title);
+        emit sheet.TitleEdit().editingFinished();
+        break;
+    }
+    case 5:
+        if (Chance(0.5)) {
+            const int perRow = Between(0, 12);
+            Note("per row " + std::to_string(perRow));
+            sheet.PerRowBox().setValue(perRow);
+        } else {
+            Note("roots");
+            sheet.RootsBox().toggle();
+        }
+        break;
+    default: {
+        // Printing needs a system printer, which the storm does not have; the other actions all
+        // run here.
+        const std::vector<QAction*> actions{sheet.ExportSvgAction(), sheet.ExportPdfAction(),
+            sheet.ExportPngAction(), sheet.SaveAction(), sheet.OpenAction(), sheet.RemoveAction(),
+            sheet.ClearAction(), sheet.RenameAction()};
+        QAction* action = OneOf(actions);
+        Note(Str(action->text()));
+        if (!action->isEnabled()) {
+            Note("(disabled)");
+            break;
+        }
+        if (action != sheet.OpenAction() && action != sheet.RemoveAction() &&
+            action != sheet.ClearAction() && action != sheet.RenameAction()) {
+            // A file is written: the save check of the step applies.
+            command_ = CommandId::ChordSheetWindow;
+            commandRan_ = true;
+        }
+        action->trigger();
+        finishEditing();
+        break;
+    }
+    }
+}
+
+void Storm::CheckSheet()
+{
+    sheet::ChordSheetWindow& sheet = *frame_->Sheet();
+    if (sheet.View().Layout().Count() != sheet.Sheet().Count())
+        Fail("the sheet shows " + std::to_string(sheet.View().Layout().Count()) +
+            " diagrams but holds " + std::to_string(sheet.Sheet().Count()));
+    for (const int index : sheet.View().Selected()) {
+        if (index < 0 || index >= sheet.Sheet().Count())
+            Fail("the sheet selects diagram " + std::to_string(index) + " of " +
+                std::to_string(sheet.Sheet().Count()));
+    }
+    // Every change is kept in the file beside the settings, so that a restart finds it.
+    const sheet::OpenedSheet kept = sheet::OpenSheetFile(sheet.StoragePath());
+    const bool same = kept.failure.isEmpty() && kept.sheet.errors.empty() &&
+        QString::fromStdString(kept.sheet.title) == sheet.Sheet().Title().trimmed() &&
+        kept.sheet.chords == sheet.Sheet().Shapes();
+    if (sheet.Sheet().Count() > 0 && !same)
+        Fail("the kept sheet differs from the sheet: " + Str(kept.failure) + " " +
+            std::to_string(kept.sheet.chords.size()) + " diagrams kept of " +
+            std::to_string(sheet.Sheet().Count()));
 }
 
 }  // namespace

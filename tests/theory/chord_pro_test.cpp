@@ -83,7 +83,7 @@ TEST(ChordPro, AFileWithBadLinesLoadsTheGoodOnesAndNamesTheBad)
         "{define: E frets 0 2 2 1 0 0 fingers 2 3 1}\n"
         "{define: broken frets 0 2\n"
         "{define: \"open quote frets 1}\n"
-        "{define: far base-fret 20 frets 9 9}\n"
+        "{define: far base-fret 45 frets 9 9}\n"
         "{x_guivarna_tuning: 40 45}\n"
         "{comment: anything}\n"
         "{define Em frets 0 2 2 0 0 0}\n"
@@ -105,7 +105,9 @@ TEST(ChordPro, ASavedSheetReadsBackTheSame)
 {
     std::vector<ChordShape> shapes = {Shape({0, 1, 0, 2, 3, -1}, "C"),
         Shape({8, 8, 9, 10, 10, 8}, "C"), Shape({0, 8, 9, 10, -1, -1}, "a \"quoted\" {name}"),
-        Shape({12, 12, 13, 14, 14, 12}, "D")};
+        Shape({12, 12, 13, 14, 14, 12}, "D"),
+        // Far up a long neck, and renamed to nothing.
+        Shape({30, 31, 32, -1, -1, -1}, "")};
     shapes[3].tuning.clear();
     const ChordProSheet sheet = ReadChordPro(WriteChordPro("Title with } brace", shapes));
     EXPECT_TRUE(sheet.errors.empty());
