@@ -10,6 +10,7 @@
 #include "resources/strings.h"
 #include "resources/text.h"
 #include "theory/result_texts.h"
+#include "widgets/file_dialog_path.h"
 
 #include <QClipboard>
 #include <QFileDialog>
@@ -143,9 +144,10 @@ void OutputCommands::SaveBoard(int boardIndex)
     dialog.setNameFilter(Text(strings::kJpegFilter));
     dialog.setDefaultSuffix(kJpegSuffix);
     dialog.selectFile(DefaultPictureName(boardIndex));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString path = widgets::ExecForPath(dialog);
+    if (path.isEmpty())
         return;
-    const QString error = SaveBoardPicture(boardIndex, dialog.selectedFiles().constFirst());
+    const QString error = SaveBoardPicture(boardIndex, path);
     if (!error.isEmpty())
         QMessageBox::warning(dialogParent_, Text(strings::kSavePictureFailedTitle), error);
 }

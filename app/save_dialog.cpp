@@ -1,5 +1,7 @@
 #include "app/save_dialog.h"
 
+#include "widgets/file_dialog_path.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -36,9 +38,7 @@ QString AskSavePath(QWidget* parent, const SaveRequest& request)
 {
     QFileDialog dialog(parent);
     SetUpSaveDialog(dialog, request);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return widgets::ExecForPath(dialog);
 }
 
 }  // namespace guivarna

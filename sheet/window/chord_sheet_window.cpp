@@ -6,6 +6,7 @@
 #include "sheet/sheet_file.h"
 #include "sheet/window/chord_sheet_view.h"
 #include "widgets/dock_placement.h"
+#include "widgets/file_dialog_path.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -73,9 +74,7 @@ SheetDialogs QtDialogs(QWidget* parent)
         QFileDialog dialog(parent, title, name, filters);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(QFileInfo(name).suffix());
-        return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
-            ? dialog.selectedFiles().constFirst()
-            : QString();
+        return widgets::ExecForPath(dialog);
     };
     dialogs.openPath = [parent](const QString& title, const QString& filters) {
         return QFileDialog::getOpenFileName(parent, title, QString(), filters);
