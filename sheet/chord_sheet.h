@@ -9,13 +9,14 @@
 
 namespace guivarna::sheet {
 
-// The chord sheet: a title and the chord shapes collected on it, in order. Every change emits
-// Changed(); the window, its undo history and the saved file follow from there.
+// The chord sheet: a title and the chord shapes collected on it, in order. The window makes
+// every edit a whole new sheet through Assign (so that undo puts back the one before); each
+// emits Changed(), and the view and the kept file follow from there.
 class ChordSheet : public QObject {
     Q_OBJECT
 
 public:
-    // The most diagrams a sheet holds; adding beyond it adds nothing.
+    // The most diagrams a sheet holds.
     static constexpr int kMaxDiagrams = 2000;
 
     explicit ChordSheet(QObject* parent = nullptr);
@@ -24,16 +25,7 @@ public:
     const std::vector<theory::ChordShape>& Shapes() const { return shapes_; }
     int Count() const { return static_cast<int>(shapes_.size()); }
 
-    void SetTitle(const QString& title);
-    // Inserts shapes before index (clamped to the end); returns how many fitted.
-    int Insert(int index, const std::vector<theory::ChordShape>& shapes);
-    // Removes the diagrams at the given indices (any order, repeats and strays ignored).
-    void Remove(std::vector<int> indices);
-    // Moves the diagram at from so that it ends up at index to.
-    void Move(int from, int to);
-    void Rename(int index, const QString& name);
-    void Clear();
-    // The whole sheet at once (undo, loading a file).
+    // The whole sheet at once; shapes beyond kMaxDiagrams are dropped.
     void Assign(const QString& title, std::vector<theory::ChordShape> shapes);
 
 signals:
@@ -43,5 +35,8 @@ private:
     QString title_;
     std::vector<theory::ChordShape> shapes_;
 };
+
+// shapes with the one at from moved to index to (clamped); unchanged for a from out of range.
+std::vector<theory::ChordShape> WithMoved(std::vector<theory::ChordShape> shapes, int from, int to);
 
 }  // namespace guivarna::sheet

@@ -59,33 +59,46 @@ int SheetPrint::Columns() const
     return layout.Columns(paper.Area().width(), perRow);
 }
 
-int SheetPageCount(const SheetPrint& print)
+namespace {
+
+// The pages of a printable area (scene units) and the scale that fits a row of diagrams into it.
+struct PagePlan {
+    double scale = 1.0;
+    std::vector<SheetPage> pages;
+};
+
+PagePlan PlanPages(const SheetPrint& print, QSize area)
 {
     const int columns = print.Columns();
-    const double scale = print.layout.FitScale(print.paper.Area(), columns);
-    const QSize area(static_cast<int>(print.paper.Area().width() / scale),
-        static_cast<int>(print.paper.Area().height() / scale));
-    return static_cast<int>(print.layout.Pages(area, columns).size());
+    PagePlan plan;
+    plan.scale = print.layout.FitScale(area, columns);
+    const QSize scaledArea(
+        static_cast<int>(area.width() / plan.scale), static_cast<int>(area.height() / plan.scale));
+    plan.pages = print.layout.Pages(scaledArea, columns);
+    return plan;
+}
+
+}  // namespace
+
+int SheetPageCount(const SheetPrint& print)
+{
+    return static_cast<int>(PlanPages(print, print.paper.Area()).pages.size());
 }
 
 bool PaintSheetPages(QPainter& painter, QPagedPaintDevice& device, const SheetPrint& print)
 {
-    const int columns = print.Columns();
-    const board::DeviceMapping deviceMapping = board::DeviceMapping::ForDevice(device);
     // The printable area in scene units, as the device itself reports it.
     const QRectF paint = device.pageLayout().paintRect(QPageLayout::Millimeter);
-    const QSize area(
-        static_cast<int>(paint.width() * 10.0), static_cast<int>(paint.height() * 10.0));
-    const double scale = print.layout.FitScale(area, columns);
+    const PagePlan plan = PlanPages(print,
+        QSize(static_cast<int>(paint.width() * 10.0), static_cast<int>(paint.height() * 10.0)));
     // Drawing at a lower resolution draws smaller: the scale is a change of DPI.
-    const board::DeviceMapping mapping(deviceMapping.DpiX() * scale, deviceMapping.DpiY() * scale);
-    const QSize scaledArea(
-        static_cast<int>(area.width() / scale), static_cast<int>(area.height() / scale));
-    const std::vector<SheetPage> pages = print.layout.Pages(scaledArea, columns);
-    for (std::size_t i = 0; i < pages.size(); ++i) {
+    const board::DeviceMapping deviceMapping = board::DeviceMapping::ForDevice(device);
+    const board::DeviceMapping mapping(
+        deviceMapping.DpiX() * plan.scale, deviceMapping.DpiY() * plan.scale);
+    for (std::size_t i = 0; i < plan.pages.size(); ++i) {
         if (i > 0 && !device.newPage())
             return false;
-        DrawSheet(painter, mapping, print.layout, columns, pages[i], QPoint(0, 0));
+        DrawSheet(painter, mapping, print.layout, print.Columns(), plan.pages[i], QPoint(0, 0));
     }
     return true;
 }

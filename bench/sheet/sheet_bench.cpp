@@ -7,7 +7,7 @@
 #include "theory/chord_shape.h"
 #include "theory/instrument_limits.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -76,16 +76,3 @@ void BM_SheetLayout200(benchmark::State& state)
 BENCHMARK(BM_SheetLayout200)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

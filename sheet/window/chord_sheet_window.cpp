@@ -173,12 +173,8 @@ ChordSheetWindow::ChordSheetWindow(settings::SettingsStore& store, QWidget* pare
         }
         Change(sheet_.Title(), std::move(shapes));
     });
-    connect(view_, &ChordSheetView::MoveRequested, this, [this](int from, int to) {
-        ChordSheet moved;
-        moved.Assign(sheet_.Title(), sheet_.Shapes());
-        moved.Move(from, to);
-        Change(sheet_.Title(), moved.Shapes());
-    });
+    connect(view_, &ChordSheetView::MoveRequested, this,
+        [this](int from, int to) { Change(sheet_.Title(), WithMoved(sheet_.Shapes(), from, to)); });
     connect(view_, &ChordSheetView::RenameRequested, this, [this](int index, const QString& name) {
         std::vector<theory::ChordShape> shapes = sheet_.Shapes();
         shapes[static_cast<std::size_t>(index)].name = name.toStdString();
@@ -367,45 +363,38 @@ void ChordSheetWindow::ChooseAndExport(const QString& filter, const QString& ext
         write(path);
 }
 
-bool ChordSheetWindow::ExportSvg(const QString& path)
+bool ChordSheetWindow::Reported(const QString& error)
 {
-    const QString error = ExportSheetSvg(path, PrintOf(view_->Layout()));
     if (!error.isEmpty())
         dialogs_.tell(true, error);
     return error.isEmpty();
+}
+
+bool ChordSheetWindow::ExportSvg(const QString& path)
+{
+    return Reported(ExportSheetSvg(path, PrintOf(view_->Layout())));
 }
 
 bool ChordSheetWindow::ExportPdf(const QString& path)
 {
-    const QString error = ExportSheetPdf(path, PrintOf(view_->Layout()));
-    if (!error.isEmpty())
-        dialogs_.tell(true, error);
-    return error.isEmpty();
+    return Reported(ExportSheetPdf(path, PrintOf(view_->Layout())));
 }
 
 bool ChordSheetWindow::ExportPng(const QString& path, int dpi)
 {
-    const QString error = ExportSheetPng(path, PrintOf(view_->Layout()), dpi);
-    if (!error.isEmpty())
-        dialogs_.tell(true, error);
-    return error.isEmpty();
+    return Reported(ExportSheetPng(path, PrintOf(view_->Layout()), dpi));
 }
 
 bool ChordSheetWindow::SaveSheet(const QString& path)
 {
-    const QString error = SaveSheetFile(path, sheet_.Title(), sheet_.Shapes());
-    if (!error.isEmpty())
-        dialogs_.tell(true, error);
-    return error.isEmpty();
+    return Reported(SaveSheetFile(path, sheet_.Title(), sheet_.Shapes()));
 }
 
 bool ChordSheetWindow::OpenSheet(const QString& path)
 {
     const OpenedSheet opened = OpenSheetFile(path);
-    if (!opened.failure.isEmpty()) {
-        dialogs_.tell(true, opened.failure);
+    if (!Reported(opened.failure))
         return false;
-    }
     const QString shown = QDir::toNativeSeparators(path);
     if (opened.sheet.chords.empty()) {
         QString text = Text(strings::kSheetNoChords).arg(shown);

@@ -93,6 +93,8 @@ private:
     void Change(const QString& title, std::vector<theory::ChordShape> shapes);
     void UpdateActions();
     void SheetChanged();
+    // Tells the user a failure; true when there was none.
+    bool Reported(const QString& error);
     void Keep();
     SheetPrint PrintOf(const SheetLayout& layout) const;
     QString SuggestedName(const QString& extension) const;

@@ -3,6 +3,9 @@
 #include "app/kova_view.h"
 #include "app/main_frame.h"
 #include "app/program_objects.h"
+#include "calc/calc_page.h"
+#include "calc/calc_runner.h"
+#include "calc/calc_window.h"
 #include "settings/settings_store.h"
 
 #include <QTemporaryDir>
@@ -34,6 +37,28 @@ inline theory::ChordFingering SelectFirstFingering(
     EXPECT_TRUE(search.StartRun()->Next(first));
     search.SetCurrent(0);
     return first;
+}
+
+// Searches C major (C, E, G) over frets 0 - 5 with "go" on "Chord formulas", without the delay,
+// and returns the page once its worker has listed every row.
+inline calc::ChordResultPage& RunCMajorSearch(ProgramObjects& objects, MainFrame& frame)
+{
+    theory::MusicTheory& theory = objects.theory;
+    theory.ClearSelection();
+    theory.SetRootName("C");
+    for (const char* note : {"C", "E", "G"})
+        theory.AddNote(note);
+    theory::ChordSearchRequest request;
+    request.lowestFret = 0;
+    request.highestFret = 5;
+    objects.engine.Chords().SetRequest(request);
+    frame.ChordSearchReady();
+    calc::ChordResultPage& page = frame.Calculations()->ChordPage();
+    page.Runner().SetDelay(0);
+    page.Runner().Go();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !page.Runner().HasWorker(); }, 10000));
+    QCoreApplication::processEvents();
+    return page;
 }
 
 // Selects the first seven-tone scale, C Db D Eb E F Gb.

@@ -71,21 +71,8 @@ TEST_F(ChordSheetCommandsTest, TheChordBoardGoesOnTheSheetAsItIsMarked)
 TEST_F(ChordSheetCommandsTest, SelectedSearchRowsGoOnTheSheetInListOrder)
 {
     MainFrame& frame = Frame();
-    theory::MusicTheory& theory = objects_->theory;
-    theory.ClearSelection();
-    theory.SetRootName("C");
-    for (const char* note : {"C", "E", "G"})
-        theory.AddNote(note);
-    theory::ChordSearchRequest request;
-    request.lowestFret = 0;
-    request.highestFret = 5;
-    objects_->engine.Chords().SetRequest(request);
-    frame.ChordSearchReady();
-    calc::ChordResultPage& page = frame.Calculations()->ChordPage();
-    page.Runner().SetDelay(0);
-    page.Runner().Go();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !page.Runner().HasWorker(); }, 10000));
-    QCoreApplication::processEvents();
+    calc::ChordResultPage& page = RunCMajorSearch(*objects_, frame);
+    ASSERT_FALSE(page.Runner().HasWorker());
 
     calc::ResultListView& list = page.List();
     QAction* add = frame.action(CommandId::AddToChordSheet);
