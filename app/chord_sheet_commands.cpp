@@ -40,13 +40,19 @@ std::vector<Command> ChordSheetCommands::Commands()
     };
 }
 
-theory::ChordShape ChordSheetCommands::ShapeOnChordBoard(const std::vector<int>& frets) const
+std::vector<theory::ChordShape> ChordSheetCommands::ShapesOnChordBoard(
+    const std::vector<std::vector<int>>& patterns) const
 {
     std::vector<int> tuning;
     if (HasChordBoard())
         ChordBoard().OpenNotes(tuning);
-    std::vector<theory::Note> notes(tuning.begin(), tuning.end());
-    return theory::ShapeFromFrets(frets, tuning, theory::FirstTraditionalName(frets, notes));
+    const std::vector<theory::Note> notes(tuning.begin(), tuning.end());
+    std::vector<theory::ChordShape> shapes;
+    shapes.reserve(patterns.size());
+    for (const std::vector<int>& frets : patterns)
+        shapes.push_back(
+            theory::ShapeFromFrets(frets, tuning, theory::FirstTraditionalName(frets, notes)));
+    return shapes;
 }
 
 bool ChordSheetCommands::AddChordBoard()
@@ -69,7 +75,7 @@ bool ChordSheetCommands::AddChordBoard()
         f = fret;
     }
     ShowSheet();
-    sheet_.Add({ShapeOnChordBoard(frets)});
+    sheet_.Add(ShapesOnChordBoard({frets}));
     return true;
 }
 
@@ -78,12 +84,12 @@ void ChordSheetCommands::AddFingerings(const std::vector<theory::ChordFingering>
     if (!HasChordBoard())
         return;
     const int strings = ChordBoard().StringCount();
-    std::vector<theory::ChordShape> shapes;
-    shapes.reserve(fingerings.size());
+    std::vector<std::vector<int>> patterns;
+    patterns.reserve(fingerings.size());
     for (const theory::ChordFingering& fingering : fingerings)
-        shapes.push_back(ShapeOnChordBoard(theory::FretsOfFingering(fingering, strings)));
+        patterns.push_back(theory::FretsOfFingering(fingering, strings));
     ShowSheet();
-    sheet_.Add(shapes);
+    sheet_.Add(ShapesOnChordBoard(patterns));
 }
 
 bool ChordSheetCommands::HasChordBoard() const

@@ -43,8 +43,9 @@ public:
     // Adds search results found on the ChordBoard's instrument.
     void AddFingerings(const std::vector<theory::ChordFingering>& fingerings);
 
-    // The diagram of a fret pattern (string 1 first) on the ChordBoard's tuning.
-    theory::ChordShape ShapeOnChordBoard(const std::vector<int>& frets) const;
+    // The diagrams of fret patterns (string 1 first) on the ChordBoard's tuning.
+    std::vector<theory::ChordShape> ShapesOnChordBoard(
+        const std::vector<std::vector<int>>& patterns) const;
 
 private:
     // The board collection holds no boards until the view's first update.
