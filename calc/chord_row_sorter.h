@@ -32,6 +32,8 @@ public:
         std::size_t count, theory::ChordColumn column, bool descending);
     void Cancel();
     bool Running() const { return job_ != nullptr; }
+    // Whether a cancelled sort has yet to hand back its (dropped) result.
+    bool WindingDown() const { return !cancelled_.empty(); }
     // The part of the running sort done, 0 .. 1.
     double Progress() const;
 

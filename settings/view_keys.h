@@ -2,8 +2,8 @@
 
 #include "settings/setting.h"
 
-// The board view's zoom in percent. Absent until the user first zooms, so a first start can pick
-// the zoom that fits the window.
+// The board view's zoom in percent. Absent before the first start, which picks the zoom that fits
+// the window and keeps it; from then on the zoom last used.
 namespace guivarna::settings::view_keys {
 
 inline constexpr int kMinZoomPercent = 25;

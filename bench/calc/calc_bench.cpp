@@ -193,6 +193,9 @@ void RunCase(const Case& c, const QString& screenshot = {})
     if (c.sortByDifficulty) {
         calc::ChordResultPage& chordPage = window.ChordPage();
         QHeaderView* header = list.header();
+        // A row is selected, as when a user picks one first: the sort keeps it selected.
+        list.SelectRow(rows / 2);
+        QCoreApplication::processEvents();
         const double rssBeforeSort = ResidentMb();
         maxStallMs = 0;
         stallTimer.start();

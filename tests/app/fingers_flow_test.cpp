@@ -41,7 +41,6 @@ TEST_F(AppTest, SortedByDifficultyOpenCShapesComeFirstAndShowFingersIsChecked)
     EXPECT_FALSE(show->isChecked());
     show->trigger();
     EXPECT_TRUE(objects_->boards.ShowFingers());
-    QTest::qWait(100);
     if (const QByteArray shot = qgetenv("GUIVARNA_SCREENSHOT"); !shot.isEmpty())
         frame.grab().save(QString::fromLocal8Bit(shot));
 }

@@ -50,6 +50,28 @@ for command in $commands; do
             sed -n "/^\.SS $command\$/,/^\.S[SH]/p" | help_options)) || fail "$command: usage (<) and man page (>) differ: $diff"
 done
 compare guivarna "$(LANGUAGE=en "$lib/guivarna" --help)" "$source/app/guivarna.1"
+
+# The bash completion offers the same subcommands and, per subcommand, the same options.
+completion=$source/app/cli/guivarna-cli.bash-completion
+completed=$(sed -n '/subcommands="/,/"/p' "$completion" | tr -d '"' | sed 's/.*=//' | tr -s ' \n' '\n' |
+    grep . | sort)
+[ "$commands" = "$completed" ] || fail "subcommands: --help has $commands, the completion $completed"
+for command in $commands; do
+    diff=$(diff <("$lib/guivarna-cli" "$command" --help | help_options | grep -vx -- --help) \
+        <(awk -v c="$command)" '$1 == c { on = 1 } on { print } on && /;;/ { exit }' "$completion" | tr -d '"' |
+            help_options)) ||
+        fail "$command: usage (<) and completion (>) differ: $diff"
+done
+
+# Both programs say their version; the window program takes one document at most.
+version=$(sed -n 's/^project(Guivarna VERSION \([0-9.]*\).*/\1/p' "$source/CMakeLists.txt")
+[ "$("$lib/guivarna-cli" --version)" = "guivarna-cli $version" ] ||
+    fail "guivarna-cli --version: $("$lib/guivarna-cli" --version)"
+[ "$("$lib/guivarna" --version)" = "Guivarna $version" ] ||
+    fail "guivarna --version: $("$lib/guivarna" --version)"
+status=0
+QT_QPA_PLATFORM=offscreen "$lib/guivarna" one.gva two.gva >/dev/null 2>&1 || status=$?
+[ $status -eq 1 ] || fail "guivarna with two documents ended with status $status, not 1"
 for page in "$source/app/guivarna.1" "$source/app/cli/guivarna-cli.1"; do
     out=$(LC_ALL=C.UTF-8 groff -ww -man -z "$page" 2>&1)
     [ -z "$out" ] || fail "groff warnings in $page: $out"

@@ -1,4 +1,4 @@
-#include "tests/app/cli/cli_process.h"
+#include "tests/support/cli/cli_process.h"
 
 #include <gtest/gtest.h>
 

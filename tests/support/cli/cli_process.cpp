@@ -1,4 +1,4 @@
-#include "tests/app/cli/cli_process.h"
+#include "tests/support/cli/cli_process.h"
 
 #include <fcntl.h>
 #include <sys/resource.h>
