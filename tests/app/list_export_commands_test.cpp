@@ -151,6 +151,24 @@ TEST_F(ListExportCommandsTest, ListCommandsAskWithTheirDefaultsAndWriteTheirFile
                     .contains(QStringLiteral("<td class=\"content\">C - E - G</td>")));
 }
 
+TEST_F(ListExportCommandsTest, ASortedChordListIsSavedInTheOrderShown)
+{
+    const auto chords = FindCEG(3);
+    ASSERT_GE(chords.size(), 3u);
+    theory::ChordSearch& search = objects_->engine.Chords();
+    auto reversed = std::make_shared<std::vector<std::uint32_t>>();
+    for (std::size_t i = chords.size(); i-- > 0;)
+        reversed->push_back(static_cast<std::uint32_t>(i));
+    search.SetShownOrder(search.Results(), reversed);
+
+    answer_ = dir_.filePath(QStringLiteral("sorted.txt"));
+    commands_->SaveChordList();
+    std::string expected;
+    for (auto at = chords.rbegin(); at != chords.rend(); ++at)
+        expected += theory::ChordListLine(*at) + "\r\n";
+    EXPECT_EQ(ReadAll(answer_).toStdString(), expected);
+}
+
 TEST_F(ListExportCommandsTest, CancelWritesNothing)
 {
     FindCEG(3, 0);

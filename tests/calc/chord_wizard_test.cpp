@@ -409,6 +409,7 @@ struct FinishCase {
     const char* name;
     PermutationPage::Mode mode;
     bool calculate;
+    bool onlyPlayable = false;
 };
 
 void PrintTo(const FinishCase& c, std::ostream* os)
@@ -434,6 +435,8 @@ TEST_P(ChordWizardFinish, HandsThePagesChoicesToTheSearch)
     strings->LowestFretList()->setCurrentIndex(2);
     strings->SpanList()->setCurrentIndex(3);
     ClickEnabled(strings->findChild<QRadioButton*>(QStringLiteral("openMustHave")));
+    if (c.onlyPlayable)
+        ClickEnabled(strings->findChild<QCheckBox*>(QStringLiteral("onlyPlayable")));
     ClickEnabled(w.NextButton());
     PermutationPage* order = w.PermutationsPage();
     ClickEnabled(order->ModeButton(c.mode));
@@ -462,6 +465,7 @@ TEST_P(ChordWizardFinish, HandsThePagesChoicesToTheSearch)
     expected.highestFret = 12;
     expected.span = 4;
     expected.openStringPolicy = 2;
+    expected.playableOnly = c.onlyPlayable;
     // Rows in ascending order: D F A, D A F, F D A, F A D, A D F, ...
     if (c.mode == PermutationPage::kSpecificPermutation)
         expected.permutation = {69, 62, 65};
@@ -475,7 +479,7 @@ TEST_P(ChordWizardFinish, HandsThePagesChoicesToTheSearch)
 INSTANTIATE_TEST_SUITE_P(Orders, ChordWizardFinish,
     ::testing::Values(FinishCase{"AllAndGo", PermutationPage::kAllPermutations, true},
         FinishCase{"AllNoGo", PermutationPage::kAllPermutations, false},
-        FinishCase{"Permutation", PermutationPage::kSpecificPermutation, true},
+        FinishCase{"PermutationPlayable", PermutationPage::kSpecificPermutation, true, true},
         FinishCase{"MelodyNote", PermutationPage::kMelodyNote, false}),
     [](const ::testing::TestParamInfo<FinishCase>& info) { return std::string(info.param.name); });
 

@@ -58,7 +58,7 @@ completed=$(sed -n '/subcommands="/,/"/p' "$completion" | tr -d '"' | sed 's/.*=
 [ "$commands" = "$completed" ] || fail "subcommands: --help has $commands, the completion $completed"
 for command in $commands; do
     diff=$(diff <("$lib/guivarna-cli" "$command" --help | help_options | grep -vx -- --help) \
-        <(awk -v c="$command)" '$1 == c { on = 1 } on { print } on && /;;/ { exit }' "$completion" | tr -d '"' |
+        <(awk -v c="$command)" '$1 == c { on = 1 } on { print } on && /;;/ { exit }' "$completion" | tr '"=' '  ' |
             help_options)) ||
         fail "$command: usage (<) and completion (>) differ: $diff"
 done
