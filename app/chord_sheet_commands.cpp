@@ -18,7 +18,7 @@ ChordSheetCommands::ChordSheetCommands(ProgramObjects& objects, sheet::ChordShee
     connect(&calculations_, &calc::CalcWindow::AddToChordSheetRequested, this,
         [this](const std::vector<theory::ChordFingering>& fingerings) {
             const int selected = calculations_.SelectedChordCount();
-            AddFingerings(fingerings);
+            AddFingerings(fingerings, theory::RootOfName(calculations_.ChordListRootName()));
             if (selected > static_cast<int>(fingerings.size())) {
                 sheet_.Dialogs().tell(false,
                     Text(strings::kSheetOnlyFirst)
@@ -41,7 +41,7 @@ std::vector<Command> ChordSheetCommands::Commands()
 }
 
 std::vector<theory::ChordShape> ChordSheetCommands::ShapesOnChordBoard(
-    const std::vector<std::vector<int>>& patterns) const
+    const std::vector<std::vector<int>>& patterns, int preferredRoot) const
 {
     std::vector<int> tuning;
     if (HasChordBoard())
@@ -50,8 +50,8 @@ std::vector<theory::ChordShape> ChordSheetCommands::ShapesOnChordBoard(
     std::vector<theory::ChordShape> shapes;
     shapes.reserve(patterns.size());
     for (const std::vector<int>& frets : patterns)
-        shapes.push_back(
-            theory::ShapeFromFrets(frets, tuning, theory::FirstTraditionalName(frets, notes)));
+        shapes.push_back(theory::ShapeFromFrets(
+            frets, tuning, theory::FirstTraditionalName(frets, notes, preferredRoot)));
     return shapes;
 }
 
@@ -79,7 +79,8 @@ bool ChordSheetCommands::AddChordBoard()
     return true;
 }
 
-void ChordSheetCommands::AddFingerings(const std::vector<theory::ChordFingering>& fingerings)
+void ChordSheetCommands::AddFingerings(
+    const std::vector<theory::ChordFingering>& fingerings, int preferredRoot)
 {
     if (!HasChordBoard())
         return;
@@ -89,7 +90,7 @@ void ChordSheetCommands::AddFingerings(const std::vector<theory::ChordFingering>
     for (const theory::ChordFingering& fingering : fingerings)
         patterns.push_back(theory::FretsOfFingering(fingering, strings));
     ShowSheet();
-    sheet_.Add(ShapesOnChordBoard(patterns));
+    sheet_.Add(ShapesOnChordBoard(patterns, preferredRoot));
 }
 
 bool ChordSheetCommands::HasChordBoard() const

@@ -189,6 +189,7 @@ ChordResultPage::ChordResultPage(theory::SearchEngine& engine, const theory::Mus
         theory::ChordSearch& search = engine_.Chords();
         theory::ChordSearchRequest request = search.Request();
         theory::TakeChord(request, theory_);
+        listRootName_ = request.rootName;
         // Only frets the ChordBoard has: a range set for a longer neck (or the default one)
         // would list fingerings that no board can show.
         const int positions = boards_.FretCount(board::BoardCollection::kChordBoard);

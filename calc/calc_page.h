@@ -99,6 +99,8 @@ public:
     std::vector<theory::ChordFingering> SelectedFingerings(std::size_t limit) const;
     // How many selected rows show a fingering.
     int SelectedCount() const;
+    // The root of the chord the listed fingerings play ("" before the first search).
+    const std::string& ListRootName() const { return listRootName_; }
     // The list's context menu and its "Add to chord sheet" item, enabled while a row with a
     // fingering is selected. The page does not act on the item; the calculations window does.
     QMenu& ContextMenu() const { return *contextMenu_; }
@@ -123,6 +125,7 @@ private:
     QMenu* contextMenu_;
     QAction* addToSheet_;
     QTimer progressTimer_;
+    std::string listRootName_;
     int sortColumn_ = -1;  // the column of the order shown or being made; -1 = search order
     bool descending_ = false;
 };

@@ -72,6 +72,11 @@ int CalcWindow::SelectedChordCount() const
     return chordPage_->SelectedCount();
 }
 
+std::string CalcWindow::ChordListRootName() const
+{
+    return chordPage_->ListRootName();
+}
+
 void CalcWindow::AddSelectionToChordSheet()
 {
     std::vector<theory::ChordFingering> fingerings = chordPage_->SelectedFingerings(kMaxSheetAdd);

@@ -57,6 +57,8 @@ public:
     bool CanAddToChordSheet() const;
     // How many chord rows with a fingering are selected (may exceed kMaxSheetAdd).
     int SelectedChordCount() const;
+    // The root of the chord the chord list plays ("" before the first search).
+    std::string ChordListRootName() const;
     // Emits AddToChordSheetRequested with the first kMaxSheetAdd selected fingerings, in list
     // order; does nothing without a selection.
     void AddSelectionToChordSheet();

@@ -90,7 +90,7 @@ int HighestFret(const ChordShape& shape)
 }
 
 std::string FirstTraditionalName(
-    std::span<const int> fretsHighFirst, std::span<const Note> tuningHighFirst)
+    std::span<const int> fretsHighFirst, std::span<const Note> tuningHighFirst, int preferredRoot)
 {
     if (fretsHighFirst.size() != tuningHighFirst.size())
         return {};
@@ -106,6 +106,12 @@ std::string FirstTraditionalName(
     if (!LoadChordNotes(theory, ChordNotesFromPitches(PitchesFromFrets(tuning, frets))))
         return {};
     const std::vector<std::string> names = theory.SuggestChordNames(kTraditionalNames);
+    if (preferredRoot >= 0) {
+        for (const std::string& name : names) {
+            if (const int root = RootOfName(name); root >= 0 && root % 12 == preferredRoot % 12)
+                return name;
+        }
+    }
     return names.empty() ? std::string() : names.front();
 }
 

@@ -50,9 +50,11 @@ int LowestFret(const ChordShape& shape);
 int HighestFret(const ChordShape& shape);
 
 // The first traditional name of the chord the shape sounds on the tuning (string 1 first), ""
-// when no string sounds.
-std::string FirstTraditionalName(
-    std::span<const int> fretsHighFirst, std::span<const Note> tuningHighFirst);
+// when no string sounds. The names are built on the lowest note sounding, as for marked notes;
+// with a preferred root (a pitch class, as RootOfName gives) among the chord's notes, the name
+// built on that root instead, so that an inversion found by a search for C is still "C".
+std::string FirstTraditionalName(std::span<const int> fretsHighFirst,
+    std::span<const Note> tuningHighFirst, int preferredRoot = -1);
 
 // The pitch class (60..71) of the root a chord name starts with, -1 when the name is no chord
 // symbol the reader understands.

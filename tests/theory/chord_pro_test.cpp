@@ -135,5 +135,25 @@ TEST(ChordShape, BarresNeedEveryStringBetweenHeld)
     }
 }
 
+TEST(ChordShape, NamesBuildOnTheLowestNoteOrOnThePreferredRoot)
+{
+    const std::vector<Note> tuning(kStandardTuningNotes.begin(), kStandardTuningNotes.end());
+    struct Case {
+        std::vector<int> fretsHighFirst;
+        int preferredRoot;
+        std::string name;
+    };
+    const std::vector<Case> cases = {
+        {{0, 1, 0, 2, 3, -1}, -1, "C"},
+        {{0, 1, 0, -1, -1, -1}, -1, "Gsus4(6) (no 5)"},  // G is the lowest note
+        {{0, 1, 0, -1, -1, -1}, 60, "C"},
+        {{0, 1, 0, -1, -1, -1}, 62, "Gsus4(6) (no 5)"},  // D is not in the chord
+        {{-1, -1, -1, -1, -1, -1}, 60, ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FirstTraditionalName(c.fretsHighFirst, tuning, c.preferredRoot), c.name)
+            << c.preferredRoot;
+}
+
 }  // namespace
 }  // namespace guivarna::theory
