@@ -15,17 +15,20 @@ constexpr unsigned kControlPollInterval = 4096;
 template <std::size_t K> void CopyCandidate(const FingeringCandidate& c, ChordFingering& out)
 {
     const std::size_t k = K != 0 ? K : static_cast<std::size_t>(c.count);
-    const auto copy = [k](std::array<std::uint8_t, FingeringCandidate::kMaxStrings> from,
+    // The count is a parameter, not a capture: for a fixed K it is a constant, and the copy
+    // unrolls once inlined.
+    const auto copy = [](std::size_t count,
+                          std::array<std::uint8_t, FingeringCandidate::kMaxStrings> from,
                           std::vector<std::uint32_t>& to) {
         // from is a local copy: stores through to.data() cannot alias it.
-        to.resize(k);
+        to.resize(count);
         std::uint32_t* target = to.data();
-        for (std::size_t i = 0; i < k; ++i)
+        for (std::size_t i = 0; i < count; ++i)
             target[i] = from[i];
     };
-    copy(c.strings, out.StringSet);
-    copy(c.notes, out.NotePermutation);
-    copy(c.frets, out.FretBoardPosition);
+    copy(k, c.strings, out.StringSet);
+    copy(k, c.notes, out.NotePermutation);
+    copy(k, c.frets, out.FretBoardPosition);
 }
 
 }  // namespace
