@@ -19,6 +19,13 @@ constexpr int kPerPositionStep = 1;  // each 4 frets the lowest fretted fret lie
 // The reach of the hand: two fingers a and b (a < b) may lie at most b - a + 1 frets apart.
 constexpr int kReachBeyondSpread = 1;
 
+// How the fingers are chosen among the ways that fit (not part of the difficulty): each fret
+// neighbouring fingers lie away from one finger per fret, and this for a note beyond the
+// thumb-side end of an index barre, two frets or more above it, when a finger between holds a
+// string inside the barre, not held by the little finger (the ring would have to reach round
+// the middle finger: ukulele 6454 is 4121).
+constexpr int kChoiceBeyondBarreNotLittle = 2;
+
 // The strings in the order the hand meets them: position 0 is the string with the highest
 // number (nearest the thumb), so "low string first" as chord books write shapes.
 struct Layout {
@@ -55,9 +62,12 @@ struct Solution {
 
 constexpr int kMaxSegments = kMaxStrings;
 
-// The barres possible at fret: stretches of strings all fretted at fret or above, from their
-// first to their last string at exactly fret, with at least two such strings.
-int SegmentsAt(const Layout& layout, int fret, std::array<Segment, kMaxSegments>& out, int count)
+// The barres possible at fret: stretches of strings fretted at fret or above, from their first
+// to their last string at exactly fret, with at least two such strings. An open string, or one
+// fretted lower, ends a stretch; so does a string not played unless acrossMuted (the barring
+// finger damps it).
+int SegmentsAt(const Layout& layout, int fret, bool acrossMuted,
+    std::array<Segment, kMaxSegments>& out, int count)
 {
     Segment current{fret, -1, -1, 0};
     const auto close = [&] {
@@ -67,6 +77,8 @@ int SegmentsAt(const Layout& layout, int fret, std::array<Segment, kMaxSegments>
     };
     for (int p = 0; p < layout.count; ++p) {
         const int f = layout.fret[static_cast<std::size_t>(p)];
+        if (f == kNotPlayed && acrossMuted)
+            continue;
         if (f < fret) {
             close();
             continue;
@@ -82,8 +94,25 @@ int SegmentsAt(const Layout& layout, int fret, std::array<Segment, kMaxSegments>
     return count;
 }
 
+// Whether unit i lies beyond the thumb-side end of an index barre, two frets or more above it,
+// with a finger between those frets inside the barre (ukulele 6454: the 5 inside the barre
+// of 4s, the 6 beyond it).
+bool ReachesRoundMiddle(const Solution& s, int i)
+{
+    const Unit& barre = s.units[0];
+    const Unit& unit = s.units[static_cast<std::size_t>(i)];
+    if (!barre.barre || unit.first >= barre.first || unit.fret - barre.fret < 2)
+        return false;
+    for (int k = 1; k < i; ++k) {
+        const Unit& inner = s.units[static_cast<std::size_t>(k)];
+        if (inner.fret < unit.fret && barre.first < inner.first && inner.last < barre.last)
+            return true;
+    }
+    return false;
+}
+
 // Gives increasing fingers to the notes with the barres given, keeping fret order and the
-// reach; among the ways that fit, the one closest to one finger per fret, then the lowest.
+// reach; among the ways that fit, the one of the lowest choice cost, then the lowest fingers.
 bool Solve(std::span<const Fretted> notes, std::span<const Segment> barres, Solution& out)
 {
     Solution s;
@@ -119,7 +148,9 @@ bool Solve(std::span<const Fretted> notes, std::span<const Segment> barres, Solu
     std::array<int, 4> best{};
     // Every choice of count fingers out of four, lowest fingers first.
     for (int mask = 1; mask < 16; ++mask) {
-        if (__builtin_popcount(static_cast<unsigned>(mask)) != s.count)
+        // A barre of the lowest fret is the index's.
+        if (__builtin_popcount(static_cast<unsigned>(mask)) != s.count ||
+            (s.units[0].barre && (mask & 1) == 0))
             continue;
         std::array<int, 4> fingers{};
         int k = 0;
@@ -142,6 +173,8 @@ bool Solve(std::span<const Fretted> notes, std::span<const Segment> barres, Solu
                 if (j == i + 1)
                     cost += std::abs(spread - std::max(frets, 1));
             }
+            if (i > 0 && fingers[static_cast<std::size_t>(i)] != 4 && ReachesRoundMiddle(s, i))
+                cost += kChoiceBeyondBarreNotLittle;
         }
         if (fits && (bestCost < 0 || cost < bestCost || (cost == bestCost && fingers < best))) {
             bestCost = cost;
@@ -204,68 +237,149 @@ int Difficulty(const Layout& layout, const Solution& s)
     return std::min(difficulty, kUnplayable - 1);
 }
 
+// Whether two neighbouring fingers lie further apart than their distance in fingers.
+bool Stretched(const Solution& s)
+{
+    for (int i = 1; i < s.count; ++i) {
+        const auto u = static_cast<std::size_t>(i);
+        if (s.units[u].fret - s.units[u - 1].fret > s.fingers[u] - s.fingers[u - 1])
+            return true;
+    }
+    return false;
+}
+
+// The barres a shape offers: at its lowest fret, and at the others with the barres of three
+// strings or more first (a ring barre where four fingers are not enough).
+struct Barres {
+    std::array<Segment, kMaxSegments> low{};
+    int lowCount = 0;
+    std::array<Segment, kMaxSegments> other{};
+    int otherCount = 0;
+
+    // The low barre with the most strings at its fret.
+    const Segment* Widest() const
+    {
+        const Segment* widest = nullptr;
+        for (int i = 0; i < lowCount; ++i) {
+            if (widest == nullptr || low[static_cast<std::size_t>(i)].notes > widest->notes)
+                widest = &low[static_cast<std::size_t>(i)];
+        }
+        return widest;
+    }
+    // The low barre that reaches position top.
+    const Segment* ReachingTop(int top) const
+    {
+        for (int i = 0; i < lowCount; ++i) {
+            const Segment& b = low[static_cast<std::size_t>(i)];
+            if (b.first <= top && top <= b.last)
+                return &b;
+        }
+        return nullptr;
+    }
+    std::span<const Segment> Others() const
+    {
+        return {other.data(), static_cast<std::size_t>(otherCount)};
+    }
+};
+
+// Only the index, barring the lowest fret, may lie across strings not played when
+// lowAcrossMuted: a finger higher up would have to arch over the others.
+void FindBarres(
+    const Layout& layout, std::span<const Fretted> notes, bool lowAcrossMuted, Barres& out)
+{
+    const int lowestFret = notes.front().fret;
+    out.lowCount = SegmentsAt(layout, lowestFret, lowAcrossMuted, out.low, 0);
+    out.otherCount = 0;
+    int previousFret = lowestFret;
+    for (const Fretted& n : notes) {
+        if (n.fret != previousFret)
+            out.otherCount = SegmentsAt(layout, n.fret, false, out.other, out.otherCount);
+        previousFret = n.fret;
+    }
+    std::stable_sort(out.other.begin(), out.other.begin() + out.otherCount,
+        [](const Segment& a, const Segment& b) { return (a.notes >= 3) > (b.notes >= 3); });
+}
+
+// The index barre over the lowest fret, with the other notes held by single fingers where
+// four fingers do (three strings at one fret above the barre take three fingers, as in
+// x12341), else with a barre of three strings or more above it, else with any one more barre.
+bool SolveWithIndexBarre(std::span<const Fretted> notes, const Segment& low,
+    std::span<const Segment> others, Solution& out)
+{
+    if (Solve(notes, {&low, 1}, out))
+        return true;
+    std::array<Segment, 1 + kMaxSegments> chosen{};
+    chosen[0] = low;
+    std::size_t count = 1;
+    for (const Segment& other : others) {
+        if (other.notes >= 3)
+            chosen[count++] = other;
+    }
+    if (count > 1 && Solve(notes, {chosen.data(), count}, out))
+        return true;
+    for (const Segment& other : others) {
+        chosen[1] = other;
+        if (Solve(notes, {chosen.data(), 2}, out))
+            return true;
+    }
+    return false;
+}
+
 // The ways to hold the notes, tried in the order chord books prefer them; true at the first
 // that fits.
 bool Choose(const Layout& layout, std::span<const Fretted> notes, Solution& out)
 {
     const int lowestFret = notes.front().fret;
-    std::array<Segment, kMaxSegments> lowBarres{};
-    const int lowCount = SegmentsAt(layout, lowestFret, lowBarres, 0);
-    // The low barre with the most strings at its fret.
-    const Segment* low = nullptr;
-    for (int i = 0; i < lowCount; ++i) {
-        if (low == nullptr || lowBarres[static_cast<std::size_t>(i)].notes > low->notes)
-            low = &lowBarres[static_cast<std::size_t>(i)];
-    }
-
-    // 1. Strings at the lowest fret side by side up to the highest string played are barred,
-    //    as in F xx3211: the index lies flat over them.
+    const bool open = std::any_of(
+        layout.fret.begin(), layout.fret.begin() + layout.count, [](int f) { return f == 0; });
     const int top = layout.highestPlayed;
-    if (low != nullptr && top > 0 && layout.fret[static_cast<std::size_t>(top)] == lowestFret &&
-        layout.fret[static_cast<std::size_t>(top - 1)] == lowestFret) {
-        for (int i = 0; i < lowCount; ++i) {
-            const Segment& b = lowBarres[static_cast<std::size_t>(i)];
-            if (b.first <= top && top <= b.last && Solve(notes, {&b, 1}, out))
-                return true;
-        }
-    }
-    // 2. One finger per string.
-    if (Solve(notes, {}, out)) {
+
+    // 1. With open strings, fretted notes all on one fret take a finger each (ukulele 0111
+    //    as 0123, A x02220 as x01230).
+    if (open && notes.back().fret == lowestFret && Solve(notes, {}, out)) {
         ShiftIntoPosition(layout, lowestFret, out);
         return true;
     }
-    // Barres at the other frets, three strings or more first (the ring-finger barre of x24442).
-    std::array<Segment, kMaxSegments> others{};
-    int otherCount = 0;
-    int previousFret = lowestFret;
-    for (const Fretted& n : notes) {
-        if (n.fret != previousFret)
-            otherCount = SegmentsAt(layout, n.fret, others, otherCount);
-        previousFret = n.fret;
-    }
-    std::stable_sort(others.begin(), others.begin() + otherCount,
-        [](const Segment& a, const Segment& b) { return (a.notes >= 3) > (b.notes >= 3); });
-    std::array<Segment, 1 + kMaxSegments> chosen{};
-    if (low != nullptr) {
-        // 3. The index barres the lowest fret, with the wide barres above it.
-        chosen[0] = *low;
-        int count = 1;
-        for (int i = 0; i < otherCount && others[static_cast<std::size_t>(i)].notes >= 3; ++i)
-            chosen[static_cast<std::size_t>(count++)] = others[static_cast<std::size_t>(i)];
-        if (count > 1 && Solve(notes, {chosen.data(), static_cast<std::size_t>(count)}, out))
+
+    Barres flat;
+    FindBarres(layout, notes, false, flat);
+
+    // 2. The index lies flat over the lowest fret up to the highest string played: without
+    //    open strings whenever that fret is on two strings or more, even with strings fretted
+    //    higher between (ukulele 6454 as 4121); with open strings when the two highest
+    //    strings played are at that fret (F xx3211, Dm7 xx0211), for an index barre across
+    //    fretted strings and open ones together is no book's choice (D xx0232 is xx0132).
+    const Segment* toTop = flat.ReachingTop(top);
+    const bool barreToTop = toTop != nullptr &&
+        (!open ||
+            (top > 0 && layout.fret[static_cast<std::size_t>(top)] == lowestFret &&
+                layout.fret[static_cast<std::size_t>(top - 1)] == lowestFret));
+    if (barreToTop && SolveWithIndexBarre(notes, *toTop, flat.Others(), out))
+        return true;
+    // 3. One finger per string. Without open strings, an index barre that spares a stretch
+    //    comes first (ukulele 4457 as 1124, not 1234).
+    Solution single;
+    if (Solve(notes, {}, single)) {
+        const Segment* low = flat.Widest();
+        if (!open && low != nullptr && Stretched(single) && Solve(notes, {low, 1}, out) &&
+            !Stretched(out))
             return true;
-        // 4. The index barre alone, then with one more barre.
-        if (Solve(notes, {chosen.data(), 1}, out))
-            return true;
-        for (int i = 0; i < otherCount; ++i) {
-            chosen[1] = others[static_cast<std::size_t>(i)];
-            if (Solve(notes, {chosen.data(), 2}, out))
-                return true;
-        }
+        out = single;
+        ShiftIntoPosition(layout, lowestFret, out);
+        return true;
     }
-    // 5. A single barre higher up.
-    for (int i = 0; i < otherCount; ++i) {
-        if (Solve(notes, {&others[static_cast<std::size_t>(i)], 1}, out))
+    // 4. The index barres the lowest fret where four fingers are not enough otherwise, then
+    //    lies across strings not played too, damping them (guitar 8,10,9,10,x,8 as
+    //    1,4,2,3,x,1); 5. else a single barre higher up.
+    Barres damping;
+    FindBarres(layout, notes, true, damping);
+    for (const Barres* barres : {&flat, &damping}) {
+        const Segment* low = barres->Widest();
+        if (low != nullptr && SolveWithIndexBarre(notes, *low, barres->Others(), out))
+            return true;
+    }
+    for (const Segment& other : flat.Others()) {
+        if (Solve(notes, {&other, 1}, out))
             return true;
     }
     return false;

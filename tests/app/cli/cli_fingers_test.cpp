@@ -22,7 +22,7 @@ TEST(CliFingers, PrintsFingersBarresAndDifficulty)
     const std::vector<Case> cases = {
         {{"--frets", "0,1,0,2,3,x"}, "0,1,0,2,3,x"},
         {{"--frets", "1,1,2,3,3,1"}, "1,1,2,4,3,1 barre=1"},
-        {{"--frets", "2,4,4,4,2,x"}, "1,3,3,3,1,x barre=2,4"},
+        {{"--frets", "2,4,4,4,2,x"}, "1,4,3,2,1,x barre=2"},
         {{"--frets", "3,0,0,0,2,3"}, "3,0,0,0,1,2"},
         {{"--frets", "3,0,0,0", "--tuning", "69,64,60,67"}, "3,0,0,0"},
     };
