@@ -205,6 +205,18 @@ void ShiftIntoPosition(const Layout& layout, int lowestFret, Solution& s)
         s.fingers[static_cast<std::size_t>(i)] += shift;
 }
 
+// The frets neighbouring fingers lie further apart than their distance in fingers, summed.
+int StretchFrets(const Solution& s)
+{
+    int stretch = 0;
+    for (int i = 1; i < s.count; ++i) {
+        const auto u = static_cast<std::size_t>(i);
+        stretch +=
+            std::max(0, s.units[u].fret - s.units[u - 1].fret - (s.fingers[u] - s.fingers[u - 1]));
+    }
+    return stretch;
+}
+
 int Difficulty(const Layout& layout, const Solution& s)
 {
     int difficulty = 0;
@@ -223,29 +235,12 @@ int Difficulty(const Layout& layout, const Solution& s)
     const int lowest = s.units[0].fret;
     const int highest = s.units[static_cast<std::size_t>(s.count - 1)].fret;
     difficulty += kPerFinger * s.count + kPerSpanFret * (highest - lowest) +
-        kPerPositionStep * ((lowest - 1) / 4);
+        kPerPositionStep * ((lowest - 1) / 4) + kPerStretchFret * StretchFrets(s);
     for (int i = 0; i < s.count; ++i) {
-        const auto u = static_cast<std::size_t>(i);
-        if (s.units[u].barre)
+        if (s.units[static_cast<std::size_t>(i)].barre)
             difficulty += kPerBarre;
-        if (i > 0) {
-            const int frets = s.units[u].fret - s.units[u - 1].fret;
-            const int spread = s.fingers[u] - s.fingers[u - 1];
-            difficulty += kPerStretchFret * std::max(0, frets - spread);
-        }
     }
     return std::min(difficulty, kUnplayable - 1);
-}
-
-// Whether two neighbouring fingers lie further apart than their distance in fingers.
-bool Stretched(const Solution& s)
-{
-    for (int i = 1; i < s.count; ++i) {
-        const auto u = static_cast<std::size_t>(i);
-        if (s.units[u].fret - s.units[u - 1].fret > s.fingers[u] - s.fingers[u - 1])
-            return true;
-    }
-    return false;
 }
 
 // The barres a shape offers: at its lowest fret, and at the others with the barres of three
@@ -361,8 +356,8 @@ bool Choose(const Layout& layout, std::span<const Fretted> notes, Solution& out)
     Solution single;
     if (Solve(notes, {}, single)) {
         const Segment* low = flat.Widest();
-        if (!open && low != nullptr && Stretched(single) && Solve(notes, {low, 1}, out) &&
-            !Stretched(out))
+        if (!open && low != nullptr && StretchFrets(single) > 0 && Solve(notes, {low, 1}, out) &&
+            StretchFrets(out) == 0)
             return true;
         out = single;
         ShiftIntoPosition(layout, lowestFret, out);

@@ -41,10 +41,15 @@ struct HandShape {
 // Fingers a fret pattern the way chord books do. frets has one entry per string, string 1
 // first: kNotPlayed, 0 for open, or a fret from 1. Fingers rise with the fret across the hand;
 // at equal frets the lower finger takes the string nearer the thumb (the higher string number).
-// A finger barres several strings only when every string between them is fretted at its fret
-// or above. A shape that needs a fifth finger, a stretch beyond reach, more than kMaxStrings
-// strings or a fret beyond kMaxFret is unplayable. The weights of the difficulty are listed
-// together in finger_assignment.cpp.
+// A finger barres several strings only when no string between them is open or fretted lower.
+// Without open strings the index barres the lowest fret wherever it is on two strings or more
+// up to the highest string played, even over strings fretted higher; other strings at one fret
+// take a finger each where four fingers are enough. The index barre lies across a string not
+// played (damping it) only where the shape cannot be held otherwise. With open strings,
+// fretted notes all on one fret take a finger each. A shape that needs a fifth finger, a
+// stretch beyond reach, more than kMaxStrings strings or a fret beyond kMaxFret is unplayable.
+// The weights of the difficulty and of the choice are listed together in
+// finger_assignment.cpp.
 HandShape AssignFingers(std::span<const int> frets);
 
 // The same for a search result on an instrument of stringCount strings: the strings it leaves
