@@ -70,13 +70,16 @@ public:
             const Run& r = runs_[run];
             const Block& b = blocks_[block];
             const std::uint8_t* record = b.data.get() + (index - b.firstIndex) * r.count;
-            for (std::size_t i = 0; i < r.count; ++i) {
+            // A run never holds more than kMaxStrings strings (AddRun takes them from a
+            // candidate); the bound, said here, lets the compiler see the writes stay inside.
+            const std::size_t count = r.count < frets.size() ? r.count : frets.size();
+            for (std::size_t i = 0; i < count; ++i) {
                 const unsigned pitchClass = record[i] >> 2;
                 pitchClasses[i] = static_cast<std::uint8_t>(pitchClass);
                 frets[i] = static_cast<std::uint8_t>(
                     (pitchClass + 12 - r.openPitchClasses[i]) % 12 + 12 * (record[i] & 3u));
             }
-            visit(index, r.count, r.strings.data(), pitchClasses.data(), frets.data());
+            visit(index, count, r.strings.data(), pitchClasses.data(), frets.data());
         }
     }
     // Throws std::out_of_range when index >= Count().

@@ -198,7 +198,7 @@ bool ComputeDifficultyOrder(const ChordResultList& list, int stringCount, std::s
     out.difficulties.assign(count, static_cast<std::uint8_t>(kUnplayable));
     out.easiestFirst.clear();
     if (stringCount < 0 || stringCount > kMaxStrings)
-        return !cancel.load();
+        return false;
     InChunks(count, threads, cancel, done, [&](std::size_t first, std::size_t last) {
         std::vector<std::int8_t> frets;
         FingerChunk(list, stringCount, first, last, frets, out.difficulties.data());
