@@ -190,14 +190,16 @@ ChordResultPage::ChordResultPage(theory::SearchEngine& engine, const theory::Mus
         theory::ChordSearchRequest request = search.Request();
         theory::TakeChord(request, theory_);
         listRootName_ = request.rootName;
-        // Only frets the ChordBoard has: a range set for a longer neck (or the default one)
-        // would list fingerings that no board can show.
-        const int positions = boards_.FretCount(board::BoardCollection::kChordBoard);
-        if (positions > 0)
-            request.highestFret =
-                std::min(request.highestFret, static_cast<std::uint32_t>(positions - 1));
         search.SetRequest(request);
-        std::shared_ptr<theory::ChordRun> run = search.StartRun(std::move(control));
+        // Only frets the ChordBoard has: a range set for a longer neck (or the default one)
+        // would list fingerings that no board can show. The limit holds for this run alone, so
+        // a board lengthened later searches the whole range again.
+        const int positions = boards_.FretCount(board::BoardCollection::kChordBoard);
+        std::optional<std::uint32_t> highestFret;
+        if (positions > 0)
+            highestFret = static_cast<std::uint32_t>(positions - 1);
+        std::shared_ptr<theory::ChordRun> run = search.StartRun(std::move(control), highestFret);
+        listTuning_ = run->Tuning();
         // A new search drops the sort in progress and the order shown.
         sorter_->Cancel();
         StopSorting();
@@ -215,6 +217,7 @@ ChordResultPage::ChordResultPage(theory::SearchEngine& engine, const theory::Mus
 
 void ChordResultPage::ShowLatestResults()
 {
+    listTuning_ = engine_.Chords().Tuning();
     sorter_->Cancel();
     StopSorting();
     sortColumn_ = -1;

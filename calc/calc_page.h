@@ -1,6 +1,7 @@
 #pragma once
 
 #include "theory/chord_fingering.h"
+#include "theory/notes.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -101,6 +102,8 @@ public:
     int SelectedCount() const;
     // The root of the chord the listed fingerings play ("" before the first search).
     const std::string& ListRootName() const { return listRootName_; }
+    // The instrument the listed fingerings were found on (open notes, string 1 first).
+    const std::vector<theory::Note>& ListTuning() const { return listTuning_; }
     // The list's context menu and its "Add to chord sheet" item, enabled while a row with a
     // fingering is selected. The page does not act on the item; the calculations window does.
     QMenu& ContextMenu() const { return *contextMenu_; }
@@ -126,6 +129,7 @@ private:
     QAction* addToSheet_;
     QTimer progressTimer_;
     std::string listRootName_;
+    std::vector<theory::Note> listTuning_;
     int sortColumn_ = -1;  // the column of the order shown or being made; -1 = search order
     bool descending_ = false;
 };

@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 namespace guivarna::theory {
@@ -67,6 +68,8 @@ public:
 
     const std::shared_ptr<ChordResultList>& Results() const { return results_; }
     RunControl& Control() const { return *control_; }
+    // The instrument the run searches: open notes, string 1 first.
+    const std::vector<Note>& Tuning() const { return filter_.openNotes; }
 
 private:
     template <std::size_t K> bool Scan(ChordFingering& out);
@@ -100,8 +103,11 @@ public:
 
     // Takes the snapshot of the instrument and the request, clears the results and returns a
     // run that fills the new list. Runs on the caller's thread; the run itself never reads this
-    // object again, so it may be handed to a worker.
-    std::unique_ptr<ChordRun> StartRun(std::shared_ptr<RunControl> control = nullptr);
+    // object again, so it may be handed to a worker. highestFret, when given, lowers the
+    // request's highest fret for this run alone (to the frets a board shows); the request keeps
+    // its range.
+    std::unique_ptr<ChordRun> StartRun(std::shared_ptr<RunControl> control = nullptr,
+        std::optional<std::uint32_t> highestFret = std::nullopt);
 
 private:
     mutable std::mutex tuningMutex_;
