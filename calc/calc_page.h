@@ -61,15 +61,19 @@ protected:
     void AddBelowList(QWidget* widget);
     // Shows result row on the page's board (never the notice row); -1 = no row selected.
     virtual void ShowRow(int row) = 0;
+    // The status line below the list: why a run or a sort ended early ("" hides it).
+    void ShowStatus(const QString& text);
 
 private:
     void OnRunStarted();
     void OnRunFinished();
     void OnRunFailed(const QString& reason);
+    void OnRunBroken(bool outOfMemory);
     void PublishRows();
 
     ResultListModel* model_;
     ResultListView* list_;
+    QLabel* status_;
     CalcRunner* runner_ = nullptr;
     QPushButton* go_;
     QPushButton* pause_;

@@ -167,12 +167,16 @@ std::string ChordProDefine(const ChordShape& shape)
     const int base = ChordProBaseFret(shape);
     std::string line =
         "{define: " + QuotedIfNeeded(shape.name) + " base-fret " + std::to_string(base) + " frets";
-    for (const int fret : shape.frets)
-        line += fret < 0 ? " x" : " " + std::to_string(fret == 0 ? 0 : fret - base + 1);
+    // Appended word by word: GCC 12 warns (-Wrestrict) on " " + std::string inlined here.
+    for (const int fret : shape.frets) {
+        line += ' ';
+        line += fret < 0 ? std::string("x") : std::to_string(fret == 0 ? 0 : fret - base + 1);
+    }
     line += " fingers";
     for (std::size_t i = 0; i < shape.frets.size(); ++i) {
         const int finger = i < shape.fingers.size() && shape.frets[i] > 0 ? shape.fingers[i] : 0;
-        line += " " + std::to_string(finger);
+        line += ' ';
+        line += std::to_string(finger);
     }
     return line + "}";
 }

@@ -86,6 +86,9 @@ public:
     void Get(std::size_t index, ChordFingering& out) const;
     // Bytes allocated for the results and their bookkeeping.
     std::size_t Bytes() const;
+    // The most bytes the result blocks may take; an Append that needs more throws
+    // std::bad_alloc, as running out of memory does. No limit unless set.
+    void SetByteLimit(std::size_t bytes) { byteLimit_ = bytes; }
 
 private:
     static constexpr std::size_t kSmallestBlock = std::size_t{1} << 12;
@@ -117,6 +120,7 @@ private:
     std::vector<Run> runs_;
     std::size_t count_ = 0;
     std::size_t allocated_ = 0;
+    std::size_t byteLimit_ = static_cast<std::size_t>(-1);
 };
 
 }  // namespace guivarna::theory

@@ -184,6 +184,7 @@ std::unique_ptr<ChordRun> ChordSearch::StartRun(
     auto [request, results] = BeginRun();
     if (highestFret)
         request.highestFret = std::min(request.highestFret, *highestFret);
+    results->SetByteLimit(resultByteLimit_.load());
     ChordFilter filter = ChordFilter::For(Tuning(), request);
     if (!control)
         control = std::make_shared<RunControl>();

@@ -8,6 +8,7 @@
 #include "theory/search_request.h"
 #include "theory/search_state.h"
 
+#include <atomic>
 #include <cstddef>
 #include <memory>
 #include <mutex>
@@ -32,6 +33,12 @@ public:
     void Get(std::size_t index, ChordFingering& out) const;
     // Bytes held by the list (for memory figures).
     std::size_t Bytes() const;
+    // See ChordResultStore::SetByteLimit.
+    void SetByteLimit(std::size_t bytes)
+    {
+        std::lock_guard lock(mutex_);
+        store_.SetByteLimit(bytes);
+    }
 
     // Calls visit(index, k, strings, pitchClasses, frets) for results first .. last - 1 (see
     // ChordResultStore::ForEach), holding the list's lock meanwhile: keep the ranges short.
@@ -108,12 +115,16 @@ public:
     // its range.
     std::unique_ptr<ChordRun> StartRun(std::shared_ptr<RunControl> control = nullptr,
         std::optional<std::uint32_t> highestFret = std::nullopt);
+    // The most bytes the result list of each later run may take (see
+    // ChordResultStore::SetByteLimit); no limit unless set.
+    void SetResultByteLimit(std::size_t bytes) { resultByteLimit_.store(bytes); }
 
 private:
     mutable std::mutex tuningMutex_;
     std::vector<Note> tuning_;
     std::weak_ptr<const ChordResultList> orderedList_;
     std::shared_ptr<const std::vector<std::uint32_t>> shownOrder_;
+    std::atomic<std::size_t> resultByteLimit_{static_cast<std::size_t>(-1)};
 };
 
 }  // namespace guivarna::theory
