@@ -18,7 +18,10 @@ ChordSheetCommands::ChordSheetCommands(ProgramObjects& objects, sheet::ChordShee
     connect(&calculations_, &calc::CalcWindow::AddToChordSheetRequested, this,
         [this](const std::vector<theory::ChordFingering>& fingerings) {
             const int selected = calculations_.SelectedChordCount();
-            AddFingerings(fingerings, theory::RootOfName(calculations_.ChordListRootName()));
+            // The list's own instrument: the ChordBoard may show another one by now.
+            const std::vector<theory::Note> tuning = calculations_.ChordListTuning();
+            AddFingerings(fingerings, std::vector<int>(tuning.begin(), tuning.end()),
+                theory::RootOfName(calculations_.ChordListRootName()));
             if (selected > static_cast<int>(fingerings.size())) {
                 sheet_.Dialogs().tell(false,
                     Text(strings::kSheetOnlyFirst)
@@ -40,12 +43,9 @@ std::vector<Command> ChordSheetCommands::Commands()
     };
 }
 
-std::vector<theory::ChordShape> ChordSheetCommands::ShapesOnChordBoard(
-    const std::vector<std::vector<int>>& patterns, int preferredRoot) const
+std::vector<theory::ChordShape> ChordSheetCommands::ShapesOn(const std::vector<int>& tuning,
+    const std::vector<std::vector<int>>& patterns, int preferredRoot)
 {
-    std::vector<int> tuning;
-    if (HasChordBoard())
-        ChordBoard().OpenNotes(tuning);
     const std::vector<theory::Note> notes(tuning.begin(), tuning.end());
     std::vector<theory::ChordShape> shapes;
     shapes.reserve(patterns.size());
@@ -74,23 +74,23 @@ bool ChordSheetCommands::AddChordBoard()
         }
         f = fret;
     }
+    std::vector<int> tuning;
+    board.OpenNotes(tuning);
     ShowSheet();
-    sheet_.Add(ShapesOnChordBoard({frets}));
+    sheet_.Add(ShapesOn(tuning, {frets}));
     return true;
 }
 
-void ChordSheetCommands::AddFingerings(
-    const std::vector<theory::ChordFingering>& fingerings, int preferredRoot)
+void ChordSheetCommands::AddFingerings(const std::vector<theory::ChordFingering>& fingerings,
+    const std::vector<int>& tuning, int preferredRoot)
 {
-    if (!HasChordBoard())
-        return;
-    const int strings = ChordBoard().StringCount();
+    const int strings = static_cast<int>(tuning.size());
     std::vector<std::vector<int>> patterns;
     patterns.reserve(fingerings.size());
     for (const theory::ChordFingering& fingering : fingerings)
         patterns.push_back(theory::FretsOfFingering(fingering, strings));
     ShowSheet();
-    sheet_.Add(ShapesOnChordBoard(patterns, preferredRoot));
+    sheet_.Add(ShapesOn(tuning, patterns, preferredRoot));
 }
 
 bool ChordSheetCommands::HasChordBoard() const

@@ -40,14 +40,14 @@ public:
     // Adds the ChordBoard's marks; false (and a message) when nothing or more than one fret per
     // string is marked.
     bool AddChordBoard();
-    // Adds search results found on the ChordBoard's instrument, named on the searched chord's
-    // root (a pitch class; -1 names them on their lowest note).
-    void AddFingerings(
-        const std::vector<theory::ChordFingering>& fingerings, int preferredRoot = -1);
+    // Adds search results found on the instrument of tuning (open notes, string 1 first), named
+    // on the searched chord's root (a pitch class; -1 names them on their lowest note).
+    void AddFingerings(const std::vector<theory::ChordFingering>& fingerings,
+        const std::vector<int>& tuning, int preferredRoot = -1);
 
-    // The diagrams of fret patterns (string 1 first) on the ChordBoard's tuning.
-    std::vector<theory::ChordShape> ShapesOnChordBoard(
-        const std::vector<std::vector<int>>& patterns, int preferredRoot = -1) const;
+    // The diagrams of fret patterns (string 1 first) on tuning.
+    static std::vector<theory::ChordShape> ShapesOn(const std::vector<int>& tuning,
+        const std::vector<std::vector<int>>& patterns, int preferredRoot = -1);
 
 private:
     // The board collection holds no boards until the view's first update.

@@ -44,7 +44,7 @@ QPushButton* MakeButton(std::string_view text, QWidget* parent)
 }  // namespace
 
 CalcPage::CalcPage(ResultListModel* model, QWidget* parent)
-    : QWidget(parent), model_(model), list_(new ResultListView(this)),
+    : QWidget(parent), model_(model), list_(new ResultListView(this)), status_(new QLabel(this)),
       go_(MakeButton(strings::kButtonGo, this)), pause_(MakeButton(strings::kButtonPause, this)),
       resume_(MakeButton(strings::kButtonResume, this)),
       stop_(MakeButton(strings::kButtonStop, this))
@@ -67,6 +67,9 @@ CalcPage::CalcPage(ResultListModel* model, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(list_, 1);
+    status_->setObjectName(QStringLiteral("runStatus"));
+    status_->hide();
+    layout->addWidget(status_);
     layout->addLayout(buttons);
 
     publish_.setInterval(kPublishIntervalMs);
@@ -90,6 +93,7 @@ void CalcPage::SetRunner(CalcRunner* runner)
     connect(runner_, &CalcRunner::RunStarted, this, &CalcPage::OnRunStarted);
     connect(runner_, &CalcRunner::RunFinished, this, &CalcPage::OnRunFinished);
     connect(runner_, &CalcRunner::RunFailed, this, &CalcPage::OnRunFailed);
+    connect(runner_, &CalcRunner::RunBroken, this, &CalcPage::OnRunBroken);
     connect(go_, &QPushButton::clicked, runner_, &CalcRunner::Go);
     connect(pause_, &QPushButton::clicked, runner_, &CalcRunner::Pause);
     connect(resume_, &QPushButton::clicked, runner_, &CalcRunner::Resume);
@@ -110,8 +114,15 @@ void CalcPage::UpdateButtons()
     stop_->setEnabled(runner_->StopEnabled());
 }
 
+void CalcPage::ShowStatus(const QString& text)
+{
+    status_->setText(text);
+    status_->setVisible(!text.isEmpty());
+}
+
 void CalcPage::OnRunStarted()
 {
+    ShowStatus({});
     firstRowSelected_ = false;
     publish_.start();
     emit SceneChanged();
@@ -130,6 +141,13 @@ void CalcPage::OnRunFinished()
     publish_.stop();
     PublishRows();
     model_->Finish();
+}
+
+void CalcPage::OnRunBroken(bool outOfMemory)
+{
+    // The rows found until then stay listed (published by OnRunFinished just before).
+    ShowStatus(Text(outOfMemory ? strings::kSearchOutOfMemory : strings::kSearchBroken)
+                   .arg(model_->PublishedCount()));
 }
 
 void CalcPage::OnRunFailed(const QString& reason)
@@ -174,6 +192,12 @@ ChordResultPage::ChordResultPage(theory::SearchEngine& engine, const theory::Mus
                 ApplyOrder(std::move(order));
             StopSorting();
         });
+    connect(sorter_, &ChordRowSorter::SortBroken, this, [this](bool outOfMemory) {
+        StopSorting();
+        sortColumn_ = -1;
+        List().header()->setSortIndicatorShown(false);
+        ShowStatus(Text(outOfMemory ? strings::kSortOutOfMemory : strings::kSortBroken));
+    });
     for (int column = 0; column < model_->columnCount(); ++column) {
         const QString title =
             model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
@@ -190,14 +214,16 @@ ChordResultPage::ChordResultPage(theory::SearchEngine& engine, const theory::Mus
         theory::ChordSearchRequest request = search.Request();
         theory::TakeChord(request, theory_);
         listRootName_ = request.rootName;
-        // Only frets the ChordBoard has: a range set for a longer neck (or the default one)
-        // would list fingerings that no board can show.
-        const int positions = boards_.FretCount(board::BoardCollection::kChordBoard);
-        if (positions > 0)
-            request.highestFret =
-                std::min(request.highestFret, static_cast<std::uint32_t>(positions - 1));
         search.SetRequest(request);
-        std::shared_ptr<theory::ChordRun> run = search.StartRun(std::move(control));
+        // Only frets the ChordBoard has: a range set for a longer neck (or the default one)
+        // would list fingerings that no board can show. The limit holds for this run alone, so
+        // a board lengthened later searches the whole range again.
+        const int positions = boards_.FretCount(board::BoardCollection::kChordBoard);
+        std::optional<std::uint32_t> highestFret;
+        if (positions > 0)
+            highestFret = static_cast<std::uint32_t>(positions - 1);
+        std::shared_ptr<theory::ChordRun> run = search.StartRun(std::move(control), highestFret);
+        listTuning_ = run->Tuning();
         // A new search drops the sort in progress and the order shown.
         sorter_->Cancel();
         StopSorting();
@@ -215,6 +241,7 @@ ChordResultPage::ChordResultPage(theory::SearchEngine& engine, const theory::Mus
 
 void ChordResultPage::ShowLatestResults()
 {
+    listTuning_ = engine_.Chords().Tuning();
     sorter_->Cancel();
     StopSorting();
     sortColumn_ = -1;

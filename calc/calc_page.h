@@ -1,6 +1,7 @@
 #pragma once
 
 #include "theory/chord_fingering.h"
+#include "theory/notes.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -60,15 +61,19 @@ protected:
     void AddBelowList(QWidget* widget);
     // Shows result row on the page's board (never the notice row); -1 = no row selected.
     virtual void ShowRow(int row) = 0;
+    // The status line below the list: why a run or a sort ended early ("" hides it).
+    void ShowStatus(const QString& text);
 
 private:
     void OnRunStarted();
     void OnRunFinished();
     void OnRunFailed(const QString& reason);
+    void OnRunBroken(bool outOfMemory);
     void PublishRows();
 
     ResultListModel* model_;
     ResultListView* list_;
+    QLabel* status_;
     CalcRunner* runner_ = nullptr;
     QPushButton* go_;
     QPushButton* pause_;
@@ -101,6 +106,8 @@ public:
     int SelectedCount() const;
     // The root of the chord the listed fingerings play ("" before the first search).
     const std::string& ListRootName() const { return listRootName_; }
+    // The instrument the listed fingerings were found on (open notes, string 1 first).
+    const std::vector<theory::Note>& ListTuning() const { return listTuning_; }
     // The list's context menu and its "Add to chord sheet" item, enabled while a row with a
     // fingering is selected. The page does not act on the item; the calculations window does.
     QMenu& ContextMenu() const { return *contextMenu_; }
@@ -126,6 +133,7 @@ private:
     QAction* addToSheet_;
     QTimer progressTimer_;
     std::string listRootName_;
+    std::vector<theory::Note> listTuning_;
     int sortColumn_ = -1;  // the column of the order shown or being made; -1 = search order
     bool descending_ = false;
 };

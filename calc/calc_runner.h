@@ -72,6 +72,9 @@ signals:
     void RunFailed(const QString& reason);
     // The worker of a run has ended (exhausted or stopped).
     void RunFinished();
+    // Follows RunFinished when the job threw and so ended the run early: outOfMemory for a
+    // std::bad_alloc. What the run found until then is kept.
+    void RunBroken(bool outOfMemory);
 
 private:
     enum class Pending { None, Pause, Resume };
@@ -95,6 +98,8 @@ private:
     int delayMs_ = 1000;
     // Raised by the worker when its job has returned.
     std::shared_ptr<std::atomic<bool>> workerEnded_;
+    // Set by the worker when its job threw: 1 out of memory, 2 anything else.
+    std::shared_ptr<std::atomic<int>> workerBroke_;
     QTimer watch_;
 };
 

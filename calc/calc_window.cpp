@@ -77,6 +77,11 @@ std::string CalcWindow::ChordListRootName() const
     return chordPage_->ListRootName();
 }
 
+std::vector<theory::Note> CalcWindow::ChordListTuning() const
+{
+    return chordPage_->ListTuning();
+}
+
 void CalcWindow::AddSelectionToChordSheet()
 {
     std::vector<theory::ChordFingering> fingerings = chordPage_->SelectedFingerings(kMaxSheetAdd);

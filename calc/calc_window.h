@@ -2,6 +2,7 @@
 
 #include "settings/settings_store.h"
 #include "theory/chord_fingering.h"
+#include "theory/notes.h"
 
 #include <QDockWidget>
 
@@ -59,6 +60,8 @@ public:
     int SelectedChordCount() const;
     // The root of the chord the chord list plays ("" before the first search).
     std::string ChordListRootName() const;
+    // The instrument the chord list was searched on (open notes, string 1 first).
+    std::vector<theory::Note> ChordListTuning() const;
     // Emits AddToChordSheetRequested with the first kMaxSheetAdd selected fingerings, in list
     // order; does nothing without a selection.
     void AddSelectionToChordSheet();

@@ -5,6 +5,7 @@
 #include <QMetaObject>
 
 #include <algorithm>
+#include <new>
 
 namespace guivarna::calc {
 
@@ -29,16 +30,20 @@ void ChordRowSorter::Start(std::shared_ptr<const theory::ChordResultList> list, 
     job->thread = std::jthread([this, job, list, stringCount, count, column, descending, threads] {
         auto order = std::make_shared<std::vector<std::uint32_t>>();
         bool complete = false;
+        int broke = 0;
         try {
             complete = theory::ComputeRowOrder(*list, stringCount, count, column, descending,
                 threads, job->cancel, *order, &job->done);
-        } catch (const std::exception&) {
-            // Not enough memory for the order: the list stays as it is shown.
+        } catch (const std::bad_alloc&) {
+            broke = 1;  // not enough memory for the order: the list stays as it is shown
+        } catch (...) {
+            broke = 2;
         }
         if (!complete)
             order.reset();
         QMetaObject::invokeMethod(
-            this, [this, job, list, order] { Finished(job, list, order); }, Qt::QueuedConnection);
+            this, [this, job, list, order, broke] { Finished(job, list, order, broke); },
+            Qt::QueuedConnection);
     });
 }
 
@@ -58,7 +63,7 @@ double ChordRowSorter::Progress() const
 }
 
 void ChordRowSorter::Finished(Job* job, std::shared_ptr<const theory::ChordResultList> list,
-    std::shared_ptr<const std::vector<std::uint32_t>> order)
+    std::shared_ptr<const std::vector<std::uint32_t>> order, int broke)
 {
     if (job_.get() != job) {
         Reap(job);
@@ -67,6 +72,8 @@ void ChordRowSorter::Finished(Job* job, std::shared_ptr<const theory::ChordResul
     job_.reset();  // joins the worker, which has just posted this and ends
     if (order)
         emit Sorted(std::move(list), std::move(order));
+    else if (broke != 0)
+        emit SortBroken(broke == 1);
 }
 
 void ChordRowSorter::Reap(Job* job)

@@ -40,6 +40,8 @@ public:
 signals:
     void Sorted(std::shared_ptr<const theory::ChordResultList> list,
         std::shared_ptr<const std::vector<std::uint32_t>> order);
+    // The sort threw (outOfMemory: std::bad_alloc) and ended; the list keeps its order.
+    void SortBroken(bool outOfMemory);
 
 private:
     struct Job {
@@ -49,8 +51,9 @@ private:
         std::jthread thread;
     };
 
+    // broke: 0, or 1 out of memory, 2 another exception.
     void Finished(Job* job, std::shared_ptr<const theory::ChordResultList> list,
-        std::shared_ptr<const std::vector<std::uint32_t>> order);
+        std::shared_ptr<const std::vector<std::uint32_t>> order, int broke);
     void Reap(Job* job);
 
     std::unique_ptr<Job> job_;  // the sort whose result is wanted

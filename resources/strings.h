@@ -454,6 +454,25 @@ inline constexpr std::string_view kSheetTwoMarks = QT_TRANSLATE_NOOP("Guivarna",
     "mark.");
 inline constexpr std::string_view kSheetPrintFailed =
     QT_TRANSLATE_NOOP("Guivarna", "The chord sheet could not be printed.");
+inline constexpr std::string_view kSearchOutOfMemory =
+    QT_TRANSLATE_NOOP("Guivarna", "Out of memory: the search stopped after %1 results");
+inline constexpr std::string_view kSearchBroken =
+    QT_TRANSLATE_NOOP("Guivarna", "An error stopped the search after %1 results");
+inline constexpr std::string_view kSortOutOfMemory =
+    QT_TRANSLATE_NOOP("Guivarna", "Out of memory: the sort stopped; the list keeps its order");
+inline constexpr std::string_view kSortBroken =
+    QT_TRANSLATE_NOOP("Guivarna", "An error stopped the sort; the list keeps its order");
+inline constexpr std::string_view kSheetKeptSetAside = QT_TRANSLATE_NOOP("Guivarna",
+    "The chord sheet of the last run could not be read in full. It was set aside, unchanged, "
+    "as \"%1\"; the sheet holds what could be read.\n\n%2");
+inline constexpr std::string_view kSheetKeptNotMoved = QT_TRANSLATE_NOOP("Guivarna",
+    "The chord sheet of the last run, \"%1\", could not be read in full, nor set aside. It is "
+    "left as it is, and the sheet is not kept for the next start.\n\n%2");
+inline constexpr std::string_view kSheetCut = QT_TRANSLATE_NOOP("Guivarna",
+    "\"%1\" holds %2 diagrams; a chord sheet holds at most %3, so the last %4 were left out.");
+inline constexpr std::string_view kSheetSaveShorter = QT_TRANSLATE_NOOP("Guivarna",
+    "\"%1\" was opened with %2 diagrams, and the sheet holds only the first %3. Saving over it "
+    "loses the other %4. Save anyway?");
 inline constexpr std::string_view kSheetSaveFailed =
     QT_TRANSLATE_NOOP("Guivarna", "The chord sheet could not be kept for the next start: %1");
 

@@ -167,12 +167,16 @@ std::string ChordProDefine(const ChordShape& shape)
     const int base = ChordProBaseFret(shape);
     std::string line =
         "{define: " + QuotedIfNeeded(shape.name) + " base-fret " + std::to_string(base) + " frets";
-    for (const int fret : shape.frets)
-        line += fret < 0 ? " x" : " " + std::to_string(fret == 0 ? 0 : fret - base + 1);
+    // Appended word by word: GCC 12 warns (-Wrestrict) on " " + std::string inlined here.
+    for (const int fret : shape.frets) {
+        line += ' ';
+        line += fret < 0 ? std::string("x") : std::to_string(fret == 0 ? 0 : fret - base + 1);
+    }
     line += " fingers";
     for (std::size_t i = 0; i < shape.frets.size(); ++i) {
         const int finger = i < shape.fingers.size() && shape.frets[i] > 0 ? shape.fingers[i] : 0;
-        line += " " + std::to_string(finger);
+        line += ' ';
+        line += std::to_string(finger);
     }
     return line + "}";
 }
@@ -192,22 +196,27 @@ ChordShape ReadChordProDefine(std::string_view definition, std::string& error)
     std::vector<int> relative;
     std::vector<int> fingers;
     std::size_t i = 1;
+    // The base fret, bare or after base-fret, read as the word at i; false (and error) when it
+    // is no fret of the longest neck, so that adding the frets to it cannot overflow.
+    const auto readBase = [&](std::size_t at) {
+        const std::optional<int> value = at < words.size() ? Number(words[at]) : std::nullopt;
+        if (!value || *value < 0 || *value > kHighestFret) {
+            error = "base-fret needs a fret number from 1 to " + std::to_string(kHighestFret);
+            return false;
+        }
+        base = *value;
+        return true;
+    };
     // The oldest form: {define: Am 1 x 0 2 2 1 0}, the base fret and the frets without keywords.
     if (i < words.size() && Number(words[i])) {
-        base = *Number(words[i++]);
-        if (!ReadList(words, i, false, relative, error))
+        if (!readBase(i++) || !ReadList(words, i, false, relative, error))
             return {};
     }
     while (i < words.size()) {
         const std::string keyword = Lower(words[i++]);
         if (keyword == "base-fret") {
-            const std::optional<int> value = i < words.size() ? Number(words[i]) : std::nullopt;
-            if (!value || *value < 0 || *value > kHighestFret) {
-                error = "base-fret needs a fret number from 1 to " + std::to_string(kHighestFret);
+            if (!readBase(i++))
                 return {};
-            }
-            base = *value;
-            ++i;
         } else if (keyword == "frets") {
             relative.clear();
             if (!ReadList(words, i, false, relative, error))

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <new>
 #include <stdexcept>
 #include <string>
 
@@ -33,6 +34,8 @@ void ChordResultStore::AddBlock(std::size_t recordBytes)
     // Each block about doubles the space, so the slack stays below the bytes already used.
     const std::size_t capacity = std::max(std::clamp(allocated_, kSmallestBlock, kLargestBlock),
         2 * static_cast<std::size_t>(FingeringCandidate::kMaxStrings));
+    if (capacity > byteLimit_ || allocated_ > byteLimit_ - capacity)
+        throw std::bad_alloc();
     blocks_.push_back({std::make_unique_for_overwrite<std::uint8_t[]>(capacity), capacity, 0,
         count_, recordBytes});
     allocated_ += capacity;

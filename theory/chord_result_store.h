@@ -70,19 +70,25 @@ public:
             const Run& r = runs_[run];
             const Block& b = blocks_[block];
             const std::uint8_t* record = b.data.get() + (index - b.firstIndex) * r.count;
-            for (std::size_t i = 0; i < r.count; ++i) {
+            // A run never holds more than kMaxStrings strings (AddRun takes them from a
+            // candidate); the bound, said here, lets the compiler see the writes stay inside.
+            const std::size_t count = r.count < frets.size() ? r.count : frets.size();
+            for (std::size_t i = 0; i < count; ++i) {
                 const unsigned pitchClass = record[i] >> 2;
                 pitchClasses[i] = static_cast<std::uint8_t>(pitchClass);
                 frets[i] = static_cast<std::uint8_t>(
                     (pitchClass + 12 - r.openPitchClasses[i]) % 12 + 12 * (record[i] & 3u));
             }
-            visit(index, r.count, r.strings.data(), pitchClasses.data(), frets.data());
+            visit(index, count, r.strings.data(), pitchClasses.data(), frets.data());
         }
     }
     // Throws std::out_of_range when index >= Count().
     void Get(std::size_t index, ChordFingering& out) const;
     // Bytes allocated for the results and their bookkeeping.
     std::size_t Bytes() const;
+    // The most bytes the result blocks may take; an Append that needs more throws
+    // std::bad_alloc, as running out of memory does. No limit unless set.
+    void SetByteLimit(std::size_t bytes) { byteLimit_ = bytes; }
 
 private:
     static constexpr std::size_t kSmallestBlock = std::size_t{1} << 12;
@@ -114,6 +120,7 @@ private:
     std::vector<Run> runs_;
     std::size_t count_ = 0;
     std::size_t allocated_ = 0;
+    std::size_t byteLimit_ = static_cast<std::size_t>(-1);
 };
 
 }  // namespace guivarna::theory

@@ -2,6 +2,7 @@
 
 #include "theory/music_theory.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -177,9 +178,13 @@ bool ChordSearch::CurrentFingering(ChordFingering& out) const
     return true;
 }
 
-std::unique_ptr<ChordRun> ChordSearch::StartRun(std::shared_ptr<RunControl> control)
+std::unique_ptr<ChordRun> ChordSearch::StartRun(
+    std::shared_ptr<RunControl> control, std::optional<std::uint32_t> highestFret)
 {
     auto [request, results] = BeginRun();
+    if (highestFret)
+        request.highestFret = std::min(request.highestFret, *highestFret);
+    results->SetByteLimit(resultByteLimit_.load());
     ChordFilter filter = ChordFilter::For(Tuning(), request);
     if (!control)
         control = std::make_shared<RunControl>();

@@ -8,9 +8,11 @@
 #include "theory/search_request.h"
 #include "theory/search_state.h"
 
+#include <atomic>
 #include <cstddef>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 namespace guivarna::theory {
@@ -31,6 +33,12 @@ public:
     void Get(std::size_t index, ChordFingering& out) const;
     // Bytes held by the list (for memory figures).
     std::size_t Bytes() const;
+    // See ChordResultStore::SetByteLimit.
+    void SetByteLimit(std::size_t bytes)
+    {
+        std::lock_guard lock(mutex_);
+        store_.SetByteLimit(bytes);
+    }
 
     // Calls visit(index, k, strings, pitchClasses, frets) for results first .. last - 1 (see
     // ChordResultStore::ForEach), holding the list's lock meanwhile: keep the ranges short.
@@ -67,6 +75,8 @@ public:
 
     const std::shared_ptr<ChordResultList>& Results() const { return results_; }
     RunControl& Control() const { return *control_; }
+    // The instrument the run searches: open notes, string 1 first.
+    const std::vector<Note>& Tuning() const { return filter_.openNotes; }
 
 private:
     template <std::size_t K> bool Scan(ChordFingering& out);
@@ -100,14 +110,21 @@ public:
 
     // Takes the snapshot of the instrument and the request, clears the results and returns a
     // run that fills the new list. Runs on the caller's thread; the run itself never reads this
-    // object again, so it may be handed to a worker.
-    std::unique_ptr<ChordRun> StartRun(std::shared_ptr<RunControl> control = nullptr);
+    // object again, so it may be handed to a worker. highestFret, when given, lowers the
+    // request's highest fret for this run alone (to the frets a board shows); the request keeps
+    // its range.
+    std::unique_ptr<ChordRun> StartRun(std::shared_ptr<RunControl> control = nullptr,
+        std::optional<std::uint32_t> highestFret = std::nullopt);
+    // The most bytes the result list of each later run may take (see
+    // ChordResultStore::SetByteLimit); no limit unless set.
+    void SetResultByteLimit(std::size_t bytes) { resultByteLimit_.store(bytes); }
 
 private:
     mutable std::mutex tuningMutex_;
     std::vector<Note> tuning_;
     std::weak_ptr<const ChordResultList> orderedList_;
     std::shared_ptr<const std::vector<std::uint32_t>> shownOrder_;
+    std::atomic<std::size_t> resultByteLimit_{static_cast<std::size_t>(-1)};
 };
 
 }  // namespace guivarna::theory

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <array>
+#include <exception>
+#include <mutex>
 #include <numeric>
 #include <string>
 #include <thread>
@@ -40,27 +42,43 @@ void FingerChunk(const ChordResultList& list, int stringCount, std::size_t first
     }
 }
 
-// Runs prepare(first, last) over rows 0 .. count - 1 in chunks on threads workers.
+// Runs prepare(first, last) over rows 0 .. count - 1 in chunks on threads workers. An exception
+// in any of them (std::bad_alloc on a huge list) stops them all and is rethrown here, on the
+// caller's thread: on a helper thread it would end the program.
 template <typename Prepare>
 void InChunks(std::size_t count, int threads, const std::atomic<bool>& cancel,
     std::atomic<std::size_t>* done, Prepare prepare)
 {
     std::atomic<std::size_t> nextChunk{0};
+    std::atomic<bool> broke{false};
+    std::mutex errorMutex;
+    std::exception_ptr error;
     const auto work = [&] {
-        while (!cancel.load(std::memory_order_relaxed)) {
-            const std::size_t first = nextChunk.fetch_add(kChunkRows);
-            if (first >= count)
-                return;
-            const std::size_t last = std::min(count, first + kChunkRows);
-            prepare(first, last);
-            if (done != nullptr)
-                done->fetch_add(last - first, std::memory_order_relaxed);
+        try {
+            while (!cancel.load(std::memory_order_relaxed) && !broke.load()) {
+                const std::size_t first = nextChunk.fetch_add(kChunkRows);
+                if (first >= count)
+                    return;
+                const std::size_t last = std::min(count, first + kChunkRows);
+                prepare(first, last);
+                if (done != nullptr)
+                    done->fetch_add(last - first, std::memory_order_relaxed);
+            }
+        } catch (...) {
+            const std::lock_guard lock(errorMutex);
+            if (!error)
+                error = std::current_exception();
+            broke = true;
         }
     };
-    std::vector<std::jthread> workers;
-    for (int i = 1; i < threads; ++i)
-        workers.emplace_back(work);
-    work();
+    {
+        std::vector<std::jthread> workers;
+        for (int i = 1; i < threads; ++i)
+            workers.emplace_back(work);
+        work();
+    }
+    if (error)
+        std::rethrow_exception(error);
 }
 
 // Thrown by a comparison once the sort is cancelled.
@@ -198,7 +216,7 @@ bool ComputeDifficultyOrder(const ChordResultList& list, int stringCount, std::s
     out.difficulties.assign(count, static_cast<std::uint8_t>(kUnplayable));
     out.easiestFirst.clear();
     if (stringCount < 0 || stringCount > kMaxStrings)
-        return !cancel.load();
+        return false;
     InChunks(count, threads, cancel, done, [&](std::size_t first, std::size_t last) {
         std::vector<std::int8_t> frets;
         FingerChunk(list, stringCount, first, last, frets, out.difficulties.data());

@@ -18,7 +18,8 @@ struct DifficultyOrder {
 
 // Fingers rows 0 .. count - 1 of list (on an instrument of stringCount strings) on threads
 // workers, then orders them with a counting sort. done, when given, counts the rows fingered so
-// far. Returns false, leaving out in an unspecified state, as soon as cancel is set.
+// far. Returns false, leaving out in an unspecified state, as soon as cancel is set or when
+// stringCount is not 0 .. kMaxStrings.
 bool ComputeDifficultyOrder(const ChordResultList& list, int stringCount, std::size_t count,
     int threads, const std::atomic<bool>& cancel, DifficultyOrder& out,
     std::atomic<std::size_t>* done = nullptr);

@@ -954,6 +954,46 @@
         <source>The chord sheet could not be kept for the next start: %1</source>
         <translation>Das Akkordblatt konnte nicht für den nächsten Start gesichert werden: %1</translation>
     </message>
+    <message>
+        <source>Out of memory: the search stopped after %1 results</source>
+        <translation>Kein Speicher mehr: Die Suche endete nach %1 Ergebnissen</translation>
+    </message>
+    <message>
+        <source>An error stopped the search after %1 results</source>
+        <translation>Ein Fehler beendete die Suche nach %1 Ergebnissen</translation>
+    </message>
+    <message>
+        <source>Out of memory: the sort stopped; the list keeps its order</source>
+        <translation>Kein Speicher mehr: Das Sortieren wurde abgebrochen; die Liste behält ihre Reihenfolge</translation>
+    </message>
+    <message>
+        <source>An error stopped the sort; the list keeps its order</source>
+        <translation>Ein Fehler brach das Sortieren ab; die Liste behält ihre Reihenfolge</translation>
+    </message>
+    <message>
+        <source>The chord sheet of the last run could not be read in full. It was set aside, unchanged, as &quot;%1&quot;; the sheet holds what could be read.
+
+%2</source>
+        <translation>Das Akkordblatt des letzten Laufs konnte nicht vollständig gelesen werden. Es wurde unverändert als „%1“ beiseitegelegt; das Blatt enthält, was gelesen werden konnte.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The chord sheet of the last run, &quot;%1&quot;, could not be read in full, nor set aside. It is left as it is, and the sheet is not kept for the next start.
+
+%2</source>
+        <translation>Das Akkordblatt des letzten Laufs, „%1“, konnte weder vollständig gelesen noch beiseitegelegt werden. Es bleibt, wie es ist, und das Blatt wird für den nächsten Start nicht aufbewahrt.
+
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds %2 diagrams; a chord sheet holds at most %3, so the last %4 were left out.</source>
+        <translation>„%1“ enthält %2 Diagramme; ein Akkordblatt fasst höchstens %3, daher wurden die letzten %4 weggelassen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was opened with %2 diagrams, and the sheet holds only the first %3. Saving over it loses the other %4. Save anyway?</source>
+        <translation>„%1“ wurde mit %2 Diagrammen geöffnet, und das Blatt enthält nur die ersten %3. Wer darüber speichert, verliert die übrigen %4. Trotzdem speichern?</translation>
+    </message>
 </context>
 <context>
     <name>PrintOnePage</name>

@@ -952,6 +952,42 @@
         <source>The chord sheet could not be kept for the next start: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Out of memory: the search stopped after %1 results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An error stopped the search after %1 results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Out of memory: the sort stopped; the list keeps its order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An error stopped the sort; the list keeps its order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chord sheet of the last run could not be read in full. It was set aside, unchanged, as &quot;%1&quot;; the sheet holds what could be read.
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chord sheet of the last run, &quot;%1&quot;, could not be read in full, nor set aside. It is left as it is, and the sheet is not kept for the next start.
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds %2 diagrams; a chord sheet holds at most %3, so the last %4 were left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was opened with %2 diagrams, and the sheet holds only the first %3. Saving over it loses the other %4. Save anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PrintOnePage</name>

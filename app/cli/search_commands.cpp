@@ -185,9 +185,11 @@ int RunChordsCommand(const std::vector<std::string>& args, std::ostream& out, st
     if (sorted) {
         theory::DifficultyOrder difficulty;
         const std::atomic<bool> never{false};
-        theory::ComputeDifficultyOrder(*run->Results(), static_cast<int>(tuning.size()),
-            run->Results()->Count(),
-            static_cast<int>(std::max(1u, std::thread::hardware_concurrency())), never, difficulty);
+        if (!theory::ComputeDifficultyOrder(*run->Results(), static_cast<int>(tuning.size()),
+                run->Results()->Count(),
+                static_cast<int>(std::max(1u, std::thread::hardware_concurrency())), never,
+                difficulty))
+            throw std::runtime_error("--sort: the list could not be sorted");
         order = std::make_shared<std::vector<std::uint32_t>>(std::move(difficulty.easiestFirst));
     }
     const output::OrderedChordResults results(run->Results(), order);

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -95,6 +96,9 @@ SheetDialogs QtDialogs(QWidget* parent)
             QMessageBox::warning(parent, Text(strings::kChordSheet), text);
         else
             QMessageBox::information(parent, Text(strings::kChordSheet), text);
+    };
+    dialogs.ask = [parent](const QString& text) {
+        return QMessageBox::question(parent, Text(strings::kChordSheet), text) == QMessageBox::Yes;
     };
     return dialogs;
 }
@@ -189,8 +193,22 @@ ChordSheetWindow::ChordSheetWindow(settings::SettingsStore& store, QWidget* pare
             QFileInfo(settingsFile).absoluteDir().filePath(QString::fromUtf8(kStorageName));
         if (QFileInfo::exists(storagePath_)) {
             const OpenedSheet kept = OpenSheetFile(storagePath_);
-            const QSignalBlocker quiet(&sheet_);
-            sheet_.Assign(QString::fromStdString(kept.sheet.title), kept.sheet.chords);
+            {
+                const QSignalBlocker quiet(&sheet_);
+                sheet_.Assign(QString::fromStdString(kept.sheet.title), kept.sheet.chords);
+            }
+            // A kept file that did not load whole must never be overwritten by the next edit.
+            const auto count = static_cast<int>(kept.sheet.chords.size());
+            if (!kept.failure.isEmpty())
+                SetKeptAside(kept.failure);
+            else if (!kept.sheet.errors.empty())
+                SetKeptAside(SheetErrorsText(kept.sheet.errors));
+            else if (count > ChordSheet::kMaxDiagrams)
+                SetKeptAside(Text(strings::kSheetCut)
+                                 .arg(QDir::toNativeSeparators(storagePath_))
+                                 .arg(count)
+                                 .arg(ChordSheet::kMaxDiagrams)
+                                 .arg(count - ChordSheet::kMaxDiagrams));
         }
     }
     view_->Relayout();
@@ -337,6 +355,27 @@ void ChordSheetWindow::Keep()
     }
 }
 
+void ChordSheetWindow::SetKeptAside(const QString& why)
+{
+    const QFileInfo kept(storagePath_);
+    const QString aside = kept.absoluteDir().filePath(
+        QStringLiteral("%1.unreadable-%2.%3")
+            .arg(kept.completeBaseName(),
+                QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss")),
+                kept.suffix()));
+    QString notice;
+    if (QFile::rename(storagePath_, aside)) {
+        notice = Text(strings::kSheetKeptSetAside).arg(QDir::toNativeSeparators(aside), why);
+    } else {
+        notice = Text(strings::kSheetKeptNotMoved).arg(QDir::toNativeSeparators(storagePath_), why);
+        storagePath_.clear();
+    }
+    // Told from the event loop: the program's window is up by then, and so are the dialogs a
+    // caller set after construction.
+    QMetaObject::invokeMethod(
+        this, [this, notice] { dialogs_.tell(true, notice); }, Qt::QueuedConnection);
+}
+
 SheetPrint ChordSheetWindow::PrintOf(const SheetLayout& layout) const
 {
     return {layout, view_->PerRow(), paper_ ? paper_() : SheetPaper()};
@@ -387,7 +426,21 @@ bool ChordSheetWindow::ExportPng(const QString& path, int dpi)
 
 bool ChordSheetWindow::SaveSheet(const QString& path)
 {
-    return Reported(SaveSheetFile(path, sheet_.Title(), sheet_.Shapes()));
+    if (!cutPath_.isEmpty() && QFileInfo(path) == QFileInfo(cutPath_) &&
+        sheet_.Count() < cutCount_) {
+        const QString question = Text(strings::kSheetSaveShorter)
+                                     .arg(QDir::toNativeSeparators(path))
+                                     .arg(cutCount_)
+                                     .arg(sheet_.Count())
+                                     .arg(cutCount_ - sheet_.Count());
+        if (!dialogs_.ask(question))
+            return false;
+    }
+    if (!Reported(SaveSheetFile(path, sheet_.Title(), sheet_.Shapes())))
+        return false;
+    if (QFileInfo(path) == QFileInfo(cutPath_))
+        cutPath_.clear();
+    return true;
 }
 
 bool ChordSheetWindow::OpenSheet(const QString& path)
@@ -404,10 +457,21 @@ bool ChordSheetWindow::OpenSheet(const QString& path)
         return false;
     }
     Change(QString::fromStdString(opened.sheet.title), opened.sheet.chords);
-    if (!opened.sheet.errors.empty()) {
-        dialogs_.tell(
-            true, Text(strings::kSheetPartlyRead).arg(shown, SheetErrorsText(opened.sheet.errors)));
+    QStringList notices;
+    const auto count = static_cast<int>(opened.sheet.chords.size());
+    if (count > ChordSheet::kMaxDiagrams) {
+        cutPath_ = path;
+        cutCount_ = count;
+        notices << Text(strings::kSheetCut)
+                       .arg(shown)
+                       .arg(count)
+                       .arg(ChordSheet::kMaxDiagrams)
+                       .arg(count - ChordSheet::kMaxDiagrams);
     }
+    if (!opened.sheet.errors.empty())
+        notices << Text(strings::kSheetPartlyRead).arg(shown, SheetErrorsText(opened.sheet.errors));
+    if (!notices.isEmpty())
+        dialogs_.tell(true, notices.join(QStringLiteral("\n\n")));
     return true;
 }
 

@@ -34,6 +34,8 @@ struct SheetDialogs {
     std::function<bool(QPrinter&)> setUpPrinter;
     // A message to the user: warning or information.
     std::function<void(bool warning, const QString& text)> tell;
+    // A question to the user; true for yes.
+    std::function<bool(const QString& text)> ask;
 };
 
 // The chord sheet window, dockable or floating: the diagrams collected on the sheet, its title,
@@ -54,7 +56,8 @@ public:
     // The paper the exports and the printer lay the sheet out on.
     void SetPaperSource(std::function<SheetPaper()> paper) { paper_ = std::move(paper); }
     void SetLeftHanded(bool leftHanded);
-    // The file the sheet is kept in: ChordPro, beside the settings file.
+    // The file the sheet is kept in: ChordPro, beside the settings file; "" when the kept file
+    // of the last run could not be read in full nor set aside (it is then never written).
     QString StoragePath() const { return storagePath_; }
 
     // Adds shapes at the end as one undoable step; says so when the sheet is full. Returns how
@@ -96,6 +99,9 @@ private:
     // Tells the user a failure; true when there was none.
     bool Reported(const QString& error);
     void Keep();
+    // Moves the kept file of the last run, not read in full for the reason why, aside under a
+    // name that says so, and tells the user where once the event loop runs.
+    void SetKeptAside(const QString& why);
     SheetPrint PrintOf(const SheetLayout& layout) const;
     QString SuggestedName(const QString& extension) const;
     void ChooseAndExport(const QString& filter, const QString& extension,
@@ -123,6 +129,9 @@ private:
     std::function<SheetPaper()> paper_;
     QString storagePath_;
     bool keepFailedOnce_ = false;
+    // The file last opened with more diagrams than a sheet holds, and how many it has.
+    QString cutPath_;
+    int cutCount_ = 0;
     int lastPngDpi_ = 300;
 };
 

@@ -95,5 +95,22 @@ TEST_F(ChordSheetCommandsTest, SelectedSearchRowsGoOnTheSheetInListOrder)
     EXPECT_TRUE(told_.isEmpty());
 }
 
+TEST_F(ChordSheetCommandsTest, SearchRowsKeepTheInstrumentTheyWereFoundOn)
+{
+    MainFrame& frame = Frame();
+    calc::ChordResultPage& page = RunCMajorSearch(*objects_, frame);
+    calc::ResultListView& list = page.List();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.RowRect(0).center());
+    const std::vector<int> frets = theory::FretsOfFingering(page.SelectedFingerings(1).at(0), 6);
+    // The ChordBoard turns into a ukulele while the guitar's rows are still listed.
+    objects_->boards.ApplyInstrument({.openNotes = {69, 64, 60, 67}});
+    frame.action(CommandId::AddToChordSheet)->trigger();
+    ASSERT_EQ(frame.Sheet()->Sheet().Count(), 1);
+    const theory::ChordShape& shape = frame.Sheet()->Sheet().Shapes()[0];
+    EXPECT_EQ(shape.frets, std::vector<int>(frets.rbegin(), frets.rend()));
+    EXPECT_EQ(shape.tuning, (std::vector<int>{40, 45, 50, 55, 59, 64}));
+    EXPECT_EQ(shape.name, "C");
+}
+
 }  // namespace
 }  // namespace guivarna::test

@@ -134,6 +134,12 @@ TEST_F(ChordPageTest, ARunListsOnlyFingeringsWithinTheChordBoardsFrets)
         for (const std::uint32_t fret : results->Get(i).FretBoardPosition)
             ASSERT_LE(fret, 11u) << "result " << i;
     }
+    // The limit held for that run alone: a board lengthened later searches the whole range.
+    EXPECT_EQ(engine_.Chords().Request().highestFret, theory::kMaxFret);
+    boards_.ApplyInstrument({.openNotes = {64, 59, 55, 50, 45, 40}, .positions = 25});
+    Click(*page_, "go");
+    ASSERT_TRUE(WorkerEnded());
+    EXPECT_GT(engine_.Chords().Results()->Count(), results->Count());
 }
 
 TEST_F(ChordPageTest, ADoubleClickOnADividerFitsTheColumnToItsTexts)

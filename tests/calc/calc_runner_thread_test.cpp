@@ -4,6 +4,7 @@
 
 #include "tests/calc/calc_test_support.h"
 
+#include <QLabel>
 #include <QTest>
 
 #include <random>
@@ -58,6 +59,26 @@ TEST_F(CalcRunnerThreadStorm, RandomCommandsLeaveTheLastRunComplete)
     ASSERT_EQ(shown.Count(), run->Results()->Count());
     for (std::size_t i = 0; i < shown.Count(); i += 97)
         ASSERT_EQ(shown.Get(i), run->Results()->Get(i)) << i;
+}
+
+TEST_F(CalcRunnerThreadStorm, RunningOutOfMemoryEndsTheRunAndKeepsItsRows)
+{
+    // A real result store that has 16 KiB to grow in: a few thousand rows, then std::bad_alloc
+    // on the worker, as on a huge run.
+    LoadChord({"C", "D", "E", "F", "G"});
+    engine_.Chords().SetResultByteLimit(16 * 1024);
+    ChordResultPage page(engine_, theory_, boards_);
+    page.Runner().SetDelay(0);
+    page.Runner().Go();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !page.Runner().HasWorker(); }, 60000));
+    const std::size_t kept = engine_.Chords().Results()->Count();
+    EXPECT_GT(kept, 1000u);
+    EXPECT_EQ(static_cast<std::size_t>(page.Model().rowCount()), kept);
+    const auto* status = page.findChild<QLabel*>(QStringLiteral("runStatus"));
+    ASSERT_NE(status, nullptr);
+    EXPECT_FALSE(status->isHidden());
+    EXPECT_EQ(status->text(),
+        QStringLiteral("Out of memory: the search stopped after %1 results").arg(kept));
 }
 
 TEST_F(CalcRunnerThreadStorm, DestroyingAPageDuringAPausedRunEndsItsWorker)

@@ -84,6 +84,7 @@ TEST(ChordPro, AFileWithBadLinesLoadsTheGoodOnesAndNamesTheBad)
         "{define: broken frets 0 2\n"
         "{define: \"open quote frets 1}\n"
         "{define: far base-fret 45 frets 9 9}\n"
+        "{define: Am 2147483647 x 0 2 2 1 0}\n"
         "{x_guivarna_tuning: 40 45}\n"
         "{comment: anything}\n"
         "{define Em frets 0 2 2 0 0 0}\n"
@@ -98,7 +99,7 @@ TEST(ChordPro, AFileWithBadLinesLoadsTheGoodOnesAndNamesTheBad)
     std::vector<int> lines;
     for (const ChordProError& error : sheet.errors)
         lines.push_back(error.line);
-    EXPECT_EQ(lines, (std::vector<int>{5, 6, 7, 8, 9, 10, 13}));
+    EXPECT_EQ(lines, (std::vector<int>{5, 6, 7, 8, 9, 10, 11, 14}));
 }
 
 TEST(ChordPro, ASavedSheetReadsBackTheSame)

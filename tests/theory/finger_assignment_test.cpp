@@ -257,6 +257,10 @@ TEST(DifficultyOrder, SortsEasiestFirstWithSearchOrderBreakingTies)
     }
     DifficultyOrder cancelled;
     EXPECT_FALSE(ComputeDifficultyOrder(*list, 6, count, 2, std::atomic<bool>{true}, cancelled));
+    // No instrument has these string counts: a failure, not an empty order.
+    for (const int strings : {-1, kMaxStrings + 1})
+        EXPECT_FALSE(
+            ComputeDifficultyOrder(*list, strings, count, 1, std::atomic<bool>{false}, cancelled));
 }
 
 TEST(RowOrder, EveryColumnSortsStablyBothWays)

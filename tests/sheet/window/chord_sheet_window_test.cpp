@@ -4,6 +4,7 @@
 #include "theory/instrument_limits.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPrinter>
@@ -44,6 +45,10 @@ protected:
         window_ = std::make_unique<ChordSheetWindow>(*store_);
         SheetDialogs& dialogs = window_->Dialogs();
         dialogs.tell = [this](bool, const QString& text) { told_ << text; };
+        dialogs.ask = [this](const QString& text) {
+            asked_ << text;
+            return answer_;
+        };
         dialogs.savePath = [this](const QString&, const QString&, const QString& name) {
             return Path(name.toUtf8().constData());
         };
@@ -72,7 +77,24 @@ protected:
     QTemporaryDir dir_;
     std::unique_ptr<settings::SettingsStore> store_;
     std::unique_ptr<ChordSheetWindow> window_;
+    // A ChordPro file of count copies of the C chord.
+    QByteArray ManyChords(int count) const
+    {
+        QByteArray text = "{title: many}\n";
+        for (int i = 0; i < count; ++i)
+            text += "{define: C frets x 3 2 0 1 0}\n";
+        return text;
+    }
+    void Write(const QString& path, const QByteArray& text) const
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
     QStringList told_;
+    QStringList asked_;
+    bool answer_ = false;
 };
 
 TEST_F(ChordSheetWindowTest, EditingStepsUndoAndRedo)
@@ -131,6 +153,63 @@ TEST_F(ChordSheetWindowTest, TheSheetAndItsOptionsSurviveARestart)
     EXPECT_EQ(window_->TitleEdit().text(), QStringLiteral("Set list"));
     EXPECT_EQ(window_->View().Columns(), 2);
     EXPECT_FALSE(window_->Undo().canUndo());
+}
+
+TEST_F(ChordSheetWindowTest, AKeptSheetThatDidNotLoadWholeIsSetAsideNeverOverwritten)
+{
+    struct Case {
+        const char* what;
+        QByteArray text;
+        int loaded;
+    };
+    const std::vector<Case> cases = {
+        {"a bad line", "{title: t}\n{define: A frets x 0 2 2 2 0}\n{define: bad frets q}\n", 1},
+        {"cut off in a line", "{title: t}\n{define: A frets x 0 2 2 2 0}\n{define: D fr", 1},
+        {"too many diagrams", ManyChords(ChordSheet::kMaxDiagrams + 1), ChordSheet::kMaxDiagrams},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const QString& name : QDir(dir_.path()).entryList({QStringLiteral("*.cho")}))
+            QFile::remove(Path(name.toUtf8().constData()));
+        Write(window_->StoragePath(), c.text);
+        told_.clear();
+        Open();
+        EXPECT_EQ(window_->Sheet().Count(), c.loaded);
+        ASSERT_EQ(told_.size(), 1);
+        const QStringList aside =
+            QDir(dir_.path()).entryList({QStringLiteral("chord-sheet.unreadable-*.cho")});
+        ASSERT_EQ(aside.size(), 1);
+        EXPECT_TRUE(told_[0].contains(aside[0])) << told_[0].toStdString();
+        // The next edit keeps the sheet in a new file; the one set aside stays as it was.
+        window_->Add({kThree[0]});
+        QFile old(Path(aside[0].toUtf8().constData()));
+        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+        EXPECT_EQ(old.readAll(), c.text);
+        EXPECT_EQ(told_.size(), 1);
+    }
+}
+
+TEST_F(ChordSheetWindowTest, OpeningMoreThanASheetHoldsSaysSoAndSavingOverItAsks)
+{
+    const int count = ChordSheet::kMaxDiagrams + 5;
+    const QString path = Path("long.cho");
+    Write(path, ManyChords(count));
+    EXPECT_TRUE(window_->OpenSheet(path));
+    EXPECT_EQ(window_->Sheet().Count(), ChordSheet::kMaxDiagrams);
+    ASSERT_EQ(told_.size(), 1);
+    EXPECT_TRUE(told_[0].contains(QStringLiteral("the last 5 were left out")))
+        << told_[0].toStdString();
+
+    EXPECT_FALSE(window_->SaveSheet(path));  // the answer is no: the file keeps every diagram
+    ASSERT_EQ(asked_.size(), 1);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), ManyChords(count));
+    file.close();
+    EXPECT_TRUE(window_->SaveSheet(Path("other.cho")));  // another file: no question
+    answer_ = true;
+    EXPECT_TRUE(window_->SaveSheet(path));
+    EXPECT_EQ(asked_.size(), 2);
 }
 
 TEST_F(ChordSheetWindowTest, TheGridReflowsWithTheWidth)
