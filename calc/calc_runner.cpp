@@ -4,7 +4,6 @@
 #include "resources/text.h"
 
 #include <future>
-#include <new>
 #include <system_error>
 
 namespace guivarna::calc {
@@ -58,18 +57,13 @@ void CalcRunner::Go()
     auto handOver = std::make_shared<std::promise<Job>>();
     auto jobArrives = std::make_shared<std::future<Job>>(handOver->get_future());
     auto ended = std::make_shared<std::atomic<bool>>(false);
-    auto broke = std::make_shared<std::atomic<int>>(0);
+    auto outcome = std::make_shared<std::atomic<WorkerFailure>>(WorkerFailure::None);
     try {
-        worker_ = startThread_([jobArrives, ended, broke] {
-            // Nothing may leave the worker: an exception here would end the program.
-            try {
+        worker_ = startThread_([jobArrives, ended, outcome] {
+            outcome->store(RunCatching([&] {
                 if (const Job job = jobArrives->get())
                     job();
-            } catch (const std::bad_alloc&) {
-                broke->store(1);
-            } catch (...) {
-                broke->store(2);
-            }
+            }));
             ended->store(true, std::memory_order_release);
         });
     } catch (const std::system_error& error) {
@@ -98,7 +92,7 @@ void CalcRunner::Go()
         return;
     }
     workerEnded_ = std::move(ended);
-    workerBroke_ = std::move(broke);
+    workerFailure_ = std::move(outcome);
     emit RunStarted();
     handOver->set_value(std::move(job));
     watch_.start();
@@ -174,14 +168,14 @@ void CalcRunner::CollectWorker()
     watch_.stop();
     workerEnded_.reset();
     worker_.join();
-    const int broke = workerBroke_ ? workerBroke_->load() : 0;
-    workerBroke_.reset();
+    const WorkerFailure failure = workerFailure_ ? workerFailure_->load() : WorkerFailure::None;
+    workerFailure_.reset();
     control_.reset();
     CancelPending();
     emit ButtonsChanged();
     emit RunFinished();
-    if (broke != 0)
-        emit RunBroken(broke == 1);
+    if (failure != WorkerFailure::None)
+        emit RunBroken(failure == WorkerFailure::OutOfMemory);
 }
 
 }  // namespace guivarna::calc

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/worker_failure.h"
 #include "theory/run_control.h"
 
 #include <QObject>
@@ -98,8 +99,8 @@ private:
     int delayMs_ = 1000;
     // Raised by the worker when its job has returned.
     std::shared_ptr<std::atomic<bool>> workerEnded_;
-    // Set by the worker when its job threw: 1 out of memory, 2 anything else.
-    std::shared_ptr<std::atomic<int>> workerBroke_;
+    // Set by the worker when its job threw.
+    std::shared_ptr<std::atomic<WorkerFailure>> workerFailure_;
     QTimer watch_;
 };
 

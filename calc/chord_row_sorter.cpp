@@ -5,7 +5,6 @@
 #include <QMetaObject>
 
 #include <algorithm>
-#include <new>
 
 namespace guivarna::calc {
 
@@ -30,19 +29,15 @@ void ChordRowSorter::Start(std::shared_ptr<const theory::ChordResultList> list, 
     job->thread = std::jthread([this, job, list, stringCount, count, column, descending, threads] {
         auto order = std::make_shared<std::vector<std::uint32_t>>();
         bool complete = false;
-        int broke = 0;
-        try {
+        // Not enough memory for the order leaves the list as it is shown.
+        const WorkerFailure failure = RunCatching([&] {
             complete = theory::ComputeRowOrder(*list, stringCount, count, column, descending,
                 threads, job->cancel, *order, &job->done);
-        } catch (const std::bad_alloc&) {
-            broke = 1;  // not enough memory for the order: the list stays as it is shown
-        } catch (...) {
-            broke = 2;
-        }
+        });
         if (!complete)
             order.reset();
         QMetaObject::invokeMethod(
-            this, [this, job, list, order, broke] { Finished(job, list, order, broke); },
+            this, [this, job, list, order, failure] { Finished(job, list, order, failure); },
             Qt::QueuedConnection);
     });
 }
@@ -63,7 +58,7 @@ double ChordRowSorter::Progress() const
 }
 
 void ChordRowSorter::Finished(Job* job, std::shared_ptr<const theory::ChordResultList> list,
-    std::shared_ptr<const std::vector<std::uint32_t>> order, int broke)
+    std::shared_ptr<const std::vector<std::uint32_t>> order, WorkerFailure failure)
 {
     if (job_.get() != job) {
         Reap(job);
@@ -72,8 +67,8 @@ void ChordRowSorter::Finished(Job* job, std::shared_ptr<const theory::ChordResul
     job_.reset();  // joins the worker, which has just posted this and ends
     if (order)
         emit Sorted(std::move(list), std::move(order));
-    else if (broke != 0)
-        emit SortBroken(broke == 1);
+    else if (failure != WorkerFailure::None)
+        emit SortBroken(failure == WorkerFailure::OutOfMemory);
 }
 
 void ChordRowSorter::Reap(Job* job)

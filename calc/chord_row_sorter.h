@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/worker_failure.h"
 #include "theory/difficulty_order.h"
 
 #include <QObject>
@@ -51,9 +52,8 @@ private:
         std::jthread thread;
     };
 
-    // broke: 0, or 1 out of memory, 2 another exception.
     void Finished(Job* job, std::shared_ptr<const theory::ChordResultList> list,
-        std::shared_ptr<const std::vector<std::uint32_t>> order, int broke);
+        std::shared_ptr<const std::vector<std::uint32_t>> order, WorkerFailure failure);
     void Reap(Job* job);
 
     std::unique_ptr<Job> job_;  // the sort whose result is wanted

@@ -68,6 +68,16 @@ QString Filters(std::string_view filter)
     return Text(filter) + QStringLiteral(";;") + Text(strings::kSheetAllFiles);
 }
 
+// The notice that a file of count diagrams (shown as path) was cut to what a sheet holds.
+QString CutNotice(const QString& path, int count)
+{
+    return Text(strings::kSheetCut)
+        .arg(path)
+        .arg(count)
+        .arg(ChordSheet::kMaxDiagrams)
+        .arg(count - ChordSheet::kMaxDiagrams);
+}
+
 SheetDialogs QtDialogs(QWidget* parent)
 {
     SheetDialogs dialogs;
@@ -204,11 +214,7 @@ ChordSheetWindow::ChordSheetWindow(settings::SettingsStore& store, QWidget* pare
             else if (!kept.sheet.errors.empty())
                 SetKeptAside(SheetErrorsText(kept.sheet.errors));
             else if (count > ChordSheet::kMaxDiagrams)
-                SetKeptAside(Text(strings::kSheetCut)
-                                 .arg(QDir::toNativeSeparators(storagePath_))
-                                 .arg(count)
-                                 .arg(ChordSheet::kMaxDiagrams)
-                                 .arg(count - ChordSheet::kMaxDiagrams));
+                SetKeptAside(CutNotice(QDir::toNativeSeparators(storagePath_), count));
         }
     }
     view_->Relayout();
@@ -426,8 +432,8 @@ bool ChordSheetWindow::ExportPng(const QString& path, int dpi)
 
 bool ChordSheetWindow::SaveSheet(const QString& path)
 {
-    if (!cutPath_.isEmpty() && QFileInfo(path) == QFileInfo(cutPath_) &&
-        sheet_.Count() < cutCount_) {
+    const bool overCutFile = !cutPath_.isEmpty() && QFileInfo(path) == QFileInfo(cutPath_);
+    if (overCutFile && sheet_.Count() < cutCount_) {
         const QString question = Text(strings::kSheetSaveShorter)
                                      .arg(QDir::toNativeSeparators(path))
                                      .arg(cutCount_)
@@ -438,7 +444,7 @@ bool ChordSheetWindow::SaveSheet(const QString& path)
     }
     if (!Reported(SaveSheetFile(path, sheet_.Title(), sheet_.Shapes())))
         return false;
-    if (QFileInfo(path) == QFileInfo(cutPath_))
+    if (overCutFile)
         cutPath_.clear();
     return true;
 }
@@ -462,11 +468,7 @@ bool ChordSheetWindow::OpenSheet(const QString& path)
     if (count > ChordSheet::kMaxDiagrams) {
         cutPath_ = path;
         cutCount_ = count;
-        notices << Text(strings::kSheetCut)
-                       .arg(shown)
-                       .arg(count)
-                       .arg(ChordSheet::kMaxDiagrams)
-                       .arg(count - ChordSheet::kMaxDiagrams);
+        notices << CutNotice(shown, count);
     }
     if (!opened.sheet.errors.empty())
         notices << Text(strings::kSheetPartlyRead).arg(shown, SheetErrorsText(opened.sheet.errors));
