@@ -156,7 +156,7 @@ void BoardPainter::DrawBarre(const FretCell& first, const FretCell& last, QPoint
 void BoardPainter::DrawBoard(const FretBoard& board, QPoint origin)
 {
     const QPoint offset = origin - board.Position();
-    const theory::HandShape shape = board.ShowFingers() ? board.HeldShape() : theory::HandShape{};
+    const theory::Hand shape = board.ShowFingers() ? board.HeldShape() : theory::Hand{};
     if (!shape.playable) {
         for (const StringRow& row : board.Rows())
             DrawRow(row, offset, board.RootPitchClass());

@@ -72,29 +72,37 @@ ChordDiagramLayout LayoutChordDiagram(
         return top + (fret - layout.firstFret) * kFretSpacing + kFretSpacing / 2;
     };
     const bool knowsTuning = shape.tuning.size() == shape.frets.size();
-    const std::vector<theory::ShapeBarre> barres = theory::ShapeBarres(shape);
-    for (const theory::ShapeBarre& barre : barres) {
-        const int x1 = std::min(layout.stringX[barre.first], layout.stringX[barre.last]);
-        const int x2 = std::max(layout.stringX[barre.first], layout.stringX[barre.last]);
+    // The layout goes across from the lowest string; position p holds string strings - p.
+    const auto position = [strings](int stringNumber) { return strings - stringNumber; };
+    for (const theory::Barre& barre : shape.barres) {
+        const int first = position(barre.lastString);
+        const int last = position(barre.firstString);
+        if (first < 0 || last >= strings)
+            continue;
+        const int x1 = std::min(layout.stringX[first], layout.stringX[last]);
+        const int x2 = std::max(layout.stringX[first], layout.stringX[last]);
         const int y = rowCentre(barre.fret);
         layout.barres.push_back({QRect(QPoint(x1 - kDotRadius, y - kDotRadius),
                                      QPoint(x2 + kDotRadius, y + kDotRadius)),
             barre.finger});
     }
-    for (int i = 0; i < strings; ++i) {
-        const int fret = shape.frets[i];
-        const int x = layout.stringX[i];
+    for (int p = 0; p < strings; ++p) {
+        const int stringNumber = strings - p;
+        const auto s = static_cast<std::size_t>(stringNumber - 1);
+        const int fret = shape.frets[s];
+        const int x = layout.stringX[p];
         if (fret <= 0) {
             layout.markers.push_back({QPoint(x, kMarkerCentreY), fret == 0});
             continue;
         }
         ChordDiagramLayout::Dot dot;
         dot.centre = QPoint(x, rowCentre(fret));
-        dot.finger = i < static_cast<int>(shape.fingers.size()) ? shape.fingers[i] : 0;
+        dot.finger = s < shape.fingers.size() ? shape.fingers[s] : 0;
         dot.root = knowsTuning && rootPitchClass >= 0 &&
-            (shape.tuning[i] + fret) % 12 == rootPitchClass % 12;
-        dot.underBarre = std::any_of(barres.begin(), barres.end(), [&](const auto& b) {
-            return b.first <= i && i <= b.last && b.fret == fret && b.finger == dot.finger;
+            (shape.tuning[s] + fret) % 12 == rootPitchClass % 12;
+        dot.underBarre = std::any_of(shape.barres.begin(), shape.barres.end(), [&](const auto& b) {
+            return b.firstString <= stringNumber && stringNumber <= b.lastString &&
+                b.fret == fret && b.finger == dot.finger;
         });
         layout.dots.push_back(dot);
     }

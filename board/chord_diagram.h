@@ -41,7 +41,7 @@ struct ChordDiagramLayout {
     int firstFret = 1;  // the fret of the first row
     int rows = 4;
     QRect fretLabelRect;  // beside the first row; empty with the nut
-    std::vector<int> stringX;  // per string of the shape, in its order (lowest first)
+    std::vector<int> stringX;  // per string, the lowest first (the last is string 1)
     std::vector<Marker> markers;
     std::vector<Dot> dots;
     std::vector<Bar> barres;

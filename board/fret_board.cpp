@@ -125,7 +125,7 @@ std::vector<std::pair<int, int>> FretBoard::MarkedPositions() const
     return marked;
 }
 
-theory::HandShape FretBoard::HeldShape() const
+theory::Hand FretBoard::HeldShape() const
 {
     const int strings = StringCount();
     if (strings <= 0 || strings > theory::kMaxStrings)
@@ -139,7 +139,7 @@ theory::HandShape FretBoard::HeldShape() const
         f = fret;
         any = true;
     }
-    return any ? theory::AssignFingers(frets) : theory::HandShape{};
+    return any ? theory::AssignFingers(frets) : theory::Hand{};
 }
 
 void FretBoard::SetDotColour(std::uint32_t argb)

@@ -70,12 +70,12 @@ public:
     // running right to left. Clicks and every picture follow, since the cells themselves move.
     bool LeftHanded() const { return leftHanded_; }
     void SetLeftHanded(bool leftHanded);
-    // Marks show the finger that holds them instead of their note name (see HandShape).
+    // Marks show the finger that holds them instead of their note name (see Hand).
     bool ShowFingers() const { return showFingers_; }
     void SetShowFingers(bool on) { showFingers_ = on; }
     // How a hand holds the marks: one entry per string, string 1 first (kNotPlayed for a string
     // without a mark). Unplayable when a string has more than one mark or no string has any.
-    theory::HandShape HeldShape() const;
+    theory::Hand HeldShape() const;
     // Unmarks every row, the fret-number row included, and forgets the root pitch class.
     void Clear();
     // The pitch class (0..11) whose marks are drawn as roots; -1 (the default): none.

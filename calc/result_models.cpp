@@ -147,7 +147,7 @@ QString ChordResultModel::Cell(std::size_t row, int column) const
     default:
         break;
     }
-    const theory::HandShape shape = theory::AssignFingers(fingering, stringCount_);
+    const theory::Hand shape = theory::AssignFingers(fingering, stringCount_);
     if (!shape.playable)
         return column == kFingersColumn ? Text(strings::kUnplayable) : QString();
     if (column == kDifficultyColumn)

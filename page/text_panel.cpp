@@ -47,9 +47,9 @@ std::vector<TextPanel::Line> TextPanel::Lines(
         lines.push_back({Caption(), true, 0});
         lines.push_back({Text(strings::kChordNotes) + FromStd(theory.FormatNotes()), false, 1});
         theory::ChordFingering fingering;
-        if (engine.Chords().CurrentFingering(fingering) && !fingering.NotePermutation.empty()) {
+        if (engine.Chords().CurrentFingering(fingering) && !fingering.StringNotes.empty()) {
             lines.push_back({Text(strings::kMelodyNote) +
-                    FromStd(theory::NoteName(fingering.NotePermutation.front())),
+                    FromStd(theory::NoteName(fingering.StringNotes.front())),
                 false, 2});
         }
         break;

@@ -9,7 +9,7 @@ namespace guivarna::theory {
 struct ChordFingering {
     std::vector<std::uint32_t>
         StringSet;  // string numbers from 1 (string 1 is the highest), ascending
-    std::vector<std::uint32_t> NotePermutation;  // the chord note (60..71) sounded on that string
+    std::vector<std::uint32_t> StringNotes;  // the chord note (60..71) sounded on that string
     std::vector<std::uint32_t> FretBoardPosition;  // the fret on that string, 0 = open
 
     bool operator==(const ChordFingering&) const = default;

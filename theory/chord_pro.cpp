@@ -155,6 +155,42 @@ bool ReadList(const std::vector<std::string>& words, std::size_t& i, bool finger
     return true;
 }
 
+// The barres a file's own fingers make, when they are not the program's: a finger on two or more
+// strings at one fret, when every string between them is fretted at that fret or above. ChordPro
+// has no word for a barre, so the digits are all there is to go on. From the lowest string up.
+std::vector<Barre> BarresOfOwnFingers(const ChordShape& shape)
+{
+    std::vector<Barre> barres;
+    const int count = std::min(shape.StringCount(), static_cast<int>(shape.fingers.size()));
+    const auto at = [&](const std::vector<int>& list, int position) {
+        return list[static_cast<std::size_t>(count - 1 - position)];
+    };
+    for (int finger = 1; finger <= 4; ++finger) {
+        // A finger may lie flat at one fret only; the lowest string it frets sets that fret.
+        int first = -1;
+        int last = -1;
+        int fret = 0;
+        for (int p = 0; p < count; ++p) {
+            if (at(shape.fingers, p) != finger || at(shape.frets, p) <= 0)
+                continue;
+            if (first < 0) {
+                first = p;
+                fret = at(shape.frets, p);
+            } else if (at(shape.frets, p) == fret) {
+                last = p;
+            }
+        }
+        bool held = first >= 0 && last >= 0;
+        for (int p = first; held && p <= last; ++p)
+            held = at(shape.frets, p) >= fret;
+        if (held)
+            barres.push_back({finger, fret, count - last, count - first});
+    }
+    std::sort(barres.begin(), barres.end(),
+        [](const Barre& a, const Barre& b) { return a.lastString > b.lastString; });
+    return barres;
+}
+
 }  // namespace
 
 int ChordProBaseFret(const ChordShape& shape)
@@ -168,12 +204,13 @@ std::string ChordProDefine(const ChordShape& shape)
     std::string line =
         "{define: " + QuotedIfNeeded(shape.name) + " base-fret " + std::to_string(base) + " frets";
     // Appended word by word: GCC 12 warns (-Wrestrict) on " " + std::string inlined here.
-    for (const int fret : shape.frets) {
+    // ChordPro lists the strings from the lowest up.
+    for (auto fret = shape.frets.rbegin(); fret != shape.frets.rend(); ++fret) {
         line += ' ';
-        line += fret < 0 ? std::string("x") : std::to_string(fret == 0 ? 0 : fret - base + 1);
+        line += *fret < 0 ? std::string("x") : std::to_string(*fret == 0 ? 0 : *fret - base + 1);
     }
     line += " fingers";
-    for (std::size_t i = 0; i < shape.frets.size(); ++i) {
+    for (std::size_t i = shape.frets.size(); i-- > 0;) {
         const int finger = i < shape.fingers.size() && shape.frets[i] > 0 ? shape.fingers[i] : 0;
         line += ' ';
         line += std::to_string(finger);
@@ -239,18 +276,21 @@ ChordShape ReadChordProDefine(std::string_view definition, std::string& error)
         return {};
     }
     base = std::max(base, 1);  // some files write base-fret 0 for the first position
-    for (const int fret : relative) {
-        const int absolute = fret <= 0 ? fret : fret + base - 1;
+    // The file lists the strings from the lowest up; the shape holds string 1 first.
+    for (auto fret = relative.rbegin(); fret != relative.rend(); ++fret) {
+        const int absolute = *fret <= 0 ? *fret : *fret + base - 1;
         if (absolute > kHighestFret) {
             error = "a fret lies beyond fret " + std::to_string(kHighestFret);
             return {};
         }
         shape.frets.push_back(absolute);
     }
+    std::reverse(fingers.begin(), fingers.end());
+    const ChordShape held = ShapeFromFrets(shape.frets, {}, {});
     if (fingers.empty()) {
         // No fingers given: the hand the program would use.
-        const std::vector<int> highFirst(shape.frets.rbegin(), shape.frets.rend());
-        shape.fingers = ShapeFromFrets(highFirst, {}, {}).fingers;
+        shape.fingers = held.fingers;
+        shape.barres = held.barres;
     } else if (fingers.size() != shape.frets.size()) {
         error = std::to_string(fingers.size()) + " fingers for " +
             std::to_string(shape.frets.size()) + " frets";
@@ -261,6 +301,10 @@ ChordShape ReadChordProDefine(std::string_view definition, std::string& error)
             if (shape.frets[s] <= 0)
                 shape.fingers[s] = 0;
         }
+        if (shape.fingers == held.fingers)
+            shape.barres = held.barres;
+        else
+            shape.barres = BarresOfOwnFingers(shape);
     }
     error.clear();
     return shape;
@@ -322,7 +366,8 @@ ChordProSheet ReadChordPro(std::string_view text)
                     "before it"});
                 continue;
             }
-            sheet.chords.back().tuning = std::move(tuning);
+            // Written from the lowest string up, like the frets.
+            sheet.chords.back().tuning.assign(tuning.rbegin(), tuning.rend());
         }
     }
     return sheet;
@@ -335,8 +380,8 @@ std::string WriteChordPro(const std::string& title, std::span<const ChordShape> 
         text += ChordProDefine(shape) + '\n';
         if (!shape.tuning.empty() && shape.tuning.size() == shape.frets.size()) {
             text += "{" + std::string(kTuningDirective) + ":";
-            for (const int pitch : shape.tuning)
-                text += " " + std::to_string(pitch);
+            for (auto pitch = shape.tuning.rbegin(); pitch != shape.tuning.rend(); ++pitch)
+                text += " " + std::to_string(*pitch);
             text += "}\n";
         }
     }

@@ -63,12 +63,12 @@ void ChordResultStore::Get(std::size_t index, ChordFingering& out) const
     const std::uint8_t* record = block.data.get() + (index - block.firstIndex) * run.count;
     out.StringSet.assign(
         run.strings.begin(), run.strings.begin() + static_cast<std::ptrdiff_t>(run.count));
-    out.NotePermutation.resize(run.count);
+    out.StringNotes.resize(run.count);
     out.FretBoardPosition.resize(run.count);
     for (std::size_t i = 0; i < run.count; ++i) {
         const unsigned pitchClass = record[i] >> 2;
         const unsigned lowestFret = (pitchClass + 12 - run.openPitchClasses[i]) % 12;
-        out.NotePermutation[i] = kLowestNote + pitchClass;
+        out.StringNotes[i] = kLowestNote + pitchClass;
         out.FretBoardPosition[i] = lowestFret + 12 * (record[i] & 3u);
     }
 }

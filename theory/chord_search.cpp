@@ -28,7 +28,7 @@ template <std::size_t K> void CopyCandidate(const FingeringCandidate& c, ChordFi
             target[i] = from[i];
     };
     copy(k, c.strings, out.StringSet);
-    copy(k, c.notes, out.NotePermutation);
+    copy(k, c.notes, out.StringNotes);
     copy(k, c.frets, out.FretBoardPosition);
 }
 

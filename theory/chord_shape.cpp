@@ -10,22 +10,33 @@
 
 namespace guivarna::theory {
 
-ChordShape ShapeFromFrets(
-    std::span<const int> fretsHighFirst, std::span<const int> tuningHighFirst, std::string name)
+namespace {
+
+// The hand's barres from the lowest string up, as diagrams draw them (the hand lists them in
+// fret order).
+std::vector<Barre> OrderedBarres(const Hand& hand)
+{
+    std::vector<Barre> barres(hand.barres.begin(), hand.barres.begin() + hand.barreCount);
+    std::stable_sort(barres.begin(), barres.end(),
+        [](const Barre& a, const Barre& b) { return a.lastString > b.lastString; });
+    return barres;
+}
+
+}  // namespace
+
+ChordShape ShapeFromFrets(std::span<const int> frets, std::span<const int> tuning, std::string name)
 {
     ChordShape shape;
     shape.name = std::move(name);
-    shape.frets.assign(fretsHighFirst.rbegin(), fretsHighFirst.rend());
-    shape.tuning.assign(tuningHighFirst.rbegin(), tuningHighFirst.rend());
+    shape.frets.assign(frets.begin(), frets.end());
+    shape.tuning.assign(tuning.begin(), tuning.end());
     shape.fingers.assign(shape.frets.size(), 0);
-    const HandShape hand = AssignFingers(fretsHighFirst);
+    const Hand hand = AssignFingers(frets);
     if (!hand.playable)
         return shape;
-    const std::size_t count = shape.frets.size();
-    for (std::size_t i = 0; i < count; ++i) {
-        const int finger = hand.fingers[count - 1 - i];
-        shape.fingers[i] = shape.frets[i] > 0 ? finger : 0;
-    }
+    for (std::size_t s = 0; s < shape.frets.size(); ++s)
+        shape.fingers[s] = shape.frets[s] > 0 ? hand.fingers[s] : 0;
+    shape.barres = OrderedBarres(hand);
     return shape;
 }
 
@@ -40,37 +51,6 @@ std::vector<int> FretsOfFingering(const ChordFingering& fingering, int stringCou
             frets[string - 1] = static_cast<int>(fingering.FretBoardPosition[i]);
     }
     return frets;
-}
-
-std::vector<ShapeBarre> ShapeBarres(const ChordShape& shape)
-{
-    std::vector<ShapeBarre> barres;
-    const int count = std::min(shape.StringCount(), static_cast<int>(shape.fingers.size()));
-    for (int finger = 1; finger <= 4; ++finger) {
-        // A finger may lie flat at one fret only; the first string it frets sets that fret.
-        int first = -1;
-        int last = -1;
-        int fret = 0;
-        for (int i = 0; i < count; ++i) {
-            if (shape.fingers[i] != finger || shape.frets[i] <= 0)
-                continue;
-            if (first < 0) {
-                first = i;
-                fret = shape.frets[i];
-            } else if (shape.frets[i] == fret) {
-                last = i;
-            }
-        }
-        if (first < 0 || last < 0)
-            continue;
-        const bool held = std::all_of(shape.frets.begin() + first, shape.frets.begin() + last + 1,
-            [fret](int f) { return f >= fret; });
-        if (held)
-            barres.push_back({finger, fret, first, last});
-    }
-    std::sort(barres.begin(), barres.end(),
-        [](const ShapeBarre& a, const ShapeBarre& b) { return a.first < b.first; });
-    return barres;
 }
 
 int LowestFret(const ChordShape& shape)

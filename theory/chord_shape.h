@@ -1,6 +1,7 @@
 #pragma once
 
 #include "theory/chord_fingering.h"
+#include "theory/finger_assignment.h"
 #include "theory/notes.h"
 
 #include <span>
@@ -10,40 +11,28 @@
 namespace guivarna::theory {
 
 // A chord shape as chord diagrams and chord sheets show it. Every list has one entry per string,
-// the lowest string first (string 1, the highest, is last), as chord books write shapes.
+// string 1 (the highest) first, as the boards, the searches and the command line hold strings.
 struct ChordShape {
     std::string name;
     std::vector<int> frets;  // kNotPlayed (-1), 0 for open, or the fret from 1
     std::vector<int> fingers;  // 0 where no finger frets, else 1 index .. 4 little
+    // The fingers lying across several strings, as the finger search laid them (or as a file's
+    // own fingers lay them); in the order of their highest string number, lowest string first.
+    std::vector<Barre> barres;
     std::vector<int> tuning;  // the open strings' pitches; empty when not known
 
     int StringCount() const { return static_cast<int>(frets.size()); }
     bool operator==(const ChordShape&) const = default;
 };
 
-// One finger lying across the strings first..last (indices into the shape's lists) at fret.
-struct ShapeBarre {
-    int finger = 0;
-    int fret = 0;
-    int first = 0;
-    int last = 0;
-
-    bool operator==(const ShapeBarre&) const = default;
-};
-
-// The shape of a fret pattern given string 1 first (as the boards, the search and the command
-// line hold it), fingered as chord books do; an unplayable pattern keeps its frets without
-// fingers. tuning is string 1 first too, or empty.
+// The shape of a fret pattern, fingered as chord books do, with the barres of that hand; an
+// unplayable pattern keeps its frets without fingers. tuning is empty when not known.
 ChordShape ShapeFromFrets(
-    std::span<const int> fretsHighFirst, std::span<const int> tuningHighFirst, std::string name);
+    std::span<const int> frets, std::span<const int> tuning, std::string name);
 
 // The fret pattern of a search result on an instrument of stringCount strings, string 1 first;
 // the strings it leaves out are not played.
 std::vector<int> FretsOfFingering(const ChordFingering& fingering, int stringCount);
-
-// The barres a shape's fingers make: a finger on two or more strings at one fret, when every
-// string between them is fretted at that fret or above. In string order.
-std::vector<ShapeBarre> ShapeBarres(const ChordShape& shape);
 
 // The lowest and highest fretted fret; both 0 when no string is fretted.
 int LowestFret(const ChordShape& shape);

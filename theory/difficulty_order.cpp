@@ -178,7 +178,7 @@ bool ComputeRowOrder(const ChordResultList& list, int stringCount, std::size_t c
             const std::int8_t* source =
                 frets.data() + (index - first) * static_cast<std::size_t>(stringCount);
             std::copy(source, source + stringCount, row.begin());
-            const HandShape shape = AssignFingers(
+            const Hand shape = AssignFingers(
                 std::span<const int>(row.data(), static_cast<std::size_t>(stringCount)));
             KeyPacker key(3);
             for (int s = 0; s < stringCount && shape.playable; ++s) {

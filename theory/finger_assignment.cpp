@@ -1,6 +1,7 @@
 #include "theory/finger_assignment.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdlib>
 
 namespace guivarna::theory {
@@ -149,7 +150,7 @@ bool Solve(std::span<const Fretted> notes, std::span<const Segment> barres, Solu
     // Every choice of count fingers out of four, lowest fingers first.
     for (int mask = 1; mask < 16; ++mask) {
         // A barre of the lowest fret is the index's.
-        if (__builtin_popcount(static_cast<unsigned>(mask)) != s.count ||
+        if (std::popcount(static_cast<unsigned>(mask)) != s.count ||
             (s.units[0].barre && (mask & 1) == 0))
             continue;
         std::array<int, 4> fingers{};
@@ -382,9 +383,9 @@ bool Choose(const Layout& layout, std::span<const Fretted> notes, Solution& out)
 
 }  // namespace
 
-HandShape AssignFingers(std::span<const int> frets)
+Hand AssignFingers(std::span<const int> frets)
 {
-    HandShape shape;
+    Hand shape;
     if (frets.size() > static_cast<std::size_t>(kMaxStrings))
         return shape;
     Layout layout;
@@ -412,9 +413,9 @@ HandShape AssignFingers(std::span<const int> frets)
     for (std::size_t i = 0; i < noteCount; ++i)
         fretSet |= 1u << notes[i].fret;
     if (fretSet != 0) {
-        const int lowest = __builtin_ctz(fretSet);
-        const int highest = 31 - __builtin_clz(fretSet);
-        if (__builtin_popcount(fretSet) > 4 || highest - lowest > 3 + kReachBeyondSpread)
+        const int lowest = std::countr_zero(fretSet);
+        const int highest = static_cast<int>(std::bit_width(fretSet)) - 1;
+        if (std::popcount(fretSet) > 4 || highest - lowest > 3 + kReachBeyondSpread)
             return shape;
     }
 
@@ -444,7 +445,7 @@ HandShape AssignFingers(std::span<const int> frets)
     return shape;
 }
 
-HandShape AssignFingers(const ChordFingering& fingering, int stringCount)
+Hand AssignFingers(const ChordFingering& fingering, int stringCount)
 {
     if (stringCount < 0 || stringCount > kMaxStrings ||
         fingering.StringSet.size() != fingering.FretBoardPosition.size())
@@ -461,7 +462,7 @@ HandShape AssignFingers(const ChordFingering& fingering, int stringCount)
     return AssignFingers(std::span<const int>(frets.data(), static_cast<std::size_t>(stringCount)));
 }
 
-std::string FingerText(const HandShape& shape, const std::string& separator)
+std::string FingerText(const Hand& shape, const std::string& separator)
 {
     if (!shape.playable)
         return "unplayable";

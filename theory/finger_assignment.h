@@ -27,7 +27,7 @@ struct Barre {
 };
 
 // How a hand holds a fret pattern.
-struct HandShape {
+struct Hand {
     bool playable = false;
     int stringCount = 0;
     // Per string, string 1 first: kNotPlayed, 0 open, 1..4 the finger (also under a barre).
@@ -50,14 +50,14 @@ struct HandShape {
 // stretch beyond reach, more than kMaxStrings strings or a fret beyond kMaxFret is unplayable.
 // The weights of the difficulty and of the choice are listed together in
 // finger_assignment.cpp.
-HandShape AssignFingers(std::span<const int> frets);
+Hand AssignFingers(std::span<const int> frets);
 
 // The same for a search result on an instrument of stringCount strings: the strings it leaves
 // out are not played. The order of the result's strings does not matter.
-HandShape AssignFingers(const ChordFingering& fingering, int stringCount);
+Hand AssignFingers(const ChordFingering& fingering, int stringCount);
 
 // The fingers as the command line and the result list show them, string 1 first and joined by
 // separator: x not played, 0 open, 1..4; "unplayable" when the shape is.
-std::string FingerText(const HandShape& shape, const std::string& separator = ",");
+std::string FingerText(const Hand& shape, const std::string& separator = ",");
 
 }  // namespace guivarna::theory

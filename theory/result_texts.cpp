@@ -22,7 +22,7 @@ std::string ChordStringsText(const ChordFingering& fingering)
 
 std::string ChordNotesText(const ChordFingering& fingering)
 {
-    return JoinNoteNames(fingering.NotePermutation);
+    return JoinNoteNames(fingering.StringNotes);
 }
 
 std::string ChordFretsText(const ChordFingering& fingering)
@@ -43,14 +43,14 @@ std::string ScaleText(const std::vector<Note>& scale)
 
 std::string FingeringName(const ChordFingering& fingering)
 {
-    const std::size_t count = std::min({fingering.NotePermutation.size(),
-        fingering.StringSet.size(), fingering.FretBoardPosition.size()});
+    const std::size_t count = std::min({fingering.StringNotes.size(), fingering.StringSet.size(),
+        fingering.FretBoardPosition.size()});
     std::string name;
     for (std::size_t i = 0; i < count; ++i) {
         if (i > 0)
             name += '_';
-        name += NoteName(fingering.NotePermutation[i]) + std::to_string(fingering.StringSet[i]) +
-            '(' + std::to_string(fingering.FretBoardPosition[i]) + ')';
+        name += NoteName(fingering.StringNotes[i]) + std::to_string(fingering.StringSet[i]) + '(' +
+            std::to_string(fingering.FretBoardPosition[i]) + ')';
     }
     return name;
 }

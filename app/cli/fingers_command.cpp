@@ -15,7 +15,7 @@ namespace {
 
 std::string shapeLine(const std::vector<int>& frets)
 {
-    const theory::HandShape shape = theory::AssignFingers(frets);
+    const theory::Hand shape = theory::AssignFingers(frets);
     std::string line = theory::FingerText(shape);
     if (!shape.playable)
         return line;

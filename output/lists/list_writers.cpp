@@ -122,8 +122,8 @@ void WriteHeadAndCurrentChord(Utf16Writer& page, const CurrentChordText& current
 
 std::string MelodyNoteText(const theory::ChordFingering& fingering)
 {
-    return fingering.NotePermutation.empty() ? std::string()
-                                             : theory::NoteName(fingering.NotePermutation.front());
+    return fingering.StringNotes.empty() ? std::string()
+                                         : theory::NoteName(fingering.StringNotes.front());
 }
 
 }  // namespace

@@ -51,9 +51,9 @@ TEST_F(ChordSheetCommandsTest, TheChordBoardGoesOnTheSheetAsItIsMarked)
     EXPECT_TRUE(frame.Sheet()->isVisible());
     ASSERT_EQ(Names(frame), (std::vector<std::string>{"C"}));
     const theory::ChordShape& shape = frame.Sheet()->Sheet().Shapes()[0];
-    EXPECT_EQ(shape.frets, (std::vector<int>{-1, 3, 2, 0, 1, 0}));
-    EXPECT_EQ(shape.fingers, (std::vector<int>{0, 3, 2, 0, 1, 0}));
-    EXPECT_EQ(shape.tuning, (std::vector<int>{40, 45, 50, 55, 59, 64}));
+    EXPECT_EQ(shape.frets, (std::vector<int>{0, 1, 0, 2, 3, -1}));
+    EXPECT_EQ(shape.fingers, (std::vector<int>{0, 1, 0, 2, 3, 0}));
+    EXPECT_EQ(shape.tuning, (std::vector<int>{64, 59, 55, 50, 45, 40}));
 
     // Two marks on one string are no diagram: the user is told, the sheet keeps what it had.
     theory::ChordFingering two{{1, 1}, {64, 65}, {0, 1}};
@@ -88,7 +88,7 @@ TEST_F(ChordSheetCommandsTest, SelectedSearchRowsGoOnTheSheetInListOrder)
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const theory::ChordShape& shape = frame.Sheet()->Sheet().Shapes()[i];
         const std::vector<int> frets = theory::FretsOfFingering(rows[i], 6);
-        EXPECT_EQ(shape.frets, std::vector<int>(frets.rbegin(), frets.rend()));
+        EXPECT_EQ(shape.frets, frets);
         // Inversions too are named on the root of the chord searched for.
         EXPECT_EQ(shape.name, "C");
     }
@@ -107,8 +107,8 @@ TEST_F(ChordSheetCommandsTest, SearchRowsKeepTheInstrumentTheyWereFoundOn)
     frame.action(CommandId::AddToChordSheet)->trigger();
     ASSERT_EQ(frame.Sheet()->Sheet().Count(), 1);
     const theory::ChordShape& shape = frame.Sheet()->Sheet().Shapes()[0];
-    EXPECT_EQ(shape.frets, std::vector<int>(frets.rbegin(), frets.rend()));
-    EXPECT_EQ(shape.tuning, (std::vector<int>{40, 45, 50, 55, 59, 64}));
+    EXPECT_EQ(shape.frets, frets);
+    EXPECT_EQ(shape.tuning, (std::vector<int>{64, 59, 55, 50, 45, 40}));
     EXPECT_EQ(shape.name, "C");
 }
 

@@ -179,7 +179,7 @@ TEST_F(MarkedNotesTest, TheNamedChordIsWhatTheChordSearchGoesForNext)
     int found = 0;
     while (run->Next(fingering)) {
         ++found;
-        for (const theory::Note note : fingering.NotePermutation)
+        for (const theory::Note note : fingering.StringNotes)
             EXPECT_TRUE(note % 12 == 9 || note % 12 == 0 || note % 12 == 4) << note;
     }
     EXPECT_GT(found, 0);

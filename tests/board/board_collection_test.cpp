@@ -125,7 +125,7 @@ TEST_F(BoardCollectionTest, ShowFingeringMarksOnePositionPerString)
     Boards().Board(1).Row(4).SetDot(9, true);
     theory::ChordFingering fingering;
     fingering.StringSet = {2, 3, 4, 5};
-    fingering.NotePermutation = {60, 64, 67, 60};
+    fingering.StringNotes = {60, 64, 67, 60};
     fingering.FretBoardPosition = {1, 0, 2, 3};
     Boards().ShowFingering(1, fingering);
     EXPECT_EQ(Marks(Boards().Board(1)),

@@ -11,9 +11,14 @@ namespace {
 
 using namespace diagram_metrics;
 
-theory::ChordShape Shape(const std::vector<int>& lowFirst, const std::vector<int>& fingers = {})
+// A shape written lowest string first, as chord books write it.
+theory::ChordShape Shape(const std::vector<int>& lowFirst, const std::vector<int>& fingers = {},
+    const std::vector<theory::Barre>& barres = {})
 {
-    return {"X", lowFirst, fingers.empty() ? std::vector<int>(lowFirst.size(), 0) : fingers, {}};
+    const std::vector<int> frets(lowFirst.rbegin(), lowFirst.rend());
+    std::vector<int> highFirst(fingers.rbegin(), fingers.rend());
+    highFirst.resize(frets.size(), 0);
+    return {"X", frets, highFirst, barres, {}};
 }
 
 TEST(ChordDiagram, NutOrBaseFretAndRows)
@@ -48,7 +53,8 @@ TEST(ChordDiagram, NutOrBaseFretAndRows)
 TEST(ChordDiagram, MarksDotsAndBarresLieOnTheirStrings)
 {
     // x24442 (B): a barre of 1 at fret 2 from the A string up, one of 3 at fret 4.
-    const theory::ChordShape b = Shape({-1, 2, 4, 4, 4, 2}, {0, 1, 3, 3, 3, 1});
+    const theory::ChordShape b =
+        Shape({-1, 2, 4, 4, 4, 2}, {0, 1, 3, 3, 3, 1}, {{1, 2, 1, 5}, {3, 4, 2, 4}});
     for (const bool leftHanded : {false, true}) {
         SCOPED_TRACE(leftHanded);
         const ChordDiagramLayout layout = LayoutChordDiagram(b, leftHanded);
@@ -77,7 +83,7 @@ TEST(ChordDiagram, RootsNeedTheTuning)
     // x32010 on standard tuning: C on the A string (fret 3) and the B string (fret 1).
     theory::ChordShape c = Shape({-1, 3, 2, 0, 1, 0}, {0, 3, 2, 0, 1, 0});
     EXPECT_FALSE(LayoutChordDiagram(c, false, 0).dots[0].root);
-    c.tuning = {40, 45, 50, 55, 59, 64};
+    c.tuning = {64, 59, 55, 50, 45, 40};
     std::vector<bool> roots;
     for (const auto& dot : LayoutChordDiagram(c, false, 0).dots)
         roots.push_back(dot.root);

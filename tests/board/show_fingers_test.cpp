@@ -27,7 +27,7 @@ theory::ChordFingering Shape(const std::vector<std::uint32_t>& frets)  // string
     theory::ChordFingering f;
     for (std::size_t s = 0; s < frets.size(); ++s) {
         f.StringSet.push_back(static_cast<std::uint32_t>(s + 1));
-        f.NotePermutation.push_back(60);
+        f.StringNotes.push_back(60);
         f.FretBoardPosition.push_back(frets[s]);
     }
     return f;
@@ -48,7 +48,7 @@ TEST(ShowFingers, MarksShowFingerDigitsAndABarreIsOneBar)
     FretBoard& board = boards.Board(BoardCollection::kChordBoard);
     board.ShowFingering(Shape({1, 1, 2, 3, 3, 1}));  // F, a barre at fret 1
 
-    const theory::HandShape held = board.HeldShape();
+    const theory::Hand held = board.HeldShape();
     ASSERT_TRUE(held.playable);
     EXPECT_EQ(theory::FingerText(held), "1,1,2,4,3,1");
 

@@ -56,7 +56,7 @@ TEST_F(TextPanelTest, ChordInformationListsTheNotesAndTheMelodyNoteOfTheCurrentF
     ASSERT_EQ(lines.size(), 3U);
     EXPECT_EQ(lines[2].text,
         QStringLiteral("Melody note: ") +
-            QString::fromStdString(theory::NoteName(first.NotePermutation.front())));
+            QString::fromStdString(theory::NoteName(first.StringNotes.front())));
     EXPECT_EQ(lines[2].lineIndex, 2);
 }
 

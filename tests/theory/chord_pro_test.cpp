@@ -6,6 +6,11 @@
 namespace guivarna::theory {
 namespace {
 
+std::vector<int> Reversed(const std::vector<int>& list)
+{
+    return {list.rbegin(), list.rend()};
+}
+
 ChordShape Shape(std::vector<int> fretsHighFirst, const std::string& name)
 {
     const std::vector<int> tuning(kStandardTuningNotes.begin(), kStandardTuningNotes.end());
@@ -67,8 +72,8 @@ TEST(ChordPro, ReadsTheFormsOtherProgramsWrite)
         std::string error;
         const ChordShape shape = ReadChordProDefine(c.definition, error);
         EXPECT_EQ(error, "");
-        EXPECT_EQ(shape.frets, c.frets);
-        EXPECT_EQ(shape.fingers, c.fingers);
+        EXPECT_EQ(shape.frets, Reversed(c.frets));
+        EXPECT_EQ(shape.fingers, Reversed(c.fingers));
     }
 }
 
@@ -94,7 +99,7 @@ TEST(ChordPro, AFileWithBadLinesLoadsTheGoodOnesAndNamesTheBad)
     EXPECT_EQ(sheet.title, "Songs for Sunday");
     ASSERT_EQ(sheet.chords.size(), 2u);
     EXPECT_EQ(sheet.chords[0].name, "C");
-    EXPECT_EQ(sheet.chords[0].tuning, (std::vector<int>{40, 45, 50, 55, 59, 64}));
+    EXPECT_EQ(sheet.chords[0].tuning, (std::vector<int>{64, 59, 55, 50, 45, 40}));
     EXPECT_EQ(sheet.chords[1].name, "Em");
     std::vector<int> lines;
     for (const ChordProError& error : sheet.errors)
@@ -116,23 +121,26 @@ TEST(ChordPro, ASavedSheetReadsBackTheSame)
     EXPECT_EQ(sheet.chords, shapes);
 }
 
-TEST(ChordShape, BarresNeedEveryStringBetweenHeld)
+TEST(ChordPro, BarresComeFromTheHandOrFromTheFilesOwnFingers)
 {
     struct Case {
-        std::vector<int> frets;  // lowest string first
-        std::vector<int> fingers;
-        std::vector<ShapeBarre> barres;
+        std::string definition;
+        std::vector<Barre> barres;  // finger, fret, strings from 1 (string 1 the highest)
     };
     const std::vector<Case> cases = {
-        {{1, 3, 3, 2, 1, 1}, {1, 3, 4, 2, 1, 1}, {{1, 1, 0, 5}}},
-        {{-1, 2, 4, 4, 4, 2}, {0, 1, 3, 3, 3, 1}, {{1, 2, 1, 5}, {3, 4, 2, 4}}},
-        // An open string between the two strings of finger 1: two dots, no barre.
-        {{1, 0, 1, -1}, {1, 0, 1, 0}, {}},
-        {{3, 3}, {2, 3}, {}},
+        {"F frets 1 3 3 2 1 1 fingers 1 3 4 2 1 1", {{1, 1, 1, 6}}},
+        // No fingers given: the hand's barre lies across the string not played, damping it.
+        {"G frets 8 x 10 9 10 8", {{1, 8, 1, 6}}},
+        // Fingers of the file's own: a barre where one finger holds a fret on every string
+        // between, none where a string between is open.
+        {"B frets x 2 4 4 4 2 fingers 0 1 3 3 3 1", {{1, 2, 1, 5}, {3, 4, 2, 4}}},
+        {"X frets 1 0 1 x fingers 1 0 1 0", {}},
+        {"Y frets 3 3 fingers 2 3", {}},
     };
     for (const Case& c : cases) {
-        const ChordShape shape{"", c.frets, c.fingers, {}};
-        EXPECT_EQ(ShapeBarres(shape), c.barres);
+        SCOPED_TRACE(c.definition);
+        std::string error;
+        EXPECT_EQ(ReadChordProDefine(c.definition, error).barres, c.barres);
     }
 }
 

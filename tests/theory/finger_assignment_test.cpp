@@ -25,7 +25,7 @@ std::vector<int> FromChordBook(const std::string& shape)
 }
 
 // The fingers back in chord-book order ("x32010").
-std::string ChordBookFingers(const HandShape& shape)
+std::string ChordBookFingers(const Hand& shape)
 {
     std::string text = FingerText(shape, "");
     return shape.playable ? std::string(text.rbegin(), text.rend()) : text;
@@ -62,7 +62,7 @@ TEST(FingerAssignment, FingersWellKnownShapesAsChordBooksDo)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name + " " + c.frets);
-        const HandShape shape = AssignFingers(FromChordBook(c.frets));
+        const Hand shape = AssignFingers(FromChordBook(c.frets));
         EXPECT_EQ(ChordBookFingers(shape), c.fingers);
         EXPECT_EQ(std::vector<Barre>(shape.barres.begin(), shape.barres.begin() + shape.barreCount),
             c.barres);
@@ -88,7 +88,7 @@ TEST(FingerAssignment, UkuleleAndSevenStringShapes)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.frets);
-        const HandShape shape = AssignFingers(FromChordBook(c.frets));
+        const Hand shape = AssignFingers(FromChordBook(c.frets));
         EXPECT_EQ(ChordBookFingers(shape), c.fingers);
         EXPECT_EQ(shape.barreCount, c.barres);
     }
@@ -118,7 +118,7 @@ TEST(FingerAssignment, BookConventionsStringOneFirst)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.frets));
-        const HandShape shape = AssignFingers(c.frets);
+        const Hand shape = AssignFingers(c.frets);
         EXPECT_EQ(FingerText(shape), c.fingers);
         EXPECT_EQ(shape.barreCount, c.barres);
     }
@@ -168,7 +168,7 @@ TEST(FingerAssignment, InvariantsOverWholeSearches)
         const int strings = static_cast<int>(s.tuning.size());
         int playable = 0;
         for (ChordFingering f : found) {
-            const HandShape shape = AssignFingers(f, strings);
+            const Hand shape = AssignFingers(f, strings);
             std::vector<int> fret(static_cast<std::size_t>(strings), kNotPlayed);
             for (std::size_t i = 0; i < f.StringSet.size(); ++i)
                 fret[f.StringSet[i] - 1] = static_cast<int>(f.FretBoardPosition[i]);
@@ -206,10 +206,10 @@ TEST(FingerAssignment, InvariantsOverWholeSearches)
             ChordFingering shuffled;
             for (const std::size_t i : order) {
                 shuffled.StringSet.push_back(f.StringSet[i]);
-                shuffled.NotePermutation.push_back(f.NotePermutation[i]);
+                shuffled.StringNotes.push_back(f.StringNotes[i]);
                 shuffled.FretBoardPosition.push_back(f.FretBoardPosition[i]);
             }
-            const HandShape again = AssignFingers(shuffled, strings);
+            const Hand again = AssignFingers(shuffled, strings);
             EXPECT_EQ(again.difficulty, shape.difficulty);
             EXPECT_EQ(FingerText(again), FingerText(shape));
         }
@@ -282,7 +282,7 @@ TEST(RowOrder, EveryColumnSortsStablyBothWays)
         case ChordColumn::kStrings:
             return {f.StringSet.begin(), f.StringSet.end()};
         case ChordColumn::kNotes:
-            for (const Note n : f.NotePermutation)
+            for (const Note n : f.StringNotes)
                 key.push_back(NoteName(n)[0] * 256 + (NoteName(n).size() > 1 ? NoteName(n)[1] : 0));
             return key;
         case ChordColumn::kFrets:

@@ -135,7 +135,7 @@ void Measure(const std::vector<BookShape>& shapes, Tally& tally)
             std::vector<int> frets;  // string 1 first
             for (auto c = pattern.rbegin(); c != pattern.rend(); ++c)
                 frets.push_back(*c == 'x' ? kNotPlayed : *c - '0' + base);
-            const HandShape shape = AssignFingers(frets);
+            const Hand shape = AssignFingers(frets);
             std::string fingers = FingerText(shape, "");
             if (shape.playable)
                 fingers.assign(fingers.rbegin(), fingers.rend());

@@ -68,7 +68,7 @@ TEST_F(ChordSearch, MelodyNoteIsOnTheHighestStringUsed)
     const auto results = Search({"C", "E", "G"});
     ASSERT_FALSE(results.empty());
     for (const ChordFingering& f : results)
-        ASSERT_EQ(f.NotePermutation[0], 64u);
+        ASSERT_EQ(f.StringNotes[0], 64u);
     // The request is kept as it was set: taking the chord only fills in the notes and the root.
     const ChordSearchRequest kept = chords.Request();
     EXPECT_EQ(kept.melodyNote, "E");
@@ -83,7 +83,7 @@ TEST_F(ChordSearch, PermutationFixesTheNoteOrder)
     const auto results = Search({"C", "E", "G"});
     ASSERT_FALSE(results.empty());
     for (const ChordFingering& f : results)
-        ASSERT_EQ(f.NotePermutation, (Values{64, 60, 67}));
+        ASSERT_EQ(f.StringNotes, (Values{64, 60, 67}));
     // A melody note on top of the permutation narrows it further; one that contradicts it
     // leaves nothing.
     request.melodyNote = "E";
@@ -108,7 +108,7 @@ TEST_F(ChordSearch, SixDistinctNotesOnSixStringsGiveEveryNoteOrder)
     std::vector<Values> orders;
     for (const ChordFingering& f : results) {
         ASSERT_EQ(f.StringSet, (Values{1, 2, 3, 4, 5, 6}));
-        orders.push_back(f.NotePermutation);
+        orders.push_back(f.StringNotes);
     }
     orders.erase(std::unique(orders.begin(), orders.end()), orders.end());
     EXPECT_EQ(orders.size(), 720u);
@@ -120,9 +120,8 @@ TEST_F(ChordSearch, RepeatedNotesAreNotArrangedTwice)
     const auto results = Search({"C", "C", "E"});
     std::vector<Values> orders;
     for (const ChordFingering& f : results) {
-        if (f.StringSet == Values{1, 2, 3} &&
-            (orders.empty() || orders.back() != f.NotePermutation))
-            orders.push_back(f.NotePermutation);
+        if (f.StringSet == Values{1, 2, 3} && (orders.empty() || orders.back() != f.StringNotes))
+            orders.push_back(f.StringNotes);
     }
     EXPECT_EQ(orders, (std::vector<Values>{{60, 60, 64}, {60, 64, 60}, {64, 60, 60}}));
 }
@@ -365,10 +364,10 @@ bool PlainFilters(const Request& r, const ChordFingering& f)
     const bool strings = std::all_of(f.StringSet.begin(), f.StringSet.end(), [&](std::uint32_t s) {
         return std::find(allowed.begin(), allowed.end(), s) != allowed.end();
     });
-    bool permutation = r.permutation.size() <= f.NotePermutation.size();
+    bool permutation = r.permutation.size() <= f.StringNotes.size();
     for (std::size_t i = 0; permutation && i < r.permutation.size(); ++i)
-        permutation = f.NotePermutation[i] == r.permutation[i];
-    const bool melody = r.melody.empty() || NoteName(f.NotePermutation[0]) == r.melody;
+        permutation = f.StringNotes[i] == r.permutation[i];
+    const bool melody = r.melody.empty() || NoteName(f.StringNotes[0]) == r.melody;
     return range && span && strings && permutation && melody;
 }
 

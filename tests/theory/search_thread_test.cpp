@@ -15,11 +15,11 @@ namespace {
 void ExpectWellFormed(const ChordFingering& f, std::size_t notes)
 {
     ASSERT_EQ(f.StringSet.size(), notes);
-    ASSERT_EQ(f.NotePermutation.size(), notes);
+    ASSERT_EQ(f.StringNotes.size(), notes);
     ASSERT_EQ(f.FretBoardPosition.size(), notes);
     ASSERT_TRUE(std::is_sorted(f.StringSet.begin(), f.StringSet.end()));
     for (std::size_t i = 0; i < notes; ++i) {
-        ASSERT_TRUE(f.NotePermutation[i] >= 60 && f.NotePermutation[i] <= 71);
+        ASSERT_TRUE(f.StringNotes[i] >= 60 && f.StringNotes[i] <= 71);
         ASSERT_LE(f.FretBoardPosition[i], 24u);
     }
 }
