@@ -50,8 +50,8 @@ std::vector<theory::ChordShape> ChordSheetCommands::ShapesOn(const std::vector<i
     std::vector<theory::ChordShape> shapes;
     shapes.reserve(patterns.size());
     for (const std::vector<int>& frets : patterns)
-        shapes.push_back(theory::ShapeFromFrets(
-            frets, tuning, theory::FirstTraditionalName(frets, notes, preferredRoot)));
+        shapes.push_back(
+            theory::ShapeFromFrets(frets, tuning, theory::ShapeName(frets, notes, preferredRoot)));
     return shapes;
 }
 

@@ -150,4 +150,59 @@ std::string ChordSuffixFor(int intervalMask, int mode)
     }
 }
 
+namespace {
+
+// The mask of the tones as intervals above root, the root itself included.
+int IntervalsAbove(PitchClass root, int toneMask)
+{
+    int intervals = 1;
+    for (int k = 0; k < kPitchClassCount; ++k) {
+        if ((toneMask >> k) & 1)
+            intervals |= 1 << ((k - root + kPitchClassCount) % kPitchClassCount);
+    }
+    return intervals;
+}
+
+constexpr std::size_t kSlashBassCost = 2;
+
+}  // namespace
+
+std::string ChordName(PitchClass root, int toneMask, PitchClass bass)
+{
+    std::string name = NoteName(static_cast<Note>(root)) +
+        ChordSuffixFor(IntervalsAbove(root, toneMask), kTraditionalNames);
+    if (bass != kNoPitchClass && bass != root) {
+        name += '/';
+        name += NoteName(static_cast<Note>(bass));
+    }
+    return name;
+}
+
+std::string SimplestChordName(int toneMask, PitchClass bass, PitchClass preferredRoot)
+{
+    const auto sounds = [toneMask](PitchClass pc) {
+        return pc >= 0 && pc < kPitchClassCount && ((toneMask >> pc) & 1) != 0;
+    };
+    if (!sounds(bass))
+        return {};
+    if (sounds(preferredRoot))
+        return ChordName(preferredRoot, toneMask, bass);
+    std::string best;
+    std::size_t bestCost = 0;
+    // The bass first, so that it wins a tie; then upward from it.
+    for (int step = 0; step < kPitchClassCount; ++step) {
+        const PitchClass root = (bass + step) % kPitchClassCount;
+        if (!sounds(root))
+            continue;
+        const std::size_t cost =
+            ChordSuffixFor(IntervalsAbove(root, toneMask), kTraditionalNames).size() +
+            (root == bass ? 0 : kSlashBassCost);
+        if (best.empty() || cost < bestCost) {
+            best = ChordName(root, toneMask, bass);
+            bestCost = cost;
+        }
+    }
+    return best;
+}
+
 }  // namespace guivarna::theory

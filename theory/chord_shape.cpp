@@ -1,9 +1,8 @@
 #include "theory/chord_shape.h"
 
+#include "theory/chord_naming.h"
 #include "theory/chord_symbol.h"
 #include "theory/finger_assignment.h"
-#include "theory/marked_chord.h"
-#include "theory/music_theory.h"
 
 #include <algorithm>
 #include <optional>
@@ -69,36 +68,58 @@ int HighestFret(const ChordShape& shape)
     return it == shape.frets.end() ? 0 : std::max(*it, 0);
 }
 
-std::string FirstTraditionalName(
-    std::span<const int> fretsHighFirst, std::span<const Note> tuningHighFirst, int preferredRoot)
+namespace {
+
+// What a shape sounds, as chord names need it: the pitch classes and the lowest of them.
+struct SoundingTones {
+    int mask = 0;
+    PitchClass bass = kNoPitchClass;
+};
+
+SoundingTones TonesOf(std::span<const int> frets, std::span<const Note> tuning)
 {
-    if (fretsHighFirst.size() != tuningHighFirst.size())
-        return {};
-    std::vector<std::optional<Note>> frets;
-    for (const int fret : fretsHighFirst) {
-        if (fret >= 0)
-            frets.emplace_back(static_cast<Note>(fret));
-        else
-            frets.emplace_back();
+    SoundingTones tones;
+    if (frets.size() != tuning.size())
+        return tones;
+    std::optional<Note> lowest;
+    for (std::size_t s = 0; s < frets.size(); ++s) {
+        if (frets[s] < 0)
+            continue;
+        const Note pitch = tuning[s] + static_cast<Note>(frets[s]);
+        tones.mask |= 1 << PitchClassOf(pitch);
+        if (!lowest || pitch < *lowest)
+            lowest = pitch;
     }
-    MusicTheory theory;
-    const std::vector<Note> tuning(tuningHighFirst.begin(), tuningHighFirst.end());
-    if (!LoadChordNotes(theory, ChordNotesFromPitches(PitchesFromFrets(tuning, frets))))
-        return {};
-    const std::vector<std::string> names = theory.SuggestChordNames(kTraditionalNames);
-    if (preferredRoot >= 0) {
-        for (const std::string& name : names) {
-            if (const int root = RootOfName(name); root >= 0 && root % 12 == preferredRoot % 12)
-                return name;
-        }
-    }
-    return names.empty() ? std::string() : names.front();
+    if (lowest)
+        tones.bass = PitchClassOf(*lowest);
+    return tones;
 }
 
-int RootOfName(const std::string& name)
+}  // namespace
+
+std::string FirstTraditionalName(
+    std::span<const int> frets, std::span<const Note> tuning, PitchClass preferredRoot)
+{
+    const SoundingTones tones = TonesOf(frets, tuning);
+    if (tones.mask == 0)
+        return {};
+    const bool preferred = preferredRoot >= 0 && preferredRoot < kPitchClassCount &&
+        ((tones.mask >> preferredRoot) & 1) != 0;
+    const PitchClass root = preferred ? preferredRoot : tones.bass;
+    return ChordName(root, tones.mask, root);
+}
+
+std::string ShapeName(
+    std::span<const int> frets, std::span<const Note> tuning, PitchClass preferredRoot)
+{
+    const SoundingTones tones = TonesOf(frets, tuning);
+    return SimplestChordName(tones.mask, tones.bass, preferredRoot);
+}
+
+PitchClass RootOfName(const std::string& name)
 {
     const ChordReading reading = ReadChordSymbol(name);
-    return reading ? static_cast<int>(reading.chord->root) : -1;
+    return reading ? PitchClassOf(reading.chord->root) : kNoPitchClass;
 }
 
 }  // namespace guivarna::theory

@@ -39,14 +39,21 @@ int LowestFret(const ChordShape& shape);
 int HighestFret(const ChordShape& shape);
 
 // The first traditional name of the chord the shape sounds on the tuning (string 1 first), ""
-// when no string sounds. The names are built on the lowest note sounding, as for marked notes;
-// with a preferred root (a pitch class, as RootOfName gives) among the chord's notes, the name
-// built on that root instead, so that an inversion found by a search for C is still "C".
-std::string FirstTraditionalName(std::span<const int> fretsHighFirst,
-    std::span<const Note> tuningHighFirst, int preferredRoot = -1);
+// when no string sounds or the lists differ in length. The name is built on the lowest note
+// sounding, as for marked notes; with a preferred root among the chord's notes, on that root
+// instead, so that an inversion found by a search for C is still "C". No slash bass: this is
+// the name the command line gives a diagram.
+std::string FirstTraditionalName(std::span<const int> frets, std::span<const Note> tuning,
+    PitchClass preferredRoot = kNoPitchClass);
 
-// The pitch class (60..71) of the root a chord name starts with, -1 when the name is no chord
+// The name players give the shape: the simplest name of what it sounds, with the bass after a
+// slash when it is not the root ("C/G" for xx555x); with a preferred root among its notes, the
+// name on that root, the bass after a slash all the same.
+std::string ShapeName(std::span<const int> frets, std::span<const Note> tuning,
+    PitchClass preferredRoot = kNoPitchClass);
+
+// The pitch class of the root a chord name starts with, kNoPitchClass when the name is no chord
 // symbol the reader understands.
-int RootOfName(const std::string& name);
+PitchClass RootOfName(const std::string& name);
 
 }  // namespace guivarna::theory

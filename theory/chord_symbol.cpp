@@ -103,8 +103,10 @@ public:
         ReadChord chord;
         chord.root = kFirstPitchClass + static_cast<Note>(root);
         chord.mask = Mask();
-        if (bass_ >= 0)
+        if (bass_ >= 0) {
             chord.mask |= 1 << ((bass_ - root + 12) % 12);
+            chord.bass = bass_;
+        }
         reading.chord = chord;
         return reading;
     }

@@ -19,10 +19,12 @@ struct ReadError {
 };
 
 // A chord read from its symbol: the root (60..71) and the interval mask above it (bit k = k
-// semitones above the root; bit 0 always set).
+// semitones above the root; bit 0 always set), and the bass a slash names ("C/E": E), which the
+// mask holds too.
 struct ReadChord {
     Note root = 60;
     int mask = 1;
+    PitchClass bass = kNoPitchClass;
 
     // The root, then the other pitch classes upward from it, all 60..71.
     std::vector<Note> Notes() const;

@@ -12,6 +12,17 @@ namespace guivarna::theory {
 // integer has a name (-1 and 999999 are both "Eb").
 using Note = std::uint32_t;
 
+// A pitch class, 0 (C) .. 11 (B): what board roots, search rows and chord names compare. A Note
+// is a sounding pitch; PitchClassOf turns one into the other at the edges.
+using PitchClass = int;
+inline constexpr PitchClass kNoPitchClass = -1;
+inline constexpr int kPitchClassCount = 12;
+
+constexpr PitchClass PitchClassOf(Note note)
+{
+    return static_cast<PitchClass>(note % kPitchClassCount);
+}
+
 // Stands for an unknown note or interval.
 inline constexpr std::uint32_t kUnknown = 999999;
 

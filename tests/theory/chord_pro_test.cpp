@@ -144,24 +144,34 @@ TEST(ChordPro, BarresComeFromTheHandOrFromTheFilesOwnFingers)
     }
 }
 
-TEST(ChordShape, NamesBuildOnTheLowestNoteOrOnThePreferredRoot)
+TEST(ChordShape, NamesOnTheLowestNoteAndAsPlayersNameShapes)
 {
     const std::vector<Note> tuning(kStandardTuningNotes.begin(), kStandardTuningNotes.end());
     struct Case {
         std::vector<int> fretsHighFirst;
-        int preferredRoot;
-        std::string name;
+        PitchClass preferredRoot;
+        std::string firstName;  // the command line's diagram name
+        std::string shapeName;  // the chord sheet's
     };
     const std::vector<Case> cases = {
-        {{0, 1, 0, 2, 3, -1}, -1, "C"},
-        {{0, 1, 0, -1, -1, -1}, -1, "Gsus4(6) (no 5)"},  // G is the lowest note
-        {{0, 1, 0, -1, -1, -1}, 60, "C"},
-        {{0, 1, 0, -1, -1, -1}, 62, "Gsus4(6) (no 5)"},  // D is not in the chord
-        {{-1, -1, -1, -1, -1, -1}, 60, ""},
+        {{0, 1, 0, 2, 3, -1}, kNoPitchClass, "C", "C"},
+        // G-C-E with G lowest (xx555x and 010xxx).
+        {{-1, 5, 5, 5, -1, -1}, kNoPitchClass, "Gsus4(6) (no 5)", "C/G"},
+        {{0, 1, 0, -1, -1, -1}, kNoPitchClass, "Gsus4(6) (no 5)", "C/G"},
+        {{0, 1, 0, -1, -1, -1}, 0, "C", "C/G"},
+        {{0, 1, 0, -1, -1, -1}, 2, "Gsus4(6) (no 5)", "C/G"},  // D is not in the chord
+        // A-C-E-G: on A it is A-7, over C the simpler C(6).
+        {{0, 1, 0, 2, 0, -1}, kNoPitchClass, "A-7", "A-7"},
+        {{3, 1, 2, 2, 3, -1}, kNoPitchClass, "C(6)", "C(6)"},
+        {{0, 0, 1, 2, 2, 0}, kNoPitchClass, "E", "E"},
+        {{-1, -1, -1, -1, -1, -1}, 0, "", ""},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(FirstTraditionalName(c.fretsHighFirst, tuning, c.preferredRoot), c.name)
-            << c.preferredRoot;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(
+            ::testing::PrintToString(c.fretsHighFirst) + " " + std::to_string(c.preferredRoot));
+        EXPECT_EQ(FirstTraditionalName(c.fretsHighFirst, tuning, c.preferredRoot), c.firstName);
+        EXPECT_EQ(ShapeName(c.fretsHighFirst, tuning, c.preferredRoot), c.shapeName);
+    }
 }
 
 }  // namespace

@@ -82,6 +82,17 @@ TEST(ChordSymbol, ReadsTheSpellingsPlayersType)
     }
 }
 
+TEST(ChordSymbol, KeepsTheSlashBass)
+{
+    const std::pair<const char*, PitchClass> cases[] = {
+        {"C/E", 4}, {"C/Bb", 10}, {"Am/F#", 6}, {"C6/9", kNoPitchClass}, {"C", kNoPitchClass}};
+    for (const auto& [symbol, bass] : cases) {
+        const ChordReading reading = ReadChordSymbol(symbol);
+        ASSERT_TRUE(reading) << symbol;
+        EXPECT_EQ(reading.chord->bass, bass) << symbol;
+    }
+}
+
 TEST(ChordSymbol, ErrorsNameTheFirstUnreadableCharacter)
 {
     struct Case {
