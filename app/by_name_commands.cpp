@@ -65,7 +65,7 @@ void ByNameCommands::ShowScale(const theory::NamedScale& scale)
     objects_.boards.ShowPitchClasses(
         BoardCollection::kScaleBoard, theory::ScaleNotes(*scale.scale, scale.root));
     objects_.boards.Board(BoardCollection::kScaleBoard)
-        .SetRootPitchClass(static_cast<int>(scale.root % 12));
+        .SetRootPitchClass(theory::PitchClassOf(scale.root));
     objects_.engine.Scales().ShowNamedScale(scale);
     view_.viewport()->update();
 }

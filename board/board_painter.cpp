@@ -20,7 +20,7 @@ constexpr double kLabelSizeOfWidth = 0.4;
 constexpr double kNoteSizeOfHeight = 0.5;
 
 // A marked note of the root's pitch class (0..11; -1 when the board has no root).
-bool IsRoot(const FretCell& cell, int rootPitchClass)
+bool IsRoot(const FretCell& cell, theory::PitchClass rootPitchClass)
 {
     return rootPitchClass >= 0 && cell.Note() >= 0 && cell.Note() % 12 == rootPitchClass;
 }
@@ -128,7 +128,7 @@ void BoardPainter::DrawCellAs(
     painter_.setBrush(Qt::NoBrush);
 }
 
-void BoardPainter::DrawRow(const StringRow& row, QPoint offset, int rootPitchClass)
+void BoardPainter::DrawRow(const StringRow& row, QPoint offset, theory::PitchClass rootPitchClass)
 {
     for (const FretCell& cell : row.Cells())
         DrawCell(cell, offset, IsRoot(cell, rootPitchClass));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/device_mapping.h"
+#include "theory/notes.h"
 
 #include <QFont>
 #include <QPoint>
@@ -25,7 +26,8 @@ public:
     // heavier outline instead of a circle, so it stands out in colour and in grey alike.
     void DrawCell(const FretCell& cell, QPoint offset = {}, bool root = false);
     // Every cell in order, moved by offset; marks of rootPitchClass (0..11) drawn as roots.
-    void DrawRow(const StringRow& row, QPoint offset = {}, int rootPitchClass = -1);
+    void DrawRow(const StringRow& row, QPoint offset = {},
+        theory::PitchClass rootPitchClass = theory::kNoPitchClass);
     // Every row in order, the fret-number row last, with the board's top-left corner at origin
     // (scene units). The board's own position only relates its rows to each other. A board that
     // shows fingers, when a hand can hold its marks, draws each mark with its finger digit and

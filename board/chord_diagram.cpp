@@ -49,7 +49,7 @@ QSize ChordDiagramSize(int strings, int rows)
 }
 
 ChordDiagramLayout LayoutChordDiagram(
-    const theory::ChordShape& shape, bool leftHanded, int rootPitchClass)
+    const theory::ChordShape& shape, bool leftHanded, theory::PitchClass rootPitchClass)
 {
     ChordDiagramLayout layout;
     const int strings = shape.StringCount();
@@ -98,8 +98,9 @@ ChordDiagramLayout LayoutChordDiagram(
         ChordDiagramLayout::Dot dot;
         dot.centre = QPoint(x, rowCentre(fret));
         dot.finger = s < shape.fingers.size() ? shape.fingers[s] : 0;
-        dot.root = knowsTuning && rootPitchClass >= 0 &&
-            (shape.tuning[s] + fret) % 12 == rootPitchClass % 12;
+        dot.root = knowsTuning && rootPitchClass != theory::kNoPitchClass &&
+            theory::PitchClassOf(static_cast<theory::Note>(shape.tuning[s] + fret)) ==
+                rootPitchClass;
         dot.underBarre = std::any_of(shape.barres.begin(), shape.barres.end(), [&](const auto& b) {
             return b.firstString <= stringNumber && stringNumber <= b.lastString &&
                 b.fret == fret && b.finger == dot.finger;

@@ -69,10 +69,10 @@ inline constexpr int kOpenShapeHighestFret = 5;
 // its lowest fretted fret.
 int DiagramFirstFret(const theory::ChordShape& shape);
 
-// The layout of a shape; rootPitchClass (0..11, -1 for none) marks the dots that sound the root
+// The layout of a shape; rootPitchClass (or kNoPitchClass) marks the dots that sound the root
 // when the shape knows its tuning.
-ChordDiagramLayout LayoutChordDiagram(
-    const theory::ChordShape& shape, bool leftHanded, int rootPitchClass = -1);
+ChordDiagramLayout LayoutChordDiagram(const theory::ChordShape& shape, bool leftHanded,
+    theory::PitchClass rootPitchClass = theory::kNoPitchClass);
 
 // The size of a diagram of that many strings and fret rows.
 QSize ChordDiagramSize(int strings, int rows);

@@ -98,12 +98,14 @@ void FretBoard::Clear()
 {
     for (StringRow& row : rows_)
         row.Clear();
-    rootPitchClass_ = -1;
+    rootPitchClass_ = theory::kNoPitchClass;
 }
 
-void FretBoard::SetRootPitchClass(int pitchClass)
+void FretBoard::SetRootPitchClass(theory::PitchClass pitchClass)
 {
-    rootPitchClass_ = pitchClass >= 0 && pitchClass < 12 ? pitchClass : -1;
+    rootPitchClass_ = pitchClass >= 0 && pitchClass < theory::kPitchClassCount
+        ? pitchClass
+        : theory::kNoPitchClass;
     Invalidate();
 }
 

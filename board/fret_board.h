@@ -6,6 +6,7 @@
 #include "theory/chord_fingering.h"
 #include "theory/finger_assignment.h"
 #include "theory/instrument_limits.h"
+#include "theory/notes.h"
 
 #include <QStringList>
 #include <QStringView>
@@ -79,8 +80,8 @@ public:
     // Unmarks every row, the fret-number row included, and forgets the root pitch class.
     void Clear();
     // The pitch class (0..11) whose marks are drawn as roots; -1 (the default): none.
-    void SetRootPitchClass(int pitchClass);
-    int RootPitchClass() const { return rootPitchClass_; }
+    void SetRootPitchClass(theory::PitchClass pitchClass);
+    theory::PitchClass RootPitchClass() const { return rootPitchClass_; }
     // True when the cell's note is of the root pitch class.
     bool IsRootNote(int note) const;
     // The marked positions of the strings as (string row, fret), from the highest string down
@@ -127,7 +128,7 @@ private:
     bool isChordBoard_ = false;
     bool leftHanded_ = false;
     bool showFingers_ = false;
-    int rootPitchClass_ = -1;
+    theory::PitchClass rootPitchClass_ = theory::kNoPitchClass;
     std::vector<StringRow> rows_;
 };
 
