@@ -349,8 +349,9 @@ void ChordResultPage::ApplyOrder(std::shared_ptr<const std::vector<std::uint32_t
         if (List().CurrentRow() >= 0)
             currentIndex = model_->ListIndex(List().CurrentRow());
     }
-    engine_.Chords().SetShownOrder(model_->List(), order);
-    model_->SetOrder(std::move(order));
+    const theory::RowOrder shown(std::move(order));
+    engine_.Chords().SetShownOrder(model_->List(), shown);
+    model_->SetOrder(shown);
     if (!keep)
         return;
     RowSelection selection;

@@ -106,32 +106,16 @@ ChordResultModel::ChordResultModel(QObject* parent)
 
 void ChordResultModel::SetList(std::shared_ptr<const theory::ChordResultList> list, int stringCount)
 {
-    order_.reset();
+    order_ = {};
     stringCount_ = stringCount;
     SearchResultModel::SetList(std::move(list));
 }
 
-void ChordResultModel::SetOrder(std::shared_ptr<const std::vector<std::uint32_t>> order)
+void ChordResultModel::SetOrder(theory::RowOrder order)
 {
     order_ = std::move(order);
     if (PublishedCount() > 0)
         emit dataChanged(index(0, 0), index(PublishedCount() - 1, columnCount() - 1));
-}
-
-std::size_t ChordResultModel::ListIndex(int row) const
-{
-    const auto r = static_cast<std::size_t>(row);
-    return order_ && r < order_->size() ? (*order_)[r] : r;
-}
-
-int ChordResultModel::RowOf(std::size_t listIndex) const
-{
-    if (order_ && listIndex < order_->size()) {
-        const auto at = std::find(order_->begin(), order_->end(), listIndex);
-        return at == order_->end() ? -1 : static_cast<int>(at - order_->begin());
-    }
-    return listIndex < static_cast<std::size_t>(PublishedCount()) ? static_cast<int>(listIndex)
-                                                                  : -1;
 }
 
 QString ChordResultModel::Cell(std::size_t row, int column) const

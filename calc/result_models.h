@@ -90,13 +90,14 @@ public:
     void SetList(std::shared_ptr<const theory::ChordResultList> list, int stringCount);
     int StringCount() const { return stringCount_; }
 
-    // Row i shows result order[i] from now on; rows beyond the order follow in search order.
-    // Null restores the search order. The rows views know of stay the same.
-    void SetOrder(std::shared_ptr<const std::vector<std::uint32_t>> order);
-    const std::shared_ptr<const std::vector<std::uint32_t>>& Order() const { return order_; }
-    // The result a row shows, and the row that shows a result (-1 when none does).
-    std::size_t ListIndex(int row) const;
-    int RowOf(std::size_t listIndex) const;
+    // The rows show the results in order from now on; the rows views know of stay the same.
+    void SetOrder(theory::RowOrder order);
+    const theory::RowOrder& Order() const { return order_; }
+    // The result a row shows.
+    std::size_t ListIndex(int row) const
+    {
+        return order_.StoredIndex(static_cast<std::size_t>(row));
+    }
 
 protected:
     QString Cell(std::size_t row, int column) const override;
@@ -104,7 +105,7 @@ protected:
 private:
     using SearchResultModel::SetList;
 
-    std::shared_ptr<const std::vector<std::uint32_t>> order_;
+    theory::RowOrder order_;
     int stringCount_ = 0;
 };
 

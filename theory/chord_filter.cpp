@@ -59,61 +59,18 @@ void ChordFilter::Prepare()
 
 bool ChordFilter::PassesFretRange(const FingeringCandidate& c) const
 {
-    const auto n = static_cast<std::size_t>(c.count);
-    switch (openStringPolicy) {
-    case kOpenStringsByPosition:
-        for (std::size_t i = 0; i < n; ++i) {
-            if (c.frets[i] < lowestFret || c.frets[i] > highestFret)
-                return false;
-        }
+    if (!KnownPolicy())
         return true;
-    case kMayHaveOpenStrings:
-    case kMustHaveOpenStrings: {
-        bool fretted = false;
-        for (std::size_t i = 0; i < n; ++i) {
-            const std::uint32_t f = c.frets[i];
-            if (f == 0)
-                continue;
-            if (f < lowestFret || f > highestFret)
-                return false;
-            fretted = true;
-        }
-        return openStringPolicy == kMayHaveOpenStrings || fretted;
-    }
-    default:
-        return true;
-    }
+    const FretExtent extent = ExtentOf(c);
+    return FitsFretRange(extent) && (openStringPolicy != kMustHaveOpenStrings || extent.counted);
 }
 
 bool ChordFilter::PassesSpan(const FingeringCandidate& c) const
 {
-    const auto n = static_cast<std::size_t>(c.count);
-    int lowest = 255;
-    int highest = 0;
-    bool open = false;
-    switch (openStringPolicy) {
-    case kOpenStringsByPosition:
-        for (std::size_t i = 0; i < n; ++i) {
-            lowest = std::min<int>(lowest, c.frets[i]);
-            highest = std::max<int>(highest, c.frets[i]);
-        }
-        return highest - lowest < span;
-    case kMayHaveOpenStrings:
-    case kMustHaveOpenStrings:
-        for (std::size_t i = 0; i < n; ++i) {
-            if (c.frets[i] == 0) {
-                open = true;
-                continue;
-            }
-            lowest = std::min<int>(lowest, c.frets[i]);
-            highest = std::max<int>(highest, c.frets[i]);
-        }
-        if (openStringPolicy == kMustHaveOpenStrings && !open)
-            return false;
-        return lowest > highest || highest - lowest < span;
-    default:
+    if (!KnownPolicy())
         return false;
-    }
+    const FretExtent extent = ExtentOf(c);
+    return FitsSpan(extent) && (openStringPolicy != kMustHaveOpenStrings || extent.open);
 }
 
 bool ChordFilter::PassesStringSet(const FingeringCandidate& c) const

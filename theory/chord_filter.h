@@ -22,8 +22,8 @@ struct ChordFilter {
     std::vector<Note> permutation;  // empty = any note order
     std::string melodyNote;  // "" = any
     std::uint32_t lowestFret = 0;
-    std::uint32_t highestFret = 24;
-    int span = 24;
+    std::uint32_t highestFret = kMaxFret;
+    int span = kMaxSpan;
     int openStringPolicy = 0;
     bool playableOnly = false;
 
@@ -50,45 +50,11 @@ struct ChordFilter {
     // K, when not 0, is c.count known at compile time.
     template <std::size_t K = 0> bool AcceptsWithinCombination(const FingeringCandidate& c) const
     {
-        const std::size_t k = K != 0 ? K : static_cast<std::size_t>(c.count);
-        switch (openStringPolicy) {
-        case kOpenStringsByPosition: {
-            unsigned lowest = 255;
-            unsigned highest = 0;
-            for (std::size_t i = 0; i < k; ++i) {
-                const unsigned f = c.frets[i];
-                lowest = f < lowest ? f : lowest;
-                highest = f > highest ? f : highest;
-            }
-            if (lowest < lowestFret || highest > highestFret ||
-                static_cast<int>(highest - lowest) >= span)
-                return false;
-            break;
-        }
-        case kMayHaveOpenStrings:
-        case kMustHaveOpenStrings: {
-            // Open strings count as 255 for the lowest fretted fret and as 0 for the highest.
-            unsigned lowest = 255;
-            unsigned highest = 0;
-            for (std::size_t i = 0; i < k; ++i) {
-                const unsigned f = c.frets[i];
-                const unsigned forLowest = f == 0 ? 255 : f;
-                lowest = forLowest < lowest ? forLowest : lowest;
-                highest = f > highest ? f : highest;
-            }
-            const bool fretted = highest != 0;
-            if (fretted &&
-                (lowest < lowestFret || highest > highestFret ||
-                    static_cast<int>(highest - lowest) >= span))
-                return false;
-            if (openStringPolicy == kMustHaveOpenStrings && (!fretted || !HasOpenString(c, k)))
-                return false;
-            break;
-        }
-        default:
+        if (!KnownPolicy())
             return false;
-        }
-        return (permutation.empty() || PassesPermutation(c)) &&
+        const FretExtent extent = ExtentOf<K>(c);
+        return FitsFretRange(extent) && FitsSpan(extent) && OpenStringsAsRequired(extent) &&
+            (permutation.empty() || PassesPermutation(c)) &&
             (melodyPitchClass_ == -1 || PassesMelody(c));
     }
 
@@ -103,13 +69,50 @@ struct ChordFilter {
     }
 
 private:
-    static bool HasOpenString(const FingeringCandidate& c, std::size_t k)
+    // The lowest and highest fret the fret range and the span judge. Open strings count as fret
+    // 0 by position; under the other policies they are left out, and only noted.
+    struct FretExtent {
+        unsigned lowest = 255;
+        unsigned highest = 0;
+        bool counted = false;  // some fret counts
+        bool open = false;  // some string is open
+    };
+
+    template <std::size_t K = 0> FretExtent ExtentOf(const FingeringCandidate& c) const
     {
+        const std::size_t k = K != 0 ? K : static_cast<std::size_t>(c.count);
+        FretExtent e;
+        const bool openCounts = openStringPolicy == kOpenStringsByPosition;
         for (std::size_t i = 0; i < k; ++i) {
-            if (c.frets[i] == 0)
-                return true;
+            const unsigned f = c.frets[i];
+            if (f == 0) {
+                e.open = true;
+                if (!openCounts)
+                    continue;
+            }
+            e.lowest = f < e.lowest ? f : e.lowest;
+            e.highest = f > e.highest ? f : e.highest;
+            e.counted = true;
         }
-        return false;
+        return e;
+    }
+    bool KnownPolicy() const
+    {
+        return openStringPolicy == kOpenStringsByPosition ||
+            openStringPolicy == kMayHaveOpenStrings || openStringPolicy == kMustHaveOpenStrings;
+    }
+    bool FitsFretRange(const FretExtent& e) const
+    {
+        return !e.counted || (e.lowest >= lowestFret && e.highest <= highestFret);
+    }
+    bool FitsSpan(const FretExtent& e) const
+    {
+        return !e.counted || static_cast<int>(e.highest - e.lowest) < span;
+    }
+    // "Must have open strings": at least one open and one fretted string.
+    bool OpenStringsAsRequired(const FretExtent& e) const
+    {
+        return openStringPolicy != kMustHaveOpenStrings || (e.counted && e.open);
     }
 
     std::uint32_t allowedMask_ = 0;  // bit s: string number s may be used

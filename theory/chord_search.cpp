@@ -153,19 +153,18 @@ int ChordSearch::StringCount() const
     return static_cast<int>(tuning_.size());
 }
 
-void ChordSearch::SetShownOrder(std::shared_ptr<const ChordResultList> list,
-    std::shared_ptr<const std::vector<std::uint32_t>> order)
+void ChordSearch::SetShownOrder(std::shared_ptr<const ChordResultList> list, RowOrder order)
 {
     std::lock_guard lock(tuningMutex_);
     orderedList_ = list;
     shownOrder_ = std::move(order);
 }
 
-std::shared_ptr<const std::vector<std::uint32_t>> ChordSearch::ShownOrder() const
+RowOrder ChordSearch::ShownOrder() const
 {
     const std::shared_ptr<const ChordResultList> latest = Results();
     std::lock_guard lock(tuningMutex_);
-    return orderedList_.lock() == latest ? shownOrder_ : nullptr;
+    return orderedList_.lock() == latest ? shownOrder_ : RowOrder();
 }
 
 bool ChordSearch::CurrentFingering(ChordFingering& out) const

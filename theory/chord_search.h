@@ -4,6 +4,7 @@
 #include "theory/chord_fingering.h"
 #include "theory/chord_result_store.h"
 #include "theory/fingering_generator.h"
+#include "theory/row_order.h"
 #include "theory/run_control.h"
 #include "theory/search_request.h"
 #include "theory/search_state.h"
@@ -99,11 +100,9 @@ public:
     std::vector<Note> Tuning() const;
     int StringCount() const;
 
-    // The order the result list is shown in (row i is result order[i]; rows beyond the order
-    // follow in search order), for the latest list only: a new run drops it. Null = search order.
-    void SetShownOrder(std::shared_ptr<const ChordResultList> list,
-        std::shared_ptr<const std::vector<std::uint32_t>> order);
-    std::shared_ptr<const std::vector<std::uint32_t>> ShownOrder() const;
+    // The order the result list is shown in, for the latest list only: a new run drops it.
+    void SetShownOrder(std::shared_ptr<const ChordResultList> list, RowOrder order);
+    RowOrder ShownOrder() const;
 
     // False when the current fingering is -1 or not in the list; else copies that result.
     bool CurrentFingering(ChordFingering& out) const;
@@ -123,7 +122,7 @@ private:
     mutable std::mutex tuningMutex_;
     std::vector<Note> tuning_;
     std::weak_ptr<const ChordResultList> orderedList_;
-    std::shared_ptr<const std::vector<std::uint32_t>> shownOrder_;
+    RowOrder shownOrder_;
     std::atomic<std::size_t> resultByteLimit_{static_cast<std::size_t>(-1)};
 };
 

@@ -17,6 +17,8 @@ inline constexpr Note kHighestNote = kLowestNote + 11;
 inline constexpr int kMaxStrings = 24;
 // The highest fret an octave shift of the chord search may reach.
 inline constexpr std::uint32_t kMaxFret = 24;
+// The widest hand span of the chord search, in frets: every shape up to kMaxFret fits it.
+inline constexpr int kMaxSpan = 24;
 
 // A six-string guitar in standard tuning, string 1 (the highest) first.
 inline constexpr std::array<Note, 6> kStandardTuningNotes{64, 59, 55, 50, 45, 40};

@@ -23,7 +23,7 @@ struct ChordSearchRequest {
     std::vector<std::uint32_t> allowedStrings{};  // string numbers from 1; empty = every string
     std::uint32_t lowestFret = 0;
     std::uint32_t highestFret = kMaxFret;
-    int span = 24;  // the fretted notes must satisfy highest - lowest < span
+    int span = kMaxSpan;  // the fretted notes must satisfy highest - lowest < span
     int openStringPolicy = kOpenStringsByPosition;  // any other value accepts no fingering
     std::vector<Note> permutation{};  // a required note order (note i on the i-th string used)
     std::string melodyNote{};  // a required note name on the highest string used; "" = any

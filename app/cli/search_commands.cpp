@@ -181,7 +181,7 @@ int RunChordsCommand(const std::vector<std::string>& args, std::ostream& out, st
     if (countOnly)
         out << run->Results()->Count() << '\n';
 
-    std::shared_ptr<std::vector<std::uint32_t>> order;
+    theory::RowOrder order;
     if (sorted) {
         theory::DifficultyOrder difficulty;
         const std::atomic<bool> never{false};
@@ -190,7 +190,8 @@ int RunChordsCommand(const std::vector<std::string>& args, std::ostream& out, st
                 static_cast<int>(std::max(1u, std::thread::hardware_concurrency())), never,
                 difficulty))
             throw std::runtime_error("--sort: the list could not be sorted");
-        order = std::make_shared<std::vector<std::uint32_t>>(std::move(difficulty.easiestFirst));
+        order = theory::RowOrder(
+            std::make_shared<std::vector<std::uint32_t>>(std::move(difficulty.easiestFirst)));
     }
     const output::OrderedChordResults results(run->Results(), order);
     if (sorted && !countOnly && !toFiles) {

@@ -33,20 +33,19 @@ private:
 // follow in search order. A null order is the search order itself.
 class OrderedChordResults : public ChordResults {
 public:
-    OrderedChordResults(std::shared_ptr<const theory::ChordResultList> list,
-        std::shared_ptr<const std::vector<std::uint32_t>> order)
+    OrderedChordResults(std::shared_ptr<const theory::ChordResultList> list, theory::RowOrder order)
         : list_(std::move(list)), order_(std::move(order))
     {
     }
     std::size_t Count() const override { return list_.Count(); }
     theory::ChordFingering Get(std::size_t index) const override
     {
-        return list_.Get(order_ && index < order_->size() ? (*order_)[index] : index);
+        return list_.Get(order_.StoredIndex(index));
     }
 
 private:
     SearchChordResults list_;
-    std::shared_ptr<const std::vector<std::uint32_t>> order_;
+    theory::RowOrder order_;
 };
 
 // The result list of a scale search run as a list for the writers, held like the above.

@@ -159,7 +159,7 @@ TEST_F(ListExportCommandsTest, ASortedChordListIsSavedInTheOrderShown)
     auto reversed = std::make_shared<std::vector<std::uint32_t>>();
     for (std::size_t i = chords.size(); i-- > 0;)
         reversed->push_back(static_cast<std::uint32_t>(i));
-    search.SetShownOrder(search.Results(), reversed);
+    search.SetShownOrder(search.Results(), theory::RowOrder(reversed));
 
     answer_ = dir_.filePath(QStringLiteral("sorted.txt"));
     commands_->SaveChordList();
