@@ -2,12 +2,25 @@
 
 #include "theory/chord_fingering.h"
 #include "theory/notes.h"
+#include "theory/scale_fingering.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 namespace guivarna::theory {
+
+// A position of a scale as a scale diagram shows it: the notes of every string, the lowest
+// string first as in ChordShape, each with its fret and finger.
+struct ScaleShape {
+    int root = 0;  // the pitch class (0..11) drawn in the root's style
+    int number = 0;  // the position's number
+    std::vector<std::vector<ScaleFret>> notes;
+    bool horizontal = false;  // drawn like the neck (strings across) instead of upright
+
+    bool operator==(const ScaleShape&) const = default;
+};
 
 // A chord shape as chord diagrams and chord sheets show it. Every list has one entry per string,
 // the lowest string first (string 1, the highest, is last), as chord books write shapes.
@@ -16,6 +29,9 @@ struct ChordShape {
     std::vector<int> frets;  // kNotPlayed (-1), 0 for open, or the fret from 1
     std::vector<int> fingers;  // 0 where no finger frets, else 1 index .. 4 little
     std::vector<int> tuning;  // the open strings' pitches; empty when not known
+    // Set when the diagram shows a scale position instead of a chord: frets then holds
+    // kNotPlayed for every string and fingers zeros, so the string count stays the same.
+    std::optional<ScaleShape> scale = std::nullopt;
 
     int StringCount() const { return static_cast<int>(frets.size()); }
     bool operator==(const ChordShape&) const = default;
@@ -44,6 +60,10 @@ std::vector<int> FretsOfFingering(const ChordFingering& fingering, int stringCou
 // The barres a shape's fingers make: a finger on two or more strings at one fret, when every
 // string between them is fretted at that fret or above. In string order.
 std::vector<ShapeBarre> ShapeBarres(const ChordShape& shape);
+
+// The sheet entry of a scale position on strings tuned to tuningHighFirst (string 1 first).
+ChordShape ShapeFromScalePosition(const ScalePosition& position,
+    std::span<const Note> tuningHighFirst, Note root, std::string name, bool horizontal = false);
 
 // The lowest and highest fretted fret; both 0 when no string is fretted.
 int LowestFret(const ChordShape& shape);

@@ -110,8 +110,10 @@ std::span<const Subcommand> subcommands()
             "[--system position|3nps] [--tuning 64,59,55,50,45,40] [--frets 0-24]",
             RunScalePositionsCommand},
         {"diagram",
-            "diagram --frets 0,1,0,2,3,x [--tuning 64,59,55,50,45,40] [--name C] (--svg FILE | "
-            "--png FILE [--dpi N] | --pdf FILE | --chordpro)",
+            "diagram (--frets 0,1,0,2,3,x [--tuning 64,59,55,50,45,40] [--name C] | --scale "
+            "(--name NAME [--root NOTE] | --notes C,D,E,F,G,A,B) [--system position|3nps] "
+            "[--tuning 64,59,55,50,45,40] [--frets 0-24] [--position N] [--horizontal]) (--svg "
+            "FILE | --png FILE [--dpi N] | --pdf FILE | --chordpro)",
             RunDiagramCommand},
         {"sheet", "sheet --chordpro FILE (--svg | --pdf | --png) OUT [--dpi N]", RunSheetCommand},
     };
