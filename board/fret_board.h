@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -76,6 +77,10 @@ public:
     // How a hand holds the marks: one entry per string, string 1 first (kNotPlayed for a string
     // without a mark). Unplayable when a string has more than one mark or no string has any.
     theory::HandShape HeldShape() const;
+    // Digits to show in marks instead of the fingers of HeldShape, with ShowFingers on: one per
+    // (string row, fret), as a scale position is fingered. Clear() forgets them.
+    void SetMarkFingers(std::map<std::pair<int, int>, int> fingers);
+    const std::map<std::pair<int, int>, int>& MarkFingers() const { return markFingers_; }
     // Unmarks every row, the fret-number row included, and forgets the root pitch class.
     void Clear();
     // The pitch class (0..11) whose marks are drawn as roots; -1 (the default): none.
@@ -128,6 +133,7 @@ private:
     bool leftHanded_ = false;
     bool showFingers_ = false;
     int rootPitchClass_ = -1;
+    std::map<std::pair<int, int>, int> markFingers_;
     std::vector<StringRow> rows_;
 };
 
