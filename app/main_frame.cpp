@@ -16,6 +16,7 @@
 #include "app/scale_position_commands.h"
 #include "app/wizard_commands.h"
 #include "board/board_collection.h"
+#include "calc/calc_page.h"
 #include "calc/calc_window.h"
 #include "calc/interval_stacker.h"
 #include "page/paper.h"

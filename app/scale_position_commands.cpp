@@ -62,14 +62,42 @@ std::vector<int> ScalePositionCommands::Tuning() const
 void ScalePositionCommands::SetScale(
     const theory::NamedScale& scale, theory::FingeringSystem system, int position)
 {
+    scale_ = theory::ScaleToFinger{scale.root, scale.scale->mask};
+    title_ = scale.Text();
+    markRoot_ = true;
+    system_ = system;
+    FindPositions(position);
+}
+
+void ScalePositionCommands::SetFoundScale(const std::vector<theory::Note>& notes)
+{
+    if (notes.empty())
+        return;
+    theory::ScaleToFinger scale{notes.front(), 0};
+    for (const theory::Note note : notes)
+        scale.mask |= 1 << ((note + 12 - notes.front() % 12) % 12);
     scale_ = scale;
+    title_ = theory::JoinNoteNames(notes);
+    for (const theory::NamedScale& named : theory::ScalesWithNotes(notes)) {
+        if (named.root % 12 == notes.front() % 12) {
+            title_ = named.Text();
+            break;
+        }
+    }
+    markRoot_ = false;
+    if (theory::FingeringProblem(scale, system_))
+        system_ = theory::FingeringSystem::Position;
+    FindPositions(-1);
+}
+
+void ScalePositionCommands::FindPositions(int position)
+{
     current_ = -1;
     const std::vector<int> tuning = Tuning();
     const std::vector<theory::Note> notes(tuning.begin(), tuning.end());
     const int highest =
         tuning.empty() ? 0 : objects_.boards.FretCount(BoardCollection::kScaleBoard) - 1;
-    positions_ = theory::ScalePositions(
-        {scale.root, scale.scale->mask}, notes, system, {0, std::max(0, highest)});
+    positions_ = theory::ScalePositions(*scale_, notes, system_, {0, std::max(0, highest)});
     if (position >= 0 && position < static_cast<int>(positions_.size()))
         ShowPosition(position);
 }
@@ -95,7 +123,7 @@ void ScalePositionCommands::ShowPosition(int index)
         }
     }
     board.SetMarkFingers(std::move(fingers));
-    board.SetRootPitchClass(static_cast<int>(scale_->root % 12));
+    board.SetRootPitchClass(markRoot_ ? static_cast<int>(scale_->root % 12) : -1);
     view_.viewport()->update();
 }
 
@@ -155,10 +183,13 @@ theory::ChordShape ScalePositionCommands::SheetShape(const theory::ScalePosition
 {
     const std::vector<int> tuning = Tuning();
     const std::vector<theory::Note> notes(tuning.begin(), tuning.end());
-    const QString name = Text(strings::kScalePositionName)
-                             .arg(QString::fromStdString(scale_->Text()))
-                             .arg(position.number);
-    return theory::ShapeFromScalePosition(position, notes, scale_->root, name.toStdString());
+    const QString name =
+        Text(strings::kScalePositionName).arg(QString::fromStdString(title_)).arg(position.number);
+    theory::ChordShape shape =
+        theory::ShapeFromScalePosition(position, notes, scale_->root, name.toStdString());
+    if (!markRoot_)
+        shape.scale->root = -1;
+    return shape;
 }
 
 void ScalePositionCommands::AddToSheet(std::vector<theory::ChordShape> shapes)

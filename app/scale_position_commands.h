@@ -8,6 +8,7 @@
 #include <QObject>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 class QWidget;
@@ -41,6 +42,9 @@ public:
     // The scale to step through in the system; position is an index into Positions() to mark
     // at once, -1 to leave the whole scale on the board.
     void SetScale(const theory::NamedScale& scale, theory::FingeringSystem system, int position);
+    // A scale of the scale search (notes ascending), in the system last chosen; its first note
+    // counts as the root for the numbers, but is not drawn as one.
+    void SetFoundScale(const std::vector<theory::Note>& notes);
     const std::vector<theory::ScalePosition>& Positions() const { return positions_; }
     // The index of the position on the ScaleBoard, -1 while the whole scale is shown.
     int Current() const { return current_; }
@@ -58,6 +62,7 @@ public:
 
 private:
     std::vector<int> Tuning() const;
+    void FindPositions(int position);
     theory::ChordShape SheetShape(const theory::ScalePosition& position) const;
     void AddToSheet(std::vector<theory::ChordShape> shapes);
 
@@ -66,7 +71,10 @@ private:
     sheet::ChordSheetWindow& sheet_;
     QWidget* dialogParent_;
     output::AudioPlayer* player_;
-    std::optional<theory::NamedScale> scale_;
+    std::optional<theory::ScaleToFinger> scale_;
+    std::string title_;  // "A minor pentatonic"
+    bool markRoot_ = true;
+    theory::FingeringSystem system_ = theory::FingeringSystem::Position;
     std::vector<theory::ScalePosition> positions_;
     int current_ = -1;
 };

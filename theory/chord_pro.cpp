@@ -335,7 +335,8 @@ ChordShape ReadChordProScale(std::string_view definition, std::string& error)
         const std::string key = Lower(words[i++]);
         if (key == "root" || key == "position") {
             const std::optional<int> value = i < words.size() ? Number(words[i]) : std::nullopt;
-            if (!value || *value < 0 || *value > (key == "root" ? 11 : 99))
+            const int lowest = key == "root" ? -1 : 0;
+            if (!value || *value < lowest || *value > (key == "root" ? 11 : 99))
                 return fail("the scale diagram's " + key + " is not a number in range");
             (key == "root" ? scale.root : scale.number) = *value;
             ++i;

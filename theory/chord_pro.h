@@ -21,8 +21,8 @@ namespace guivarna::theory {
 // one directive of its own, lowest string first like define:
 //   {x_guivarna_scale: "A minor pentatonic 1" root 9 position 1 tuning 40 45 50 55 59 64
 //    notes 5/1,8/4 5/1,7/3 5/1,7/3 5/1,7/3 5/1,8/4 5/1,8/4}
-// notes gives every string's notes as fret/finger pairs ("-" for none); "across" after the
-// notes draws it like the neck.
+// notes gives every string's notes as fret/finger pairs ("-" for none); root is the pitch class
+// drawn as the root (-1: none); "across" after the notes draws it like the neck.
 std::string ChordProScale(const ChordShape& shape);
 // The text after "x_guivarna_scale:"; an error message in error when it cannot be read.
 ChordShape ReadChordProScale(std::string_view definition, std::string& error);

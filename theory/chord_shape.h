@@ -14,7 +14,7 @@ namespace guivarna::theory {
 // A position of a scale as a scale diagram shows it: the notes of every string, the lowest
 // string first as in ChordShape, each with its fret and finger.
 struct ScaleShape {
-    int root = 0;  // the pitch class (0..11) drawn in the root's style
+    int root = 0;  // the pitch class (0..11) drawn in the root's style, -1 for none
     int number = 0;  // the position's number
     std::vector<std::vector<ScaleFret>> notes;
     bool horizontal = false;  // drawn like the neck (strings across) instead of upright

@@ -138,6 +138,20 @@ TEST_F(ScalePositionsTest, PositionsGoOnTheChordSheetAsScaleDiagrams)
     EXPECT_TRUE(frame.Sheet()->isVisible());
 }
 
+TEST_F(ScalePositionsTest, AFoundScaleStepsFromItsLowestNoteWithoutARoot)
+{
+    MainFrame& frame = MakeFrame();
+    ScalePositionCommands& positions = *frame.ScalePositions();
+    positions.SetFoundScale({60, 62, 64, 67, 69});
+    ASSERT_EQ(positions.Positions().size(), 5u);
+    positions.NextPosition();
+    EXPECT_EQ(objects_->boards.Board(BoardCollection::kScaleBoard).RootPitchClass(), -1);
+    positions.AddPositionToSheet();
+    const theory::ChordShape& shape = frame.Sheet()->Sheet().Shapes().at(0);
+    EXPECT_EQ(shape.name, "C major pentatonic, position 1");
+    EXPECT_EQ(shape.scale->root, -1);
+}
+
 TEST(ScalePositionCommands, APositionPlaysUpAndBackDown)
 {
     theory::ScalePosition position;
