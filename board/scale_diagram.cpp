@@ -23,6 +23,8 @@ constexpr int kOpenRadius = 15;
 constexpr int kAcrossLeft = 70;
 constexpr int kAcrossLabelHeight = 50;
 constexpr double kSmallestNameScale = 0.6;
+// Scale names are long ("A minor pentatonic, position 3"): room for a second line.
+constexpr int kNameRoom = kNameHeight + 24;
 
 int LowestNoteFret(const theory::ScaleShape& scale)
 {
@@ -64,8 +66,8 @@ ScaleDiagramLayout LayoutScaleDiagram(const theory::ChordShape& shape, bool left
     int start = 0;
     int openAt = 0;
     if (!layout.horizontal) {
-        layout.size = ChordDiagramSize(strings, layout.rows);
-        start = kNameHeight + kMarkerHeight;
+        layout.size = ChordDiagramSize(strings, layout.rows) + QSize(0, kNameRoom - kNameHeight);
+        start = kNameRoom + kMarkerHeight;
         openAt = start - kNutThickness - kOpenRadius - 8;
         for (int i = 0; i < strings; ++i)
             layout.stringLines.push_back(
@@ -75,8 +77,8 @@ ScaleDiagramLayout LayoutScaleDiagram(const theory::ChordShape& shape, bool left
             layout.fretLabelRect = QRect(0, start, kSideMargin - kDotRadius - 8, kFretSpacing);
     } else {
         layout.size = QSize(2 * kAcrossLeft + length,
-            kNameHeight + 2 * kDotRadius + span + kAcrossLabelHeight + kBottomMargin);
-        const int top = kNameHeight + kDotRadius;
+            kNameRoom + 2 * kDotRadius + span + kAcrossLabelHeight + kBottomMargin);
+        const int top = kNameRoom + kDotRadius;
         for (int i = 0; i < strings; ++i)
             layout.stringLines.push_back(top + (strings - 1 - i) * kStringSpacing);
         const int left = kAcrossLeft;
@@ -87,7 +89,7 @@ ScaleDiagramLayout LayoutScaleDiagram(const theory::ChordShape& shape, bool left
             layout.fretLabelRect =
                 QRect(left, top + span + kDotRadius, kFretSpacing, kAcrossLabelHeight);
     }
-    layout.nameRect = QRect(0, 0, layout.size.width(), kNameHeight);
+    layout.nameRect = QRect(0, 0, layout.size.width(), kNameRoom);
 
     // Left-handed across, the neck runs from right to left.
     const auto along = [&](int fret) {
@@ -133,17 +135,26 @@ void DrawScaleDiagram(QPainter& painter, const DeviceMapping& mapping,
     const QColor ink(Qt::black);
 
     const QRectF nameRect = rect(layout.nameRect);
-    // The name shrinks a little, then is cut short, to fit above the box.
+    // The name shrinks a little to fit above the box, on two lines if need be; only then is it
+    // cut short.
     QFont nameFont = SceneFont(painter, mapping.SceneToDeviceY(kNameFontHeight), true);
     const double natural = QFontMetricsF(nameFont, painter.device()).horizontalAdvance(name);
-    if (natural > nameRect.width() && natural > 0)
-        nameFont.setPointSizeF(
-            nameFont.pointSizeF() * std::max(kSmallestNameScale, nameRect.width() / natural));
+    int flags = Qt::AlignCenter;
+    QString shown = name;
+    if (natural > nameRect.width() && natural > 0) {
+        const double scale = std::max(kSmallestNameScale, nameRect.width() / natural);
+        nameFont.setPointSizeF(nameFont.pointSizeF() * scale);
+        const QFontMetricsF metrics(nameFont, painter.device());
+        const QRectF wrapped = metrics.boundingRect(nameRect, flags | Qt::TextWordWrap, name);
+        if (metrics.horizontalAdvance(name) > nameRect.width() &&
+            wrapped.height() <= nameRect.height() && wrapped.width() <= nameRect.width())
+            flags |= Qt::TextWordWrap;
+        else
+            shown = metrics.elidedText(name, Qt::ElideRight, nameRect.width());
+    }
     painter.setFont(nameFont);
     painter.setPen(ink);
-    painter.drawText(nameRect, Qt::AlignCenter,
-        QFontMetricsF(nameFont, painter.device())
-            .elidedText(name, Qt::ElideRight, nameRect.width()));
+    painter.drawText(nameRect, flags, shown);
 
     // The strings, the fret lines across them and the nut (or the start fret).
     const QRect& grid = layout.grid;
