@@ -445,6 +445,8 @@ inline constexpr std::string_view kSheetPerRow =
     QT_TRANSLATE_NOOP("Guivarna", "&Diagrams per row:");
 inline constexpr std::string_view kSheetPerRowAuto = QT_TRANSLATE_NOOP("Guivarna", "Automatic");
 inline constexpr std::string_view kSheetShowRoots = QT_TRANSLATE_NOOP("Guivarna", "Show &roots");
+inline constexpr std::string_view kSheetScalesAcross =
+    QT_TRANSLATE_NOOP("Guivarna", "Scales &across");
 inline constexpr std::string_view kSheetEmpty = QT_TRANSLATE_NOOP("Guivarna",
     "The sheet is empty. Select chords under \"Chord formulas\" and choose \"Add to chord "
     "sheet\", or mark a shape on the ChordBoard and choose \"Add ChordBoard to chord sheet\".");

@@ -25,7 +25,13 @@ SheetLayout::SheetLayout(
     for (const theory::ChordShape& shape : shapes) {
         if (shape.scale) {
             diagrams_.emplace_back();
-            scales_.push_back(board::LayoutScaleDiagram(shape, style.leftHanded));
+            if (style.scalesAcross && !shape.scale->horizontal) {
+                theory::ChordShape across = shape;
+                across.scale->horizontal = true;
+                scales_.push_back(board::LayoutScaleDiagram(across, style.leftHanded));
+            } else {
+                scales_.push_back(board::LayoutScaleDiagram(shape, style.leftHanded));
+            }
         } else {
             const int root = style.showRoots ? theory::RootOfName(shape.name) : -1;
             diagrams_.push_back(board::LayoutChordDiagram(shape, style.leftHanded, root));

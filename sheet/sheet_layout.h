@@ -21,6 +21,8 @@ struct SheetStyle {
     bool showRoots = false;
     // Finger digits in the dots of scale diagrams.
     bool scaleFingers = true;
+    // Every scale diagram drawn across like the neck, whatever its own way.
+    bool scalesAcross = false;
 
     bool operator==(const SheetStyle&) const = default;
 };

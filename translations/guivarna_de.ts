@@ -1046,6 +1046,10 @@
         <source>Add all positions to chord sheet</source>
         <translation>Alle Lagen zum Akkordblatt hinzufügen</translation>
     </message>
+    <message>
+        <source>Scales &amp;across</source>
+        <translation>Tonleitern &amp;quer</translation>
+    </message>
 </context>
 <context>
     <name>PrintOnePage</name>

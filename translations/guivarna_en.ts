@@ -1040,6 +1040,10 @@
         <source>Add all positions to chord sheet</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Scales &amp;across</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PrintOnePage</name>
