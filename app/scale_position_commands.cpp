@@ -93,13 +93,25 @@ void ScalePositionCommands::SetFoundScale(const std::vector<theory::Note>& notes
 void ScalePositionCommands::FindPositions(int position)
 {
     current_ = -1;
-    const std::vector<int> tuning = Tuning();
-    const std::vector<theory::Note> notes(tuning.begin(), tuning.end());
-    const int highest =
-        tuning.empty() ? 0 : objects_.boards.FretCount(BoardCollection::kScaleBoard) - 1;
-    positions_ = theory::ScalePositions(*scale_, notes, system_, {0, std::max(0, highest)});
+    foundOn_ = Tuning();
+    const std::vector<theory::Note> notes(foundOn_.begin(), foundOn_.end());
+    foundFrets_ = foundOn_.empty() ? 0 : objects_.boards.FretCount(BoardCollection::kScaleBoard);
+    positions_ = theory::ScalePositions(*scale_, notes, system_, {0, std::max(0, foundFrets_ - 1)});
     if (position >= 0 && position < static_cast<int>(positions_.size()))
         ShowPosition(position);
+}
+
+void ScalePositionCommands::FollowInstrument()
+{
+    if (!scale_)
+        return;
+    const std::vector<int> tuning = Tuning();
+    const int frets = tuning.empty() ? 0 : objects_.boards.FretCount(BoardCollection::kScaleBoard);
+    if (tuning == foundOn_ && frets == foundFrets_)
+        return;
+    const int current = current_;
+    FindPositions(-1);
+    current_ = std::min(current, static_cast<int>(positions_.size()) - 1);
 }
 
 void ScalePositionCommands::ShowPosition(int index)
@@ -129,6 +141,7 @@ void ScalePositionCommands::ShowPosition(int index)
 
 void ScalePositionCommands::NextPosition()
 {
+    FollowInstrument();
     if (positions_.empty())
         return;
     ShowPosition((current_ + 1) % static_cast<int>(positions_.size()));
@@ -136,6 +149,7 @@ void ScalePositionCommands::NextPosition()
 
 void ScalePositionCommands::PreviousPosition()
 {
+    FollowInstrument();
     if (positions_.empty())
         return;
     const int count = static_cast<int>(positions_.size());
@@ -160,6 +174,7 @@ std::vector<int> ScalePositionCommands::UpAndDown(
 
 void ScalePositionCommands::PlayPosition()
 {
+    FollowInstrument();
     if (current_ < 0)
         return;
     const std::vector<int> pitches =
@@ -202,6 +217,7 @@ void ScalePositionCommands::AddToSheet(std::vector<theory::ChordShape> shapes)
 
 void ScalePositionCommands::AddPositionToSheet()
 {
+    FollowInstrument();
     if (current_ < 0 || !scale_)
         return;
     AddToSheet({SheetShape(positions_[static_cast<std::size_t>(current_)])});
@@ -209,6 +225,7 @@ void ScalePositionCommands::AddPositionToSheet()
 
 void ScalePositionCommands::AddAllPositionsToSheet()
 {
+    FollowInstrument();
     if (positions_.empty() || !scale_)
         return;
     std::vector<theory::ChordShape> shapes;

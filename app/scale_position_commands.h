@@ -63,6 +63,8 @@ public:
 private:
     std::vector<int> Tuning() const;
     void FindPositions(int position);
+    // Finds the positions again when the ScaleBoard's strings or frets changed since.
+    void FollowInstrument();
     theory::ChordShape SheetShape(const theory::ScalePosition& position) const;
     void AddToSheet(std::vector<theory::ChordShape> shapes);
 
@@ -77,6 +79,9 @@ private:
     theory::FingeringSystem system_ = theory::FingeringSystem::Position;
     std::vector<theory::ScalePosition> positions_;
     int current_ = -1;
+    // The strings and frets the positions were found on.
+    std::vector<int> foundOn_;
+    int foundFrets_ = 0;
 };
 
 }  // namespace guivarna

@@ -152,6 +152,23 @@ TEST_F(ScalePositionsTest, AFoundScaleStepsFromItsLowestNoteWithoutARoot)
     EXPECT_EQ(shape.scale->root, -1);
 }
 
+TEST_F(ScalePositionsTest, AnotherInstrumentGetsItsOwnPositions)
+{
+    MainFrame& frame = MakeFrame();
+    ChooseAPentatonic(frame, 1);
+    objects_->boards.ApplyInstrument({{69, 64, 60, 67}, 13, false});  // a ukulele
+    frame.ScalePositions()->NextPosition();
+    const board::FretBoard& board = objects_->boards.Board(BoardCollection::kScaleBoard);
+    ASSERT_FALSE(board.MarkedPositions().empty());
+    for (const auto& [row, fret] : board.MarkedPositions()) {
+        const int degree = (board.Row(row).Cell(fret).Note() + 12 - 9) % 12;
+        EXPECT_TRUE(degree == 0 || degree == 3 || degree == 5 || degree == 7 || degree == 10)
+            << row << "/" << fret;
+        EXPECT_LT(row, 4);
+        EXPECT_LT(fret, 13);
+    }
+}
+
 TEST(ScalePositionCommands, APositionPlaysUpAndBackDown)
 {
     theory::ScalePosition position;
