@@ -40,10 +40,18 @@ int ByNameCommands::RunChordByName()
 int ByNameCommands::RunScaleByName()
 {
     ScaleByNameDialog dialog(dialogParent_);
+    if (objects_.boards.BoardCount() > BoardCollection::kScaleBoard) {
+        std::vector<int> tuning;
+        objects_.boards.OpenNotes(BoardCollection::kScaleBoard, tuning);
+        dialog.SetInstrument({tuning.begin(), tuning.end()},
+            objects_.boards.FretCount(BoardCollection::kScaleBoard) - 1);
+    }
     const int result = dialog.exec();
     if (result == QDialog::Accepted) {
-        if (const std::optional<theory::NamedScale> choice = dialog.Choice())
+        if (const std::optional<theory::NamedScale> choice = dialog.Choice()) {
             ShowScale(*choice);
+            emit ScaleShown(*choice, dialog.System(), dialog.ChosenPosition());
+        }
     }
     return result;
 }

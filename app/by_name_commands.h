@@ -3,6 +3,7 @@
 #include "app/command_table.h"
 #include "theory/chord_symbol.h"
 #include "theory/scale_catalogue.h"
+#include "theory/scale_fingering.h"
 
 #include <QObject>
 
@@ -37,6 +38,9 @@ public:
 signals:
     // The current chord was replaced and the chord search is ready for it.
     void ChordChanged();
+    // "Scale by name…" showed a scale, fingered in system; position is the index of the
+    // position chosen, -1 for the whole scale.
+    void ScaleShown(const theory::NamedScale& scale, theory::FingeringSystem system, int position);
 
 private:
     ProgramObjects& objects_;

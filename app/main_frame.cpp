@@ -1,5 +1,7 @@
 #include "app/main_frame.h"
 
+#include "app/scale_position_commands.h"
+
 #include "app/about_dialog.h"
 #include "app/by_name_commands.h"
 #include "app/chord_sheet_commands.h"
@@ -11,8 +13,10 @@
 #include "app/marked_notes_commands.h"
 #include "app/output_commands.h"
 #include "app/program_objects.h"
+#include "app/scale_position_commands.h"
 #include "app/wizard_commands.h"
 #include "board/board_collection.h"
+#include "calc/calc_page.h"
 #include "calc/calc_window.h"
 #include "calc/interval_stacker.h"
 #include "page/paper.h"
@@ -110,6 +114,9 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
         ChordSearchReady();
         UpdateCommands();
     });
+    scalePositions_ = new ScalePositionCommands(objects_, *view_, *sheet_, this);
+    connect(
+        byName_, &ByNameCommands::ScaleShown, scalePositions_, &ScalePositionCommands::SetScale);
     wizardCommands_->SetChordAtStart([this] { return markedNotes_->NamedChordStillCurrent(); });
     commands_ = new CommandTable(*this);
     commands_->Add(FrameCommands());
@@ -118,6 +125,7 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
     commands_->Add(markedNotes_->Commands());
     commands_->Add(byName_->Commands());
     commands_->Add(sheetCommands_->Commands());
+    commands_->Add(scalePositions_->Commands());
     instrument_ = std::make_unique<InstrumentApplier>(objects_, *view_, calculations_);
     commands_->Add(instrument_->Commands(*this));
     commands_->Add(listExport_->Commands());

@@ -25,6 +25,7 @@ class ChordSheetWindow;
 
 class ByNameCommands;
 class ChordSheetCommands;
+class ScalePositionCommands;
 class CommandTable;
 struct Command;
 class HelpWindow;
@@ -55,6 +56,7 @@ public:
     calc::CalcWindow* Calculations() const { return calculations_; }
     sheet::ChordSheetWindow* Sheet() const { return sheet_; }
     ChordSheetCommands* SheetCommands() const { return sheetCommands_; }
+    ScalePositionCommands* ScalePositions() const { return scalePositions_; }
     InstrumentApplier& Instrument() const { return *instrument_; }
 
     // The wizards' messages, passed on to the calculations window.
@@ -121,6 +123,7 @@ private:
     calc::CalcWindow* calculations_ = nullptr;
     sheet::ChordSheetWindow* sheet_ = nullptr;
     ChordSheetCommands* sheetCommands_ = nullptr;
+    ScalePositionCommands* scalePositions_ = nullptr;
     std::unique_ptr<InstrumentApplier> instrument_;
     std::function<bool(const QUrl&)> openUrl_;
     HelpWindow* help_ = nullptr;

@@ -2,11 +2,13 @@
 
 #include "resources/strings.h"
 #include "resources/text.h"
+#include "theory/instrument_limits.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,11 +16,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace guivarna {
 
 namespace {
 
 constexpr int kScaleIndexRole = Qt::UserRole;
+constexpr int kPositionIndexRole = Qt::UserRole;
 
 // "minor (aeolian, natural minor)": the shown name with the others it is known by.
 QString ListText(const theory::ScaleType& scale)
@@ -38,13 +43,19 @@ QString ListText(const theory::ScaleType& scale)
 ScaleByNameDialog::ScaleByNameDialog(QWidget* parent)
     : QDialog(parent), root_(new QComboBox(this)), filter_(new QLineEdit(this)),
       scales_(new QListWidget(this)), notes_(new QLabel(this)),
-      buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
+      buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)),
+      system_(new QComboBox(this)), positions_(new QListWidget(this)),
+      tuning_(theory::StandardTuning())
 {
     setWindowTitle(Text(strings::kScaleByNameTitle));
     root_->setObjectName(QStringLiteral("scaleRoot"));
     filter_->setObjectName(QStringLiteral("scaleFilter"));
     scales_->setObjectName(QStringLiteral("scaleList"));
     notes_->setObjectName(QStringLiteral("scaleNotes"));
+    system_->setObjectName(QStringLiteral("scaleSystem"));
+    positions_->setObjectName(QStringLiteral("scalePositions"));
+    system_->addItem(Text(strings::kScaleSystemPosition));
+    system_->addItem(Text(strings::kScaleSystemThreeNotes));
     for (theory::Note note = 60; note < 72; ++note)
         root_->addItem(QString::fromStdString(theory::NoteName(note)));
     filter_->setPlaceholderText(Text(strings::kScaleFilterHint));
@@ -64,15 +75,22 @@ ScaleByNameDialog::ScaleByNameDialog(QWidget* parent)
     form->addRow(Text(strings::kScaleRootLabel), root_);
     form->addRow(Text(strings::kScaleFilterLabel), filter_);
     form->addRow(Text(strings::kScaleListLabel), scales_);
+    auto* positionsBox = new QGroupBox(Text(strings::kScalePositions), this);
+    auto* positionsForm = new QFormLayout(positionsBox);
+    positionsForm->addRow(Text(strings::kScaleSystemLabel), system_);
+    positionsForm->addRow(positions_);
+    positions_->setMinimumHeight(120);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(notes_);
+    layout->addWidget(positionsBox);
     layout->addWidget(buttons_);
-    resize(420, 480);
+    resize(420, 640);
 
     connect(filter_, &QLineEdit::textChanged, this, &ScaleByNameDialog::ApplyFilter);
     connect(root_, &QComboBox::currentIndexChanged, this, &ScaleByNameDialog::UpdateChoice);
     connect(scales_, &QListWidget::currentRowChanged, this, &ScaleByNameDialog::UpdateChoice);
+    connect(system_, &QComboBox::currentIndexChanged, this, &ScaleByNameDialog::UpdatePositions);
     connect(scales_, &QListWidget::itemActivated, this, [this] {
         if (Choice())
             accept();
@@ -156,6 +174,56 @@ void ScaleByNameDialog::UpdateChoice()
         notes_->setText(Text(strings::kScaleNoMatch));
     }
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(choice.has_value());
+    UpdatePositions();
+}
+
+void ScaleByNameDialog::SetInstrument(std::vector<theory::Note> tuning, int highestFret)
+{
+    tuning_ = std::move(tuning);
+    highestFret_ = std::max(0, highestFret);
+    UpdatePositions();
+}
+
+theory::FingeringSystem ScaleByNameDialog::System() const
+{
+    return system_->currentIndex() == 1 ? theory::FingeringSystem::ThreeNotesPerString
+                                        : theory::FingeringSystem::Position;
+}
+
+int ScaleByNameDialog::ChosenPosition() const
+{
+    const QListWidgetItem* item = positions_->currentItem();
+    return item == nullptr ? -1 : item->data(kPositionIndexRole).toInt();
+}
+
+void ScaleByNameDialog::UpdatePositions()
+{
+    const int kept = ChosenPosition();
+    positions_->clear();
+    auto* whole = new QListWidgetItem(Text(strings::kScaleWholeScale), positions_);
+    whole->setData(kPositionIndexRole, -1);
+    positions_->setCurrentItem(whole);
+    const std::optional<theory::NamedScale> choice = Choice();
+    if (!choice)
+        return;
+    const theory::ScaleToFinger scale{choice->root, choice->scale->mask};
+    if (theory::FingeringProblem(scale, System())) {
+        auto* why = new QListWidgetItem(Text(strings::kScaleTooFewForThreeNotes), positions_);
+        why->setFlags(Qt::NoItemFlags);
+        why->setData(kPositionIndexRole, -1);
+        return;
+    }
+    const auto found = theory::ScalePositions(scale, tuning_, System(), {0, highestFret_});
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        auto* item = new QListWidgetItem(Text(strings::kScalePositionRow)
+                                             .arg(found[i].number)
+                                             .arg(found[i].LowestFret())
+                                             .arg(found[i].HighestFret()),
+            positions_);
+        item->setData(kPositionIndexRole, static_cast<int>(i));
+        if (static_cast<int>(i) == kept)
+            positions_->setCurrentItem(item);
+    }
 }
 
 }  // namespace guivarna

@@ -180,7 +180,8 @@ void BoardCollection::Load(settings::SettingsStore& store)
     }
     boards_.at(kChordBoard).SetChordBoard(true);
     showFingers_ = Read(store, kShowFingers);
-    boards_.at(kChordBoard).SetShowFingers(showFingers_);
+    for (FretBoard& board : boards_)
+        board.SetShowFingers(showFingers_);
     leftHanded_ = Read(store, kLeftHanded);
     for (FretBoard& board : boards_)
         board.SetLeftHanded(leftHanded_);
@@ -247,11 +248,10 @@ void BoardCollection::KeepBoardsApart()
 void BoardCollection::SetShowFingers(bool on)
 {
     showFingers_ = on;
-    if (boards_.size() <= static_cast<std::size_t>(kChordBoard))
-        return;
-    FretBoard& board = boards_[static_cast<std::size_t>(kChordBoard)];
-    board.SetShowFingers(on);
-    board.Invalidate();
+    for (FretBoard& board : boards_) {
+        board.SetShowFingers(on);
+        board.Invalidate();
+    }
 }
 
 void BoardCollection::SetLeftHanded(bool leftHanded)

@@ -156,7 +156,26 @@ void BoardPainter::DrawBarre(const FretCell& first, const FretCell& last, QPoint
 void BoardPainter::DrawBoard(const FretBoard& board, QPoint origin)
 {
     const QPoint offset = origin - board.Position();
-    const theory::Hand shape = board.ShowFingers() ? board.HeldShape() : theory::Hand{};
+    if (board.ShowFingers() && !board.MarkFingers().empty()) {
+        for (int r = 0; r < board.RowCount(); ++r) {
+            const std::vector<FretCell>& cells = board.Row(r).Cells();
+            for (std::size_t fret = 0; fret < cells.size(); ++fret) {
+                const bool root = IsRoot(cells[fret], board.RootPitchClass());
+                const auto found = board.MarkFingers().find({r, static_cast<int>(fret)});
+                if (found == board.MarkFingers().end() || found->second <= 0 ||
+                    cells[fret].Marked() == 0) {
+                    DrawCell(cells[fret], offset, root);
+                    continue;
+                }
+                const QString digit = QString::number(found->second);
+                DrawCellAs(cells[fret], offset, &digit, false, root);
+            }
+        }
+        return;
+    }
+    // Without digits of their own the ChordBoard's marks show how a hand holds them.
+    const bool held = board.ShowFingers() && board.IsChordBoard();
+    const theory::Hand shape = held ? board.HeldShape() : theory::Hand{};
     if (!shape.playable) {
         for (const StringRow& row : board.Rows())
             DrawRow(row, offset, board.RootPitchClass());

@@ -99,6 +99,13 @@ void FretBoard::Clear()
     for (StringRow& row : rows_)
         row.Clear();
     rootPitchClass_ = theory::kNoPitchClass;
+    markFingers_.clear();
+}
+
+void FretBoard::SetMarkFingers(std::map<std::pair<int, int>, int> fingers)
+{
+    markFingers_ = std::move(fingers);
+    Invalidate();
 }
 
 void FretBoard::SetRootPitchClass(theory::PitchClass pitchClass)

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -77,6 +78,10 @@ public:
     // How a hand holds the marks: one entry per string, string 1 first (kNotPlayed for a string
     // without a mark). Unplayable when a string has more than one mark or no string has any.
     theory::Hand HeldShape() const;
+    // Digits to show in marks instead of the fingers of HeldShape, with ShowFingers on: one per
+    // (string row, fret), as a scale position is fingered. Clear() forgets them.
+    void SetMarkFingers(std::map<std::pair<int, int>, int> fingers);
+    const std::map<std::pair<int, int>, int>& MarkFingers() const { return markFingers_; }
     // Unmarks every row, the fret-number row included, and forgets the root pitch class.
     void Clear();
     // The pitch class (0..11) whose marks are drawn as roots; -1 (the default): none.
@@ -129,6 +134,7 @@ private:
     bool leftHanded_ = false;
     bool showFingers_ = false;
     theory::PitchClass rootPitchClass_ = theory::kNoPitchClass;
+    std::map<std::pair<int, int>, int> markFingers_;
     std::vector<StringRow> rows_;
 };
 

@@ -415,10 +415,11 @@ void ScaleResultPage::ShowRow(int row)
 {
     theory::ScaleSearch& search = engine_.Scales();
     if (model_->IsResultOf(row, search.Results())) {
-        boards_.ShowPitchClasses(board::BoardCollection::kScaleBoard,
-            model_->List()->Get(static_cast<std::size_t>(row)));
+        const std::vector<theory::Note> notes = model_->List()->Get(static_cast<std::size_t>(row));
+        boards_.ShowPitchClasses(board::BoardCollection::kScaleBoard, notes);
         search.ClearNamedScale();
         search.SetCurrent(row);
+        emit ScaleShown(notes);
     }
     emit SceneChanged();
 }

@@ -148,6 +148,10 @@ public:
 
     void ShowLatestResults() override;
 
+signals:
+    // A found scale went onto the ScaleBoard: its notes, lowest pitch class first.
+    void ScaleShown(const std::vector<theory::Note>& notes);
+
 protected:
     void ShowRow(int row) override;
 

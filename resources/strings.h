@@ -397,6 +397,27 @@ inline constexpr std::string_view kScaleFilterHint =
 inline constexpr std::string_view kScaleListLabel = QT_TRANSLATE_NOOP("Guivarna", "S&cale:");
 inline constexpr std::string_view kScaleNoMatch =
     QT_TRANSLATE_NOOP("Guivarna", "No scale of the catalogue has that name.");
+inline constexpr std::string_view kScalePositions = QT_TRANSLATE_NOOP("Guivarna", "Positions");
+inline constexpr std::string_view kScaleSystemLabel = QT_TRANSLATE_NOOP("Guivarna", "S&ystem:");
+inline constexpr std::string_view kScaleSystemPosition =
+    QT_TRANSLATE_NOOP("Guivarna", "Position playing");
+inline constexpr std::string_view kScaleSystemThreeNotes =
+    QT_TRANSLATE_NOOP("Guivarna", "Three notes per string");
+inline constexpr std::string_view kScaleWholeScale = QT_TRANSLATE_NOOP("Guivarna", "Whole scale");
+inline constexpr std::string_view kScalePositionRow =
+    QT_TRANSLATE_NOOP("Guivarna", "Position %1: frets %2–%3");
+inline constexpr std::string_view kScaleTooFewForThreeNotes =
+    QT_TRANSLATE_NOOP("Guivarna", "Three notes per string needs a scale of 6 notes or more.");
+inline constexpr std::string_view kScalePositionName =
+    QT_TRANSLATE_NOOP("Guivarna", "%1, position %2");
+inline constexpr std::string_view kCmdNextPosition = QT_TRANSLATE_NOOP("Guivarna", "Next position");
+inline constexpr std::string_view kCmdPreviousPosition =
+    QT_TRANSLATE_NOOP("Guivarna", "Previous position");
+inline constexpr std::string_view kCmdPlayPosition = QT_TRANSLATE_NOOP("Guivarna", "Play position");
+inline constexpr std::string_view kCmdAddPositionToSheet =
+    QT_TRANSLATE_NOOP("Guivarna", "Add position to chord sheet");
+inline constexpr std::string_view kCmdAddAllPositionsToSheet =
+    QT_TRANSLATE_NOOP("Guivarna", "Add all positions to chord sheet");
 
 // The chord sheet.
 inline constexpr std::string_view kChordSheet = QT_TRANSLATE_NOOP("Guivarna", "Chord sheet");
@@ -424,6 +445,8 @@ inline constexpr std::string_view kSheetPerRow =
     QT_TRANSLATE_NOOP("Guivarna", "&Diagrams per row:");
 inline constexpr std::string_view kSheetPerRowAuto = QT_TRANSLATE_NOOP("Guivarna", "Automatic");
 inline constexpr std::string_view kSheetShowRoots = QT_TRANSLATE_NOOP("Guivarna", "Show &roots");
+inline constexpr std::string_view kSheetScalesAcross =
+    QT_TRANSLATE_NOOP("Guivarna", "Scales &across");
 inline constexpr std::string_view kSheetEmpty = QT_TRANSLATE_NOOP("Guivarna",
     "The sheet is empty. Select chords under \"Chord formulas\" and choose \"Add to chord "
     "sheet\", or mark a shape on the ChordBoard and choose \"Add ChordBoard to chord sheet\".");

@@ -16,20 +16,56 @@ constexpr int kTitleFontHeight = 60;
 
 SheetLayout::SheetLayout(
     const QString& title, const std::vector<theory::ChordShape>& shapes, SheetStyle style)
-    : title_(title)
+    : title_(title), scaleFingers_(style.scaleFingers)
 {
     QSize largest(0, 0);
     diagrams_.reserve(shapes.size());
+    scales_.reserve(shapes.size());
     names_.reserve(shapes.size());
     for (const theory::ChordShape& shape : shapes) {
-        const int root = style.showRoots ? theory::RootOfName(shape.name) : -1;
-        diagrams_.push_back(board::LayoutChordDiagram(shape, style.leftHanded, root));
+        if (shape.scale) {
+            diagrams_.emplace_back();
+            if (style.scalesAcross && !shape.scale->horizontal) {
+                theory::ChordShape across = shape;
+                across.scale->horizontal = true;
+                scales_.push_back(board::LayoutScaleDiagram(across, style.leftHanded));
+            } else {
+                scales_.push_back(board::LayoutScaleDiagram(shape, style.leftHanded));
+            }
+        } else {
+            const int root = style.showRoots ? theory::RootOfName(shape.name) : -1;
+            diagrams_.push_back(board::LayoutChordDiagram(shape, style.leftHanded, root));
+            scales_.emplace_back();
+        }
         names_.push_back(QString::fromStdString(shape.name));
-        largest = largest.expandedTo(diagrams_.back().size);
+        largest = largest.expandedTo(DiagramSize(Count() - 1));
     }
     if (!shapes.empty())
         cell_ = largest;
     cell_ += QSize(kGap, kGap);
+}
+
+QSize SheetLayout::DiagramSize(int index) const
+{
+    const auto& scale = scales_[static_cast<std::size_t>(index)];
+    return scale ? scale->size : diagrams_[static_cast<std::size_t>(index)].size;
+}
+
+QRect SheetLayout::NameRect(int index) const
+{
+    const auto& scale = scales_[static_cast<std::size_t>(index)];
+    return scale ? scale->nameRect : diagrams_[static_cast<std::size_t>(index)].nameRect;
+}
+
+void SheetLayout::DrawDiagram(
+    QPainter& painter, const board::DeviceMapping& mapping, int index, QPoint origin) const
+{
+    const auto& scale = scales_[static_cast<std::size_t>(index)];
+    if (scale)
+        board::DrawScaleDiagram(painter, mapping, *scale, Name(index), origin, scaleFingers_);
+    else
+        board::DrawChordDiagram(
+            painter, mapping, diagrams_[static_cast<std::size_t>(index)], Name(index), origin);
 }
 
 int SheetLayout::Columns(int width, int perRow) const
@@ -48,7 +84,7 @@ QPoint SheetLayout::CellOrigin(int place, int columns, bool title) const
 
 QRect SheetLayout::DiagramRect(int index, int place, int columns, bool title) const
 {
-    const QSize size = diagrams_[index].size;
+    const QSize size = DiagramSize(index);
     const QPoint cell = CellOrigin(place, columns, title);
     return {cell + QPoint((cell_.width() - size.width()) / 2, kGap / 2), size};
 }
@@ -112,8 +148,7 @@ void DrawSheet(QPainter& painter, const board::DeviceMapping& mapping, const She
     }
     for (int i = page.first; i < page.last; ++i) {
         const QRect place = layout.DiagramRect(i, i - page.first, columns, page.title);
-        board::DrawChordDiagram(
-            painter, mapping, layout.Diagram(i), layout.Name(i), origin + place.topLeft());
+        layout.DrawDiagram(painter, mapping, i, origin + place.topLeft());
     }
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "board/chord_diagram.h"
+#include "board/scale_diagram.h"
 #include "theory/chord_shape.h"
 
 #include <QPoint>
 #include <QSize>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -17,6 +19,10 @@ namespace guivarna::sheet {
 struct SheetStyle {
     bool leftHanded = false;
     bool showRoots = false;
+    // Finger digits in the dots of scale diagrams.
+    bool scaleFingers = true;
+    // Every scale diagram drawn across like the neck, whatever its own way.
+    bool scalesAcross = false;
 
     bool operator==(const SheetStyle&) const = default;
 };
@@ -41,8 +47,13 @@ public:
 
     int Count() const { return static_cast<int>(diagrams_.size()); }
     const QString& Title() const { return title_; }
-    const board::ChordDiagramLayout& Diagram(int index) const { return diagrams_[index]; }
     const QString& Name(int index) const { return names_[index]; }
+    // The size and the name's place of a diagram, chord or scale, from its top-left corner.
+    QSize DiagramSize(int index) const;
+    QRect NameRect(int index) const;
+    // Draws the diagram index with its top-left corner at origin (scene units).
+    void DrawDiagram(
+        QPainter& painter, const board::DeviceMapping& mapping, int index, QPoint origin) const;
 
     QSize Cell() const { return cell_; }
     int TitleHeight() const { return title_.isEmpty() ? 0 : kTitleHeight; }
@@ -66,7 +77,10 @@ public:
 
 private:
     QString title_;
+    // Per diagram one of the two: a chord's layout, or a scale's where the shape shows a scale.
     std::vector<board::ChordDiagramLayout> diagrams_;
+    std::vector<std::optional<board::ScaleDiagramLayout>> scales_;
+    bool scaleFingers_ = true;
     std::vector<QString> names_;
     QSize cell_{board::ChordDiagramSize(6, board::diagram_metrics::kMinimumRows)};
 };

@@ -13,6 +13,9 @@ namespace guivarna::theory {
 namespace {
 
 constexpr std::string_view kTuningDirective = "x_guivarna_tuning";
+constexpr std::string_view kScaleDirective = "x_guivarna_scale";
+// The highest fret a scale diagram's note may stand on.
+constexpr int kHighestScaleFret = 48;
 // The highest fret a board of the longest neck has: shapes marked that far up keep their frets.
 constexpr int kHighestFret = kMaxPositions - 1;
 constexpr int kHighestBaseFretWithoutBase = 5;
@@ -310,6 +313,118 @@ ChordShape ReadChordProDefine(std::string_view definition, std::string& error)
     return shape;
 }
 
+std::string ChordProScale(const ChordShape& shape)
+{
+    const ScaleShape scale = shape.scale.value_or(ScaleShape{});
+    std::string text = "{" + std::string(kScaleDirective) + ": " + QuotedIfNeeded(shape.name) +
+        " root " + std::to_string(scale.root) + " position " + std::to_string(scale.number) +
+        " tuning";
+    // From the lowest string up, as the chord definitions list strings.
+    for (auto pitch = shape.tuning.rbegin(); pitch != shape.tuning.rend(); ++pitch)
+        text += " " + std::to_string(*pitch);
+    text += " notes";
+    for (auto notes = scale.notes.rbegin(); notes != scale.notes.rend(); ++notes) {
+        std::string word;
+        for (const ScaleFret& note : *notes)
+            word += (word.empty() ? "" : ",") + std::to_string(note.fret) + "/" +
+                std::to_string(note.finger);
+        text += " " + (word.empty() ? std::string("-") : word);
+    }
+    return text + (scale.horizontal ? " across}" : "}");
+}
+
+namespace {
+
+// One string's notes of a scale directive: "-" or fret/finger pairs with rising frets.
+bool ReadScaleNotes(const std::string& word, std::vector<ScaleFret>& notes)
+{
+    if (word == "-")
+        return true;
+    std::size_t start = 0;
+    while (start <= word.size()) {
+        const std::size_t comma = std::min(word.find(',', start), word.size());
+        const std::string pair = word.substr(start, comma - start);
+        const std::size_t slash = pair.find('/');
+        if (slash == std::string::npos)
+            return false;
+        const std::optional<int> fret = Number(pair.substr(0, slash));
+        const std::optional<int> finger = Number(pair.substr(slash + 1));
+        if (!fret || !finger || *fret < 0 || *fret > kHighestScaleFret || *finger < 0 ||
+            *finger > 4 || (!notes.empty() && *fret <= notes.back().fret))
+            return false;
+        notes.push_back({*fret, *finger});
+        start = comma + 1;
+    }
+    return !notes.empty();
+}
+
+}  // namespace
+
+ChordShape ReadChordProScale(std::string_view definition, std::string& error)
+{
+    std::vector<std::string> words;
+    if (!SplitWords(definition, words, error))
+        return {};
+    const auto fail = [&](std::string message) {
+        error = std::move(message);
+        return ChordShape{};
+    };
+    if (words.empty())
+        return fail("the scale diagram has no name");
+    ChordShape shape;
+    ScaleShape scale;
+    shape.name = words[0];
+    std::size_t i = 1;
+    bool notesRead = false;
+    while (i < words.size()) {
+        const std::string key = Lower(words[i++]);
+        if (key == "root" || key == "position") {
+            const std::optional<int> value = i < words.size() ? Number(words[i]) : std::nullopt;
+            const int lowest = key == "root" ? -1 : 0;
+            if (!value || *value < lowest || *value > (key == "root" ? 11 : 99))
+                return fail("the scale diagram's " + key + " is not a number in range");
+            (key == "root" ? scale.root : scale.number) = *value;
+            ++i;
+        } else if (key == "tuning") {
+            while (i < words.size()) {
+                const std::optional<int> pitch = Number(words[i]);
+                if (!pitch)
+                    break;
+                if (*pitch < 0 || *pitch > kHighestPitch)
+                    return fail("a pitch of the scale diagram's tuning is not from 0 to 127");
+                shape.tuning.push_back(*pitch);
+                ++i;
+            }
+        } else if (key == "notes") {
+            notesRead = true;
+            while (i < words.size() && scale.notes.size() < shape.tuning.size()) {
+                std::vector<ScaleFret> notes;
+                if (!ReadScaleNotes(words[i], notes))
+                    return fail("cannot read the notes '" + words[i] +
+                        "' (fret/finger pairs with rising frets, or -)");
+                scale.notes.push_back(std::move(notes));
+                ++i;
+            }
+        } else if (key == "across") {
+            scale.horizontal = true;
+        } else {
+            return fail("unknown word '" + words[i - 1] + "' in the scale diagram");
+        }
+    }
+    if (shape.tuning.empty() || shape.tuning.size() > static_cast<std::size_t>(kMaxStrings))
+        return fail(
+            "the scale diagram needs a tuning of 1 to " + std::to_string(kMaxStrings) + " strings");
+    if (!notesRead || scale.notes.size() != shape.tuning.size())
+        return fail("the scale diagram needs the notes of every string of its tuning");
+    // The file lists the strings from the lowest up; the shape holds string 1 first.
+    std::reverse(shape.tuning.begin(), shape.tuning.end());
+    std::reverse(scale.notes.begin(), scale.notes.end());
+    shape.frets.assign(shape.tuning.size(), kNotPlayed);
+    shape.fingers.assign(shape.tuning.size(), 0);
+    shape.scale = std::move(scale);
+    return shape;
+}
+
 ChordProSheet ReadChordPro(std::string_view text)
 {
     if (text.substr(0, 3) == "\xEF\xBB\xBF")
@@ -368,6 +483,14 @@ ChordProSheet ReadChordPro(std::string_view text)
             }
             // Written from the lowest string up, like the frets.
             sheet.chords.back().tuning.assign(tuning.rbegin(), tuning.rend());
+        } else if (directive == kScaleDirective) {
+            std::string error;
+            ChordShape shape = ReadChordProScale(value, error);
+            if (!error.empty()) {
+                sheet.errors.push_back({lineNumber, error});
+                continue;
+            }
+            sheet.chords.push_back(std::move(shape));
         }
     }
     return sheet;
@@ -377,6 +500,10 @@ std::string WriteChordPro(const std::string& title, std::span<const ChordShape> 
 {
     std::string text = "{title: " + DirectiveText(title) + "}\n";
     for (const ChordShape& shape : shapes) {
+        if (shape.scale) {
+            text += ChordProScale(shape) + '\n';
+            continue;
+        }
         text += ChordProDefine(shape) + '\n';
         if (!shape.tuning.empty() && shape.tuning.size() == shape.frets.size()) {
             text += "{" + std::string(kTuningDirective) + ":";

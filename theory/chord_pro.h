@@ -17,6 +17,16 @@ namespace guivarna::theory {
 // which ChordPro has no word for, follow a definition as {x_guivarna_tuning: 40 45 50 55 59 64};
 // other programs ignore directives that start with x_.
 
+// A scale diagram of the sheet (a shape whose scale is set), which ChordPro has no word for, is
+// one directive of its own, lowest string first like define:
+//   {x_guivarna_scale: "A minor pentatonic 1" root 9 position 1 tuning 40 45 50 55 59 64
+//    notes 5/1,8/4 5/1,7/3 5/1,7/3 5/1,7/3 5/1,8/4 5/1,8/4}
+// notes gives every string's notes as fret/finger pairs ("-" for none); root is the pitch class
+// drawn as the root (-1: none); "across" after the notes draws it like the neck.
+std::string ChordProScale(const ChordShape& shape);
+// The text after "x_guivarna_scale:"; an error message in error when it cannot be read.
+ChordShape ReadChordProScale(std::string_view definition, std::string& error);
+
 // The base fret chord books print: 1, unless the shape goes above the fifth fret; then its
 // lowest fretted fret.
 int ChordProBaseFret(const ChordShape& shape);

@@ -52,6 +52,27 @@ std::vector<int> FretsOfFingering(const ChordFingering& fingering, int stringCou
     return frets;
 }
 
+ChordShape ShapeFromScalePosition(const ScalePosition& position,
+    std::span<const Note> tuningHighFirst, Note root, std::string name, bool horizontal)
+{
+    ChordShape shape;
+    shape.name = std::move(name);
+    const std::size_t strings = tuningHighFirst.size();
+    shape.frets.assign(strings, -1);
+    shape.fingers.assign(strings, 0);
+    ScaleShape scale;
+    scale.root = static_cast<int>(root % 12);
+    scale.number = position.number;
+    scale.horizontal = horizontal;
+    for (std::size_t i = 0; i < strings; ++i) {
+        shape.tuning.push_back(static_cast<int>(tuningHighFirst[i]));
+        scale.notes.push_back(
+            i < position.strings.size() ? position.strings[i] : std::vector<ScaleFret>{});
+    }
+    shape.scale = std::move(scale);
+    return shape;
+}
+
 int LowestFret(const ChordShape& shape)
 {
     int lowest = 0;

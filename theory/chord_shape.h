@@ -3,12 +3,25 @@
 #include "theory/chord_fingering.h"
 #include "theory/finger_assignment.h"
 #include "theory/notes.h"
+#include "theory/scale_fingering.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 namespace guivarna::theory {
+
+// A position of a scale as a scale diagram shows it: the notes of every string, string 1 first
+// as in ChordShape, each with its fret and finger.
+struct ScaleShape {
+    int root = 0;  // the pitch class (0..11) drawn in the root's style, -1 for none
+    int number = 0;  // the position's number
+    std::vector<std::vector<ScaleFret>> notes;
+    bool horizontal = false;  // drawn like the neck (strings across) instead of upright
+
+    bool operator==(const ScaleShape&) const = default;
+};
 
 // A chord shape as chord diagrams and chord sheets show it. Every list has one entry per string,
 // string 1 (the highest) first, as the boards, the searches and the command line hold strings.
@@ -20,6 +33,9 @@ struct ChordShape {
     // own fingers lay them); in the order of their highest string number, lowest string first.
     std::vector<Barre> barres;
     std::vector<int> tuning;  // the open strings' pitches; empty when not known
+    // Set when the diagram shows a scale position instead of a chord: frets then holds
+    // kNotPlayed for every string and fingers zeros, so the string count stays the same.
+    std::optional<ScaleShape> scale = std::nullopt;
 
     int StringCount() const { return static_cast<int>(frets.size()); }
     bool operator==(const ChordShape&) const = default;
@@ -33,6 +49,10 @@ ChordShape ShapeFromFrets(
 // The fret pattern of a search result on an instrument of stringCount strings, string 1 first;
 // the strings it leaves out are not played.
 std::vector<int> FretsOfFingering(const ChordFingering& fingering, int stringCount);
+
+// The sheet entry of a scale position on strings tuned to tuningHighFirst (string 1 first).
+ChordShape ShapeFromScalePosition(const ScalePosition& position,
+    std::span<const Note> tuningHighFirst, Note root, std::string name, bool horizontal = false);
 
 // The lowest and highest fretted fret; both 0 when no string is fretted.
 int LowestFret(const ChordShape& shape);

@@ -994,6 +994,62 @@
         <source>&quot;%1&quot; was opened with %2 diagrams, and the sheet holds only the first %3. Saving over it loses the other %4. Save anyway?</source>
         <translation>„%1“ wurde mit %2 Diagrammen geöffnet, und das Blatt enthält nur die ersten %3. Wer darüber speichert, verliert die übrigen %4. Trotzdem speichern?</translation>
     </message>
+    <message>
+        <source>Positions</source>
+        <translation>Lagen</translation>
+    </message>
+    <message>
+        <source>S&amp;ystem:</source>
+        <translation>S&amp;ystem:</translation>
+    </message>
+    <message>
+        <source>Position playing</source>
+        <translation>Lagenspiel</translation>
+    </message>
+    <message>
+        <source>Three notes per string</source>
+        <translation>Drei Töne pro Saite</translation>
+    </message>
+    <message>
+        <source>Whole scale</source>
+        <translation>Ganze Tonleiter</translation>
+    </message>
+    <message>
+        <source>Position %1: frets %2–%3</source>
+        <translation>Lage %1: Bünde %2–%3</translation>
+    </message>
+    <message>
+        <source>Three notes per string needs a scale of 6 notes or more.</source>
+        <translation>Drei Töne pro Saite brauchen eine Tonleiter mit mindestens 6 Tönen.</translation>
+    </message>
+    <message>
+        <source>%1, position %2</source>
+        <translation>%1, Lage %2</translation>
+    </message>
+    <message>
+        <source>Next position</source>
+        <translation>Nächste Lage</translation>
+    </message>
+    <message>
+        <source>Previous position</source>
+        <translation>Vorige Lage</translation>
+    </message>
+    <message>
+        <source>Play position</source>
+        <translation>Lage spielen</translation>
+    </message>
+    <message>
+        <source>Add position to chord sheet</source>
+        <translation>Lage zum Akkordblatt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add all positions to chord sheet</source>
+        <translation>Alle Lagen zum Akkordblatt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Scales &amp;across</source>
+        <translation>Tonleitern &amp;quer</translation>
+    </message>
 </context>
 <context>
     <name>PrintOnePage</name>

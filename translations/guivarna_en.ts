@@ -988,6 +988,62 @@
         <source>&quot;%1&quot; was opened with %2 diagrams, and the sheet holds only the first %3. Saving over it loses the other %4. Save anyway?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Positions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;ystem:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position playing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Three notes per string</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whole scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position %1: frets %2–%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Three notes per string needs a scale of 6 notes or more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, position %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add position to chord sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add all positions to chord sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scales &amp;across</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PrintOnePage</name>

@@ -2,6 +2,7 @@
 
 #include "app/cli/note_arguments.h"
 #include "app/cli/options.h"
+#include "app/cli/scale_positions_command.h"
 #include "sheet/sheet_export.h"
 #include "sheet/sheet_file.h"
 #include "theory/chord_pro.h"
@@ -13,6 +14,7 @@
 #include <cstdio>
 #include <memory>
 #include <ostream>
+#include <set>
 #include <stdexcept>
 
 namespace guivarna::cli {
@@ -94,10 +96,64 @@ void render(const Output& output, const sheet::SheetPrint& print)
 
 }  // namespace
 
+namespace {
+
+// One position of a scale as a sheet entry, from the options of scale-positions and --position.
+theory::ChordShape scaleShape(const Options& options)
+{
+    const ScaleFingeringRequest request = ScaleFingeringFrom(options);
+    const std::vector<theory::ScalePosition> positions =
+        theory::ScalePositions(request.scale, request.tuning, request.system, request.frets);
+    if (positions.empty())
+        throw UsageError("the scale has no position within frets " +
+            std::to_string(request.frets.lowest) + "-" + std::to_string(request.frets.highest));
+    const int number =
+        static_cast<int>(parseInteger("position", options.value("position", "1"), 1, 99));
+    const auto found = std::find_if(positions.begin(), positions.end(),
+        [&](const theory::ScalePosition& position) { return position.number == number; });
+    if (found == positions.end()) {
+        std::string numbers;
+        for (const theory::ScalePosition& position : positions)
+            numbers += (numbers.empty() ? "" : ", ") + std::to_string(position.number);
+        throw UsageError("--position: the scale has no position " + std::to_string(number) +
+            " here (it has " + numbers + ")");
+    }
+    const std::string name = request.title + ", position " + std::to_string(number);
+    return theory::ShapeFromScalePosition(
+        *found, request.tuning, request.scale.root, name, options.has("horizontal"));
+}
+
+// Draws one diagram on a page of its own size.
+void renderOne(const Output& output, const theory::ChordShape& shape)
+{
+    const auto gui = GuiForDrawing();
+    const sheet::SheetLayout layout(QString(), {shape}, {});
+    const QSizeF cellMm = QSizeF(layout.Cell()) / 10.0;
+    constexpr double kMarginMm = 5.0;
+    const sheet::SheetPaper paper{cellMm + QSizeF(2 * kMarginMm, 2 * kMarginMm),
+        QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm)};
+    render(output, {layout, 1, paper});
+}
+
+}  // namespace
+
 int RunDiagramCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
 {
-    const Options options(
-        args, {"frets", "tuning", "name", "svg", "png", "dpi", "pdf"}, {"chordpro"});
+    std::set<std::string> valueOptions{"frets", "tuning", "name", "svg", "png", "dpi", "pdf",
+        "position", "root", "notes", "system"};
+    const Options options(args, valueOptions, {"chordpro", "scale", "horizontal"});
+    if (options.has("scale")) {
+        const theory::ChordShape shape = scaleShape(options);
+        const Output output = pickOutput(options, {"svg", "png", "pdf"}, true);
+        if (output.kind == "chordpro")
+            out << theory::ChordProScale(shape) << '\n';
+        else
+            renderOne(output, shape);
+        return 0;
+    }
+    for (const char* scaleOnly : {"position", "root", "notes", "system", "horizontal"})
+        if (options.has(scaleOnly))
+            throw UsageError("--" + std::string(scaleOnly) + " goes with --scale only");
     if (!options.has("frets"))
         throw UsageError("--frets is required, e.g. --frets 0,1,0,2,3,x");
     const std::vector<theory::Note> tuning =
@@ -116,14 +172,7 @@ int RunDiagramCommand(const std::vector<std::string>& args, std::ostream& out, s
         out << theory::ChordProDefine(shape) << '\n';
         return 0;
     }
-    const auto gui = GuiForDrawing();
-    const sheet::SheetLayout layout(QString(), {shape}, {});
-    // One diagram on a page of its own size.
-    const QSizeF cellMm = QSizeF(layout.Cell()) / 10.0;
-    constexpr double kMarginMm = 5.0;
-    const sheet::SheetPaper paper{cellMm + QSizeF(2 * kMarginMm, 2 * kMarginMm),
-        QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm)};
-    render(output, {layout, 1, paper});
+    renderOne(output, shape);
     return 0;
 }
 

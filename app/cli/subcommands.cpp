@@ -6,6 +6,7 @@
 #include "app/cli/name_commands.h"
 #include "app/cli/names_command.h"
 #include "app/cli/options.h"
+#include "app/cli/scale_positions_command.h"
 #include "app/cli/search_commands.h"
 #include "app/cli/stack_command.h"
 #include "app/cli/tunings_command.h"
@@ -104,9 +105,15 @@ std::span<const Subcommand> subcommands()
         {"chord", "chord --symbol Cmaj7", RunChordCommand},
         {"scale", "scale --name dorian [--root D] | scale --list", RunScaleCommand},
         {"scale-names", "scale-names --notes C,D,E,F,G,A,B | --chord Am7", RunScaleNamesCommand},
+        {"scale-positions",
+            "scale-positions (--name NAME [--root NOTE] | --notes C,D,E,F,G,A,B) "
+            "[--system position|3nps] [--tuning 64,59,55,50,45,40] [--frets 0-24]",
+            RunScalePositionsCommand},
         {"diagram",
-            "diagram --frets 0,1,0,2,3,x [--tuning 64,59,55,50,45,40] [--name C] (--svg FILE | "
-            "--png FILE [--dpi N] | --pdf FILE | --chordpro)",
+            "diagram (--frets 0,1,0,2,3,x [--tuning 64,59,55,50,45,40] [--name C] | --scale "
+            "(--name NAME [--root NOTE] | --notes C,D,E,F,G,A,B) [--system position|3nps] "
+            "[--tuning 64,59,55,50,45,40] [--frets 0-24] [--position N] [--horizontal]) (--svg "
+            "FILE | --png FILE [--dpi N] | --pdf FILE | --chordpro)",
             RunDiagramCommand},
         {"sheet", "sheet --chordpro FILE (--svg | --pdf | --png) OUT [--dpi N]", RunSheetCommand},
     };

@@ -1,7 +1,7 @@
 // Any bytes as a ChordPro file: the reader never fails as a whole, names only lines the text
 // has, and gives shapes whose lists agree (one fret, finger and, when known, pitch per string,
-// each within its range). Written back, the sheet reads without errors to the same shapes, and
-// writing that again gives the same text.
+// each within its range; a scale diagram's notes rising on every string). Written back, the
+// sheet reads without errors to the same shapes, and writing that again gives the same text.
 #include "fuzz/fuzz_check.h"
 #include "theory/chord_pro.h"
 #include "theory/finger_assignment.h"
@@ -31,6 +31,18 @@ void CheckShape(const ChordShape& shape)
     }
     for (const int pitch : shape.tuning)
         GUIVARNA_FUZZ_CHECK(pitch >= 0 && pitch <= 127);
+    if (!shape.scale)
+        return;
+    // A scale diagram: every string known, its notes rising, each finger one of the four.
+    GUIVARNA_FUZZ_CHECK(shape.scale->notes.size() == shape.tuning.size());
+    GUIVARNA_FUZZ_CHECK(shape.scale->root >= -1 && shape.scale->root <= 11);
+    for (const auto& notes : shape.scale->notes) {
+        for (std::size_t i = 0; i < notes.size(); ++i) {
+            GUIVARNA_FUZZ_CHECK(notes[i].fret >= 0 && notes[i].fret < kMaxPositions);
+            GUIVARNA_FUZZ_CHECK(notes[i].finger >= 0 && notes[i].finger <= 4);
+            GUIVARNA_FUZZ_CHECK(i == 0 || notes[i].fret > notes[i - 1].fret);
+        }
+    }
 }
 
 // The shapes without their names, which the writer may spell differently ("?" for none,
@@ -39,7 +51,8 @@ bool SameShapes(const ChordProSheet& a, const ChordProSheet& b)
 {
     return std::equal(a.chords.begin(), a.chords.end(), b.chords.begin(), b.chords.end(),
         [](const ChordShape& x, const ChordShape& y) {
-            return x.frets == y.frets && x.fingers == y.fingers && x.tuning == y.tuning;
+            return x.frets == y.frets && x.fingers == y.fingers && x.tuning == y.tuning &&
+                x.scale == y.scale;
         });
 }
 

@@ -181,8 +181,8 @@ void ChordSheetView::paintEvent(QPaintEvent*)
             painter.setBrush(Qt::NoBrush);
             painter.drawRect(rect.adjusted(0, 0, -1, -1));
         }
-        board::DrawChordDiagram(painter, mapping, layout_.Diagram(i), layout_.Name(i),
-            origin + layout_.DiagramRect(i, i, columns, title).topLeft());
+        layout_.DrawDiagram(
+            painter, mapping, i, origin + layout_.DiagramRect(i, i, columns, title).topLeft());
     }
     if (dragging_ && dropPlace_ >= 0) {
         // A bar at the left edge of the place the diagram would go to.
@@ -394,7 +394,7 @@ void ChordSheetView::EditName()
     EnsureVisible(current_);
     editing_ = current_;
     const QRect diagram = DiagramRect(current_);
-    const QRectF name = Mapping().SceneToDevice(QRectF(layout_.Diagram(current_).nameRect));
+    const QRectF name = Mapping().SceneToDevice(QRectF(layout_.NameRect(current_)));
     auto* editor = new QLineEdit(layout_.Name(current_), viewport());
     editor->setObjectName(QStringLiteral("diagramNameEditor"));
     editor->setAlignment(Qt::AlignCenter);

@@ -38,6 +38,7 @@ namespace {
 constexpr QStringView kPlacementBase = u"ChordSheet";
 constexpr settings::IntSetting kPerRow{u"ChordSheet\\PerRow", 0, 0, 12};
 constexpr settings::FlagSetting kShowRoots{u"ChordSheet\\ShowRoots", false};
+constexpr settings::FlagSetting kScalesAcross{u"ChordSheet\\ScalesAcross", false};
 constexpr settings::FlagSetting kVisible{u"ChordSheet\\Visible", false};
 constexpr std::string_view kStorageName = "chord-sheet.cho";
 constexpr QSize kDockedSize{360, 300};
@@ -145,6 +146,8 @@ ChordSheetWindow::ChordSheetWindow(settings::SettingsStore& store, QWidget* pare
     perRowLabel->setBuddy(perRow_);
     roots_ = new QCheckBox(Text(strings::kSheetShowRoots), body);
     roots_->setObjectName(QStringLiteral("showRoots"));
+    across_ = new QCheckBox(Text(strings::kSheetScalesAcross), body);
+    across_->setObjectName(QStringLiteral("scalesAcross"));
     // The title on a row of its own, so that it stays readable in a narrow dock.
     auto* titleRow = new QHBoxLayout;
     titleRow->addWidget(titleLabel);
@@ -156,6 +159,7 @@ ChordSheetWindow::ChordSheetWindow(settings::SettingsStore& store, QWidget* pare
     options->addWidget(roots_);
     options->addStretch(1);
     column->addLayout(options);
+    column->addWidget(across_);
 
     view_ = new ChordSheetView(sheet_, body);
     column->addWidget(view_, 1);
@@ -164,15 +168,27 @@ ChordSheetWindow::ChordSheetWindow(settings::SettingsStore& store, QWidget* pare
 
     perRow_->setValue(settings::Read(store_, kPerRow));
     roots_->setChecked(settings::Read(store_, kShowRoots));
+    across_->setChecked(settings::Read(store_, kScalesAcross));
     view_->SetPerRow(perRow_->value());
-    view_->SetStyle({false, roots_->isChecked()});
+    SheetStyle style;
+    style.showRoots = roots_->isChecked();
+    style.scalesAcross = across_->isChecked();
+    view_->SetStyle(style);
     connect(perRow_, &QSpinBox::valueChanged, this, [this](int value) {
         view_->SetPerRow(value);
         settings::Write(store_, kPerRow, value);
     });
     connect(roots_, &QCheckBox::toggled, this, [this](bool on) {
-        view_->SetStyle({view_->Style().leftHanded, on});
+        SheetStyle style = view_->Style();
+        style.showRoots = on;
+        view_->SetStyle(style);
         settings::Write(store_, kShowRoots, on);
+    });
+    connect(across_, &QCheckBox::toggled, this, [this](bool on) {
+        SheetStyle style = view_->Style();
+        style.scalesAcross = on;
+        view_->SetStyle(style);
+        settings::Write(store_, kScalesAcross, on);
     });
     connect(title_, &QLineEdit::editingFinished, this, [this] {
         if (title_->text() != sheet_.Title())
@@ -312,7 +328,9 @@ void ChordSheetWindow::UpdateActions()
 
 void ChordSheetWindow::SetLeftHanded(bool leftHanded)
 {
-    view_->SetStyle({leftHanded, view_->Style().showRoots});
+    SheetStyle style = view_->Style();
+    style.leftHanded = leftHanded;
+    view_->SetStyle(style);
 }
 
 void ChordSheetWindow::Change(const QString& title, std::vector<theory::ChordShape> shapes)

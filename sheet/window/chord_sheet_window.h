@@ -77,6 +77,7 @@ public:
     QLineEdit& TitleEdit() const { return *title_; }
     QSpinBox& PerRowBox() const { return *perRow_; }
     QCheckBox& RootsBox() const { return *roots_; }
+    QCheckBox& ScalesAcrossBox() const { return *across_; }
 
     // The exports and files themselves, for a path already chosen; true when written.
     bool ExportSvg(const QString& path);
@@ -113,6 +114,7 @@ private:
     ChordSheetView* view_ = nullptr;
     QLineEdit* title_ = nullptr;
     QSpinBox* perRow_ = nullptr;
+    QCheckBox* across_ = nullptr;
     QCheckBox* roots_ = nullptr;
     QAction* exportSvg_ = nullptr;
     QAction* exportPdf_ = nullptr;

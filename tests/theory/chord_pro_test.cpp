@@ -1,5 +1,6 @@
 #include "theory/chord_pro.h"
 #include "theory/instrument_limits.h"
+#include "theory/scale_catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -172,6 +173,59 @@ TEST(ChordShape, NamesOnTheLowestNoteAndAsPlayersNameShapes)
         EXPECT_EQ(FirstTraditionalName(c.fretsHighFirst, tuning, c.preferredRoot), c.firstName);
         EXPECT_EQ(ShapeName(c.fretsHighFirst, tuning, c.preferredRoot), c.shapeName);
     }
+}
+
+}  // namespace
+}  // namespace guivarna::theory
+
+namespace guivarna::theory {
+namespace {
+
+TEST(ChordPro, ScaleDiagramsReadBackBesideChords)
+{
+    const std::vector<Note> guitar = StandardTuning();
+    const auto positions = ScalePositions(
+        {69, FindScale("minor pentatonic")->mask}, guitar, FingeringSystem::Position);
+    ASSERT_EQ(positions.size(), 5u);
+    std::vector<ChordShape> shapes = {
+        ShapeFromScalePosition(positions[0], guitar, 69, "A minor pentatonic, position 1"),
+        ShapeFromFrets(
+            std::vector<int>{0, 1, 0, 2, 3, -1}, std::vector<int>{64, 59, 55, 50, 45, 40}, "C"),
+        ShapeFromScalePosition(positions[4], guitar, 69, "box 5", true)};
+    const std::string text = WriteChordPro("Scales", shapes);
+    EXPECT_NE(text.find("{x_guivarna_scale: \"A minor pentatonic, position 1\" root 9 position 1 "
+                        "tuning 40 45 50 55 59 64 notes 5/1,8/4 5/1,7/3 5/1,7/3 5/1,7/3 5/1,8/4 "
+                        "5/1,8/4}\n"),
+        std::string::npos)
+        << text;
+    const ChordProSheet sheet = ReadChordPro(text);
+    EXPECT_TRUE(sheet.errors.empty());
+    EXPECT_EQ(sheet.chords, shapes);
+    EXPECT_TRUE(sheet.chords[2].scale->horizontal);
+}
+
+TEST(ChordPro, BadScaleDirectivesAreNamedAndSkipped)
+{
+    const char* bad[] = {
+        "",  // no name
+        "X root 12 tuning 40 notes 1/1",
+        "X tuning 40 45 notes 1/1",  // a string without notes
+        "X tuning 40 notes 3/1,1/2",  // frets must rise
+        "X tuning 40 notes 3/5",  // a fifth finger
+        "X tuning 400 notes 3/1",
+        "X notes 3/1",
+        "X tuning 40 notes 3/1 sideways",
+    };
+    for (const char* text : bad) {
+        std::string error;
+        ReadChordProScale(text, error);
+        EXPECT_FALSE(error.empty()) << text;
+    }
+    const ChordProSheet sheet =
+        ReadChordPro("{x_guivarna_scale: X tuning 40 notes 3/1,1/2}\n{define: C frets 0}\n");
+    ASSERT_EQ(sheet.errors.size(), 1u);
+    EXPECT_EQ(sheet.errors[0].line, 1);
+    EXPECT_EQ(sheet.chords.size(), 1u);
 }
 
 }  // namespace

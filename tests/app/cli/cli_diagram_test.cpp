@@ -92,3 +92,39 @@ TEST_F(CliDiagram, RendersASavedSheetAndNamesItsBadLines)
 
 }  // namespace
 }  // namespace guivarna::test
+
+namespace guivarna::test {
+namespace {
+
+TEST_F(CliDiagram, DrawsAScalePosition)
+{
+    ExpectPrints({"diagram", "--scale", "--name", "minor pentatonic", "--root", "A", "--position",
+                     "1", "--chordpro"},
+        "{x_guivarna_scale: \"A minor pentatonic, position 1\" root 9 position 1 tuning 40 45 50 "
+        "55 59 64 notes 5/1,8/4 5/1,7/3 5/1,7/3 5/1,7/3 5/1,8/4 5/1,8/4}\n");
+    for (const char* kind : {"svg", "png", "pdf"}) {
+        SCOPED_TRACE(kind);
+        const std::string out = Path((std::string("scale.") + kind).c_str());
+        ExpectPrints({"diagram", "--scale", "--notes", "C,D,E,F,G,A,B", "--system", "3nps",
+                         "--position", "2", "--horizontal", std::string("--") + kind, out},
+            "");
+        EXPECT_FALSE(ReadFile(out).empty());
+    }
+    EXPECT_NE(ReadFile(Path("scale.svg")).find(">C - D - E - F - G - A - B, position 2</text>"),
+        std::string::npos);
+    const std::vector<std::pair<std::vector<std::string>, std::string>> mistakes = {
+        {{"diagram", "--scale", "--name", "minor pentatonic", "--position", "6", "--chordpro"},
+            "no position 6 here (it has 1, 2, 3, 4, 5)"},
+        {{"diagram", "--scale", "--name", "minor pentatonic", "--system", "3nps", "--chordpro"},
+            "needs a scale of at least 6 notes"},
+        {{"diagram", "--scale", "--name", "major", "--frets", "3-5", "--chordpro"},
+            "no position within frets 3-5"},
+        {{"diagram", "--frets", "0,1,0,2,3,x", "--position", "2", "--chordpro"},
+            "--position goes with --scale only"},
+    };
+    for (const auto& [args, mentions] : mistakes)
+        ExpectRefused(args, mentions);
+}
+
+}  // namespace
+}  // namespace guivarna::test

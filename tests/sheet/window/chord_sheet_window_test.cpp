@@ -4,6 +4,7 @@
 #include "theory/instrument_limits.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -153,6 +154,29 @@ TEST_F(ChordSheetWindowTest, TheSheetAndItsOptionsSurviveARestart)
     EXPECT_EQ(window_->TitleEdit().text(), QStringLiteral("Set list"));
     EXPECT_EQ(window_->View().Columns(), 2);
     EXPECT_FALSE(window_->Undo().canUndo());
+}
+
+TEST_F(ChordSheetWindowTest, AScaleDiagramIsKeptBesideChordsAndDrawnAcrossOnRequest)
+{
+    const std::vector<theory::Note> guitar = theory::StandardTuning();
+    const auto box =
+        theory::ScalePositions({69, 0b010010101001}, guitar, theory::FingeringSystem::Position)
+            .at(0);
+    std::vector<theory::ChordShape> shapes = kThree;
+    shapes.push_back(theory::ShapeFromScalePosition(box, guitar, 69, "A minor pentatonic 1"));
+    window_->Add(shapes);
+    // Upright it is as wide as a chord diagram of six strings; across, its four frets run
+    // along and its strings down.
+    const QSize upright = window_->View().Layout().DiagramSize(3);
+    EXPECT_EQ(upright.width(), window_->View().Layout().DiagramSize(0).width());
+    window_->ScalesAcrossBox().setChecked(true);
+    const QSize across = window_->View().Layout().DiagramSize(3);
+    EXPECT_NE(across, upright);
+    EXPECT_GT(across.height(), upright.height());
+    Open();
+    EXPECT_EQ(window_->Sheet().Shapes(), shapes);
+    EXPECT_TRUE(window_->ScalesAcrossBox().isChecked());
+    EXPECT_EQ(window_->View().Layout().DiagramSize(3), across);
 }
 
 TEST_F(ChordSheetWindowTest, AKeptSheetThatDidNotLoadWholeIsSetAsideNeverOverwritten)
