@@ -1,6 +1,6 @@
 #pragma once
 
-#include "theory/chord_symbol.h"
+#include "theory/formats/chord_symbol.h"
 
 #include <QDialog>
 

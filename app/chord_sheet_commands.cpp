@@ -7,7 +7,7 @@
 #include "resources/strings.h"
 #include "resources/text.h"
 #include "sheet/window/chord_sheet_window.h"
-#include "theory/finger_assignment.h"
+#include "theory/hand/finger_assignment.h"
 
 namespace guivarna {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "theory/instrument.h"
+#include "theory/notes/instrument.h"
 
 #include <vector>
 

@@ -2,7 +2,7 @@
 
 #include "resources/strings.h"
 #include "resources/text.h"
-#include "theory/instrument_limits.h"
+#include "theory/notes/instrument_limits.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
 #include "app/kova_view.h"
 
-#include "theory/instrument_limits.h"
+#include "theory/notes/instrument_limits.h"
 
 #include "app/program_objects.h"
 #include "board/board_collection.h"

@@ -8,10 +8,10 @@
 #include "resources/strings.h"
 #include "resources/text.h"
 #include "synth/note_sequence.h"
-#include "theory/chord_search.h"
-#include "theory/marked_chord.h"
-#include "theory/music_theory.h"
-#include "theory/search_engine.h"
+#include "theory/search/chord_search.h"
+#include "theory/notes/marked_chord.h"
+#include "theory/notes/music_theory.h"
+#include "theory/search/search_engine.h"
 #include "widgets/balloon_tip.h"
 
 #include <QMessageBox>

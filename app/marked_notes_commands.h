@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/command_table.h"
-#include "theory/notes.h"
+#include "theory/notes/notes.h"
 
 #include <QObject>
 

@@ -9,7 +9,7 @@
 #include "output/page_printer.h"
 #include "resources/strings.h"
 #include "resources/text.h"
-#include "theory/result_texts.h"
+#include "theory/search/result_texts.h"
 #include "widgets/file_dialog_path.h"
 
 #include <QClipboard>

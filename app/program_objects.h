@@ -2,8 +2,8 @@
 
 #include "board/board_collection.h"
 #include "settings/settings_store.h"
-#include "theory/music_theory.h"
-#include "theory/search_engine.h"
+#include "theory/notes/music_theory.h"
+#include "theory/search/search_engine.h"
 
 namespace guivarna {
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/command_table.h"
-#include "theory/chord_shape.h"
-#include "theory/scale_catalogue.h"
-#include "theory/scale_fingering.h"
+#include "theory/hand/chord_shape.h"
+#include "theory/notes/scale_catalogue.h"
+#include "theory/hand/scale_fingering.h"
 
 #include <QObject>
 

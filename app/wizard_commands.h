@@ -1,6 +1,6 @@
 #pragma once
 
-#include "theory/notes.h"
+#include "theory/notes/notes.h"
 
 #include <QObject>
 

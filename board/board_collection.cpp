@@ -1,7 +1,7 @@
 #include "board/board_collection.h"
 
 #include "board/board_settings.h"
-#include "theory/music_theory.h"
+#include "theory/notes/music_theory.h"
 
 #include <array>
 #include <climits>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "board/device_mapping.h"
-#include "theory/notes.h"
+#include "theory/notes/notes.h"
 
 #include <QFont>
 #include <QPoint>

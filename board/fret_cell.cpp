@@ -1,7 +1,7 @@
 #include "board/fret_cell.h"
 
 #include "board/board_settings.h"
-#include "theory/notes.h"
+#include "theory/notes/notes.h"
 
 namespace guivarna::board {
 

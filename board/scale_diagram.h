@@ -1,7 +1,7 @@
 #pragma once
 
 #include "board/device_mapping.h"
-#include "theory/chord_shape.h"
+#include "theory/hand/chord_shape.h"
 
 #include <QPoint>
 #include <QRect>

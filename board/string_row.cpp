@@ -1,7 +1,7 @@
 #include "board/string_row.h"
 
 #include "board/board_settings.h"
-#include "theory/notes.h"
+#include "theory/notes/notes.h"
 
 #include <algorithm>
 #include <limits>

@@ -8,8 +8,8 @@
 #include "calc/row_selection.h"
 #include "resources/strings.h"
 #include "resources/text.h"
-#include "theory/music_theory.h"
-#include "theory/search_engine.h"
+#include "theory/notes/music_theory.h"
+#include "theory/search/search_engine.h"
 
 #include <QAction>
 #include <QHBoxLayout>

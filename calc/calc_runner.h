@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc/worker_failure.h"
-#include "theory/run_control.h"
+#include "theory/search/run_control.h"
 
 #include <QObject>
 #include <QTimer>

@@ -6,7 +6,7 @@
 #include "resources/strings.h"
 #include "resources/text.h"
 #include "settings/settings_store.h"
-#include "theory/search_engine.h"
+#include "theory/search/search_engine.h"
 #include "widgets/dock_placement.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "calc/chord_row_sorter.h"
 
-#include "theory/chord_search.h"
+#include "theory/search/chord_search.h"
 
 #include <QMetaObject>
 

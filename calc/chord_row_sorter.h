@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc/worker_failure.h"
-#include "theory/difficulty_order.h"
+#include "theory/search/difficulty_order.h"
 
 #include <QObject>
 

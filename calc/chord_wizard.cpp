@@ -4,8 +4,8 @@
 #include "calc/note_select_page.h"
 #include "resources/strings.h"
 #include "resources/text.h"
-#include "theory/music_theory.h"
-#include "theory/search_engine.h"
+#include "theory/notes/music_theory.h"
+#include "theory/search/search_engine.h"
 
 namespace guivarna::calc {
 

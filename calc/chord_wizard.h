@@ -4,8 +4,8 @@
 #include "calc/string_fret_page.h"
 #include "calc/wizard_frame.h"
 
-#include "theory/notes.h"
-#include "theory/search_request.h"
+#include "theory/notes/notes.h"
+#include "theory/search/search_request.h"
 
 #include <vector>
 

@@ -5,7 +5,7 @@
 #include "resources/strings.h"
 #include "resources/text.h"
 #include "settings/settings_store.h"
-#include "theory/notes.h"
+#include "theory/notes/notes.h"
 #include "widgets/balloon_tip.h"
 #include "widgets/window_placement.h"
 

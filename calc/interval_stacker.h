@@ -1,7 +1,7 @@
 #pragma once
 
 #include "settings/settings_store.h"
-#include "theory/interval_stack.h"
+#include "theory/notes/interval_stack.h"
 
 #include <QDialog>
 

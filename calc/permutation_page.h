@@ -2,7 +2,7 @@
 
 #include "calc/wizard_page.h"
 
-#include "theory/notes.h"
+#include "theory/notes/notes.h"
 
 #include <string>
 #include <vector>

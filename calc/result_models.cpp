@@ -2,9 +2,9 @@
 
 #include "resources/strings.h"
 #include "resources/text.h"
-#include "theory/finger_assignment.h"
-#include "theory/result_texts.h"
-#include "theory/scale_catalogue.h"
+#include "theory/hand/finger_assignment.h"
+#include "theory/search/result_texts.h"
+#include "theory/notes/scale_catalogue.h"
 
 #include <algorithm>
 #include <climits>

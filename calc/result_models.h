@@ -1,7 +1,7 @@
 #pragma once
 
-#include "theory/chord_search.h"
-#include "theory/scale_search.h"
+#include "theory/search/chord_search.h"
+#include "theory/search/scale_search.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>

@@ -4,8 +4,8 @@
 #include "calc/wizard_list.h"
 #include "resources/strings.h"
 #include "resources/text.h"
-#include "theory/music_theory.h"
-#include "theory/search_request.h"
+#include "theory/notes/music_theory.h"
+#include "theory/search/search_request.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

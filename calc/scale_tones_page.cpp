@@ -2,7 +2,7 @@
 
 #include "resources/strings.h"
 #include "resources/text.h"
-#include "theory/search_request.h"
+#include "theory/search/search_request.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -5,7 +5,7 @@
 #include "calc/scale_tones_page.h"
 #include "resources/strings.h"
 #include "resources/text.h"
-#include "theory/search_engine.h"
+#include "theory/search/search_engine.h"
 
 namespace guivarna::calc {
 

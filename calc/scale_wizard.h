@@ -2,7 +2,7 @@
 
 #include "calc/wizard_frame.h"
 
-#include "theory/search_request.h"
+#include "theory/search/search_request.h"
 
 namespace guivarna::theory {
 class MusicTheory;

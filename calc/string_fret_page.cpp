@@ -4,7 +4,7 @@
 #include "calc/wizard_list.h"
 #include "resources/strings.h"
 #include "resources/text.h"
-#include "theory/search_request.h"
+#include "theory/search/search_request.h"
 #include "widgets/balloon_tip.h"
 
 #include <QButtonGroup>

@@ -15,13 +15,18 @@ if(GUIVARNA_SANITIZE)
   endif()
 endif()
 
-# guivarna_subsystem_library(<name> [QT <components...>] [DEPENDS <targets...>])
-# Builds the static library guivarna_<name> from every source in the current folder.
+# guivarna_subsystem_library(<name> [RECURSE] [QT <components...>] [DEPENDS <targets...>])
+# Builds the static library guivarna_<name> from every source in the current folder, and with
+# RECURSE in its sub-folders too (for a library whose sub-folders are not targets of their own).
 # Folders without sources yet become interface libraries so dependants can link them already.
 function(guivarna_subsystem_library name)
-  cmake_parse_arguments(ARG "" "" "QT;DEPENDS" ${ARGN})
-  file(GLOB _sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  file(GLOB _headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  cmake_parse_arguments(ARG "RECURSE" "" "QT;DEPENDS" ${ARGN})
+  set(_glob GLOB)
+  if(ARG_RECURSE)
+    set(_glob GLOB_RECURSE)
+  endif()
+  file(${_glob} _sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  file(${_glob} _headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   set(_target guivarna_${name})
   if(_sources)
     add_library(${_target} STATIC ${_sources} ${_headers})

@@ -2,7 +2,7 @@
 
 #include "output/board_picture.h"
 #include "output/lists/save_file.h"
-#include "theory/result_texts.h"
+#include "theory/search/result_texts.h"
 
 #include <QCoreApplication>
 

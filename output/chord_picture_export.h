@@ -6,7 +6,7 @@
 #include "output/lists/result_lists.h"
 #include "output/picture_writer_pool.h"
 
-#include "theory/chord_fingering.h"
+#include "theory/search/chord_fingering.h"
 
 #include <QDir>
 #include <QString>

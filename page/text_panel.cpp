@@ -2,9 +2,9 @@
 
 #include "resources/strings.h"
 #include "resources/text.h"
-#include "theory/music_theory.h"
-#include "theory/notes.h"
-#include "theory/search_engine.h"
+#include "theory/notes/music_theory.h"
+#include "theory/notes/notes.h"
+#include "theory/search/search_engine.h"
 
 namespace guivarna::page {
 

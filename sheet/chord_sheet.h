@@ -1,6 +1,6 @@
 #pragma once
 
-#include "theory/chord_shape.h"
+#include "theory/hand/chord_shape.h"
 
 #include <QObject>
 #include <QString>

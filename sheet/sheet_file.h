@@ -1,6 +1,6 @@
 #pragma once
 
-#include "theory/chord_pro.h"
+#include "theory/formats/chord_pro.h"
 
 #include <QString>
 

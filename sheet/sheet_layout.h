@@ -2,7 +2,7 @@
 
 #include "board/chord_diagram.h"
 #include "board/scale_diagram.h"
-#include "theory/chord_shape.h"
+#include "theory/hand/chord_shape.h"
 
 #include <QPoint>
 #include <QSize>

@@ -5,8 +5,8 @@
 #include "app/cli/scale_positions_command.h"
 #include "sheet/sheet_export.h"
 #include "sheet/sheet_file.h"
-#include "theory/chord_pro.h"
-#include "theory/instrument_limits.h"
+#include "theory/formats/chord_pro.h"
+#include "theory/notes/instrument_limits.h"
 
 #include <QGuiApplication>
 

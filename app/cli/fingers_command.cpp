@@ -2,8 +2,8 @@
 
 #include "app/cli/note_arguments.h"
 #include "app/cli/options.h"
-#include "theory/finger_assignment.h"
-#include "theory/instrument_limits.h"
+#include "theory/hand/finger_assignment.h"
+#include "theory/notes/instrument_limits.h"
 
 #include <algorithm>
 #include <istream>

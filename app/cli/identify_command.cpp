@@ -3,9 +3,9 @@
 #include "app/cli/names_command.h"
 #include "app/cli/note_arguments.h"
 #include "app/cli/options.h"
-#include "theory/instrument_limits.h"
-#include "theory/marked_chord.h"
-#include "theory/music_theory.h"
+#include "theory/notes/instrument_limits.h"
+#include "theory/notes/marked_chord.h"
+#include "theory/notes/music_theory.h"
 
 #include <algorithm>
 #include <optional>

@@ -2,8 +2,8 @@
 
 #include "app/cli/note_arguments.h"
 #include "app/cli/options.h"
-#include "theory/chord_symbol.h"
-#include "theory/scale_catalogue.h"
+#include "theory/formats/chord_symbol.h"
+#include "theory/notes/scale_catalogue.h"
 
 #include <ostream>
 

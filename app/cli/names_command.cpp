@@ -3,7 +3,7 @@
 #include "app/cli/name_commands.h"
 #include "app/cli/note_arguments.h"
 #include "app/cli/options.h"
-#include "theory/music_theory.h"
+#include "theory/notes/music_theory.h"
 
 #include <climits>
 #include <ostream>

@@ -1,10 +1,10 @@
 #include "app/cli/note_arguments.h"
 
 #include "app/cli/options.h"
-#include "theory/finger_assignment.h"
-#include "theory/instrument.h"
-#include "theory/instrument_limits.h"
-#include "theory/notes.h"
+#include "theory/hand/finger_assignment.h"
+#include "theory/notes/instrument.h"
+#include "theory/notes/instrument_limits.h"
+#include "theory/notes/notes.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 #include "app/cli/note_arguments.h"
 #include "app/cli/options.h"
 #include "app/cli/search_commands.h"
-#include "theory/instrument_limits.h"
-#include "theory/scale_catalogue.h"
+#include "theory/notes/instrument_limits.h"
+#include "theory/notes/scale_catalogue.h"
 
 #include <ostream>
 

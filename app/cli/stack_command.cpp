@@ -2,9 +2,9 @@
 
 #include "app/cli/note_arguments.h"
 #include "app/cli/options.h"
-#include "theory/instrument.h"
-#include "theory/instrument_limits.h"
-#include "theory/interval_stack.h"
+#include "theory/notes/instrument.h"
+#include "theory/notes/instrument_limits.h"
+#include "theory/notes/interval_stack.h"
 
 #include <ostream>
 #include <stdexcept>

@@ -1,7 +1,7 @@
 #include "app/cli/tunings_command.h"
 
 #include "app/cli/options.h"
-#include "theory/instrument.h"
+#include "theory/notes/instrument.h"
 
 #include <ostream>
 

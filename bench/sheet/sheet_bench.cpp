@@ -4,8 +4,8 @@
 #include "sheet/sheet_export.h"
 #include "sheet/window/chord_sheet_view.h"
 #include "sheet/window/chord_sheet_window.h"
-#include "theory/chord_shape.h"
-#include "theory/instrument_limits.h"
+#include "theory/hand/chord_shape.h"
+#include "theory/notes/instrument_limits.h"
 
 #include <QCoreApplication>
 #include <QImage>

@@ -1,9 +1,9 @@
 // Finger assignment alone, on one core: the fingerings of whole chord searches, fingered one
 // after the other. Counter: fingerings/s.
 
-#include "theory/finger_assignment.h"
-#include "theory/music_theory.h"
-#include "theory/search_engine.h"
+#include "theory/hand/finger_assignment.h"
+#include "theory/notes/music_theory.h"
+#include "theory/search/search_engine.h"
 
 #include <benchmark/benchmark.h>
 

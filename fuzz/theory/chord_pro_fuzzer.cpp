@@ -3,10 +3,10 @@
 // each within its range; a scale diagram's notes rising on every string). Written back, the
 // sheet reads without errors to the same shapes, and writing that again gives the same text.
 #include "fuzz/fuzz_check.h"
-#include "theory/chord_pro.h"
-#include "theory/finger_assignment.h"
-#include "theory/instrument.h"
-#include "theory/instrument_limits.h"
+#include "theory/formats/chord_pro.h"
+#include "theory/hand/finger_assignment.h"
+#include "theory/notes/instrument.h"
+#include "theory/notes/instrument_limits.h"
 
 #include <algorithm>
 #include <cstddef>

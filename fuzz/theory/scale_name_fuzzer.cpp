@@ -3,8 +3,8 @@
 // its mask; the closest names offered for any text are names the lookup finds. The bytes, taken
 // as notes, also go through the reverse lookup (scales with exactly these notes).
 #include "fuzz/fuzz_check.h"
-#include "theory/notes.h"
-#include "theory/scale_catalogue.h"
+#include "theory/notes/notes.h"
+#include "theory/notes/scale_catalogue.h"
 
 #include <bit>
 #include <cstddef>

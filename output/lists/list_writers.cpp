@@ -2,8 +2,8 @@
 
 #include "output/lists/save_file.h"
 #include "resources/strings.h"
-#include "theory/music_theory.h"
-#include "theory/result_texts.h"
+#include "theory/notes/music_theory.h"
+#include "theory/search/result_texts.h"
 
 #include <QByteArray>
 #include <QIODevice>

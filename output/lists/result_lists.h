@@ -1,7 +1,7 @@
 #pragma once
 
-#include "theory/chord_fingering.h"
-#include "theory/notes.h"
+#include "theory/search/chord_fingering.h"
+#include "theory/notes/notes.h"
 
 #include <cstddef>
 #include <utility>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "output/lists/result_lists.h"
-#include "theory/chord_search.h"
-#include "theory/scale_search.h"
+#include "theory/search/chord_search.h"
+#include "theory/search/scale_search.h"
 
 #include <memory>
 #include <stdexcept>

@@ -4,7 +4,7 @@
 
 #include "board/board_collection.h"
 #include "output/board_picture.h"
-#include "theory/result_texts.h"
+#include "theory/search/result_texts.h"
 
 #include <QApplication>
 #include <QComboBox>

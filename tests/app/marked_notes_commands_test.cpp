@@ -15,8 +15,8 @@
 #include "resources/text.h"
 #include "tests/app/app_test_fixture.h"
 #include "tests/support/widget_steps.h"
-#include "theory/chord_search.h"
-#include "theory/search_engine.h"
+#include "theory/search/chord_search.h"
+#include "theory/search/search_engine.h"
 #include "widgets/balloon_tip.h"
 
 #include <QAction>

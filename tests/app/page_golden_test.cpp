@@ -7,7 +7,7 @@
 #include "tests/app/app_test_fixture.h"
 #include "tests/support/golden_image.h"
 
-#include "theory/search_engine.h"
+#include "theory/search/search_engine.h"
 
 namespace guivarna {
 namespace {

@@ -1,7 +1,7 @@
 #include "board/board_collection.h"
 
 #include "tests/board/board_test_support.h"
-#include "theory/music_theory.h"
+#include "theory/notes/music_theory.h"
 
 #include <QSignalSpy>
 

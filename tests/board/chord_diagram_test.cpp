@@ -1,5 +1,5 @@
 #include "board/chord_diagram.h"
-#include "theory/instrument_limits.h"
+#include "theory/notes/instrument_limits.h"
 
 #include <QImage>
 #include <QPainter>

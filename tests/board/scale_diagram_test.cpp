@@ -1,7 +1,7 @@
 #include "board/chord_diagram.h"
 #include "board/scale_diagram.h"
-#include "theory/instrument_limits.h"
-#include "theory/scale_catalogue.h"
+#include "theory/notes/instrument_limits.h"
+#include "theory/notes/scale_catalogue.h"
 
 #include <QImage>
 #include <QPainter>

@@ -3,8 +3,8 @@
 #include "board/board_collection.h"
 #include "board/fret_board.h"
 #include "settings/settings_store.h"
-#include "theory/music_theory.h"
-#include "theory/search_engine.h"
+#include "theory/notes/music_theory.h"
+#include "theory/search/search_engine.h"
 
 #include <QTemporaryDir>
 

@@ -5,8 +5,8 @@
 #include "calc/note_select_page.h"
 #include "settings/settings_store.h"
 #include "tests/support/widget_steps.h"
-#include "theory/music_theory.h"
-#include "theory/search_engine.h"
+#include "theory/notes/music_theory.h"
+#include "theory/search/search_engine.h"
 #include "widgets/balloon_tip.h"
 
 #include <QCheckBox>

@@ -1,9 +1,9 @@
 #include "page/page_painter.h"
 #include "page/text_panel.h"
 
-#include "theory/chord_fingering.h"
-#include "theory/music_theory.h"
-#include "theory/search_engine.h"
+#include "theory/search/chord_fingering.h"
+#include "theory/notes/music_theory.h"
+#include "theory/search/search_engine.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,8 +1,8 @@
 #include "sheet/sheet_export.h"
 #include "sheet/sheet_file.h"
 #include "tests/support/pdf_pages.h"
-#include "theory/chord_pro.h"
-#include "theory/instrument_limits.h"
+#include "theory/formats/chord_pro.h"
+#include "theory/notes/instrument_limits.h"
 
 #include <QFile>
 #include <QImage>

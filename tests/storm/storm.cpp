@@ -26,7 +26,7 @@
 #include "sheet/sheet_file.h"
 #include "sheet/window/chord_sheet_view.h"
 #include "sheet/window/chord_sheet_window.h"
-#include "theory/instrument.h"
+#include "theory/notes/instrument.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "theory/music_theory.h"
-#include "theory/search_engine.h"
+#include "theory/notes/music_theory.h"
+#include "theory/search/search_engine.h"
 
 #include <string>
 #include <vector>

@@ -12,10 +12,10 @@
 #include "app/cli/search_commands.h"
 #include "app/cli/subcommands.h"
 #include "fuzz/fuzz_check.h"
-#include "theory/finger_assignment.h"
-#include "theory/instrument_limits.h"
-#include "theory/notes.h"
-#include "theory/search_request.h"
+#include "theory/hand/finger_assignment.h"
+#include "theory/notes/instrument_limits.h"
+#include "theory/notes/notes.h"
+#include "theory/search/search_request.h"
 
 #include <algorithm>
 #include <cstddef>

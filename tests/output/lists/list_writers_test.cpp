@@ -1,6 +1,6 @@
 #include "output/lists/list_writers.h"
 
-#include "theory/music_theory.h"
+#include "theory/notes/music_theory.h"
 
 #include <QBuffer>
 

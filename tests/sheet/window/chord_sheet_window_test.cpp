@@ -1,7 +1,7 @@
 #include "sheet/window/chord_sheet_view.h"
 #include "sheet/window/chord_sheet_window.h"
 #include "tests/support/pdf_pages.h"
-#include "theory/instrument_limits.h"
+#include "theory/notes/instrument_limits.h"
 
 #include <QAction>
 #include <QCheckBox>
