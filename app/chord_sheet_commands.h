@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/command_table.h"
-#include "theory/search/chord_fingering.h"
 #include "theory/hand/chord_shape.h"
+#include "theory/search/chord_fingering.h"
 
 #include <QObject>
 

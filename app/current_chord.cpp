@@ -1,8 +1,8 @@
 #include "app/current_chord.h"
 
 #include "app/program_objects.h"
-#include "theory/search/chord_search.h"
 #include "theory/notes/marked_chord.h"
+#include "theory/search/chord_search.h"
 
 namespace guivarna {
 

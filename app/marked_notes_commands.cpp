@@ -8,9 +8,9 @@
 #include "resources/strings.h"
 #include "resources/text.h"
 #include "synth/note_sequence.h"
-#include "theory/search/chord_search.h"
 #include "theory/notes/marked_chord.h"
 #include "theory/notes/music_theory.h"
+#include "theory/search/chord_search.h"
 #include "theory/search/search_engine.h"
 #include "widgets/balloon_tip.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "theory/notes/scale_catalogue.h"
 #include "theory/hand/scale_fingering.h"
+#include "theory/notes/scale_catalogue.h"
 
 #include <QDialog>
 

@@ -2,8 +2,8 @@
 
 #include "app/command_table.h"
 #include "theory/hand/chord_shape.h"
-#include "theory/notes/scale_catalogue.h"
 #include "theory/hand/scale_fingering.h"
+#include "theory/notes/scale_catalogue.h"
 
 #include <QObject>
 

@@ -3,9 +3,9 @@
 #include "board/fret_board.h"
 #include "settings/settings_store.h"
 
-#include "theory/search/chord_fingering.h"
 #include "theory/notes/instrument.h"
 #include "theory/notes/notes.h"
+#include "theory/search/chord_fingering.h"
 
 #include <QPointer>
 #include <QStringList>

@@ -3,10 +3,10 @@
 #include "settings/settings_store.h"
 
 #include "board/string_row.h"
-#include "theory/search/chord_fingering.h"
 #include "theory/hand/finger_assignment.h"
 #include "theory/notes/instrument_limits.h"
 #include "theory/notes/notes.h"
+#include "theory/search/chord_fingering.h"
 
 #include <QStringList>
 #include <QStringView>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "settings/settings_store.h"
-#include "theory/search/chord_fingering.h"
 #include "theory/notes/notes.h"
+#include "theory/search/chord_fingering.h"
 
 #include <QDockWidget>
 

@@ -3,8 +3,8 @@
 #include "resources/strings.h"
 #include "resources/text.h"
 #include "theory/hand/finger_assignment.h"
-#include "theory/search/result_texts.h"
 #include "theory/notes/scale_catalogue.h"
+#include "theory/search/result_texts.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "theory/notes/notes.h"
 #include "theory/hand/scale_fingering.h"
+#include "theory/notes/notes.h"
 
 #include <iosfwd>
 #include <string>

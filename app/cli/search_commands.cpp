@@ -6,10 +6,10 @@
 #include "output/lists/list_writers.h"
 #include "output/lists/save_file.h"
 #include "output/lists/search_results.h"
-#include "theory/search/difficulty_order.h"
 #include "theory/notes/instrument_limits.h"
 #include "theory/notes/music_theory.h"
 #include "theory/notes/notes.h"
+#include "theory/search/difficulty_order.h"
 #include "theory/search/result_texts.h"
 #include "theory/search/search_engine.h"
 

@@ -5,9 +5,9 @@
 #include "board/device_mapping.h"
 #include "output/chord_picture_export.h"
 #include "settings/settings_store.h"
-#include "theory/search/chord_search.h"
 #include "theory/notes/instrument_limits.h"
 #include "theory/notes/music_theory.h"
+#include "theory/search/chord_search.h"
 
 #include <QTemporaryDir>
 

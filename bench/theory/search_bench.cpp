@@ -3,8 +3,8 @@
 // Counters: candidates/s (fingerings examined), results/s (fingerings accepted and stored) and
 // bytes/result (memory of the result list divided by the number of results).
 
-#include "theory/search/fingering_generator.h"
 #include "theory/notes/music_theory.h"
+#include "theory/search/fingering_generator.h"
 #include "theory/search/search_engine.h"
 
 #include <benchmark/benchmark.h>

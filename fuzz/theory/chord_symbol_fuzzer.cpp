@@ -2,8 +2,8 @@
 // 60..71, the root first, one note per interval bit; its traditional name reads back to the same
 // root and name. A text that does not read says where, within the text.
 #include "fuzz/fuzz_check.h"
-#include "theory/notes/chord_naming.h"
 #include "theory/formats/chord_symbol.h"
+#include "theory/notes/chord_naming.h"
 #include "theory/notes/music_theory.h"
 #include "theory/notes/notes.h"
 

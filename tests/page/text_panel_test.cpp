@@ -1,8 +1,8 @@
 #include "page/page_painter.h"
 #include "page/text_panel.h"
 
-#include "theory/search/chord_fingering.h"
 #include "theory/notes/music_theory.h"
+#include "theory/search/chord_fingering.h"
 #include "theory/search/search_engine.h"
 
 #include <QImage>

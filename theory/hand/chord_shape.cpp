@@ -1,8 +1,8 @@
 #include "theory/hand/chord_shape.h"
 
-#include "theory/notes/chord_naming.h"
 #include "theory/formats/chord_symbol.h"
 #include "theory/hand/finger_assignment.h"
+#include "theory/notes/chord_naming.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "theory/search/chord_fingering.h"
 #include "theory/hand/finger_assignment.h"
-#include "theory/notes/notes.h"
 #include "theory/hand/scale_fingering.h"
+#include "theory/notes/notes.h"
+#include "theory/search/chord_fingering.h"
 
 #include <optional>
 #include <span>

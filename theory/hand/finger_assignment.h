@@ -1,7 +1,7 @@
 #pragma once
 
-#include "theory/search/chord_fingering.h"
 #include "theory/notes/instrument_limits.h"
+#include "theory/search/chord_fingering.h"
 
 #include <array>
 #include <cstdint>

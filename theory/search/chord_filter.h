@@ -1,7 +1,7 @@
 #pragma once
 
-#include "theory/search/fingering_generator.h"
 #include "theory/notes/notes.h"
+#include "theory/search/fingering_generator.h"
 #include "theory/search/search_request.h"
 
 #include <cstdint>

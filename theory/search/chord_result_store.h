@@ -1,8 +1,8 @@
 #pragma once
 
+#include "theory/notes/instrument_limits.h"
 #include "theory/search/chord_fingering.h"
 #include "theory/search/fingering_generator.h"
-#include "theory/notes/instrument_limits.h"
 
 #include <array>
 #include <cstddef>

@@ -1,8 +1,8 @@
 #include "theory/search/difficulty_order.h"
 
-#include "theory/search/chord_search.h"
 #include "theory/hand/finger_assignment.h"
 #include "theory/notes/notes.h"
+#include "theory/search/chord_search.h"
 
 #include <algorithm>
 #include <array>

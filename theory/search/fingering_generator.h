@@ -1,8 +1,8 @@
 #pragma once
 
-#include "theory/search/combination_cursor.h"
 #include "theory/notes/instrument_limits.h"
 #include "theory/notes/notes.h"
+#include "theory/search/combination_cursor.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "theory/search/chord_fingering.h"
 #include "theory/notes/notes.h"
+#include "theory/search/chord_fingering.h"
 
 #include <cstdint>
 #include <string>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "theory/notes/notes.h"
-#include "theory/search/run_control.h"
 #include "theory/notes/scale_catalogue.h"
+#include "theory/search/run_control.h"
 #include "theory/search/scale_generator.h"
 #include "theory/search/search_request.h"
 #include "theory/search/search_state.h"

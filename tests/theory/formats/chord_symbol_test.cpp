@@ -1,5 +1,5 @@
-#include "theory/notes/chord_naming.h"
 #include "theory/formats/chord_symbol.h"
+#include "theory/notes/chord_naming.h"
 #include "theory/notes/music_theory.h"
 
 #include <gtest/gtest.h>

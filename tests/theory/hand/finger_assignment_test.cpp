@@ -1,6 +1,6 @@
 #include "tests/theory/search_support.h"
-#include "theory/search/difficulty_order.h"
 #include "theory/hand/finger_assignment.h"
+#include "theory/search/difficulty_order.h"
 
 #include <gtest/gtest.h>
 
