@@ -21,7 +21,7 @@ ChordSheetCommands::ChordSheetCommands(ProgramObjects& objects, sheet::ChordShee
             // The list's own instrument: the ChordBoard may show another one by now.
             const std::vector<theory::Note> tuning = calculations_.ChordListTuning();
             AddFingerings(fingerings, std::vector<int>(tuning.begin(), tuning.end()),
-                theory::RootOfName(calculations_.ChordListRootName()));
+                calculations_.ChordListRoot());
             if (selected > static_cast<int>(fingerings.size())) {
                 sheet_.Dialogs().tell(false,
                     Text(strings::kSheetOnlyFirst)

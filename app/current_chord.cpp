@@ -14,7 +14,7 @@ bool MakeCurrentChord(ProgramObjects& objects, const std::vector<theory::Note>& 
     theory::ChordSearchRequest request = search.Request();
     theory::TakeChord(request, objects.theory);
     request.permutation.clear();
-    request.melodyNote.clear();
+    request.melody = theory::kNoPitchClass;
     search.SetRequest(request);
     search.SetCurrent(-1);
     return true;

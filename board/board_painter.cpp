@@ -1,5 +1,6 @@
 #include "board/board_painter.h"
 
+#include "board/drawing/scene_font.h"
 #include "board/fret_board.h"
 #include "board/fret_cell.h"
 #include "board/string_row.h"
@@ -12,8 +13,6 @@
 namespace guivarna::board {
 
 namespace {
-
-const QString kFontFamily = QStringLiteral("Arial");
 
 // Fractions of the cell that size its texts.
 constexpr double kLabelSizeOfWidth = 0.4;
@@ -37,19 +36,6 @@ BoardPainter::BoardPainter(QPainter& painter, const DeviceMapping& mapping)
 double BoardPainter::LinePixels(double sceneWidth) const
 {
     return std::max(1.0, mapping_.SceneToDeviceX(sceneWidth));
-}
-
-QFont SceneFont(const QPainter& painter, double pixels, bool bold, bool italic)
-{
-    const QPaintDevice* device = painter.device();
-    const double dpi =
-        device != nullptr && device->logicalDpiY() > 0 ? device->logicalDpiY() : 96.0;
-    QFont font(kFontFamily);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(std::max(0.1, pixels * 72.0 / dpi));
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
 }
 
 void BoardPainter::DrawCell(const FretCell& cell, QPoint offset, bool root)

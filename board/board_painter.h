@@ -1,9 +1,8 @@
 #pragma once
 
-#include "board/device_mapping.h"
+#include "board/drawing/device_mapping.h"
 #include "theory/notes/notes.h"
 
-#include <QFont>
 #include <QPoint>
 
 class QPainter;
@@ -49,9 +48,5 @@ private:
     QPainter& painter_;
     DeviceMapping mapping_;
 };
-
-// The scene's font ("Arial", falling back to the system's sans-serif face) with an em height of
-// the given number of device pixels of the painter's device.
-QFont SceneFont(const QPainter& painter, double pixels, bool bold = false, bool italic = false);
 
 }  // namespace guivarna::board

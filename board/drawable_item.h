@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/device_mapping.h"
+#include "board/drawing/device_mapping.h"
 #include "board/scene_notifier.h"
 
 #include <QPoint>

@@ -213,7 +213,7 @@ ChordResultPage::ChordResultPage(theory::SearchEngine& engine, const theory::Mus
         theory::ChordSearch& search = engine_.Chords();
         theory::ChordSearchRequest request = search.Request();
         theory::TakeChord(request, theory_);
-        listRootName_ = request.rootName;
+        listRoot_ = request.root;
         search.SetRequest(request);
         // Only frets the ChordBoard has: a range set for a longer neck (or the default one)
         // would list fingerings that no board can show. The limit holds for this run alone, so

@@ -104,8 +104,8 @@ public:
     std::vector<theory::ChordFingering> SelectedFingerings(std::size_t limit) const;
     // How many selected rows show a fingering.
     int SelectedCount() const;
-    // The root of the chord the listed fingerings play ("" before the first search).
-    const std::string& ListRootName() const { return listRootName_; }
+    // The root of the chord the listed fingerings play (kNoPitchClass before the first search).
+    theory::PitchClass ListRoot() const { return listRoot_; }
     // The instrument the listed fingerings were found on (open notes, string 1 first).
     const std::vector<theory::Note>& ListTuning() const { return listTuning_; }
     // The list's context menu and its "Add to chord sheet" item, enabled while a row with a
@@ -132,7 +132,7 @@ private:
     QMenu* contextMenu_;
     QAction* addToSheet_;
     QTimer progressTimer_;
-    std::string listRootName_;
+    theory::PitchClass listRoot_ = theory::kNoPitchClass;
     std::vector<theory::Note> listTuning_;
     int sortColumn_ = -1;  // the column of the order shown or being made; -1 = search order
     bool descending_ = false;

@@ -72,9 +72,9 @@ int CalcWindow::SelectedChordCount() const
     return chordPage_->SelectedCount();
 }
 
-std::string CalcWindow::ChordListRootName() const
+theory::PitchClass CalcWindow::ChordListRoot() const
 {
-    return chordPage_->ListRootName();
+    return chordPage_->ListRoot();
 }
 
 std::vector<theory::Note> CalcWindow::ChordListTuning() const

@@ -58,8 +58,8 @@ public:
     bool CanAddToChordSheet() const;
     // How many chord rows with a fingering are selected (may exceed kMaxSheetAdd).
     int SelectedChordCount() const;
-    // The root of the chord the chord list plays ("" before the first search).
-    std::string ChordListRootName() const;
+    // The root of the chord the chord list plays (kNoPitchClass before the first search).
+    theory::PitchClass ChordListRoot() const;
     // The instrument the chord list was searched on (open notes, string 1 first).
     std::vector<theory::Note> ChordListTuning() const;
     // Emits AddToChordSheetRequested with the first kMaxSheetAdd selected fingerings, in list

@@ -13,7 +13,7 @@ void ApplyChordRequest(const theory::ChordSearchRequest& request, theory::MusicT
     theory::SearchEngine& engine)
 {
     engine.Chords().ClearResults();
-    theory.LoadChord(request.rootName, request.notes);
+    theory.LoadChord(theory::PitchClassName(request.root), request.notes);
     engine.Chords().SetRequest(request);
 }
 
@@ -45,7 +45,7 @@ theory::ChordSearchRequest ChordWizard::Request() const
 {
     theory::ChordSearchRequest request;
     request.notes = notes_->Picker()->Notes();
-    request.rootName = notes_->RootName().toStdString();
+    request.root = theory::PitchClassOfName(notes_->RootName().toStdString());
     strings_->FillRequest(request);
     permutations_->FillRequest(request);
     return request;

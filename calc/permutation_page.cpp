@@ -211,11 +211,11 @@ bool PermutationPage::CheckOrder()
 void PermutationPage::FillRequest(theory::ChordSearchRequest& request) const
 {
     request.permutation.clear();
-    request.melodyNote.clear();
+    request.melody = theory::kNoPitchClass;
     if (mode_ == kSpecificPermutation && chosen_ >= 0 && chosen_ < PermutationCount())
         request.permutation = permutations_.at(static_cast<std::size_t>(chosen_));
     else if (mode_ == kMelodyNote && melody_ != nullptr)
-        request.melodyNote = melody_->currentText().toStdString();
+        request.melody = theory::PitchClassOfName(melody_->currentText().toStdString());
 }
 
 }  // namespace guivarna::calc

@@ -77,7 +77,8 @@ void StringFretPage::CreateControls()
     policies->addButton(mayHave, 1);
     policies->addButton(mustHave, 2);
     byPosition->setChecked(true);
-    connect(policies, &QButtonGroup::idClicked, this, [this](int id) { policy_ = id; });
+    connect(policies, &QButtonGroup::idClicked, this,
+        [this](int id) { policy_ = static_cast<theory::OpenStringPolicy>(id); });
 
     auto* right = new QVBoxLayout;
     right->addWidget(fretGroup);
@@ -193,7 +194,7 @@ void StringFretPage::FillRequest(theory::ChordSearchRequest& request) const
     request.lowestFret = static_cast<std::uint32_t>(LowestFret());
     request.highestFret = static_cast<std::uint32_t>(HighestFret());
     request.span = Span();
-    request.openStringPolicy = policy_;
+    request.openStrings = policy_;
     request.playableOnly = playable_ != nullptr && playable_->isChecked();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/wizard_page.h"
+#include "theory/search/search_request.h"
 
 #include <cstdint>
 #include <vector>
@@ -35,7 +36,7 @@ public:
     // notes can remain.
     void SetNoteCount(int count) { noteCount_ = count; }
     int NoteCount() const { return noteCount_; }
-    int OpenStringPolicy() const { return policy_; }
+    theory::OpenStringPolicy OpenStrings() const { return policy_; }
 
     int LowestFret() const;
     int HighestFret() const;
@@ -68,7 +69,7 @@ private:
 
     const board::BoardCollection& boards_;
     int noteCount_ = 0;
-    int policy_ = 0;
+    theory::OpenStringPolicy policy_ = theory::OpenStringPolicy::ByPosition;
     QTableWidget* strings_ = nullptr;
     QPushButton* remove_ = nullptr;
     QPushButton* reset_ = nullptr;

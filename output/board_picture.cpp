@@ -1,7 +1,7 @@
 #include "output/board_picture.h"
 
 #include "board/board_painter.h"
-#include "board/device_mapping.h"
+#include "board/drawing/device_mapping.h"
 #include "board/fret_board.h"
 
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "output/chord_picture_export.h"
 
 #include "output/board_picture.h"
-#include "output/lists/save_file.h"
+#include "output/files/save_file.h"
 #include "theory/search/result_texts.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/device_mapping.h"
+#include "board/drawing/device_mapping.h"
 #include "board/fret_board.h"
 #include "output/lists/list_writers.h"
 #include "output/lists/result_lists.h"

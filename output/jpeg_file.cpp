@@ -1,6 +1,6 @@
 #include "output/jpeg_file.h"
 
-#include "output/lists/save_file.h"
+#include "output/files/save_file.h"
 
 #include <QCoreApplication>
 #include <QDir>

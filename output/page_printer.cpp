@@ -1,6 +1,6 @@
 #include "output/page_printer.h"
 
-#include "board/device_mapping.h"
+#include "board/drawing/device_mapping.h"
 
 #include <QCoreApplication>
 #include <QPageLayout>

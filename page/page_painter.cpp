@@ -1,7 +1,7 @@
 #include "page/page_painter.h"
 
-#include "board/board_painter.h"
-#include "board/device_mapping.h"
+#include "board/drawing/device_mapping.h"
+#include "board/drawing/scene_font.h"
 #include "page/paper.h"
 
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/device_mapping.h"
+#include "board/drawing/device_mapping.h"
 #include "page/paper.h"
 #include "page/text_panel.h"
 

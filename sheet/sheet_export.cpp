@@ -1,6 +1,6 @@
 #include "sheet/sheet_export.h"
 
-#include "output/lists/save_file.h"
+#include "output/files/save_file.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

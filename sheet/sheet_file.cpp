@@ -1,6 +1,6 @@
 #include "sheet/sheet_file.h"
 
-#include "output/lists/save_file.h"
+#include "output/files/save_file.h"
 
 #include <QCoreApplication>
 #include <QDir>

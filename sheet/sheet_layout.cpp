@@ -1,6 +1,6 @@
 #include "sheet/sheet_layout.h"
 
-#include "board/board_painter.h"
+#include "board/drawing/scene_font.h"
 
 #include <QPainter>
 

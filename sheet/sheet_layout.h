@@ -1,7 +1,7 @@
 #pragma once
 
-#include "board/chord_diagram.h"
-#include "board/scale_diagram.h"
+#include "board/drawing/chord_diagram.h"
+#include "board/drawing/scale_diagram.h"
 #include "theory/hand/chord_shape.h"
 
 #include <QPoint>

@@ -3,8 +3,8 @@
 #include "app/cli/name_commands.h"
 #include "app/cli/note_arguments.h"
 #include "app/cli/options.h"
+#include "output/files/save_file.h"
 #include "output/lists/list_writers.h"
-#include "output/lists/save_file.h"
 #include "output/lists/search_results.h"
 #include "theory/notes/instrument_limits.h"
 #include "theory/notes/music_theory.h"
@@ -66,14 +66,14 @@ std::pair<std::uint32_t, std::uint32_t> parseFretRange(const std::string& text)
     return {static_cast<std::uint32_t>(lowest), static_cast<std::uint32_t>(highest)};
 }
 
-int parseOpenPolicy(const std::string& text)
+theory::OpenStringPolicy parseOpenPolicy(const std::string& text)
 {
     if (text == "by-position" || text == "0")
-        return theory::kOpenStringsByPosition;
+        return theory::OpenStringPolicy::ByPosition;
     if (text == "may" || text == "1")
-        return theory::kMayHaveOpenStrings;
+        return theory::OpenStringPolicy::MayHave;
     if (text == "must" || text == "2")
-        return theory::kMustHaveOpenStrings;
+        return theory::OpenStringPolicy::MustHave;
     throw UsageError(
         "--open: '" + text + "' is not an open-string policy (by-position, may, must)");
 }
@@ -144,7 +144,7 @@ int RunChordsCommand(const std::vector<std::string>& args, std::ostream& out, st
 
     theory::ChordSearchRequest request;
     request.notes = theory.GetNotes(true);
-    request.rootName = theory.GetRootName();
+    request.root = theory::PitchClassOfName(theory.GetRootName());
     if (options.has("strings"))
         request.allowedStrings = parseStrings(options.value("strings"), tuning.size());
     if (options.has("frets"))
@@ -153,7 +153,7 @@ int RunChordsCommand(const std::vector<std::string>& args, std::ostream& out, st
         request.span =
             static_cast<int>(parseInteger("span", options.value("span"), 1, kWidestSpan));
     if (options.has("open"))
-        request.openStringPolicy = parseOpenPolicy(options.value("open"));
+        request.openStrings = parseOpenPolicy(options.value("open"));
 
     request.playableOnly = options.has("playable");
 
@@ -163,7 +163,7 @@ int RunChordsCommand(const std::vector<std::string>& args, std::ostream& out, st
         request.permutation =
             parsePermutation(options.value("permutation"), theory.GetNotes(true), notes);
     } else if (options.has("melody")) {
-        request.melodyNote = parseNoteName("melody", options.value("melody"));
+        request.melody = theory::PitchClassOfName(parseNoteName("melody", options.value("melody")));
     }
 
     theory::ChordSearch search;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "theory/notes/notes.h"
+#include "theory/search/search_request.h"
 
 #include <cstdint>
 #include <iosfwd>
@@ -32,7 +33,7 @@ std::vector<std::uint32_t> parseStrings(const std::string& text, std::size_t str
 // --frets: "lowest-highest", both from 0 to 24, lowest not above highest.
 std::pair<std::uint32_t, std::uint32_t> parseFretRange(const std::string& text);
 // --open: by-position|may|must or 0|1|2.
-int parseOpenPolicy(const std::string& text);
+theory::OpenStringPolicy parseOpenPolicy(const std::string& text);
 // --permutation: note names that are an arrangement of the chord's notes (the same notes, each
 // as often); the note numbers in the given order. chordNames spell the notes for the message.
 std::vector<theory::Note> parsePermutation(const std::string& text,

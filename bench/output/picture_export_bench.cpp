@@ -2,7 +2,7 @@
 // ChordBoard at the screen's 96 dpi, written as JPEG files into a temporary folder. Reports
 // pictures written per second; the target is at least 500 on a two-core machine.
 #include "board/board_collection.h"
-#include "board/device_mapping.h"
+#include "board/drawing/device_mapping.h"
 #include "output/chord_picture_export.h"
 #include "settings/settings_store.h"
 #include "theory/notes/instrument_limits.h"

@@ -1,6 +1,6 @@
 #include "output/lists/list_writers.h"
 
-#include "output/lists/save_file.h"
+#include "output/files/save_file.h"
 #include "resources/strings.h"
 #include "theory/notes/music_theory.h"
 #include "theory/search/result_texts.h"

@@ -66,7 +66,7 @@ TEST_F(ByNameTest, ChordByNameReadsAsTypedAndLoadsTheChordForTheSearch)
     EXPECT_EQ(objects_->theory.GetRootName(), "G");
     const theory::ChordSearchRequest request = objects_->engine.Chords().Request();
     EXPECT_EQ(request.notes, (std::vector<theory::Note>{67, 68, 71, 62, 65}));
-    EXPECT_EQ(request.rootName, "G");
+    EXPECT_EQ(request.root, 7);
     EXPECT_TRUE(go->isEnabled());
     EXPECT_EQ(frame.Calculations()->Tabs().currentWidget(), &frame.Calculations()->ChordPage());
 }

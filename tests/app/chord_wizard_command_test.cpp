@@ -61,7 +61,7 @@ TEST_F(ChordWizardCommandTest, ShortcutRunsTheWizardAndReportsTheRequest)
     EXPECT_EQ(go.count(), 1);
     const theory::ChordSearchRequest request = objects_->engine.Chords().Request();
     EXPECT_EQ(request.notes, (std::vector<theory::Note>{60, 64, 67}));
-    EXPECT_EQ(request.rootName, "C");
+    EXPECT_EQ(request.root, 0);
     EXPECT_EQ(objects_->theory.GetRootName(), "C");
     EXPECT_EQ(objects_->theory.FormatNotes(), "C - E - G");
 }

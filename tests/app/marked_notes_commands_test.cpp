@@ -148,10 +148,10 @@ TEST_F(MarkedNotesTest, TheNamedChordIsWhatTheChordSearchGoesForNext)
     // What a wizard left for an earlier chord: a note order, a melody note, a narrow span.
     theory::ChordSearchRequest earlier;
     earlier.notes = {60, 64, 67};
-    earlier.rootName = "C";
+    earlier.root = 0;
     earlier.span = 5;
     earlier.permutation = {64, 60, 67};
-    earlier.melodyNote = "G";
+    earlier.melody = 7;
     search.SetRequest(earlier);
     search.SetCurrent(0);
     QPushButton* go =
@@ -165,9 +165,9 @@ TEST_F(MarkedNotesTest, TheNamedChordIsWhatTheChordSearchGoesForNext)
 
     const theory::ChordSearchRequest request = search.Request();
     EXPECT_EQ(request.notes, (std::vector<theory::Note>{69, 64, 60}));
-    EXPECT_EQ(request.rootName, "A");
+    EXPECT_EQ(request.root, 9);
     EXPECT_TRUE(request.permutation.empty());
-    EXPECT_TRUE(request.melodyNote.empty());
+    EXPECT_EQ(request.melody, theory::kNoPitchClass);
     EXPECT_EQ(request.span, 5);
     EXPECT_EQ(search.Current(), -1);
     EXPECT_TRUE(go->isEnabled());

@@ -1,5 +1,5 @@
-#include "board/device_mapping.h"
 #include "board/drawable_item.h"
+#include "board/drawing/device_mapping.h"
 #include "board/scene_notifier.h"
 
 #include <QImage>

@@ -1,5 +1,5 @@
 #include "board/board_painter.h"
-#include "board/device_mapping.h"
+#include "board/drawing/device_mapping.h"
 #include "board/string_row.h"
 
 #include <QImage>

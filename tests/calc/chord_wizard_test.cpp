@@ -459,18 +459,18 @@ TEST_P(ChordWizardFinish, HandsThePagesChoicesToTheSearch)
     EXPECT_EQ(theory_.GetNotes(true), (std::vector<Note>{62, 69, 65}));
     theory::ChordSearchRequest expected;
     expected.notes = {62, 69, 65};
-    expected.rootName = "D";
+    expected.root = 2;
     expected.allowedStrings = {1, 2, 3, 4, 5};
     expected.lowestFret = 2;
     expected.highestFret = 12;
     expected.span = 4;
-    expected.openStringPolicy = 2;
+    expected.openStrings = theory::OpenStringPolicy::MustHave;
     expected.playableOnly = c.onlyPlayable;
     // Rows in ascending order: D F A, D A F, F D A, F A D, A D F, ...
     if (c.mode == PermutationPage::kSpecificPermutation)
         expected.permutation = {69, 62, 65};
     if (c.mode == PermutationPage::kMelodyNote)
-        expected.melodyNote = "A";
+        expected.melody = 9;
     EXPECT_EQ(engine_.Chords().Request(), expected);
     EXPECT_EQ(engine_.Chords().Results()->Count(), 0u);
     EXPECT_EQ(engine_.Chords().Current(), -1);

@@ -1,7 +1,7 @@
 #include "output/board_picture.h"
 
 #include "board/board_collection.h"
-#include "board/device_mapping.h"
+#include "board/drawing/device_mapping.h"
 #include "board/fret_board.h"
 #include "board/string_row.h"
 #include "settings/settings_store.h"

@@ -1,7 +1,7 @@
 #include "output/chord_picture_export.h"
 
 #include "board/board_collection.h"
-#include "board/device_mapping.h"
+#include "board/drawing/device_mapping.h"
 #include "board/scene_notifier.h"
 #include "output/board_picture.h"
 #include "settings/settings_store.h"

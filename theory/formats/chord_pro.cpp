@@ -321,14 +321,13 @@ std::string ChordProScale(const ChordShape& shape)
         " tuning";
     // From the lowest string up, as the chord definitions list strings.
     for (auto pitch = shape.tuning.rbegin(); pitch != shape.tuning.rend(); ++pitch)
-        text += " " + std::to_string(*pitch);
+        AppendWord(text, std::to_string(*pitch));
     text += " notes";
     for (auto notes = scale.notes.rbegin(); notes != scale.notes.rend(); ++notes) {
         std::string word;
         for (const ScaleFret& note : *notes)
-            word += (word.empty() ? "" : ",") + std::to_string(note.fret) + "/" +
-                std::to_string(note.finger);
-        text += " " + (word.empty() ? std::string("-") : word);
+            AppendFretAndFinger(word, note);
+        AppendWord(text, word.empty() ? std::string("-") : word);
     }
     return text + (scale.horizontal ? " across}" : "}");
 }
@@ -509,7 +508,7 @@ std::string WriteChordPro(const std::string& title, std::span<const ChordShape> 
         if (!shape.tuning.empty() && shape.tuning.size() == shape.frets.size()) {
             text += "{" + std::string(kTuningDirective) + ":";
             for (auto pitch = shape.tuning.rbegin(); pitch != shape.tuning.rend(); ++pitch)
-                text += " " + std::to_string(*pitch);
+                AppendWord(text, std::to_string(*pitch));
             text += "}\n";
         }
     }

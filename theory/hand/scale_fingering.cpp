@@ -293,19 +293,36 @@ int ScalePosition::HighestFret() const
     return highest;
 }
 
+void AppendWord(std::string& text, const std::string& word)
+{
+    text += ' ';
+    text += word;
+}
+
+void AppendFretAndFinger(std::string& list, const ScaleFret& note)
+{
+    if (!list.empty())
+        list += ',';
+    list += std::to_string(note.fret);
+    list += '/';
+    list += std::to_string(note.finger);
+}
+
 std::string PositionLine(const ScalePosition& position)
 {
     std::string line = "position=" + std::to_string(position.number) +
         " frets=" + std::to_string(position.LowestFret()) + "-" +
         std::to_string(position.HighestFret());
     for (std::size_t s = 0; s < position.strings.size(); ++s) {
-        line += " " + std::to_string(s + 1) + ":";
+        AppendWord(line, std::to_string(s + 1));
+        line += ':';
         const std::vector<ScaleFret>& notes = position.strings[s];
         if (notes.empty())
-            line += "-";
-        for (std::size_t i = 0; i < notes.size(); ++i)
-            line += (i == 0 ? "" : ",") + std::to_string(notes[i].fret) + "/" +
-                std::to_string(notes[i].finger);
+            line += '-';
+        std::string pairs;
+        for (const ScaleFret& note : notes)
+            AppendFretAndFinger(pairs, note);
+        line += pairs;
     }
     return line;
 }

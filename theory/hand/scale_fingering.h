@@ -70,4 +70,11 @@ std::vector<ScalePosition> ScalePositions(const ScaleToFinger& scale,
 // string 1 "S:" and its notes as fret/finger joined by commas, "-" for a string without notes.
 std::string PositionLine(const ScalePosition& position);
 
+// Appends word to text after a space. Texts are built by appending, not by operator+ on a
+// temporary, which GCC 12 at -O3 takes for an overlapping copy (-Wrestrict).
+void AppendWord(std::string& text, const std::string& word);
+
+// Appends "fret/finger" to a list, after a comma unless the list is empty: "5/1,7/3".
+void AppendFretAndFinger(std::string& list, const ScaleFret& note);
+
 }  // namespace guivarna::theory

@@ -28,6 +28,19 @@ std::string NoteName(std::uint32_t note)
     return std::string(kNoteNames[note % 12]);
 }
 
+PitchClass PitchClassOfName(std::string_view name)
+{
+    const std::uint32_t number = NoteNumber(name);
+    return number == kUnknown ? kNoPitchClass : PitchClassOf(number);
+}
+
+std::string PitchClassName(PitchClass pitchClass)
+{
+    if (pitchClass < 0 || pitchClass >= kPitchClassCount)
+        return {};
+    return std::string(kNoteNames[static_cast<std::size_t>(pitchClass)]);
+}
+
 std::uint32_t IntervalSemitones(std::string_view name)
 {
     if (name.empty())

@@ -29,6 +29,13 @@ inline constexpr std::uint32_t kUnknown = 999999;
 // "C" -> 60 ... "B" -> 71, flats only, exact and case-sensitive; anything else gives kUnknown.
 std::uint32_t NoteNumber(std::string_view name);
 
+// The pitch class of a note name as NoteNumber reads it ("C" -> 0, "B" -> 11); kNoPitchClass for
+// anything else, the empty string included.
+PitchClass PitchClassOfName(std::string_view name);
+
+// The flat spelling of a pitch class 0..11; "" for kNoPitchClass or any other value.
+std::string PitchClassName(PitchClass pitchClass);
+
 // The semitones of a natural note's letter above C: 'C' -> 0 ... 'B' -> 11; -1 for any other
 // character, lower-case letters included (in chord symbols a lower-case "b" is a flat).
 int NaturalNoteSemitones(char letter);

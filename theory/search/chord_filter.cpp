@@ -14,11 +14,11 @@ ChordFilter ChordFilter::For(const std::vector<Note>& tuning, const ChordSearchR
     filter.notes = request.notes;
     filter.allowedStrings = request.allowedStrings;
     filter.permutation = request.permutation;
-    filter.melodyNote = request.melodyNote;
+    filter.melody = request.melody;
     filter.lowestFret = request.lowestFret;
     filter.highestFret = request.highestFret;
     filter.span = request.span;
-    filter.openStringPolicy = request.openStringPolicy;
+    filter.openStrings = request.openStrings;
     filter.playableOnly = request.playableOnly;
     filter.Prepare();
     return filter;
@@ -49,12 +49,6 @@ void ChordFilter::Prepare()
                 allowedMask_ |= 1u << s;
         }
     }
-    if (melodyNote.empty()) {
-        melodyPitchClass_ = -1;
-    } else {
-        const std::uint32_t number = NoteNumber(melodyNote);
-        melodyPitchClass_ = number == kUnknown ? -2 : static_cast<int>(number % 12);
-    }
 }
 
 bool ChordFilter::PassesFretRange(const FingeringCandidate& c) const
@@ -62,7 +56,7 @@ bool ChordFilter::PassesFretRange(const FingeringCandidate& c) const
     if (!KnownPolicy())
         return true;
     const FretExtent extent = ExtentOf(c);
-    return FitsFretRange(extent) && (openStringPolicy != kMustHaveOpenStrings || extent.counted);
+    return FitsFretRange(extent) && (openStrings != OpenStringPolicy::MustHave || extent.counted);
 }
 
 bool ChordFilter::PassesSpan(const FingeringCandidate& c) const
@@ -70,7 +64,7 @@ bool ChordFilter::PassesSpan(const FingeringCandidate& c) const
     if (!KnownPolicy())
         return false;
     const FretExtent extent = ExtentOf(c);
-    return FitsSpan(extent) && (openStringPolicy != kMustHaveOpenStrings || extent.open);
+    return FitsSpan(extent) && (openStrings != OpenStringPolicy::MustHave || extent.open);
 }
 
 bool ChordFilter::PassesStringSet(const FingeringCandidate& c) const
@@ -95,9 +89,9 @@ bool ChordFilter::PassesPermutation(const FingeringCandidate& c) const
 
 bool ChordFilter::PassesMelody(const FingeringCandidate& c) const
 {
-    if (melodyPitchClass_ == -1)
+    if (melody == kNoPitchClass)
         return true;
-    return c.count > 0 && static_cast<int>(c.notes[0] % 12) == melodyPitchClass_;
+    return c.count > 0 && PitchClassOf(c.notes[0]) == melody;
 }
 
 }  // namespace guivarna::theory

@@ -20,11 +20,11 @@ struct ChordFilter {
     std::vector<Note> notes;  // the chord notes in the order they were added
     std::vector<std::uint32_t> allowedStrings;  // empty = every string
     std::vector<Note> permutation;  // empty = any note order
-    std::string melodyNote;  // "" = any
+    PitchClass melody = kNoPitchClass;
     std::uint32_t lowestFret = 0;
     std::uint32_t highestFret = kMaxFret;
     int span = kMaxSpan;
-    int openStringPolicy = 0;
+    OpenStringPolicy openStrings = OpenStringPolicy::ByPosition;
     bool playableOnly = false;
 
     // Derives the bit sets the filters use from the fields above; call once after filling them.
@@ -55,7 +55,7 @@ struct ChordFilter {
         const FretExtent extent = ExtentOf<K>(c);
         return FitsFretRange(extent) && FitsSpan(extent) && OpenStringsAsRequired(extent) &&
             (permutation.empty() || PassesPermutation(c)) &&
-            (melodyPitchClass_ == -1 || PassesMelody(c));
+            (melody == kNoPitchClass || PassesMelody(c));
     }
 
     // Four fingers can hold the candidate (on this filter's instrument). Not part of Accepts:
@@ -82,7 +82,7 @@ private:
     {
         const std::size_t k = K != 0 ? K : static_cast<std::size_t>(c.count);
         FretExtent e;
-        const bool openCounts = openStringPolicy == kOpenStringsByPosition;
+        const bool openCounts = openStrings == OpenStringPolicy::ByPosition;
         for (std::size_t i = 0; i < k; ++i) {
             const unsigned f = c.frets[i];
             if (f == 0) {
@@ -98,8 +98,8 @@ private:
     }
     bool KnownPolicy() const
     {
-        return openStringPolicy == kOpenStringsByPosition ||
-            openStringPolicy == kMayHaveOpenStrings || openStringPolicy == kMustHaveOpenStrings;
+        return openStrings == OpenStringPolicy::ByPosition ||
+            openStrings == OpenStringPolicy::MayHave || openStrings == OpenStringPolicy::MustHave;
     }
     bool FitsFretRange(const FretExtent& e) const
     {
@@ -112,11 +112,10 @@ private:
     // "Must have open strings": at least one open and one fretted string.
     bool OpenStringsAsRequired(const FretExtent& e) const
     {
-        return openStringPolicy != kMustHaveOpenStrings || (e.counted && e.open);
+        return openStrings != OpenStringPolicy::MustHave || (e.counted && e.open);
     }
 
     std::uint32_t allowedMask_ = 0;  // bit s: string number s may be used
-    int melodyPitchClass_ = -1;  // -1 any, -2 none (an unknown name), else 0..11
 };
 
 }  // namespace guivarna::theory

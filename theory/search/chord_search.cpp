@@ -37,7 +37,7 @@ template <std::size_t K> void CopyCandidate(const FingeringCandidate& c, ChordFi
 void TakeChord(ChordSearchRequest& request, const MusicTheory& theory)
 {
     request.notes = theory.GetNotes(true);
-    request.rootName = theory.GetRootName();
+    request.root = PitchClassOfName(theory.GetRootName());
 }
 
 // --- ChordResultList ---------------------------------------------------------------------------

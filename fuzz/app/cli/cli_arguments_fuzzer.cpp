@@ -133,9 +133,10 @@ void FretPattern(std::size_t strings, const std::string& text)
 
 void OpenPolicy(const std::string& text)
 {
-    const int policy = parseOpenPolicy(text);
-    GUIVARNA_FUZZ_CHECK(policy == theory::kOpenStringsByPosition ||
-        policy == theory::kMayHaveOpenStrings || policy == theory::kMustHaveOpenStrings);
+    const theory::OpenStringPolicy policy = parseOpenPolicy(text);
+    GUIVARNA_FUZZ_CHECK(policy == theory::OpenStringPolicy::ByPosition ||
+        policy == theory::OpenStringPolicy::MayHave ||
+        policy == theory::OpenStringPolicy::MustHave);
 }
 
 void Integer(const std::string& text)

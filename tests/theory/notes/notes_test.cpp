@@ -26,7 +26,11 @@ TEST(Notes, NameLookupIsExactAndFlatOnly)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(NoteNumber(c.name), c.number);
+        const PitchClass pitchClass = PitchClassOfName(c.name);
+        EXPECT_EQ(pitchClass, c.number == kUnknown ? kNoPitchClass : PitchClassOf(c.number));
+        EXPECT_EQ(PitchClassName(pitchClass), c.number == kUnknown ? "" : c.name);
     }
+    EXPECT_EQ(PitchClassName(12), "");
 }
 
 TEST(Notes, AnyIntegerHasANameByUnsignedModulo)

@@ -64,17 +64,17 @@ TEST_F(ChordSearch, SpanKeepsFretsWithinConsecutiveFrets)
 
 TEST_F(ChordSearch, MelodyNoteIsOnTheHighestStringUsed)
 {
-    request.melodyNote = "E";
+    request.melody = 4;
     const auto results = Search({"C", "E", "G"});
     ASSERT_FALSE(results.empty());
     for (const ChordFingering& f : results)
         ASSERT_EQ(f.StringNotes[0], 64u);
     // The request is kept as it was set: taking the chord only fills in the notes and the root.
     const ChordSearchRequest kept = chords.Request();
-    EXPECT_EQ(kept.melodyNote, "E");
+    EXPECT_EQ(kept.melody, 4);
     EXPECT_TRUE(kept.permutation.empty());
     EXPECT_EQ(kept.notes, (std::vector<Note>{60, 64, 67}));
-    EXPECT_EQ(kept.rootName, "C");
+    EXPECT_EQ(kept.root, 0);
 }
 
 TEST_F(ChordSearch, PermutationFixesTheNoteOrder)
@@ -86,9 +86,9 @@ TEST_F(ChordSearch, PermutationFixesTheNoteOrder)
         ASSERT_EQ(f.StringNotes, (Values{64, 60, 67}));
     // A melody note on top of the permutation narrows it further; one that contradicts it
     // leaves nothing.
-    request.melodyNote = "E";
+    request.melody = 4;
     EXPECT_EQ(SearchLoaded(), results);
-    request.melodyNote = "G";
+    request.melody = 7;
     EXPECT_TRUE(SearchLoaded().empty());
 }
 
@@ -160,7 +160,7 @@ TEST_F(ChordSearch, RequestsThatCannotBePlayedGiveNoResults)
     request.permutation = {60, 64, 67};  // longer than the chord
     EXPECT_TRUE(SearchLoaded().empty());
     request.permutation.clear();
-    request.melodyNote = "C#";  // never the name of a note
+    request.melody = 12;  // no pitch class
     EXPECT_TRUE(SearchLoaded().empty());
 }
 
@@ -295,7 +295,7 @@ TEST(ChordFilters, FretRangeAndSpanUnderEachOpenStringPolicy)
             << "policy " << c.policy << " frets " << c.lowest << "-" << c.highest << " span "
             << c.span << " case " << (&c - cases.data()));
         ChordFilter filter;
-        filter.openStringPolicy = c.policy;
+        filter.openStrings = static_cast<OpenStringPolicy>(c.policy);
         filter.lowestFret = c.lowest;
         filter.highestFret = c.highest;
         filter.span = c.span;
@@ -532,10 +532,10 @@ TEST(ChordSearchAgainstBruteForce, SameFingeringsInTheSameOrder)
         request.lowestFret = r.lowest;
         request.highestFret = r.highest;
         request.span = r.span;
-        request.openStringPolicy = r.policy;
+        request.openStrings = static_cast<OpenStringPolicy>(r.policy);
         request.allowedStrings = r.allowed;
         request.permutation = r.permutation;
-        request.melodyNote = r.melody;
+        request.melody = PitchClassOfName(r.melody);
         SearchEngine engine;
         engine.Chords().SetTuning(r.tuning);
         engine.Chords().SetRequest(request);

@@ -185,7 +185,7 @@ TEST(SearchEngineCancel, StopTakesEffectDuringALongSkip)
     ChordSearch& chords = engine.Chords();
     chords.SetTuning(std::vector<Note>(24, 40));
     ChordSearchRequest request = ChordRequestFor({"C", "D", "E", "F", "G", "A", "B", "Bb"});
-    request.openStringPolicy = 9;
+    request.openStrings = static_cast<OpenStringPolicy>(9);
     chords.SetRequest(request);
     const auto run = chords.StartRun();
 
@@ -207,7 +207,7 @@ TEST(SearchEngineCancel, StopTakesEffectDuringALongSkip)
     EXPECT_FALSE(run->Next(f));
     EXPECT_FALSE(run->Next(f));
     EXPECT_TRUE(run->Stopped());
-    request.openStringPolicy = kOpenStringsByPosition;
+    request.openStrings = OpenStringPolicy::ByPosition;
     chords.SetRequest(request);
     const auto next = chords.StartRun();
     EXPECT_TRUE(next->Next(f));

@@ -1,4 +1,4 @@
-#include "board/device_mapping.h"
+#include "board/drawing/device_mapping.h"
 
 #include <QPaintDevice>
 

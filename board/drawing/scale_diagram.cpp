@@ -1,7 +1,7 @@
-#include "board/scale_diagram.h"
+#include "board/drawing/scale_diagram.h"
 
-#include "board/board_painter.h"
-#include "board/chord_diagram.h"
+#include "board/drawing/chord_diagram.h"
+#include "board/drawing/scene_font.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -14,15 +14,10 @@ using namespace diagram_metrics;
 
 namespace {
 
-constexpr int kNameFontHeight = 46;
-constexpr int kDigitFontHeight = 30;
-constexpr int kLabelFontHeight = 34;
-constexpr int kRootRing = 7;
 constexpr int kOpenRadius = 15;
 // Across, the rings of open strings sit left of the nut and the start fret under the box.
 constexpr int kAcrossLeft = 70;
 constexpr int kAcrossLabelHeight = 50;
-constexpr double kSmallestNameScale = 0.6;
 // Scale names are long ("A minor pentatonic, position 3"): room for a second line.
 constexpr int kNameRoom = kNameHeight + 24;
 
@@ -129,14 +124,10 @@ void DrawScaleDiagram(QPainter& painter, const DeviceMapping& mapping,
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    const auto at = [&](QPointF scene) { return mapping.SceneToDevice(scene + QPointF(origin)); };
-    const auto rect = [&](const QRect& scene) {
-        return mapping.SceneToDevice(QRectF(scene).translated(origin));
-    };
-    const auto pixels = [&](double scene) { return std::max(1.0, mapping.SceneToDeviceY(scene)); };
+    const DiagramCanvas canvas(mapping, origin);
     const QColor ink(Qt::black);
 
-    const QRectF nameRect = rect(layout.nameRect);
+    const QRectF nameRect = canvas.Rect(layout.nameRect);
     // The name shrinks a little to fit above the box, on two lines if need be; only then is it
     // cut short.
     QFont nameFont = SceneFont(painter, mapping.SceneToDeviceY(kNameFontHeight), true);
@@ -160,27 +151,27 @@ void DrawScaleDiagram(QPainter& painter, const DeviceMapping& mapping,
 
     // The strings, the fret lines across them and the nut (or the start fret).
     const QRect& grid = layout.grid;
-    QPen line(ink, pixels(kLineWidth));
+    QPen line(ink, canvas.Pixels(kLineWidth));
     line.setCapStyle(Qt::FlatCap);
     painter.setPen(line);
     const int extend = layout.stringLines.size() == 1 ? kStringSpacing / 2 : 0;
     for (const int s : layout.stringLines) {
         if (layout.horizontal)
-            painter.drawLine(
-                at(QPointF(grid.left(), s)), at(QPointF(grid.left() + grid.width(), s)));
+            painter.drawLine(canvas.At(QPointF(grid.left(), s)),
+                canvas.At(QPointF(grid.left() + grid.width(), s)));
         else
-            painter.drawLine(
-                at(QPointF(s, grid.top())), at(QPointF(s, grid.top() + grid.height())));
+            painter.drawLine(canvas.At(QPointF(s, grid.top())),
+                canvas.At(QPointF(s, grid.top() + grid.height())));
     }
     for (int row = 0; row <= layout.rows; ++row) {
         if (layout.horizontal) {
             const double x = grid.left() + row * kFretSpacing;
-            painter.drawLine(at(QPointF(x, grid.top() - extend)),
-                at(QPointF(x, grid.top() + grid.height() + extend)));
+            painter.drawLine(canvas.At(QPointF(x, grid.top() - extend)),
+                canvas.At(QPointF(x, grid.top() + grid.height() + extend)));
         } else {
             const double y = grid.top() + row * kFretSpacing;
-            painter.drawLine(at(QPointF(grid.left() - extend, y)),
-                at(QPointF(grid.left() + grid.width() + extend, y)));
+            painter.drawLine(canvas.At(QPointF(grid.left() - extend, y)),
+                canvas.At(QPointF(grid.left() + grid.width() + extend, y)));
         }
     }
     if (layout.nut) {
@@ -194,10 +185,10 @@ void DrawScaleDiagram(QPainter& painter, const DeviceMapping& mapping,
             nut = QRect(grid.left() - extend, grid.top() - kNutThickness, grid.width() + 2 * extend,
                 kNutThickness + kLineWidth / 2);
         }
-        painter.fillRect(rect(nut), ink);
+        painter.fillRect(canvas.Rect(nut), ink);
     } else {
         painter.setFont(SceneFont(painter, mapping.SceneToDeviceY(kLabelFontHeight)));
-        painter.drawText(rect(layout.fretLabelRect),
+        painter.drawText(canvas.Rect(layout.fretLabelRect),
             layout.horizontal ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter,
             QString::number(layout.firstFret));
     }
@@ -208,11 +199,11 @@ void DrawScaleDiagram(QPainter& painter, const DeviceMapping& mapping,
     painter.setFont(digitFont);
     const QPointF radius = mapping.SceneToDevice(QPointF(layout.dotRadius, layout.dotRadius));
     const QPointF openRadius = mapping.SceneToDevice(QPointF(kOpenRadius, kOpenRadius));
-    const double ring = pixels(kRootRing);
+    const double ring = canvas.Pixels(kRootRing);
     for (const ScaleDiagramLayout::Dot& dot : layout.dots) {
-        const QPointF c = at(dot.centre);
+        const QPointF c = canvas.At(dot.centre);
         if (dot.open) {
-            painter.setPen(QPen(ink, dot.root ? ring : pixels(kLineWidth)));
+            painter.setPen(QPen(ink, dot.root ? ring : canvas.Pixels(kLineWidth)));
             painter.setBrush(Qt::white);
             painter.drawEllipse(c, openRadius.x(), openRadius.y());
             continue;

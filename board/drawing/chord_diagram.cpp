@@ -1,6 +1,6 @@
-#include "board/chord_diagram.h"
+#include "board/drawing/chord_diagram.h"
 
-#include "board/board_painter.h"
+#include "board/drawing/scene_font.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -14,15 +14,9 @@ using namespace diagram_metrics;
 
 namespace {
 
-constexpr int kNameFontHeight = 46;
-constexpr int kDigitFontHeight = 30;
-constexpr int kLabelFontHeight = 34;
 constexpr int kMarkerRadius = 13;
-constexpr int kRootRing = 7;
 // The x and o marks sit above the nut with a little room to spare.
 constexpr int kMarkerCentreY = kNameHeight + kMarkerHeight - kNutThickness - kMarkerRadius - 8;
-// The name may shrink to this part of its size to fit the diagram before it is cut short.
-constexpr double kSmallestNameScale = 0.6;
 
 bool HasOpenString(const theory::ChordShape& shape)
 {
@@ -116,15 +110,11 @@ void DrawChordDiagram(QPainter& painter, const DeviceMapping& mapping,
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    const auto at = [&](QPointF scene) { return mapping.SceneToDevice(scene + QPointF(origin)); };
-    const auto rect = [&](const QRect& scene) {
-        return mapping.SceneToDevice(QRectF(scene).translated(origin));
-    };
-    const auto pixels = [&](double scene) { return std::max(1.0, mapping.SceneToDeviceY(scene)); };
+    const DiagramCanvas canvas(mapping, origin);
     const QColor ink(Qt::black);
 
     // The name, shrunk a little or cut short to fit above the grid.
-    const QRectF nameRect = rect(layout.nameRect);
+    const QRectF nameRect = canvas.Rect(layout.nameRect);
     QFont nameFont = SceneFont(painter, mapping.SceneToDeviceY(kNameFontHeight), true);
     const double natural = QFontMetricsF(nameFont).horizontalAdvance(name);
     if (natural > nameRect.width() && natural > 0) {
@@ -139,39 +129,40 @@ void DrawChordDiagram(QPainter& painter, const DeviceMapping& mapping,
     // Strings and frets; a single string gets frets as wide as a string's spacing.
     const QRect& grid = layout.grid;
     const int extend = layout.stringX.size() == 1 ? kStringSpacing / 2 : 0;
-    QPen line(ink, pixels(kLineWidth));
+    QPen line(ink, canvas.Pixels(kLineWidth));
     line.setCapStyle(Qt::FlatCap);
     painter.setPen(line);
     for (const int x : layout.stringX)
-        painter.drawLine(at(QPointF(x, grid.top())), at(QPointF(x, grid.top() + grid.height())));
+        painter.drawLine(
+            canvas.At(QPointF(x, grid.top())), canvas.At(QPointF(x, grid.top() + grid.height())));
     for (int row = 0; row <= layout.rows; ++row) {
         const double y = grid.top() + row * kFretSpacing;
-        painter.drawLine(at(QPointF(grid.left() - extend, y)),
-            at(QPointF(grid.left() + grid.width() + extend, y)));
+        painter.drawLine(canvas.At(QPointF(grid.left() - extend, y)),
+            canvas.At(QPointF(grid.left() + grid.width() + extend, y)));
     }
     if (layout.nut) {
-        painter.fillRect(rect(QRect(grid.left() - extend, grid.top() - kNutThickness,
+        painter.fillRect(canvas.Rect(QRect(grid.left() - extend, grid.top() - kNutThickness,
                              grid.width() + 2 * extend, kNutThickness + kLineWidth / 2)),
             ink);
     } else {
         painter.setFont(SceneFont(painter, mapping.SceneToDeviceY(kLabelFontHeight)));
-        painter.drawText(rect(layout.fretLabelRect), Qt::AlignRight | Qt::AlignVCenter,
+        painter.drawText(canvas.Rect(layout.fretLabelRect), Qt::AlignRight | Qt::AlignVCenter,
             QString::number(layout.firstFret));
     }
 
     // x and o above the strings.
-    QPen markerPen(ink, pixels(kLineWidth));
+    QPen markerPen(ink, canvas.Pixels(kLineWidth));
     painter.setPen(markerPen);
     painter.setBrush(Qt::NoBrush);
     for (const ChordDiagramLayout::Marker& marker : layout.markers) {
         const QPointF c = marker.centre;
         if (marker.open) {
             const QPointF r = mapping.SceneToDevice(QPointF(kMarkerRadius, kMarkerRadius));
-            painter.drawEllipse(at(c), r.x(), r.y());
+            painter.drawEllipse(canvas.At(c), r.x(), r.y());
         } else {
             const double d = kMarkerRadius * 0.8;
-            painter.drawLine(at(c + QPointF(-d, -d)), at(c + QPointF(d, d)));
-            painter.drawLine(at(c + QPointF(-d, d)), at(c + QPointF(d, -d)));
+            painter.drawLine(canvas.At(c + QPointF(-d, -d)), canvas.At(c + QPointF(d, d)));
+            painter.drawLine(canvas.At(c + QPointF(-d, d)), canvas.At(c + QPointF(d, -d)));
         }
     }
 
@@ -190,17 +181,17 @@ void DrawChordDiagram(QPainter& painter, const DeviceMapping& mapping,
     painter.setBrush(ink);
     for (const ChordDiagramLayout::Dot& dot : layout.dots) {
         if (!dot.root)
-            painter.drawEllipse(at(dot.centre), radius.x(), radius.y());
+            painter.drawEllipse(canvas.At(dot.centre), radius.x(), radius.y());
     }
     for (const ChordDiagramLayout::Bar& bar : layout.barres) {
-        const QRectF r = rect(bar.rect);
+        const QRectF r = canvas.Rect(bar.rect);
         painter.setPen(Qt::NoPen);
         painter.drawRoundedRect(r, radius.x(), radius.y());
         drawDigit(r, bar.finger, Qt::white);
     }
-    const double ring = pixels(kRootRing);
+    const double ring = canvas.Pixels(kRootRing);
     for (const ChordDiagramLayout::Dot& dot : layout.dots) {
-        const QPointF c = at(dot.centre);
+        const QPointF c = canvas.At(dot.centre);
         const QRectF area(c - radius, c + radius);
         if (dot.root) {
             painter.setPen(QPen(ink, ring));

@@ -1,5 +1,5 @@
-#include "board/chord_diagram.h"
-#include "board/scale_diagram.h"
+#include "board/drawing/chord_diagram.h"
+#include "board/drawing/scale_diagram.h"
 #include "theory/notes/instrument_limits.h"
 #include "theory/notes/scale_catalogue.h"
 

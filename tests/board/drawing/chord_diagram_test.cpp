@@ -1,4 +1,4 @@
-#include "board/chord_diagram.h"
+#include "board/drawing/chord_diagram.h"
 #include "theory/notes/instrument_limits.h"
 
 #include <QImage>

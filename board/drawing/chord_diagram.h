@@ -1,12 +1,13 @@
 #pragma once
 
-#include "board/device_mapping.h"
+#include "board/drawing/device_mapping.h"
 #include "theory/hand/chord_shape.h"
 
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 
+#include <algorithm>
 #include <vector>
 
 class QPainter;
@@ -62,7 +63,33 @@ inline constexpr int kLineWidth = 4;
 inline constexpr int kMinimumRows = 4;
 // A shape with an open string is drawn from the nut when its frets fit this far up the neck.
 inline constexpr int kOpenShapeHighestFret = 5;
+inline constexpr int kNameFontHeight = 46;
+inline constexpr int kDigitFontHeight = 30;
+inline constexpr int kLabelFontHeight = 34;
+inline constexpr int kRootRing = 7;
+// The name may shrink to this part of its size to fit the diagram before it is cut short.
+inline constexpr double kSmallestNameScale = 0.6;
 }  // namespace diagram_metrics
+
+// A diagram's scene units, relative to its top-left corner at origin, in the painter's device
+// pixels.
+class DiagramCanvas {
+public:
+    DiagramCanvas(const DeviceMapping& mapping, QPoint origin) : mapping_(mapping), origin_(origin)
+    {
+    }
+    QPointF At(QPointF scene) const { return mapping_.SceneToDevice(scene + QPointF(origin_)); }
+    QRectF Rect(const QRect& scene) const
+    {
+        return mapping_.SceneToDevice(QRectF(scene).translated(origin_));
+    }
+    // A line's width: never thinner than one pixel.
+    double Pixels(double scene) const { return std::max(1.0, mapping_.SceneToDeviceY(scene)); }
+
+private:
+    const DeviceMapping& mapping_;
+    QPoint origin_;
+};
 
 // The first fret row and whether the nut shows: a shape that reaches fret 1 (or sounds open
 // strings within the first frets, or frets nothing) starts at the nut; any other shape starts at

@@ -1,4 +1,4 @@
-#include "output/lists/save_file.h"
+#include "output/files/save_file.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/device_mapping.h"
+#include "board/drawing/device_mapping.h"
 #include "theory/hand/chord_shape.h"
 
 #include <QPoint>
