@@ -11,21 +11,26 @@
 
 namespace guivarna::cli {
 
+std::string barreAndDifficulty(const theory::Hand& hand)
+{
+    if (!hand.playable)
+        return {};
+    std::vector<int> barreFrets;
+    for (int i = 0; i < hand.barreCount; ++i)
+        barreFrets.push_back(hand.barres[static_cast<std::size_t>(i)].fret);
+    barreFrets.erase(std::unique(barreFrets.begin(), barreFrets.end()), barreFrets.end());
+    std::string fields;
+    for (std::size_t i = 0; i < barreFrets.size(); ++i)
+        fields += (i == 0 ? " barre=" : ",") + std::to_string(barreFrets[i]);
+    return fields + " difficulty=" + std::to_string(hand.difficulty);
+}
+
 namespace {
 
 std::string shapeLine(const std::vector<int>& frets)
 {
     const theory::Hand shape = theory::AssignFingers(frets);
-    std::string line = theory::FingerText(shape);
-    if (!shape.playable)
-        return line;
-    std::vector<int> barreFrets;
-    for (int i = 0; i < shape.barreCount; ++i)
-        barreFrets.push_back(shape.barres[static_cast<std::size_t>(i)].fret);
-    barreFrets.erase(std::unique(barreFrets.begin(), barreFrets.end()), barreFrets.end());
-    for (std::size_t i = 0; i < barreFrets.size(); ++i)
-        line += (i == 0 ? " barre=" : ",") + std::to_string(barreFrets[i]);
-    return line + " difficulty=" + std::to_string(shape.difficulty);
+    return theory::FingerText(shape) + barreAndDifficulty(shape);
 }
 
 }  // namespace

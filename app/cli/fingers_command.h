@@ -1,5 +1,7 @@
 #pragma once
 
+#include "theory/hand/finger_assignment.h"
+
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -13,5 +15,9 @@ namespace guivarna::cli {
 // one fret pattern a line from in and prints one line per pattern, nothing at all when a line
 // is bad (the message names the line).
 int RunFingersCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out);
+
+// What follows the fingers on such a line: " barre=F[,F...]" when the hand barres, then
+// " difficulty=N"; "" for an unplayable hand.
+std::string barreAndDifficulty(const theory::Hand& hand);
 
 }  // namespace guivarna::cli

@@ -9,8 +9,6 @@
 
 namespace guivarna::cli {
 
-namespace {
-
 theory::ReadChord readSymbol(const std::string& option, const std::string& symbol)
 {
     const theory::ChordReading reading = theory::ReadChordSymbol(symbol);
@@ -18,8 +16,6 @@ theory::ReadChord readSymbol(const std::string& option, const std::string& symbo
         throw UsageError("--" + option + ": " + theory::DescribeReadError(symbol, reading.error));
     return *reading.chord;
 }
-
-}  // namespace
 
 std::vector<std::string> chordNoteNames(const Options& options)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "theory/formats/chord_symbol.h"
+
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -24,5 +26,8 @@ int RunScaleNamesCommand(
 // The chord of a subcommand that takes --notes or --chord: its note names in order, root
 // first for a symbol. Exactly one of the two must be given; throws UsageError otherwise.
 std::vector<std::string> chordNoteNames(const Options& options);
+
+// The chord a symbol names; throws UsageError naming --option and where reading stopped.
+theory::ReadChord readSymbol(const std::string& option, const std::string& symbol);
 
 }  // namespace guivarna::cli

@@ -10,6 +10,7 @@
 #include "app/cli/search_commands.h"
 #include "app/cli/stack_command.h"
 #include "app/cli/tunings_command.h"
+#include "app/cli/voicings_command.h"
 
 #include <cstdio>
 #include <exception>
@@ -102,6 +103,11 @@ std::span<const Subcommand> subcommands()
             [](const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
                 return RunFingersCommand(args, std::cin, out);
             }},
+        {"voicings",
+            "voicings (--chord SYMBOL | --notes C,E,G) [--tuning 64,59,55,50,45,40] "
+            "[--frets 0-12] [--span 4] [--bass root|any|NOTE] [--omit default|none|1,5,9,11,13] "
+            "[--min-strings 3] [--limit N]",
+            RunVoicingsCommand},
         {"chord", "chord --symbol Cmaj7", RunChordCommand},
         {"scale", "scale --name dorian [--root D] | scale --list", RunScaleCommand},
         {"scale-names", "scale-names --notes C,D,E,F,G,A,B | --chord Am7", RunScaleNamesCommand},

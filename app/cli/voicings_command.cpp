@@ -1,0 +1,147 @@
+#include "app/cli/voicings_command.h"
+
+#include "app/cli/fingers_command.h"
+#include "app/cli/name_commands.h"
+#include "app/cli/note_arguments.h"
+#include "app/cli/options.h"
+#include "app/cli/search_commands.h"
+#include "theory/notes/instrument_limits.h"
+#include "theory/search/voicing_search.h"
+
+#include <algorithm>
+#include <ostream>
+#include <thread>
+
+namespace guivarna::cli {
+
+namespace {
+
+constexpr long long kWidestSpan = 25;
+
+unsigned parseOmit(const std::string& text, unsigned fallback)
+{
+    if (text == "default")
+        return fallback;
+    if (text == "none")
+        return 0;
+    unsigned degrees = 0;
+    const std::vector<std::string> items = splitList(text);
+    if (items.empty())
+        throw UsageError("--omit: give default, none or degrees such as 5,9");
+    for (const std::string& item : items) {
+        if (item == "1")
+            degrees |= theory::kDegreeRoot;
+        else if (item == "5")
+            degrees |= theory::kDegreeFifth;
+        else if (item == "9")
+            degrees |= theory::kDegreeNinth;
+        else if (item == "11")
+            degrees |= theory::kDegreeEleventh;
+        else if (item == "13")
+            degrees |= theory::kDegreeThirteenth;
+        else
+            throw UsageError("--omit: '" + item +
+                "' is not a degree that may be left out (default, none, or 1, 5, 9, 11, 13)");
+    }
+    return degrees;
+}
+
+std::string fretsText(const std::vector<int>& frets)
+{
+    std::string text;
+    for (std::size_t s = 0; s < frets.size(); ++s) {
+        if (s > 0)
+            text += ',';
+        text += frets[s] == theory::kNotPlayed ? "x" : std::to_string(frets[s]);
+    }
+    return text;
+}
+
+std::string voicingLine(const theory::Voicing& voicing)
+{
+    return fretsText(voicing.frets) + " fingers=" + theory::FingerText(voicing.hand) +
+        barreAndDifficulty(voicing.hand);
+}
+
+}  // namespace
+
+int RunVoicingsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
+{
+    const Options options(args,
+        {"chord", "notes", "tuning", "frets", "span", "bass", "omit", "min-strings", "limit"}, {});
+    const std::vector<theory::Note> tuning =
+        options.has("tuning") ? parseTuning(options.value("tuning")) : theory::StandardTuning();
+
+    theory::VoicingRequest request;
+    theory::PitchClass slashBass = theory::kNoPitchClass;
+    if (options.has("notes") && options.has("chord"))
+        throw UsageError("--notes and --chord cannot be used together");
+    if (options.has("chord")) {
+        const theory::ReadChord chord = readSymbol("chord", options.value("chord"));
+        request.root = theory::PitchClassOf(chord.root);
+        request.intervals = chord.mask;
+        slashBass = chord.bass;
+    } else if (options.has("notes")) {
+        const std::vector<std::string> names = parseNoteList("notes", options.value("notes"));
+        request.root = theory::PitchClassOf(theory::NoteNumber(names.front()));
+        for (const std::string& name : names) {
+            const int above =
+                (theory::PitchClassOf(theory::NoteNumber(name)) - request.root + 12) % 12;
+            request.intervals |= 1 << above;
+        }
+    } else {
+        throw UsageError("--chord or --notes is required, e.g. --chord C or --notes C,E,G");
+    }
+
+    request.bass = theory::DefaultBass(tuning);
+    if (slashBass != theory::kNoPitchClass) {
+        request.bass = theory::VoicingBass::Note;
+        request.bassNote = slashBass;
+    }
+    if (options.has("bass")) {
+        const std::string bass = options.value("bass");
+        if (bass == "root") {
+            request.bass = theory::VoicingBass::Root;
+        } else if (bass == "any") {
+            request.bass = theory::VoicingBass::Any;
+        } else {
+            const theory::PitchClass note =
+                theory::PitchClassOf(theory::NoteNumber(parseNoteName("bass", bass)));
+            if ((request.intervals & (1 << ((note - request.root + 12) % 12))) == 0)
+                throw UsageError("--bass: " + bass +
+                    " is not a tone of the chord; for a bass outside it, give a slash chord "
+                    "such as --chord C/" +
+                    bass);
+            request.bass = theory::VoicingBass::Note;
+            request.bassNote = note;
+        }
+    }
+    request.omittable = parseOmit(
+        options.value("omit", "default"), theory::DefaultOmittable(request.intervals, tuning));
+    if (options.has("frets")) {
+        const auto [lowest, highest] = parseFretRange(options.value("frets"));
+        request.lowestFret = static_cast<int>(lowest);
+        request.highestFret = static_cast<int>(highest);
+    }
+    if (options.has("span"))
+        request.span =
+            static_cast<int>(parseInteger("span", options.value("span"), 1, kWidestSpan));
+    if (options.has("min-strings")) {
+        request.minStrings = static_cast<int>(parseInteger(
+            "min-strings", options.value("min-strings"), 1, static_cast<long long>(tuning.size())));
+    }
+    const long long limit =
+        options.has("limit") ? parseInteger("limit", options.value("limit"), 0, 1'000'000'000) : -1;
+
+    const int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    const std::vector<theory::Voicing> voicings = theory::FindVoicings(request, tuning, threads);
+    std::string text;
+    const std::size_t shown =
+        limit < 0 ? voicings.size() : std::min(voicings.size(), static_cast<std::size_t>(limit));
+    for (std::size_t i = 0; i < shown; ++i)
+        text += voicingLine(voicings[i]) + '\n';
+    out << text;
+    return 0;
+}
+
+}  // namespace guivarna::cli

@@ -1,0 +1,73 @@
+// Times the voicing search, all rows found, fingered and ranked: one line per case with the rows,
+// the threads, the median of several runs at that many threads and at one thread.
+//   voicings_bench [case...]     cases: guitarC guitar13 eight13
+#include "theory/formats/chord_symbol.h"
+#include "theory/notes/instrument_limits.h"
+#include "theory/search/voicing_search.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using namespace guivarna::theory;
+
+struct Case {
+    const char* name;
+    const char* chord;
+    std::vector<Note> tuning;
+    bool omitNone;
+};
+
+double MedianMs(
+    const VoicingRequest& request, const std::vector<Note>& tuning, int threads, std::size_t& rows)
+{
+    std::vector<double> times;
+    for (int run = 0; run < 5; ++run) {
+        const auto start = std::chrono::steady_clock::now();
+        rows = FindVoicings(request, tuning, threads).size();
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const std::vector<Note> guitar(kStandardTuningNotes.begin(), kStandardTuningNotes.end());
+    const std::vector<Note> eight = {64, 59, 55, 50, 45, 40, 35, 30};
+    const std::vector<Case> cases = {
+        {"guitarC", "C", guitar, false},
+        {"guitar13", "C13", guitar, true},
+        {"eight13", "Cmaj13", eight, false},
+    };
+    const std::vector<std::string> chosen(argv + 1, argv + argc);
+    const int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    for (const Case& c : cases) {
+        if (!chosen.empty() && std::find(chosen.begin(), chosen.end(), c.name) == chosen.end())
+            continue;
+        const ReadChord chord = *ReadChordSymbol(c.chord).chord;
+        VoicingRequest request;
+        request.root = PitchClassOf(chord.root);
+        request.intervals = chord.mask;
+        request.bass = VoicingBass::Any;
+        request.omittable = c.omitNone ? 0 : DefaultOmittable(chord.mask, c.tuning);
+        request.lowestFret = 0;
+        request.highestFret = 24;
+        request.span = 4;
+        std::size_t rows = 0;
+        const double ms = MedianMs(request, c.tuning, threads, rows);
+        const double oneThread = MedianMs(request, c.tuning, 1, rows);
+        std::printf("%s rows=%zu threads=%d ms=%.2f ms_1thread=%.2f\n", c.name, rows, threads, ms,
+            oneThread);
+    }
+    return 0;
+}

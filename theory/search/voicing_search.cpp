@@ -1,0 +1,330 @@
+#include "theory/search/voicing_search.h"
+
+#include "theory/notes/instrument_limits.h"
+
+#include <algorithm>
+#include <bit>
+#include <exception>
+#include <mutex>
+#include <thread>
+
+namespace guivarna::theory {
+
+namespace {
+
+// The rank of a voicing: lower comes first. Chord books print first the shapes that sound full,
+// are easy to hold and lie low on the neck, with the root in the bass; the weights say how much
+// each counts against the finger assignment's difficulty (weight 1, 0..254).
+// - a string not played: a thinner chord;
+constexpr std::int64_t kPerStringNotPlayed = 8;
+// - a string not played between sounding ones, besides: it must be damped by a finger;
+constexpr std::int64_t kPerStringDamped = 30;
+// - a tone left out of the chord, except the root where books leave it to the bass (a chord of
+//   five tones or more on four strings);
+constexpr std::int64_t kPerToneLeftOut = 15;
+// - each fret the shape's lowest fretted fret lies up the neck, and each of its highest (open
+//   strings do not bring a shape down the neck);
+constexpr std::int64_t kPerLowestFret = 5;
+constexpr std::int64_t kPerHighestFret = 3;
+// - a bass other than the root, where any bass was asked for, except on a re-entrant tuning,
+//   whose books do not ask for the root below.
+constexpr std::int64_t kBassNotRoot = 40;
+
+constexpr int kIntervalMask = (1 << kPitchClassCount) - 1;
+
+bool Has(int intervals, int semitones)
+{
+    return (intervals & (1 << semitones)) != 0;
+}
+
+// The pitch classes (bit p for pitch class p) of the intervals above root.
+int PitchClassesOf(int intervals, PitchClass root)
+{
+    int pitchClasses = 0;
+    for (int k = 0; k < kPitchClassCount; ++k) {
+        if (Has(intervals, k))
+            pitchClasses |= 1 << ((root + k) % kPitchClassCount);
+    }
+    return pitchClasses;
+}
+
+struct Search {
+    const VoicingRequest& request;
+    std::span<const Note> tuning;
+    int chordClasses = 0;  // pitch classes the sounding strings may play
+    int requiredClasses = 0;  // pitch classes that must sound
+    int rootClass = 0;
+    int bassClass = -1;  // the pitch class the lowest note must have; -1 any
+    bool reentrant = false;
+    int leftOutFree = 0;  // pitch classes whose leaving out costs nothing
+
+    // Every voicing whose lowest fretted fret is low (with open strings only when 0).
+    void Window(int low, std::vector<Voicing>& out, const std::atomic<bool>* stop) const;
+    bool Keep(const std::vector<int>& frets, int low) const;
+    std::int64_t Rank(const std::vector<int>& frets, const Hand& hand) const;
+};
+
+bool Search::Keep(const std::vector<int>& frets, int low) const
+{
+    int sounding = 0;
+    int covered = 0;
+    int lowestFretted = 0;  // 0: nothing fretted
+    int first = -1;
+    int last = -1;
+    Note bassPitch = 0;
+    int bass = -1;
+    for (std::size_t s = 0; s < frets.size(); ++s) {
+        if (frets[s] == kNotPlayed)
+            continue;
+        ++sounding;
+        const Note pitch = tuning[s] + static_cast<Note>(frets[s]);
+        covered |= 1 << PitchClassOf(pitch);
+        if (frets[s] > 0 && (lowestFretted == 0 || frets[s] < lowestFretted))
+            lowestFretted = frets[s];
+        if (first < 0)
+            first = static_cast<int>(s);
+        last = static_cast<int>(s);
+        if (bass < 0 || pitch < bassPitch) {
+            bassPitch = pitch;
+            bass = PitchClassOf(pitch);
+        }
+    }
+    if (sounding < request.minStrings || lowestFretted != low)
+        return false;
+    if ((covered & requiredClasses) != requiredClasses)
+        return false;
+    if (bassClass >= 0 && bass != bassClass)
+        return false;
+    if (!request.mutedInside && last - first + 1 != sounding)
+        return false;
+    return true;
+}
+
+std::int64_t Search::Rank(const std::vector<int>& frets, const Hand& hand) const
+{
+    int first = -1;
+    int last = -1;
+    int sounding = 0;
+    int covered = 0;
+    int lowest = 0;  // fretted; 0 when nothing is
+    int highest = 0;
+    Note bassPitch = 0;
+    int bass = -1;
+    for (std::size_t s = 0; s < frets.size(); ++s) {
+        if (frets[s] == kNotPlayed)
+            continue;
+        ++sounding;
+        if (first < 0)
+            first = static_cast<int>(s);
+        last = static_cast<int>(s);
+        if (frets[s] > 0 && (lowest == 0 || frets[s] < lowest))
+            lowest = frets[s];
+        highest = std::max(highest, frets[s]);
+        const Note pitch = tuning[s] + static_cast<Note>(frets[s]);
+        covered |= 1 << PitchClassOf(pitch);
+        if (bass < 0 || pitch < bassPitch) {
+            bassPitch = pitch;
+            bass = PitchClassOf(pitch);
+        }
+    }
+    const int notPlayed = static_cast<int>(frets.size()) - sounding;
+    const int damped = last - first + 1 - sounding;
+    const int leftOut =
+        std::popcount(static_cast<unsigned>(chordClasses & ~covered & ~leftOutFree));
+    std::int64_t rank = hand.difficulty;
+    rank += kPerStringNotPlayed * notPlayed + kPerStringDamped * damped;
+    rank += kPerToneLeftOut * leftOut;
+    rank += kPerLowestFret * lowest + kPerHighestFret * highest;
+    if (request.bass == VoicingBass::Any && bass != rootClass && !reentrant)
+        rank += kBassNotRoot;
+    return rank;
+}
+
+void Search::Window(int low, std::vector<Voicing>& out, const std::atomic<bool>* stop) const
+{
+    const int strings = static_cast<int>(tuning.size());
+    const int top = std::min(request.highestFret, low + request.span - 1);
+    // The choices of every string: not played, open where the fret range starts at the nut, then
+    // each fret of the window; only those that sound a tone of the chord.
+    std::vector<std::vector<int>> choices(tuning.size());
+    for (int s = 0; s < strings; ++s) {
+        auto& list = choices[static_cast<std::size_t>(s)];
+        const auto offer = [&](int fret) {
+            const Note pitch = tuning[static_cast<std::size_t>(s)] + static_cast<Note>(fret);
+            if ((chordClasses & (1 << PitchClassOf(pitch))) != 0)
+                list.push_back(fret);
+        };
+        list.push_back(kNotPlayed);
+        if (request.lowestFret == 0)
+            offer(0);
+        for (int fret = std::max(low, 1); low > 0 && fret <= top; ++fret)
+            offer(fret);
+    }
+    // Every combination of the choices, as an odometer over the strings.
+    std::vector<std::size_t> at(tuning.size(), 0);
+    std::vector<int> frets(tuning.size(), kNotPlayed);
+    for (std::uint64_t step = 0;; ++step) {
+        if ((step & 0xFFF) == 0 && stop != nullptr && stop->load(std::memory_order_relaxed))
+            return;
+        for (std::size_t s = 0; s < frets.size(); ++s)
+            frets[s] = choices[s][at[s]];
+        if (Keep(frets, low)) {
+            const Hand hand = AssignFingers(frets);
+            if (hand.playable)
+                out.push_back(Voicing{frets, hand, Rank(frets, hand)});
+        }
+        std::size_t s = 0;
+        while (s < at.size() && ++at[s] == choices[s].size())
+            at[s++] = 0;
+        if (s == at.size())
+            return;
+    }
+}
+
+bool RankedBefore(const Voicing& a, const Voicing& b)
+{
+    if (a.rank != b.rank)
+        return a.rank < b.rank;
+    return a.frets < b.frets;
+}
+
+}  // namespace
+
+int DegreeIntervals(unsigned degrees, int intervals)
+{
+    int tones = 0;
+    const auto take = [&](int semitones) {
+        if (Has(intervals, semitones))
+            tones |= 1 << semitones;
+    };
+    const bool majorThird = Has(intervals, 4);
+    const bool third = majorThird || Has(intervals, 3);
+    const bool fifth = Has(intervals, 7);
+    const bool seventh = Has(intervals, 10) || Has(intervals, 11);
+    if ((degrees & kDegreeRoot) != 0)
+        take(0);
+    if ((degrees & kDegreeFifth) != 0)
+        take(7);
+    if ((degrees & kDegreeNinth) != 0) {
+        take(1);
+        take(2);
+        if (majorThird)
+            take(3);
+    }
+    if ((degrees & kDegreeEleventh) != 0) {
+        if (third)
+            take(5);
+        if (fifth)
+            take(6);
+    }
+    if ((degrees & kDegreeThirteenth) != 0) {
+        if (seventh)
+            take(9);
+        if (fifth)
+            take(8);
+    }
+    return tones;
+}
+
+unsigned DefaultOmittable(int intervals, std::span<const Note> tuning)
+{
+    unsigned degrees = kDegreeFifth;
+    const bool eleventh = DegreeIntervals(kDegreeEleventh, intervals) != 0;
+    const bool thirteenth = DegreeIntervals(kDegreeThirteenth, intervals) != 0;
+    if (eleventh || thirteenth)
+        degrees |= kDegreeNinth;
+    if (thirteenth)
+        degrees |= kDegreeEleventh;
+    if (tuning.size() <= 4 && std::popcount(static_cast<unsigned>(intervals & kIntervalMask)) >= 5)
+        degrees |= kDegreeRoot;
+    return degrees;
+}
+
+bool IsReentrant(std::span<const Note> tuning)
+{
+    for (std::size_t s = 1; s < tuning.size(); ++s) {
+        if (tuning[s] > tuning[s - 1])
+            return true;
+    }
+    return false;
+}
+
+VoicingBass DefaultBass(std::span<const Note> tuning)
+{
+    return IsReentrant(tuning) ? VoicingBass::Any : VoicingBass::Root;
+}
+
+std::vector<Voicing> FindVoicings(const VoicingRequest& request, std::span<const Note> tuning,
+    int threads, const std::atomic<bool>* stop)
+{
+    if (tuning.empty() || tuning.size() > static_cast<std::size_t>(kMaxStrings) ||
+        request.root < 0 || request.root >= kPitchClassCount || request.span < 1)
+        return {};
+    const int intervals = (request.intervals & kIntervalMask) | 1;
+    Search search{request, tuning};
+    search.rootClass = request.root;
+    search.reentrant = IsReentrant(tuning);
+    if ((DefaultOmittable(intervals, tuning) & kDegreeRoot) != 0)
+        search.leftOutFree = 1 << request.root;
+    search.chordClasses = PitchClassesOf(intervals, request.root);
+    const int optional = DegreeIntervals(request.omittable, intervals);
+    search.requiredClasses = PitchClassesOf(intervals & ~optional, request.root);
+    if (request.bass == VoicingBass::Root) {
+        search.bassClass = request.root;
+    } else if (request.bass == VoicingBass::Note) {
+        if (request.bassNote < 0 || request.bassNote >= kPitchClassCount ||
+            (search.chordClasses & (1 << request.bassNote)) == 0)
+            return {};
+        search.bassClass = request.bassNote;
+    }
+    // The root as the bass must sound, whatever may be left out.
+    if (search.bassClass >= 0)
+        search.requiredClasses |= 1 << search.bassClass;
+
+    const int highest = std::min(request.highestFret, static_cast<int>(kMaxFret));
+    if (request.lowestFret < 0 || request.lowestFret > highest)
+        return {};
+    // One piece per window of frets, by its lowest fretted fret (0: only open strings); the
+    // pieces are shared out among the threads and put together in window order before the
+    // ranking, so the result does not depend on how many threads there were.
+    const int lowest = request.lowestFret;
+    const int windows = highest - lowest + 1;
+    std::vector<std::vector<Voicing>> found(static_cast<std::size_t>(windows));
+    std::atomic<int> next{0};
+    std::atomic<bool> failed{false};
+    std::exception_ptr failure;
+    std::mutex failureLock;
+    const auto work = [&] {
+        try {
+            for (int w = next++; w < windows && !failed; w = next++) {
+                if (stop != nullptr && stop->load(std::memory_order_relaxed))
+                    return;
+                search.Window(lowest + w, found[static_cast<std::size_t>(w)], stop);
+            }
+        } catch (...) {
+            // Out of memory on a helper thread: the caller hears of it, not std::terminate.
+            const std::lock_guard lock(failureLock);
+            if (!failure)
+                failure = std::current_exception();
+            failed = true;
+        }
+    };
+    const int helpers = std::clamp(threads, 1, windows) - 1;
+    std::vector<std::jthread> pool;
+    pool.reserve(static_cast<std::size_t>(helpers));
+    for (int t = 0; t < helpers; ++t)
+        pool.emplace_back(work);
+    work();
+    pool.clear();
+    if (failure)
+        std::rethrow_exception(failure);
+
+    std::vector<Voicing> voicings;
+    for (auto& piece : found)
+        voicings.insert(voicings.end(), std::make_move_iterator(piece.begin()),
+            std::make_move_iterator(piece.end()));
+    std::sort(voicings.begin(), voicings.end(), RankedBefore);
+    return voicings;
+}
+
+}  // namespace guivarna::theory
