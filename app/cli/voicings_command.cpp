@@ -83,10 +83,9 @@ int RunVoicingsCommand(const std::vector<std::string>& args, std::ostream& out, 
         slashBass = chord.bass;
     } else if (options.has("notes")) {
         const std::vector<std::string> names = parseNoteList("notes", options.value("notes"));
-        request.root = theory::PitchClassOf(theory::NoteNumber(names.front()));
+        request.root = theory::PitchClassOfName(names.front());
         for (const std::string& name : names) {
-            const int above =
-                (theory::PitchClassOf(theory::NoteNumber(name)) - request.root + 12) % 12;
+            const int above = (theory::PitchClassOfName(name) - request.root + 12) % 12;
             request.intervals |= 1 << above;
         }
     } else {
@@ -105,8 +104,7 @@ int RunVoicingsCommand(const std::vector<std::string>& args, std::ostream& out, 
         } else if (bass == "any") {
             request.bass = theory::VoicingBass::Any;
         } else {
-            const theory::PitchClass note =
-                theory::PitchClassOf(theory::NoteNumber(parseNoteName("bass", bass)));
+            const theory::PitchClass note = theory::PitchClassOfName(parseNoteName("bass", bass));
             if ((request.intervals & (1 << ((note - request.root + 12) % 12))) == 0)
                 throw UsageError("--bass: " + bass +
                     " is not a tone of the chord; for a bass outside it, give a slash chord "

@@ -20,9 +20,11 @@ const std::vector<Note> kUkulele = {69, 64, 60, 67};
 std::string FretsText(const std::vector<int>& frets)
 {
     std::string text;
-    for (const int fret : frets)
-        text += (text.empty() ? "" : ",") +
-            (fret == kNotPlayed ? std::string("x") : std::to_string(fret));
+    for (const int fret : frets) {
+        if (!text.empty())
+            text += ',';
+        text += fret == kNotPlayed ? std::string("x") : std::to_string(fret);
+    }
     return text;
 }
 
