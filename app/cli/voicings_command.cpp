@@ -17,6 +17,7 @@ namespace guivarna::cli {
 namespace {
 
 constexpr long long kWidestSpan = 25;
+constexpr std::uint64_t kMostCandidates = 400'000'000;
 
 unsigned parseOmit(const std::string& text, unsigned fallback)
 {
@@ -131,6 +132,11 @@ int RunVoicingsCommand(const std::vector<std::string>& args, std::ostream& out, 
     const long long limit =
         options.has("limit") ? parseInteger("limit", options.value("limit"), 0, 1'000'000'000) : -1;
 
+    // Every voicing is ranked before the first is printed, so a search beyond this many shapes
+    // (minutes of work) is refused rather than left to run.
+    if (theory::CountVoicingCandidates(request, tuning) > kMostCandidates)
+        throw UsageError("too many shapes to rank on " + std::to_string(tuning.size()) +
+            " strings: narrow --frets or --span");
     const int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     const std::vector<theory::Voicing> voicings = theory::FindVoicings(request, tuning, threads);
     std::string text;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <bit>
 #include <exception>
+#include <limits>
 #include <mutex>
 #include <thread>
 
@@ -58,6 +59,9 @@ struct Search {
     bool reentrant = false;
     int leftOutFree = 0;  // pitch classes whose leaving out costs nothing
 
+    // What every string may play in the window of frets from low: not played, open where the
+    // fret range starts at the nut, then each fret of the window; only tones of the chord.
+    std::vector<std::vector<int>> Choices(int low) const;
     // Every voicing whose lowest fretted fret is low (with open strings only when 0).
     void Window(int low, std::vector<Voicing>& out, const std::atomic<bool>* stop) const;
     bool Keep(const std::vector<int>& frets, int low) const;
@@ -140,17 +144,14 @@ std::int64_t Search::Rank(const std::vector<int>& frets, const Hand& hand) const
     return rank;
 }
 
-void Search::Window(int low, std::vector<Voicing>& out, const std::atomic<bool>* stop) const
+std::vector<std::vector<int>> Search::Choices(int low) const
 {
-    const int strings = static_cast<int>(tuning.size());
     const int top = std::min(request.highestFret, low + request.span - 1);
-    // The choices of every string: not played, open where the fret range starts at the nut, then
-    // each fret of the window; only those that sound a tone of the chord.
     std::vector<std::vector<int>> choices(tuning.size());
-    for (int s = 0; s < strings; ++s) {
-        auto& list = choices[static_cast<std::size_t>(s)];
+    for (std::size_t s = 0; s < tuning.size(); ++s) {
+        auto& list = choices[s];
         const auto offer = [&](int fret) {
-            const Note pitch = tuning[static_cast<std::size_t>(s)] + static_cast<Note>(fret);
+            const Note pitch = tuning[s] + static_cast<Note>(fret);
             if ((chordClasses & (1 << PitchClassOf(pitch))) != 0)
                 list.push_back(fret);
         };
@@ -160,6 +161,12 @@ void Search::Window(int low, std::vector<Voicing>& out, const std::atomic<bool>*
         for (int fret = std::max(low, 1); low > 0 && fret <= top; ++fret)
             offer(fret);
     }
+    return choices;
+}
+
+void Search::Window(int low, std::vector<Voicing>& out, const std::atomic<bool>* stop) const
+{
+    const std::vector<std::vector<int>> choices = Choices(low);
     // Every combination of the choices, as an odometer over the strings.
     std::vector<std::size_t> at(tuning.size(), 0);
     std::vector<int> frets(tuning.size(), kNotPlayed);
@@ -254,14 +261,16 @@ VoicingBass DefaultBass(std::span<const Note> tuning)
     return IsReentrant(tuning) ? VoicingBass::Any : VoicingBass::Root;
 }
 
-std::vector<Voicing> FindVoicings(const VoicingRequest& request, std::span<const Note> tuning,
-    int threads, const std::atomic<bool>* stop)
+namespace {
+
+// Sets up the search of a request; false when the request can find nothing (a bass outside the
+// chord, a fret range or span that holds no fret, an instrument beyond the limits).
+bool Prepare(const VoicingRequest& request, std::span<const Note> tuning, Search& search)
 {
     if (tuning.empty() || tuning.size() > static_cast<std::size_t>(kMaxStrings) ||
         request.root < 0 || request.root >= kPitchClassCount || request.span < 1)
-        return {};
+        return false;
     const int intervals = (request.intervals & kIntervalMask) | 1;
-    Search search{request, tuning};
     search.rootClass = request.root;
     search.reentrant = IsReentrant(tuning);
     if ((DefaultOmittable(intervals, tuning) & kDegreeRoot) != 0)
@@ -274,16 +283,43 @@ std::vector<Voicing> FindVoicings(const VoicingRequest& request, std::span<const
     } else if (request.bass == VoicingBass::Note) {
         if (request.bassNote < 0 || request.bassNote >= kPitchClassCount ||
             (search.chordClasses & (1 << request.bassNote)) == 0)
-            return {};
+            return false;
         search.bassClass = request.bassNote;
     }
     // The root as the bass must sound, whatever may be left out.
     if (search.bassClass >= 0)
         search.requiredClasses |= 1 << search.bassClass;
 
+    return request.lowestFret >= 0 &&
+        request.lowestFret <= std::min(request.highestFret, static_cast<int>(kMaxFret));
+}
+
+}  // namespace
+
+std::uint64_t CountVoicingCandidates(const VoicingRequest& request, std::span<const Note> tuning)
+{
+    Search search{request, tuning};
+    if (!Prepare(request, tuning, search))
+        return 0;
+    constexpr std::uint64_t kMost = std::numeric_limits<std::uint64_t>::max();
+    std::uint64_t total = 0;
     const int highest = std::min(request.highestFret, static_cast<int>(kMaxFret));
-    if (request.lowestFret < 0 || request.lowestFret > highest)
+    for (int low = request.lowestFret; low <= highest; ++low) {
+        std::uint64_t window = 1;
+        for (const std::vector<int>& choices : search.Choices(low))
+            window = window > kMost / choices.size() ? kMost : window * choices.size();
+        total = total > kMost - window ? kMost : total + window;
+    }
+    return total;
+}
+
+std::vector<Voicing> FindVoicings(const VoicingRequest& request, std::span<const Note> tuning,
+    int threads, const std::atomic<bool>* stop)
+{
+    Search search{request, tuning};
+    if (!Prepare(request, tuning, search))
         return {};
+    const int highest = std::min(request.highestFret, static_cast<int>(kMaxFret));
     // One piece per window of frets, by its lowest fretted fret (0: only open strings); the
     // pieces are shared out among the threads and put together in window order before the
     // ranking, so the result does not depend on how many threads there were.

@@ -82,6 +82,10 @@ VoicingBass DefaultBass(std::span<const Note> tuning);
 // voicing_search.cpp); ties go by the frets, so the order is the same on every run whatever
 // threads (1 or more) is. When stop becomes true the search ends early with what it found. An
 // exception on any thread (std::bad_alloc) ends the search and reaches the caller.
+// How many fret patterns FindVoicings tries for the request (saturating): the work it does,
+// which grows with the strings, frets and span, known before it starts.
+std::uint64_t CountVoicingCandidates(const VoicingRequest& request, std::span<const Note> tuning);
+
 std::vector<Voicing> FindVoicings(const VoicingRequest& request, std::span<const Note> tuning,
     int threads = 1, const std::atomic<bool>* stop = nullptr);
 

@@ -58,6 +58,9 @@ TEST(CliVoicings, BadInputIsOneLineOnStderrAndStatusTwo)
         {{}, "--chord or --notes is required"},
         {{"--chord", "C", "--min-strings", "7"}, "--min-strings"},
         {{"--chord", "C", "--frets", "5-2"}, "--frets"},
+        {{"--chord", "C", "--tuning",
+             "64,64,64,64,64,64,64,64,64,64,64,64,64,64,64,64,64,64,64,64,64,64,64,64"},
+            "too many shapes to rank on 24 strings"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.args));
