@@ -335,7 +335,9 @@ std::vector<Voicing> FindVoicings(const VoicingRequest& request, std::span<const
             for (int w = next++; w < windows && !failed; w = next++) {
                 if (stop != nullptr && stop->load(std::memory_order_relaxed))
                     return;
-                search.Window(lowest + w, found[static_cast<std::size_t>(w)], stop);
+                std::vector<Voicing>& piece = found[static_cast<std::size_t>(w)];
+                search.Window(lowest + w, piece, stop);
+                std::sort(piece.begin(), piece.end(), RankedBefore);
             }
         } catch (...) {
             // Out of memory on a helper thread: the caller hears of it, not std::terminate.
@@ -355,11 +357,32 @@ std::vector<Voicing> FindVoicings(const VoicingRequest& request, std::span<const
     if (failure)
         std::rethrow_exception(failure);
 
+    // Each piece was ranked on its thread; one k-way merge keeps the order the ranking defines
+    // and moves every row once.
+    std::size_t total = 0;
+    for (const auto& piece : found)
+        total += piece.size();
     std::vector<Voicing> voicings;
-    for (auto& piece : found)
-        voicings.insert(voicings.end(), std::make_move_iterator(piece.begin()),
-            std::make_move_iterator(piece.end()));
-    std::sort(voicings.begin(), voicings.end(), RankedBefore);
+    voicings.reserve(total);
+    std::vector<std::size_t> taken(found.size(), 0);
+    const auto later = [&](std::size_t a, std::size_t b) {
+        return RankedBefore(found[b][taken[b]], found[a][taken[a]]);
+    };
+    std::vector<std::size_t> heads;
+    for (std::size_t p = 0; p < found.size(); ++p) {
+        if (!found[p].empty())
+            heads.push_back(p);
+    }
+    std::make_heap(heads.begin(), heads.end(), later);
+    while (!heads.empty()) {
+        std::pop_heap(heads.begin(), heads.end(), later);
+        const std::size_t p = heads.back();
+        voicings.push_back(std::move(found[p][taken[p]++]));
+        if (taken[p] < found[p].size())
+            std::push_heap(heads.begin(), heads.end(), later);
+        else
+            heads.pop_back();
+    }
     return voicings;
 }
 
