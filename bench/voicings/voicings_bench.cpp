@@ -1,11 +1,14 @@
 // Times the voicing search, all rows found, fingered and ranked: one line per case with the rows,
 // the threads, the median of several runs at that many threads and at one thread.
-//   voicings_bench [case...]     cases: guitarC guitar13 eight13
+//   voicings_bench [case...]     cases: guitarC guitar13 eight13 worst
+// The worst case, every note on an 8-string, also prints stop_ms: how long the search takes to
+// return once told to stop, 20 ms after it started.
 #include "theory/formats/chord_symbol.h"
 #include "theory/notes/instrument_limits.h"
 #include "theory/search/voicing_search.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -21,13 +24,14 @@ struct Case {
     const char* chord;
     std::vector<Note> tuning;
     bool omitNone;
+    int runs;
 };
 
-double MedianMs(
-    const VoicingRequest& request, const std::vector<Note>& tuning, int threads, std::size_t& rows)
+double MedianMs(const VoicingRequest& request, const std::vector<Note>& tuning, int threads,
+    int runs, std::size_t& rows)
 {
     std::vector<double> times;
-    for (int run = 0; run < 5; ++run) {
+    for (int run = 0; run < runs; ++run) {
         const auto start = std::chrono::steady_clock::now();
         rows = FindVoicings(request, tuning, threads).size();
         times.push_back(
@@ -45,16 +49,20 @@ int main(int argc, char** argv)
     const std::vector<Note> guitar(kStandardTuningNotes.begin(), kStandardTuningNotes.end());
     const std::vector<Note> eight = {64, 59, 55, 50, 45, 40, 35, 30};
     const std::vector<Case> cases = {
-        {"guitarC", "C", guitar, false},
-        {"guitar13", "C13", guitar, true},
-        {"eight13", "Cmaj13", eight, false},
+        {"guitarC", "C", guitar, false, 5},
+        {"guitar13", "C13", guitar, true, 5},
+        {"eight13", "Cmaj13", eight, false, 5},
+        {"worst", "", eight, false, 1},
     };
     const std::vector<std::string> chosen(argv + 1, argv + argc);
     const int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     for (const Case& c : cases) {
         if (!chosen.empty() && std::find(chosen.begin(), chosen.end(), c.name) == chosen.end())
             continue;
-        const ReadChord chord = *ReadChordSymbol(c.chord).chord;
+        ReadChord chord;
+        chord.mask = (1 << 12) - 1;
+        if (*c.chord != 0)
+            chord = *ReadChordSymbol(c.chord).chord;
         VoicingRequest request;
         request.root = PitchClassOf(chord.root);
         request.intervals = chord.mask;
@@ -64,10 +72,23 @@ int main(int argc, char** argv)
         request.highestFret = 24;
         request.span = 4;
         std::size_t rows = 0;
-        const double ms = MedianMs(request, c.tuning, threads, rows);
-        const double oneThread = MedianMs(request, c.tuning, 1, rows);
-        std::printf("%s rows=%zu threads=%d ms=%.2f ms_1thread=%.2f\n", c.name, rows, threads, ms,
-            oneThread);
+        const double ms = MedianMs(request, c.tuning, threads, c.runs, rows);
+        const double oneThread = MedianMs(request, c.tuning, 1, c.runs, rows);
+        std::printf(
+            "%s rows=%zu threads=%d ms=%.2f ms_1thread=%.2f", c.name, rows, threads, ms, oneThread);
+        if (c.runs == 1) {
+            std::atomic<bool> stop{false};
+            std::thread run([&] { FindVoicings(request, c.tuning, threads, &stop); });
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            const auto stopped = std::chrono::steady_clock::now();
+            stop = true;
+            run.join();
+            std::printf(" stop_ms=%.2f",
+                std::chrono::duration<double, std::milli>(
+                    std::chrono::steady_clock::now() - stopped)
+                    .count());
+        }
+        std::printf("\n");
     }
     return 0;
 }
