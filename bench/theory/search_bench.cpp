@@ -5,6 +5,7 @@
 
 #include "theory/notes/music_theory.h"
 #include "theory/search/fingering_generator.h"
+#include "theory/search/parallel_chord_run.h"
 #include "theory/search/search_engine.h"
 
 #include <benchmark/benchmark.h>
@@ -96,6 +97,45 @@ void BM_ChordSearch(benchmark::State& state)
         " strings");
 }
 BENCHMARK(BM_ChordSearch)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
+// The 8-note chord on 8 strings searched to its end on N threads into one list, in the order of
+// a one-thread run. Time is wall-clock time; the calling thread is one of the N.
+void BM_ChordSearchThreads(benchmark::State& state)
+{
+    const ChordCase& c = kCases[3];
+    MusicTheory theory;
+    theory.ClearSelection();
+    theory.SetRootName(c.notes.front());
+    for (const std::string& note : c.notes)
+        theory.AddNote(note);
+    ChordSearchRequest request;
+    guivarna::theory::TakeChord(request, theory);
+    SearchEngine engine;
+    engine.Chords().SetTuning(c.tuning);
+    engine.Chords().SetRequest(request);
+    const int threads = static_cast<int>(state.range(0));
+    std::size_t results = 0;
+    for (auto _ : state) {
+        auto run = engine.Chords().StartRun();
+        run->RunToEnd(threads);
+        results = run->Results()->Count();
+        state.PauseTiming();
+        run.reset();
+        engine.Chords().ClearResults();
+        state.ResumeTiming();
+    }
+    state.counters["results"] = static_cast<double>(results);
+    state.counters["results/s"] =
+        benchmark::Counter(static_cast<double>(results) * static_cast<double>(state.iterations()),
+            benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_ChordSearchThreads)
+    ->Apply([](benchmark::internal::Benchmark* b) {
+        b->Arg(1);
+        if (const int cores = guivarna::theory::DefaultSearchThreads(); cores > 1)
+            b->Arg(cores);
+    })
+    ->Unit(benchmark::kMillisecond);
 
 // The enumeration alone, without filters or result storage.
 void BM_FingeringGenerator(benchmark::State& state)
