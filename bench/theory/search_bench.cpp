@@ -11,7 +11,11 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -135,6 +139,54 @@ BENCHMARK(BM_ChordSearchThreads)
         if (const int cores = guivarna::theory::DefaultSearchThreads(); cores > 1)
             b->Arg(cores);
     })
+    ->Unit(benchmark::kMillisecond);
+
+// How long the 8-on-8 search on N threads takes to end after a stop, asked 100 ms into the run:
+// the manual time is from Stop() to the return of RunToEnd.
+void BM_ChordSearchStop(benchmark::State& state)
+{
+    const ChordCase& c = kCases[3];
+    MusicTheory theory;
+    theory.ClearSelection();
+    theory.SetRootName(c.notes.front());
+    for (const std::string& note : c.notes)
+        theory.AddNote(note);
+    ChordSearchRequest request;
+    guivarna::theory::TakeChord(request, theory);
+    SearchEngine engine;
+    engine.Chords().SetTuning(c.tuning);
+    engine.Chords().SetRequest(request);
+    const int threads = static_cast<int>(state.range(0));
+    double worstMs = 0;
+    for (auto _ : state) {
+        auto control = std::make_shared<guivarna::theory::RunControl>();
+        auto run = engine.Chords().StartRun(control);
+        std::atomic<std::int64_t> endedNs{0};
+        std::thread worker([&] {
+            run->RunToEnd(threads);
+            endedNs.store(std::chrono::steady_clock::now().time_since_epoch().count());
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        const auto asked = std::chrono::steady_clock::now();
+        control->Stop();
+        worker.join();
+        const double seconds =
+            static_cast<double>(endedNs.load() - asked.time_since_epoch().count()) / 1e9;
+        worstMs = std::max(worstMs, seconds * 1e3);
+        state.SetIterationTime(seconds);
+        run.reset();
+        engine.Chords().ClearResults();
+    }
+    state.counters["worst_stop_ms"] = worstMs;
+}
+BENCHMARK(BM_ChordSearchStop)
+    ->Apply([](benchmark::internal::Benchmark* b) {
+        b->Arg(1);
+        if (const int cores = guivarna::theory::DefaultSearchThreads(); cores > 1)
+            b->Arg(cores);
+    })
+    ->UseManualTime()
+    ->Iterations(10)
     ->Unit(benchmark::kMillisecond);
 
 // The enumeration alone, without filters or result storage.
