@@ -25,7 +25,8 @@ class MusicTheory;
 void TakeChord(ChordSearchRequest& request, const MusicTheory& theory);
 
 // The fingerings one chord search run found, in the order found. Appended by the run's worker
-// and read by index from any thread; a list stays readable for as long as anyone holds it.
+// (one result at a time, or a finished piece at a time on several threads) and read by index
+// from any thread; a list stays readable for as long as anyone holds it.
 class ChordResultList {
 public:
     std::size_t Count() const;
