@@ -9,9 +9,11 @@
 #include "resources/strings.h"
 #include "resources/text.h"
 #include "theory/notes/music_theory.h"
+#include "theory/search/parallel_chord_run.h"
 #include "theory/search/search_engine.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -166,13 +168,18 @@ ChordResultPage::ChordResultPage(theory::SearchEngine& engine, const theory::Mus
     : CalcPage(new ChordResultModel, parent), engine_(engine), theory_(theory), boards_(boards),
       model_(static_cast<ChordResultModel*>(&Model())), sorter_(new ChordRowSorter(this)),
       progress_(new QLabel(this)), contextMenu_(new QMenu(this)),
-      addToSheet_(new QAction(Text(strings::kCmdAddToChordSheet), this))
+      addToSheet_(new QAction(Text(strings::kCmdAddToChordSheet), this)),
+      threadsMenu_(new QMenu(Text(strings::kSearchThreads), contextMenu_)),
+      searchThreads_(theory::DefaultSearchThreads())
 {
     List().SetMultiSelection(true);
     List().setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&List(), &QWidget::customContextMenuRequested, this, &ChordResultPage::ShowContextMenu);
     addToSheet_->setObjectName(QStringLiteral("addToChordSheet"));
     contextMenu_->addAction(addToSheet_);
+    threadsMenu_->setObjectName(QStringLiteral("searchThreads"));
+    contextMenu_->addMenu(threadsMenu_);
+    FillThreadsMenu();
     connect(&List(), &ResultListView::SelectionChanged, this, &ChordResultPage::UpdateActions);
     connect(model_, &QAbstractItemModel::rowsInserted, this, &ChordResultPage::UpdateActions);
     connect(model_, &QAbstractItemModel::modelReset, this, &ChordResultPage::UpdateActions);
@@ -230,13 +237,34 @@ ChordResultPage::ChordResultPage(theory::SearchEngine& engine, const theory::Mus
         sortColumn_ = -1;
         List().header()->setSortIndicatorShown(false);
         model_->SetList(run->Results(), search.StringCount());
-        return [run] {
-            theory::ChordFingering fingering;
-            while (run->Next(fingering)) { }
-        };
+        return [run, threads = searchThreads_] { run->RunToEnd(threads); };
     };
     SetRunner(new CalcRunner(
         makeJob, [this] { return theory_.HasSelection(); }, this));
+}
+
+void ChordResultPage::SetSearchThreads(int threads)
+{
+    searchThreads_ = std::max(1, threads);
+    FillThreadsMenu();
+}
+
+void ChordResultPage::FillThreadsMenu()
+{
+    threadsMenu_->clear();
+    auto* group = new QActionGroup(threadsMenu_);
+    const int most = std::max(theory::DefaultSearchThreads(), searchThreads_);
+    for (int threads = 1; threads <= most; ++threads) {
+        QAction* item = threadsMenu_->addAction(QString::number(threads));
+        item->setObjectName(QStringLiteral("searchThreads%1").arg(threads));
+        item->setCheckable(true);
+        item->setChecked(threads == searchThreads_);
+        group->addAction(item);
+        connect(item, &QAction::triggered, this, [this, threads] {
+            // Rebuilt later: the item that sent this must outlive its signal.
+            QTimer::singleShot(0, this, [this, threads] { SetSearchThreads(threads); });
+        });
+    }
 }
 
 void ChordResultPage::ShowLatestResults()

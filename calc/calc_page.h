@@ -112,6 +112,12 @@ public:
     // fingering is selected. The page does not act on the item; the calculations window does.
     QMenu& ContextMenu() const { return *contextMenu_; }
     QAction& AddToSheetAction() const { return *addToSheet_; }
+    // How many threads the chord search runs on, chosen under "Search threads" in the context
+    // menu (1 up to the number of cores, or more when set so); a change counts from the next
+    // "go". The rows and their order are the same for any number.
+    int SearchThreads() const { return searchThreads_; }
+    void SetSearchThreads(int threads);
+    QMenu& SearchThreadsMenu() const { return *threadsMenu_; }
 
 protected:
     void ShowRow(int row) override;
@@ -122,6 +128,8 @@ private:
     void ShowProgress();
     void UpdateActions();
     void ShowContextMenu(QPoint viewportPoint);
+    // One checkable item per thread count, the one in use checked.
+    void FillThreadsMenu();
 
     theory::SearchEngine& engine_;
     const theory::MusicTheory& theory_;
@@ -131,6 +139,8 @@ private:
     QLabel* progress_;
     QMenu* contextMenu_;
     QAction* addToSheet_;
+    QMenu* threadsMenu_;
+    int searchThreads_;
     QTimer progressTimer_;
     theory::PitchClass listRoot_ = theory::kNoPitchClass;
     std::vector<theory::Note> listTuning_;

@@ -5,6 +5,7 @@
 #include "calc/result_list_view.h"
 #include "resources/strings.h"
 #include "resources/text.h"
+#include "settings/setting.h"
 #include "settings/settings_store.h"
 #include "theory/search/search_engine.h"
 #include "widgets/dock_placement.h"
@@ -13,6 +14,9 @@
 #include <QMainWindow>
 #include <QTabWidget>
 #include <QTimer>
+
+#include <cstdint>
+#include <optional>
 
 namespace guivarna::calc {
 
@@ -25,6 +29,8 @@ constexpr QSize kFloatingSize{250, 250};
 constexpr QSize kFloatingMinimum{250, 125};
 
 constexpr QStringView kPlacementBase = u"CalcWindow";
+// The chord search's "Search threads", under the window's own key; absent = one per core.
+constexpr settings::IntSetting kSearchThreads{u"\\SearchThreads", 1, 1, 256};
 
 }  // namespace
 
@@ -135,6 +141,7 @@ void CalcWindow::SavePlacement(settings::SettingsStore& store) const
 {
     if (const auto* window = qobject_cast<const QMainWindow*>(parentWidget()))
         widgets::SaveDockPlacement(*window, *this, store, kPlacementBase);
+    settings::Write(store, kSearchThreads, chordPage_->SearchThreads(), kPlacementBase);
 }
 
 void CalcWindow::Place(QMainWindow& window, const settings::SettingsStore& store)
@@ -143,6 +150,10 @@ void CalcWindow::Place(QMainWindow& window, const settings::SettingsStore& store
     if (widgets::PlaceDock(window, *this, store, kPlacementBase, Qt::BottomDockWidgetArea,
             {kDockedSize, kFloatingSize, kFloatingMinimum}))
         floatedBefore_ = true;
+    // A value out of range reads as absent.
+    if (const std::optional<std::int32_t> threads =
+            settings::ReadIfValid(store, kSearchThreads, kPlacementBase))
+        chordPage_->SetSearchThreads(*threads);
 }
 
 }  // namespace guivarna::calc

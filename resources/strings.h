@@ -60,6 +60,7 @@ inline constexpr std::string_view kCmdNameMarkedChord =
 inline constexpr std::string_view kCmdChordByName = QT_TRANSLATE_NOOP("Guivarna", "Chord by name…");
 inline constexpr std::string_view kCmdAddToChordSheet =
     QT_TRANSLATE_NOOP("Guivarna", "Add to chord sheet");
+inline constexpr std::string_view kSearchThreads = QT_TRANSLATE_NOOP("Guivarna", "Search threads");
 inline constexpr std::string_view kCmdScaleByName = QT_TRANSLATE_NOOP("Guivarna", "Scale by name…");
 inline constexpr std::string_view kCmdPlayChordBoard =
     QT_TRANSLATE_NOOP("Guivarna", "Play ChordBoard");

@@ -1050,6 +1050,10 @@
         <source>Scales &amp;across</source>
         <translation>Tonleitern &amp;quer</translation>
     </message>
+    <message>
+        <source>Search threads</source>
+        <translation>Such-Threads</translation>
+    </message>
 </context>
 <context>
     <name>PrintOnePage</name>

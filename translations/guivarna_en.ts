@@ -1044,6 +1044,10 @@
         <source>Scales &amp;across</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Search threads</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PrintOnePage</name>

@@ -10,6 +10,7 @@
 #include "theory/notes/music_theory.h"
 #include "theory/notes/notes.h"
 #include "theory/search/difficulty_order.h"
+#include "theory/search/parallel_chord_run.h"
 #include "theory/search/result_texts.h"
 #include "theory/search/search_engine.h"
 
@@ -30,6 +31,8 @@ namespace {
 
 // A span this wide never rejects a fingering (frets run from 0 to 24).
 constexpr long long kWidestSpan = 25;
+// The most threads --threads accepts.
+constexpr long long kMostThreads = 256;
 
 std::string joinNames(const std::vector<std::string>& names)
 {
@@ -125,7 +128,7 @@ int RunChordsCommand(const std::vector<std::string>& args, std::ostream& out, st
 {
     const Options options(args,
         {"notes", "chord", "root", "tuning", "strings", "frets", "span", "open", "permutation",
-            "melody", "save-text", "save-html", "sort"},
+            "melody", "save-text", "save-html", "sort", "threads"},
         {"count", "playable"});
     checkSaveOptions(options, {"save-text", "save-html"});
     if (options.has("sort") && options.value("sort") != "difficulty")
@@ -156,6 +159,9 @@ int RunChordsCommand(const std::vector<std::string>& args, std::ostream& out, st
         request.openStrings = parseOpenPolicy(options.value("open"));
 
     request.playableOnly = options.has("playable");
+    const int threads = options.has("threads")
+        ? static_cast<int>(parseInteger("threads", options.value("threads"), 1, kMostThreads))
+        : theory::DefaultSearchThreads();
 
     if (options.has("permutation") && options.has("melody"))
         throw UsageError("--permutation and --melody cannot be used together");
@@ -173,10 +179,24 @@ int RunChordsCommand(const std::vector<std::string>& args, std::ostream& out, st
     const bool countOnly = options.has("count");
     const bool toFiles = options.has("save-text") || options.has("save-html");
     const bool sorted = options.has("sort");
-    theory::ChordFingering fingering;
-    while (run->Next(fingering)) {
-        if (!countOnly && !toFiles && !sorted)
-            out << theory::ChordListLine(fingering) << '\n';
+    const bool listing = !countOnly && !toFiles && !sorted;
+    if (threads == 1) {
+        // One thread prints each fingering as it is found.
+        theory::ChordFingering fingering;
+        while (run->Next(fingering)) {
+            if (listing)
+                out << theory::ChordListLine(fingering) << '\n';
+        }
+    } else {
+        run->RunToEnd(threads);
+        if (listing) {
+            const theory::ChordResultList& list = *run->Results();
+            theory::ChordFingering fingering;
+            for (std::size_t index = 0; index < list.Count(); ++index) {
+                list.Get(index, fingering);
+                out << theory::ChordListLine(fingering) << '\n';
+            }
+        }
     }
     if (countOnly)
         out << run->Results()->Count() << '\n';

@@ -13,11 +13,13 @@ namespace guivarna::cli {
 
 // guivarna-cli chords --notes C,E,G [--root C] [--tuning 64,59,55,50,45,40] [--strings 1,2,3]
 //   [--frets 0-24] [--span 24] [--open by-position|may|must] [--permutation E,C,G | --melody E]
-//   [--playable] [--sort difficulty] [--count | --save-text FILE | --save-html FILE]
-// Runs a complete chord fingering search and prints each fingering as it is found, in the chord
-// list text layout: string set, frets and notes, each joined by " - ", separated by two tabs.
-// With --save-text / --save-html nothing is printed: the list is written to FILE as the chord
-// list text file (CR LF lines) or the chord list page, whose current chord is --notes with
+//   [--playable] [--sort difficulty] [--threads N] [--count | --save-text FILE | --save-html FILE]
+// Runs a complete chord fingering search on N threads (as many as the machine has cores unless
+// given) and prints the fingerings in the order a one-thread search finds them (with 1 thread
+// each as it is found), in the chord list text layout: string set, frets and notes, each joined by
+// " - ", separated by two tabs. With --save-text / --save-html nothing is printed: the list is
+// written to FILE as the chord list text file (CR LF lines) or the chord list page, whose current
+// chord is --notes with
 // --root. --playable keeps only the shapes four fingers can hold; --sort difficulty prints (or
 // writes) the rows easiest first, search order breaking ties, once the search is complete.
 int RunChordsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -86,7 +86,7 @@ std::span<const Subcommand> subcommands()
             "chords --notes C,E,G | --chord Cmaj7 [--root C] [--tuning 64,59,55,50,45,40] "
             "[--strings 1,2,3] "
             "[--frets 0-24] [--span 24] [--open by-position|may|must] "
-            "[--permutation E,C,G | --melody E] [--playable] [--sort difficulty] "
+            "[--permutation E,C,G | --melody E] [--playable] [--sort difficulty] [--threads N] "
             "[--count | --save-text FILE | --save-html FILE]",
             RunChordsCommand},
         {"scales",

@@ -5,12 +5,17 @@
 
 #include "theory/notes/music_theory.h"
 #include "theory/search/fingering_generator.h"
+#include "theory/search/parallel_chord_run.h"
 #include "theory/search/search_engine.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -96,6 +101,93 @@ void BM_ChordSearch(benchmark::State& state)
         " strings");
 }
 BENCHMARK(BM_ChordSearch)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
+// The 8-note chord on 8 strings searched to its end on N threads into one list, in the order of
+// a one-thread run. Time is wall-clock time; the calling thread is one of the N.
+void BM_ChordSearchThreads(benchmark::State& state)
+{
+    const ChordCase& c = kCases[3];
+    MusicTheory theory;
+    theory.ClearSelection();
+    theory.SetRootName(c.notes.front());
+    for (const std::string& note : c.notes)
+        theory.AddNote(note);
+    ChordSearchRequest request;
+    guivarna::theory::TakeChord(request, theory);
+    SearchEngine engine;
+    engine.Chords().SetTuning(c.tuning);
+    engine.Chords().SetRequest(request);
+    const int threads = static_cast<int>(state.range(0));
+    std::size_t results = 0;
+    for (auto _ : state) {
+        auto run = engine.Chords().StartRun();
+        run->RunToEnd(threads);
+        results = run->Results()->Count();
+        state.PauseTiming();
+        run.reset();
+        engine.Chords().ClearResults();
+        state.ResumeTiming();
+    }
+    state.counters["results"] = static_cast<double>(results);
+    state.counters["results/s"] =
+        benchmark::Counter(static_cast<double>(results) * static_cast<double>(state.iterations()),
+            benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_ChordSearchThreads)
+    ->Apply([](benchmark::internal::Benchmark* b) {
+        b->Arg(1);
+        if (const int cores = guivarna::theory::DefaultSearchThreads(); cores > 1)
+            b->Arg(cores);
+    })
+    ->Unit(benchmark::kMillisecond);
+
+// How long the 8-on-8 search on N threads takes to end after a stop, asked 100 ms into the run:
+// the manual time is from Stop() to the return of RunToEnd.
+void BM_ChordSearchStop(benchmark::State& state)
+{
+    const ChordCase& c = kCases[3];
+    MusicTheory theory;
+    theory.ClearSelection();
+    theory.SetRootName(c.notes.front());
+    for (const std::string& note : c.notes)
+        theory.AddNote(note);
+    ChordSearchRequest request;
+    guivarna::theory::TakeChord(request, theory);
+    SearchEngine engine;
+    engine.Chords().SetTuning(c.tuning);
+    engine.Chords().SetRequest(request);
+    const int threads = static_cast<int>(state.range(0));
+    double worstMs = 0;
+    for (auto _ : state) {
+        auto control = std::make_shared<guivarna::theory::RunControl>();
+        auto run = engine.Chords().StartRun(control);
+        std::atomic<std::int64_t> endedNs{0};
+        std::thread worker([&] {
+            run->RunToEnd(threads);
+            endedNs.store(std::chrono::steady_clock::now().time_since_epoch().count());
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        const auto asked = std::chrono::steady_clock::now();
+        control->Stop();
+        worker.join();
+        const double seconds =
+            static_cast<double>(endedNs.load() - asked.time_since_epoch().count()) / 1e9;
+        worstMs = std::max(worstMs, seconds * 1e3);
+        state.SetIterationTime(seconds);
+        run.reset();
+        engine.Chords().ClearResults();
+    }
+    state.counters["worst_stop_ms"] = worstMs;
+}
+BENCHMARK(BM_ChordSearchStop)
+    ->Apply([](benchmark::internal::Benchmark* b) {
+        b->Arg(1);
+        if (const int cores = guivarna::theory::DefaultSearchThreads(); cores > 1)
+            b->Arg(cores);
+    })
+    ->UseManualTime()
+    ->Iterations(10)
+    ->Unit(benchmark::kMillisecond);
 
 // The enumeration alone, without filters or result storage.
 void BM_FingeringGenerator(benchmark::State& state)

@@ -3,6 +3,8 @@
 #include "calc/calc_window.h"
 #include "calc/result_list_view.h"
 #include "calc/result_models.h"
+#include "theory/search/parallel_chord_run.h"
+#include "theory/search/search_engine.h"
 
 #include "tests/app/app_test_fixture.h"
 
@@ -10,6 +12,8 @@
 #include <QDockWidget>
 #include <QMenu>
 #include <QTabWidget>
+
+#include <algorithm>
 
 namespace guivarna {
 namespace {
@@ -125,6 +129,59 @@ TEST_F(CalcWindowTest, WhereItWasDockedIsRememberedAcrossRestarts)
     store_->WriteInt(u"CalcWindow\\Area", 4);  // the top is not allowed
     MainFrame& third = MakeFrame();
     EXPECT_EQ(third.dockWidgetArea(third.Calculations()), Qt::BottomDockWidgetArea);
+}
+
+TEST_F(CalcWindowTest, SearchThreadsAreChosenInTheContextMenuAndKeptAcrossRestarts)
+{
+    const int cores = theory::DefaultSearchThreads();
+    {
+        MainFrame& frame = MakeFrame();
+        calc::ChordResultPage& page = frame.Calculations()->ChordPage();
+        QMenu& threads = page.SearchThreadsMenu();
+        EXPECT_EQ(threads.title(), QStringLiteral("Search threads"));
+        EXPECT_TRUE(page.ContextMenu().actions().contains(threads.menuAction()));
+        // One item per core, the number of cores chosen until the user picks another.
+        ASSERT_EQ(threads.actions().size(), cores);
+        EXPECT_EQ(page.SearchThreads(), cores);
+        EXPECT_TRUE(threads.actions().back()->isChecked());
+        threads.actions().front()->trigger();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(page.SearchThreads(), 1);
+        EXPECT_TRUE(page.SearchThreadsMenu().actions().front()->isChecked());
+
+        // Three threads list the rows of a one-thread search, in its order.
+        page.SetSearchThreads(3);
+        EXPECT_EQ(page.SearchThreadsMenu().actions().size(), std::max(cores, 3));
+        objects_->engine.Chords().SetTuning({64, 59, 55, 50, 45, 40});
+        LoadChord({"C", "D", "E", "F", "G", "Bb"});
+        frame.ChordSearchGo();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !page.Runner().HasWorker(); }, 20000));
+        const auto listed = objects_->engine.Chords().Results();
+        theory::ChordSearch alone;
+        alone.SetTuning(objects_->engine.Chords().Tuning());
+        alone.SetRequest(objects_->engine.Chords().Request());
+        const auto run = alone.StartRun();
+        std::size_t index = 0;
+        theory::ChordFingering expected;
+        theory::ChordFingering got;
+        while (run->Next(expected)) {
+            ASSERT_LT(index, listed->Count());
+            listed->Get(index++, got);
+            ASSERT_EQ(got, expected) << "row " << index - 1;
+        }
+        EXPECT_EQ(index, listed->Count());
+        frame.close();
+        frame_.reset();
+    }
+    MainFrame& again = MakeFrame();
+    EXPECT_EQ(again.Calculations()->ChordPage().SearchThreads(), 3);
+
+    // A stored value out of range reads as the default.
+    again.close();
+    frame_.reset();
+    store_->WriteInt(u"CalcWindow\\SearchThreads", 0);
+    MainFrame& third = MakeFrame();
+    EXPECT_EQ(third.Calculations()->ChordPage().SearchThreads(), cores);
 }
 
 }  // namespace

@@ -169,6 +169,38 @@ TEST_F(ListExportCommandsTest, ASortedChordListIsSavedInTheOrderShown)
     EXPECT_EQ(ReadAll(answer_).toStdString(), expected);
 }
 
+TEST_F(ListExportCommandsTest, ASearchOnSeveralThreadsSavesTheSameBytesAsOnOne)
+{
+    objects_->theory.ClearSelection();
+    objects_->theory.SetRootName("C");
+    for (const char* note : {"C", "D", "E", "F", "G", "Bb"})
+        objects_->theory.AddNote(note);
+    theory::ChordSearch& search = objects_->engine.Chords();
+    theory::ChordSearchRequest request;
+    theory::TakeChord(request, objects_->theory);
+    search.SetRequest(request);
+    QByteArray text[2];
+    QByteArray html[2];
+    for (const int threads : {1, 2, 3, 8}) {
+        SCOPED_TRACE(threads);
+        search.StartRun()->RunToEnd(threads);
+        ASSERT_EQ(search.Results()->Count(), 59616u);
+        search.SetCurrent(7);
+        const int slot = threads == 1 ? 0 : 1;
+        answer_ = dir_.filePath(QStringLiteral("t%1.txt").arg(threads));
+        commands_->SaveChordList();
+        text[slot] = ReadAll(answer_);
+        answer_ = dir_.filePath(QStringLiteral("t%1.html").arg(threads));
+        commands_->SaveChordListHtml();
+        html[slot] = ReadAll(answer_);
+        if (slot == 1) {
+            EXPECT_TRUE(text[1] == text[0]) << "the text file differs";
+            EXPECT_TRUE(html[1] == html[0]) << "the page differs";
+        }
+    }
+    EXPECT_GT(text[0].size(), 59616 * 20);
+}
+
 TEST_F(ListExportCommandsTest, CancelWritesNothing)
 {
     FindCEG(3, 0);

@@ -41,16 +41,49 @@ void ChordResultStore::AddBlock(std::size_t recordBytes)
     allocated_ += capacity;
 }
 
-void ChordResultStore::AddRun(const FingeringCandidate& candidate)
+ChordResultRun ChordResultRun::Of(const FingeringCandidate& candidate, std::size_t firstIndex)
 {
-    Run run{count_, static_cast<std::size_t>(candidate.count), {}, {}};
+    ChordResultRun run{firstIndex, static_cast<std::size_t>(candidate.count), {}, {}};
     for (std::size_t i = 0; i < run.count; ++i) {
         run.strings[i] = candidate.strings[i];
         // fret = note - open (mod 12), so open = note - fret (mod 12).
         run.openPitchClasses[i] = static_cast<std::uint8_t>(
             (candidate.notes[i] % 12 + 24 - candidate.frets[i] % 12) % 12);
     }
-    runs_.push_back(run);
+    return run;
+}
+
+void ChordResultStore::AppendPiece(const ChordResultPiece& piece)
+{
+    constexpr std::size_t kRoom = FingeringCandidate::kMaxStrings;
+    const std::uint8_t* from = piece.bytes_.data();
+    for (std::size_t r = 0; r < piece.runs_.size(); ++r) {
+        const ChordResultRun& pieceRun = piece.runs_[r];
+        const std::size_t end =
+            r + 1 < piece.runs_.size() ? piece.runs_[r + 1].firstIndex : piece.count_;
+        std::size_t left = end - pieceRun.firstIndex;
+        const std::size_t k = pieceRun.count;
+        if (left == 0)
+            continue;
+        if (runs_.empty() || !runs_.back().Continues(k, pieceRun.strings.data())) {
+            runs_.push_back(pieceRun);
+            runs_.back().firstIndex = count_;
+        }
+        // Block by block, with the same rule for a new block as Append.
+        while (left > 0) {
+            if (blocks_.empty() || blocks_.back().recordBytes != k ||
+                blocks_.back().used + kRoom > blocks_.back().capacity)
+                AddBlock(k);
+            Block& block = blocks_.back();
+            const std::size_t fit = (block.capacity - kRoom - block.used) / k + 1;
+            const std::size_t records = std::min(fit, left);
+            std::memcpy(block.data.get() + block.used, from, records * k);
+            block.used += records * k;
+            count_ += records;
+            from += records * k;
+            left -= records;
+        }
+    }
 }
 
 void ChordResultStore::Get(std::size_t index, ChordFingering& out) const
@@ -58,7 +91,7 @@ void ChordResultStore::Get(std::size_t index, ChordFingering& out) const
     if (index >= count_)
         throw std::out_of_range(
             "chord result " + std::to_string(index) + " of " + std::to_string(count_));
-    const Run& run = *Covering(runs_, index);
+    const ChordResultRun& run = *Covering(runs_, index);
     const Block& block = *Covering(blocks_, index);
     const std::uint8_t* record = block.data.get() + (index - block.firstIndex) * run.count;
     out.StringSet.assign(
@@ -75,7 +108,8 @@ void ChordResultStore::Get(std::size_t index, ChordFingering& out) const
 
 std::size_t ChordResultStore::Bytes() const
 {
-    return allocated_ + blocks_.capacity() * sizeof(Block) + runs_.capacity() * sizeof(Run);
+    return allocated_ + blocks_.capacity() * sizeof(Block) +
+        runs_.capacity() * sizeof(ChordResultRun);
 }
 
 }  // namespace guivarna::theory

@@ -1,6 +1,7 @@
 #include "theory/search/chord_search.h"
 
 #include "theory/notes/music_theory.h"
+#include "theory/search/parallel_chord_run.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -128,6 +129,19 @@ bool ChordRun::Next(ChordFingering& out)
     default:
         return Scan<0>(out);
     }
+}
+
+void ChordRun::RunToEnd(int threads)
+{
+    if (threads <= 1) {
+        ChordFingering fingering;
+        while (Next(fingering)) { }
+        return;
+    }
+    if (finished_)
+        return;
+    finished_ = true;
+    stopped_ = RunChordSearchInPieces(filter_, *results_, *control_, threads);
 }
 
 // --- ChordSearch -------------------------------------------------------------------------------

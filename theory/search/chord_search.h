@@ -25,7 +25,8 @@ class MusicTheory;
 void TakeChord(ChordSearchRequest& request, const MusicTheory& theory);
 
 // The fingerings one chord search run found, in the order found. Appended by the run's worker
-// and read by index from any thread; a list stays readable for as long as anyone holds it.
+// (one result at a time, or a finished piece at a time on several threads) and read by index
+// from any thread; a list stays readable for as long as anyone holds it.
 class ChordResultList {
 public:
     std::size_t Count() const;
@@ -54,6 +55,12 @@ public:
         std::lock_guard lock(mutex_);
         store_.Append<K>(candidate);
     }
+    // See ChordResultStore::AppendPiece.
+    void AppendPiece(const ChordResultPiece& piece)
+    {
+        std::lock_guard lock(mutex_);
+        store_.AppendPiece(piece);
+    }
 
 private:
     mutable std::mutex mutex_;
@@ -71,7 +78,13 @@ public:
     // it to out. False when the enumeration is exhausted or the run was stopped; a paused run
     // waits inside this call. After false, every later call returns false too.
     bool Next(ChordFingering& out);
-    // True when Next returned false because of a stop rather than exhaustion.
+    // Runs the enumeration to its end, or to a stop, on `threads` threads, the caller's among
+    // them, filling the run's list in exactly the order Next would (see
+    // RunChordSearchInPieces); with 1 thread it calls Next until false. For a run whose Next
+    // was not called yet; afterwards Next returns false. Throws what the search threw (for
+    // instance std::bad_alloc at the list's byte limit) once every thread has ended.
+    void RunToEnd(int threads);
+    // True when Next (or RunToEnd) returned false because of a stop rather than exhaustion.
     bool Stopped() const { return stopped_; }
 
     const std::shared_ptr<ChordResultList>& Results() const { return results_; }

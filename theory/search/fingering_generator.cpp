@@ -6,14 +6,11 @@
 
 namespace guivarna::theory {
 
-namespace {
-
-}  // namespace
-
 void FingeringGenerator::Start(const std::vector<Note>& openNotes,
     const std::vector<Note>& chordNotes, std::uint32_t allowedStrings)
 {
     started_ = false;
+    restricted_ = false;
     allowedStrings_ = allowedStrings;
     stringCount_ = static_cast<int>(openNotes.size());
     const int k = static_cast<int>(chordNotes.size());
@@ -42,25 +39,72 @@ bool FingeringGenerator::Begin()
 {
     if (!valid_)
         return false;
-    combination_ = CombinationCursor(0, stringCount_, candidate_.count);
-    std::copy(sortedNotes_.begin(), sortedNotes_.end(), candidate_.notes.begin());
-    if (!SkipToAllowedCombination())
-        return false;
+    if (restricted_) {
+        if (restrictedOrders_ == 0)
+            return false;
+        combination_ = restrictedFirst_.combination;
+        std::copy_n(restrictedFirst_.notes.begin(), candidate_.count, candidate_.notes.begin());
+        ordersLeft_ = restrictedOrders_ - 1;
+    } else {
+        combination_ = CombinationCursor(0, stringCount_, candidate_.count);
+        std::copy(sortedNotes_.begin(), sortedNotes_.end(), candidate_.notes.begin());
+        if (!SkipToAllowedCombination())
+            return false;
+    }
     started_ = true;
     LoadCombination();
     return true;
 }
 
-bool FingeringGenerator::SkipToAllowedCombination()
+bool FingeringGenerator::SkipToAllowed(CombinationCursor& combination) const
 {
-    for (; !combination_.Done(); combination_.Advance()) {
+    for (; !combination.Done(); combination.Advance()) {
         bool allowed = true;
         for (int i = 0; i < candidate_.count && allowed; ++i)
-            allowed = (allowedStrings_ & (1u << (combination_[i] + 1))) != 0;
+            allowed = (allowedStrings_ & (1u << (combination[i] + 1))) != 0;
         if (allowed)
             return true;
     }
     return false;
+}
+
+bool FingeringGenerator::FirstOrder(Order& order) const
+{
+    if (!valid_)
+        return false;
+    order.combination = CombinationCursor(0, stringCount_, candidate_.count);
+    std::copy(sortedNotes_.begin(), sortedNotes_.end(), order.notes.begin());
+    return SkipToAllowed(order.combination);
+}
+
+bool FingeringGenerator::AdvanceOrder(Order& order) const
+{
+    const int k = candidate_.count;
+    // As NextOrder: the note orders of a combination, then the next allowed combination with
+    // the notes ascending again.
+    if (std::next_permutation(order.notes.begin(), order.notes.begin() + k))
+        return true;
+    order.combination.Advance();
+    return SkipToAllowed(order.combination);
+}
+
+std::uint64_t FingeringGenerator::CandidatesOf(const Order& order) const
+{
+    std::uint64_t candidates = 1;
+    for (int i = 0; i < candidate_.count; ++i) {
+        const unsigned fret = baseFret_[static_cast<std::size_t>(order.combination[i])]
+                                       [order.notes[static_cast<std::size_t>(i)] - kLowestNote];
+        candidates *= 1 + (kMaxFret - fret) / 12;
+    }
+    return candidates;
+}
+
+void FingeringGenerator::Restrict(const Order& first, std::uint64_t orders)
+{
+    started_ = false;
+    restricted_ = true;
+    restrictedFirst_ = first;
+    restrictedOrders_ = orders;
 }
 
 void FingeringGenerator::LoadCombination()
@@ -87,6 +131,13 @@ const FingeringCandidate* FingeringGenerator::NextOrder()
     if (!started_)
         return Begin() ? &candidate_ : nullptr;
 
+    if (restricted_) {
+        if (ordersLeft_ == 0) {
+            started_ = false;
+            return nullptr;
+        }
+        --ordersLeft_;
+    }
     const int k = candidate_.count;
     // Next note order; when they are exhausted next_permutation leaves them ascending again.
     if (std::next_permutation(candidate_.notes.begin(), candidate_.notes.begin() + k)) {

@@ -29,11 +29,11 @@ void RunControl::Resume()
 bool RunControl::WaitWhilePaused()
 {
     std::unique_lock lock(mutex_);
-    waiting_.store(true, std::memory_order_release);
+    waiting_.fetch_add(1, std::memory_order_acq_rel);
     wake_.wait(lock, [this] {
         return !paused_.load(std::memory_order_relaxed) || stopped_.load(std::memory_order_relaxed);
     });
-    waiting_.store(false, std::memory_order_release);
+    waiting_.fetch_sub(1, std::memory_order_acq_rel);
     return !stopped_.load(std::memory_order_relaxed);
 }
 

@@ -41,6 +41,31 @@ TEST(CliChords, CountsAndFilters)
         ExpectPrints(WithCommand("chords", c.args), c.out);
 }
 
+TEST(CliChords, AnyNumberOfThreadsPrintsAndCountsTheSame)
+{
+    const std::vector<std::vector<std::string>> searches = {
+        {"--notes", "C,D,E,F,G,Bb"},
+        {"--notes", "C,D,E,F,G,Bb", "--count"},
+        {"--notes", "C,E,G,Bb", "--playable", "--sort", "difficulty"},
+        {"--notes", "C,E,G", "--strings", "2,3,4", "--frets", "0-5", "--span", "4"},
+        {"--notes", "E,B,E", "--strings", "1,2,3", "--frets", "5-8", "--open", "must"},
+    };
+    for (const std::vector<std::string>& search : searches) {
+        std::vector<std::string> single = WithCommand("chords", search);
+        single.insert(single.end(), {"--threads", "1"});
+        const CliRun one = runCli(single);
+        ASSERT_EQ(one.status, 0) << one.err;
+        for (const char* threads : {"2", "3", "8"}) {
+            SCOPED_TRACE(search[1] + std::string(" on ") + threads + " threads");
+            std::vector<std::string> args = WithCommand("chords", search);
+            args.insert(args.end(), {"--threads", threads});
+            ExpectPrints(args, one.out);
+        }
+        // Without --threads, one per core.
+        ExpectPrints(WithCommand("chords", search), one.out);
+    }
+}
+
 TEST(CliScales, PrintsEachScaleAndCounts)
 {
     const CliRun all = runCli({"scales", "--tones", "7"});
@@ -91,6 +116,9 @@ TEST(CliSearchErrors, BadInputIsOneLineOnStderrAndStatusTwo)
         {{"chords", "--notes", "C,E,G", "--permutation", "C,E,G", "--melody", "E"},
             "cannot be used together"},
         {{"chords", "--notes", "C,E,G", "--melody", "E#"}, "'E#' is not a note name"},
+        {{"chords", "--notes", "C,E,G", "--threads", "0"}, "--threads: '0'"},
+        {{"chords", "--notes", "C,E,G", "--threads", "257"}, "--threads: '257'"},
+        {{"chords", "--notes", "C,E,G", "--threads", "two"}, "--threads: 'two'"},
         {{"scales"}, "--tones is required"},
         {{"scales", "--tones", "0"}, "--tones: '0'"},
         {{"scales", "--tones", "13"}, "--tones: '13'"},
