@@ -49,7 +49,7 @@ const std::vector<SearchCase>& Cases()
         {"onlyLowStringsAndMelody", kSevenStrings, {"C", "E", "G", "Bb"},
             [](ChordSearchRequest& r) {
                 r.allowedStrings = {3, 5, 6, 7};
-                r.melodyNote = "E";
+                r.melody = 4;
             }},
         {"fixedNoteOrder", kStandardGuitar, {"C", "E", "G", "B"},
             [](ChordSearchRequest& r) {
@@ -58,7 +58,7 @@ const std::vector<SearchCase>& Cases()
         {"playableMustHaveOpen", kStandardGuitar, {"C", "E", "G", "A"},
             [](ChordSearchRequest& r) {
                 r.playableOnly = true;
-                r.openStringPolicy = kMustHaveOpenStrings;
+                r.openStrings = OpenStringPolicy::MustHave;
             }},
         {"repeatedNotes", kStandardGuitar, {"C", "E", "G"},
             [](ChordSearchRequest& r) {
@@ -69,10 +69,10 @@ const std::vector<SearchCase>& Cases()
         {"narrowSpan", kStandardGuitar, {"C", "D", "E", "F#", "A"},
             [](ChordSearchRequest& r) {
                 r.span = 1;
-                r.openStringPolicy = kOpenStringsByPosition;
+                r.openStrings = OpenStringPolicy::ByPosition;
             }},
         {"unknownOpenPolicy", kStandardGuitar, {"C", "E", "G"},
-            [](ChordSearchRequest& r) { r.openStringPolicy = 7; }},
+            [](ChordSearchRequest& r) { r.openStrings = static_cast<OpenStringPolicy>(7); }},
     };
     return cases;
 }
