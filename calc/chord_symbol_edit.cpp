@@ -3,9 +3,13 @@
 #include "resources/strings.h"
 #include "resources/text.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QStringListModel>
 #include <QVBoxLayout>
 
@@ -40,6 +44,8 @@ ChordSymbolEdit::ChordSymbolEdit(int maxNotes, QWidget* parent)
     completer_->setCompletionMode(QCompleter::PopupCompletion);
     completer_->setMaxVisibleItems(12);
     edit_->setCompleter(completer_);
+    // Installed after the completer's own filter, so it sees the clicks first.
+    completer_->popup()->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -49,6 +55,23 @@ ChordSymbolEdit::ChordSymbolEdit(int maxNotes, QWidget* parent)
     connect(edit_, &QLineEdit::textEdited, this, &ChordSymbolEdit::OfferCompletions);
     connect(edit_, &QLineEdit::textChanged, this, &ChordSymbolEdit::Read);
     Read({});
+}
+
+bool ChordSymbolEdit::eventFilter(QObject* watched, QEvent* event)
+{
+    QAbstractItemView* popup = completer_->popup();
+    if (watched == popup && event->type() == QEvent::MouseButtonPress && popup->isVisible()) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        const QPoint global = press->globalPosition().toPoint();
+        if (!popup->rect().contains(popup->mapFromGlobal(global))) {
+            popup->hide();
+            auto* button = qobject_cast<QAbstractButton*>(QApplication::widgetAt(global));
+            if (button != nullptr && button->isEnabled() && button->window() == window())
+                button->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ChordSymbolEdit::SetText(const QString& text)

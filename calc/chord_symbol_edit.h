@@ -34,6 +34,11 @@ signals:
     // The text was read again; Chord() tells the outcome.
     void ChordChanged();
 
+protected:
+    // A click outside the open completion list closes the list and still reaches the button
+    // it was aimed at, so OK takes the first click.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Read(const QString& text);
     void OfferCompletions(const QString& text);

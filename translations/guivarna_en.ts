@@ -1044,6 +1044,66 @@
         <source>Scales &amp;across</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>[file]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name chords as you mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ScaleBoard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ChordBoard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab moves between the boards; the arrow keys, Home and End move the cursor; Space marks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>String %1, fret %2, %3, %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>marked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not marked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strings and frets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tones</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open in chord &amp;wizard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fret %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PrintOnePage</name>
