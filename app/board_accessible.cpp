@@ -36,7 +36,11 @@ public:
     BoardTable* Table(int board) const;
 
 private:
+    // The panels' interfaces, made on first use.
+    QAccessibleInterface* Panel(int panel) const;
+
     mutable std::map<int, QAccessible::Id> tables_;
+    mutable std::map<int, QAccessible::Id> panels_;
 };
 
 // Everything a board and its cells share: the view they are read from, and where it is.
@@ -153,6 +157,39 @@ private:
     BoardTable* table_;
     int row_;
     int fret_;
+};
+
+// A text panel under the boards, read as static text (an empty panel has no text).
+class PanelText : public BoardPart {
+public:
+    PanelText(QAccessibleInterface* pane, QPointer<KovaView> view, int panel)
+        : BoardPart(std::move(view), panel), pane_(pane)
+    {
+    }
+    bool isValid() const override { return view_ != nullptr; }
+    QAccessibleInterface* parent() const override { return pane_; }
+    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
+    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
+    QString text(QAccessible::Text t) const override
+    {
+        if (!isValid() || (t != QAccessible::Name && t != QAccessible::Value))
+            return {};
+        return view_->PanelText(board_);
+    }
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.readOnly = true;
+        s.invisible = text(QAccessible::Name).isEmpty();
+        return s;
+    }
+
+private:
+    QAccessibleInterface* pane_;
 };
 
 class BoardTable : public BoardPart, public QAccessibleTableInterface {
@@ -293,6 +330,21 @@ BoardsAccessible::~BoardsAccessible()
 {
     for (const auto& [board, id] : tables_)
         QAccessible::deleteAccessibleInterface(id);
+    for (const auto& [panel, id] : panels_)
+        QAccessible::deleteAccessibleInterface(id);
+}
+
+QAccessibleInterface* BoardsAccessible::Panel(int panel) const
+{
+    if (panel < 0 || panel >= KovaView::kPanelCount)
+        return nullptr;
+    if (const auto found = panels_.find(panel); found != panels_.end()) {
+        if (QAccessibleInterface* text = QAccessible::accessibleInterface(found->second))
+            return text;
+    }
+    auto* text = new PanelText(const_cast<BoardsAccessible*>(this), View(), panel);
+    panels_[panel] = QAccessible::registerAccessibleInterface(text);
+    return text;
 }
 
 BoardTable* BoardsAccessible::Table(int board) const
@@ -310,18 +362,22 @@ BoardTable* BoardsAccessible::Table(int board) const
 
 int BoardsAccessible::childCount() const
 {
-    return View()->Boards().BoardCount();
+    return View()->Boards().BoardCount() + KovaView::kPanelCount;
 }
 
 QAccessibleInterface* BoardsAccessible::child(int index) const
 {
-    return Table(index);
+    const int boards = View()->Boards().BoardCount();
+    return index < boards ? Table(index) : Panel(index - boards);
 }
 
 int BoardsAccessible::indexOfChild(const QAccessibleInterface* child) const
 {
-    const auto* table = dynamic_cast<const BoardTable*>(child);
-    return table != nullptr && table->View() == View() ? table->Board() : -1;
+    if (const auto* table = dynamic_cast<const BoardTable*>(child))
+        return table->View() == View() ? table->Board() : -1;
+    if (const auto* panel = dynamic_cast<const PanelText*>(child))
+        return panel->View() == View() ? View()->Boards().BoardCount() + panel->Board() : -1;
+    return -1;
 }
 
 QAccessibleInterface* BoardsAccessible::childAt(int x, int y) const

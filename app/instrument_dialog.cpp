@@ -52,6 +52,8 @@ InstrumentDialog::InstrumentDialog(const theory::Instrument& current, QWidget* p
     strings_->horizontalHeader()->setStretchLastSection(true);
     strings_->setSelectionBehavior(QAbstractItemView::SelectRows);
     strings_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab leaves the table for the next control; the arrow keys move between the strings.
+    strings_->setTabKeyNavigation(false);
     strings_->verticalHeader()->setDefaultSectionSize(strings_->fontMetrics().height() + 6);
     strings_->setMinimumHeight(strings_->verticalHeader()->defaultSectionSize() * 10);
     auto* stringsLabel = new QLabel(Text(strings::kInstrumentStrings), this);

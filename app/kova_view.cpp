@@ -296,6 +296,18 @@ QString KovaView::CellName(int board, int row, int fret) const
             Text(cell.Marked() != 0 ? strings::kCellMarked : strings::kCellNotMarked));
 }
 
+QString KovaView::PanelText(int panel) const
+{
+    const page::TextPanel* panels[] = {
+        &scene_.ChordInformation(), &scene_.ChordNames(), &scene_.ScaleInformation()};
+    if (panel < 0 || panel >= kPanelCount)
+        return {};
+    QStringList lines;
+    for (const page::TextPanel::Line& line : panels[panel]->Lines(objects_.theory, objects_.engine))
+        lines << line.text;
+    return lines.join(QLatin1Char('\n'));
+}
+
 QRectF KovaView::BoardRect(int board) const
 {
     const board::FretBoard& target = objects_.boards.Board(board);
@@ -380,8 +392,8 @@ void KovaView::paintEvent(QPaintEvent* event)
 
 void KovaView::PaintScreenOnly(QPainter& painter) const
 {
-    // The captions sit above each board's top-left corner, in the colour of the window's text
-    // when they fall outside the paper and in the boards' ink on it.
+    // The captions sit under each board's left end, below its fret numbers, where the sheet has
+    // room; in the colour of the window's text when they fall outside the paper.
     QFont font = painter.font();
     font.setPointSizeF(std::max(6.0, 8.0 * zoom_));
     painter.setFont(font);
@@ -393,8 +405,8 @@ void KovaView::PaintScreenOnly(QPainter& painter) const
     for (int b = 0; b < objects_.boards.BoardCount(); ++b) {
         const QRectF board = BoardRect(b);
         const QString name = BoardName(b);
-        const QRectF text(board.left(), board.top() - metrics.height(),
-            metrics.horizontalAdvance(name) + 2, metrics.height());
+        const QRectF text(board.left(), board.bottom() + 1, metrics.horizontalAdvance(name) + 2,
+            metrics.height());
         painter.setPen(
             paper.contains(text) ? QColor(Qt::darkGray) : palette().color(QPalette::WindowText));
         painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, name);

@@ -92,6 +92,10 @@ public:
     // A cell as a screen reader announces it: "String 2, fret 1, C, marked". Rows are strings
     // counted from 1; throws out_of_range for a cell the boards lack.
     QString CellName(int board, int row, int fret) const;
+    // The text of panel 0 (chord information), 1 (chord names) or 2 (scale information) as it
+    // is drawn, one line each; empty while the panel shows nothing.
+    QString PanelText(int panel) const;
+    static constexpr int kPanelCount = 3;
     // Removes every mark from the ScaleBoard and reports ArpeggioOff.
     void ClearBoard();
     void SetSelectAllOnClick(bool on);

@@ -136,6 +136,11 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
     action(CommandId::ZoomIn)
         ->setShortcuts(
             {QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))});
+    // A floating calculations window is a window of its own: the frame's shortcuts reach it
+    // too, so they work whichever widget has the focus. (The chord sheet keeps its own keys.)
+    for (QAction* command : actions())
+        if (!command->shortcut().isEmpty())
+            calculations_->addAction(command);
     RestorePlacement();
     view_->InitialUpdate();
     UpdateCommands();

@@ -5,7 +5,6 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
@@ -65,9 +64,13 @@ bool ChordSymbolEdit::eventFilter(QObject* watched, QEvent* event)
         const QPoint global = press->globalPosition().toPoint();
         if (!popup->rect().contains(popup->mapFromGlobal(global))) {
             popup->hide();
-            auto* button = qobject_cast<QAbstractButton*>(QApplication::widgetAt(global));
-            if (button != nullptr && button->isEnabled() && button->window() == window())
-                button->click();
+            for (QAbstractButton* button : window()->findChildren<QAbstractButton*>()) {
+                if (button->isVisible() && button->isEnabled() &&
+                    button->rect().contains(button->mapFromGlobal(global))) {
+                    button->click();
+                    break;
+                }
+            }
             return true;
         }
     }

@@ -110,12 +110,12 @@ inline constexpr std::string_view kCalculations =
     QT_TRANSLATE_NOOP("Guivarna", "Calculations");  // 160
 
 // Wizard frame.
-inline constexpr std::string_view kWizardBack = QT_TRANSLATE_NOOP("Guivarna", "Back");
-inline constexpr std::string_view kWizardNext = QT_TRANSLATE_NOOP("Guivarna", "Next");
+inline constexpr std::string_view kWizardBack = QT_TRANSLATE_NOOP("Guivarna", "&Back");
+inline constexpr std::string_view kWizardNext = QT_TRANSLATE_NOOP("Guivarna", "&Next");
 inline constexpr std::string_view kWizardCancel = QT_TRANSLATE_NOOP("Guivarna", "Cancel");
-inline constexpr std::string_view kWizardFinish = QT_TRANSLATE_NOOP("Guivarna", "Finish");
+inline constexpr std::string_view kWizardFinish = QT_TRANSLATE_NOOP("Guivarna", "&Finish");
 inline constexpr std::string_view kCalculateRightAway =
-    QT_TRANSLATE_NOOP("Guivarna", "Calculate right away");
+    QT_TRANSLATE_NOOP("Guivarna", "Calculate right a&way");
 inline constexpr std::string_view kChordWizardCaption =
     QT_TRANSLATE_NOOP("Guivarna", "Guivarna Chordwizard");  // 156
 inline constexpr std::string_view kScaleWizardCaption =

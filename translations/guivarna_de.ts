@@ -207,24 +207,24 @@
         <translation>Berechnungen</translation>
     </message>
     <message>
-        <source>Back</source>
-        <translation>Zurück</translation>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
-        <source>Next</source>
-        <translation>Weiter</translation>
+        <source>&amp;Next</source>
+        <translation>&amp;Weiter</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>Finish</source>
-        <translation>Fertigstellen</translation>
+        <source>&amp;Finish</source>
+        <translation>&amp;Fertigstellen</translation>
     </message>
     <message>
-        <source>Calculate right away</source>
-        <translation>Sofort berechnen</translation>
+        <source>Calculate right a&amp;way</source>
+        <translation>Sofort &amp;berechnen</translation>
     </message>
     <message>
         <source>Guivarna Chordwizard</source>
@@ -793,10 +793,6 @@
     <message>
         <source>The link could not be opened: %1</source>
         <translation>Der Link konnte nicht geöffnet werden: %1</translation>
-    </message>
-    <message>
-        <source>&amp;Back</source>
-        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Forward</source>

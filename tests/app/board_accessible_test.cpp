@@ -5,8 +5,10 @@
 #include "app/kova_view.h"
 #include "app/scale_by_name_dialog.h"
 #include "board/board_collection.h"
+#include "calc/calc_page.h"
 #include "calc/chord_wizard.h"
 #include "calc/interval_stacker.h"
+#include "calc/result_list_view.h"
 #include "calc/scale_wizard.h"
 
 #include "tests/app/app_test_fixture.h"
@@ -74,7 +76,16 @@ TEST_F(BoardAccessibleTest, TreeNamesEveryCellAndEveryAction)
     });
     QAccessibleInterface* viewIface = QAccessible::queryAccessibleInterface(frame.View());
     ASSERT_NE(viewIface, nullptr);
-    EXPECT_EQ(viewIface->childCount(), 2) << typeid(*viewIface).name();
+    // Two boards, then the three panels.
+    EXPECT_EQ(viewIface->childCount(), 5) << typeid(*viewIface).name();
+    test::SelectFirstFingering(*objects_, {"C", "E", "G"});
+    QAccessibleInterface* chordInformation = viewIface->child(2);
+    ASSERT_NE(chordInformation, nullptr);
+    EXPECT_EQ(chordInformation->role(), QAccessible::StaticText);
+    EXPECT_TRUE(chordInformation->text(QAccessible::Name)
+                    .startsWith(QStringLiteral("Chord information:\nChordnotes: C - E - G")))
+        << chordInformation->text(QAccessible::Name).toStdString();
+    EXPECT_TRUE(viewIface->child(4)->text(QAccessible::Name).isEmpty());
     EXPECT_NE(viewIface->parent(), nullptr);
     ASSERT_EQ(tables.size(), 2U);
     ASSERT_TRUE(tables.count(QStringLiteral("ScaleBoard")));
@@ -143,6 +154,29 @@ TEST_F(BoardAccessibleTest, MarksAndTheCursorAreReported)
     QAccessibleInterface* cell = pane->child(0)->tableInterface()->cellAt(1, 1);
     cell->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(objects_->boards.Board(0).Row(1).Cell(1).Marked(), 0);
+}
+
+TEST_F(BoardAccessibleTest, ResultListsExposeRowsAndColumns)
+{
+    MainFrame& frame = MakeFrame();
+    calc::ChordResultPage& page = test::RunCMajorSearch(*objects_, frame);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&page.List());
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->role(), QAccessible::Table);
+    QAccessibleTableInterface* table = list->tableInterface();
+    ASSERT_NE(table, nullptr);
+    QAbstractItemModel* model = page.List().model();
+    ASSERT_GT(model->rowCount(), 1);
+    EXPECT_EQ(table->rowCount(), model->rowCount());
+    EXPECT_EQ(table->columnCount(), model->columnCount());
+    EXPECT_EQ(table->columnDescription(0), QStringLiteral("StringSet"));
+    const int last = model->rowCount() - 1;
+    EXPECT_EQ(table->cellAt(last, 2)->text(QAccessible::Name),
+        model->data(model->index(last, 2)).toString());
+    page.List().SelectRow(1);
+    EXPECT_TRUE(table->isRowSelected(1));
+    EXPECT_TRUE(table->cellAt(1, 0)->state().selected);
+    EXPECT_FALSE(table->cellAt(0, 0)->state().selected);
 }
 
 // Fails for any action, button, field or page anywhere in the main window, its docked windows

@@ -29,7 +29,7 @@ TEST_F(ShortcutReachTest, SheetShortcutWorksFromTheResultList)
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
         list.setFocus(Qt::TabFocusReason);
-        ASSERT_TRUE(list.hasFocus());
+        ASSERT_EQ(window->focusWidget(), &list);
         QTest::keyClick(&list, Qt::Key_Home);
         const std::size_t before = frame.Sheet()->Sheet().Shapes().size();
         QTest::keyClick(&list, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
