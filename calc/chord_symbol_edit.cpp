@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -43,8 +44,10 @@ ChordSymbolEdit::ChordSymbolEdit(int maxNotes, QWidget* parent)
     completer_->setCompletionMode(QCompleter::PopupCompletion);
     completer_->setMaxVisibleItems(12);
     edit_->setCompleter(completer_);
-    // Installed after the completer's own filter, so it sees the clicks first.
-    completer_->popup()->installEventFilter(this);
+    // The completer filters its list's clicks itself; a filter on the application sees them
+    // before any filter on the list does.
+    popup_ = completer_->popup();
+    qApp->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -58,8 +61,9 @@ ChordSymbolEdit::ChordSymbolEdit(int maxNotes, QWidget* parent)
 
 bool ChordSymbolEdit::eventFilter(QObject* watched, QEvent* event)
 {
-    QAbstractItemView* popup = completer_->popup();
-    if (watched == popup && event->type() == QEvent::MouseButtonPress && popup->isVisible()) {
+    QAbstractItemView* popup = popup_;
+    if (watched == popup && popup != nullptr && event->type() == QEvent::MouseButtonPress &&
+        popup->isVisible()) {
         const auto* press = static_cast<QMouseEvent*>(event);
         const QPoint global = press->globalPosition().toPoint();
         if (!popup->rect().contains(popup->mapFromGlobal(global))) {

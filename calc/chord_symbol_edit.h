@@ -6,6 +6,7 @@
 
 #include <optional>
 
+class QAbstractItemView;
 class QCompleter;
 class QLabel;
 class QLineEdit;
@@ -47,6 +48,8 @@ private:
     QLineEdit* edit_;
     QLabel* status_;
     QCompleter* completer_;
+    // The completer's list, made once here: the application filter must not create it.
+    QAbstractItemView* popup_ = nullptr;
     QStringListModel* completions_;
     std::optional<theory::ReadChord> chord_;
 };

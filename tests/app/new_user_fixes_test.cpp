@@ -72,6 +72,8 @@ TEST_F(NewUserFixesTest, AClickOutsideTheCompletionListStillPressesTheButton)
     ChordByNameDialog dialog(6, &frame);
     dialog.show();
     QLineEdit* edit = dialog.SymbolEdit()->Edit();
+    // A short list, so it does not lie over the buttons on the test's small screen.
+    dialog.SymbolEdit()->Completer()->setMaxVisibleItems(2);
     edit->setFocus();
     QTest::keyClicks(edit, QStringLiteral("C"));
     QAbstractItemView* popup = dialog.SymbolEdit()->Completer()->popup();
@@ -80,6 +82,7 @@ TEST_F(NewUserFixesTest, AClickOutsideTheCompletionListStillPressesTheButton)
     ASSERT_TRUE(ok->isEnabled());
     // The press as the popup gets it while it holds the mouse.
     const QPoint global = ok->mapToGlobal(ok->rect().center());
+    ASSERT_FALSE(popup->geometry().contains(global));
     QMouseEvent press(QEvent::MouseButtonPress, popup->mapFromGlobal(global), global,
         Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(popup, &press);
