@@ -55,7 +55,11 @@ inline QStringList MissingAccessibleNames(QWidget& window)
             qobject_cast<QLineEdit*>(widget) != nullptr ||
             qobject_cast<QComboBox*>(widget) != nullptr ||
             qobject_cast<QAbstractSpinBox*>(widget) != nullptr ||
-            qobject_cast<QAbstractItemView*>(widget) != nullptr;
+            qobject_cast<QAbstractItemView*>(widget) != nullptr ||
+            // Any other widget Tab stops at (the boards, the result lists, the sheet).
+            // A tab widget itself is no stop: its tab bar is, named by the tabs.
+            ((widget->focusPolicy() & Qt::TabFocus) != 0 &&
+                qobject_cast<QTabWidget*>(widget) == nullptr);
         // A line edit inside a combo box or a spin box is named by its owner.
         const bool inner = qobject_cast<QLineEdit*>(widget) != nullptr &&
             (qobject_cast<QComboBox*>(widget->parentWidget()) != nullptr ||
