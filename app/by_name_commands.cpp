@@ -22,7 +22,7 @@ std::vector<Command> ByNameCommands::Commands()
     return {
         {CommandId::ChordByName, MenuId::ChordBoard, strings::kCmdChordByName, "Ctrl+Shift+K",
             [this] { RunChordByName(); }},
-        {CommandId::ScaleByName, MenuId::ScaleBoard, strings::kCmdScaleByName, "Ctrl+K",
+        {CommandId::ScaleByName, MenuId::ScaleBoard, strings::kCmdScaleByName, "Ctrl+Alt+K",
             [this] { RunScaleByName(); }},
     };
 }
@@ -32,8 +32,9 @@ int ByNameCommands::RunChordByName()
     ChordByNameDialog dialog(
         objects_.boards.StringCount(BoardCollection::kChordBoard), dialogParent_);
     const int result = dialog.exec();
-    if (result == QDialog::Accepted && dialog.Chord())
-        LoadChord(*dialog.Chord());
+    if ((result == QDialog::Accepted || result == ChordByNameDialog::kOpenInWizard) &&
+        dialog.Chord() && LoadChord(*dialog.Chord()) && result == ChordByNameDialog::kOpenInWizard)
+        emit ChordWizardWanted(dialog.Chord()->Notes());
     return result;
 }
 
@@ -63,6 +64,8 @@ bool ByNameCommands::LoadChord(const theory::ReadChord& chord)
         return false;
     if (!MakeCurrentChord(objects_, notes))
         return false;
+    // The ChordBoard's old shape is not a voicing of the new chord.
+    objects_.boards.Clear(BoardCollection::kChordBoard);
     view_.viewport()->update();
     emit ChordChanged();
     return true;

@@ -38,6 +38,9 @@ public:
 signals:
     // The current chord was replaced and the chord search is ready for it.
     void ChordChanged();
+    // "Open in chord wizard" in "Chord by name…": the chord was loaded and the wizard should
+    // open with its notes (root first).
+    void ChordWizardWanted(const std::vector<theory::Note>& notes);
     // "Scale by name…" showed a scale, fingered in system; position is the index of the
     // position chosen, -1 for the whole scale.
     void ScaleShown(const theory::NamedScale& scale, theory::FingeringSystem system, int position);

@@ -3,6 +3,7 @@
 #include "calc/chord_symbol_edit.h"
 #include "resources/strings.h"
 #include "resources/text.h"
+#include "widgets/accessible_name.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -14,16 +15,26 @@ namespace guivarna {
 
 ChordByNameDialog::ChordByNameDialog(int maxNotes, QWidget* parent)
     : QDialog(parent), symbol_(new calc::ChordSymbolEdit(maxNotes, this)),
-      buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
+      buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)),
+      wizard_(buttons_->addButton(Text(strings::kOpenInChordWizard), QDialogButtonBox::ActionRole))
 {
     setWindowTitle(Text(strings::kChordByNameTitle));
     auto* label = new QLabel(Text(strings::kChordSymbolLabel), this);
     label->setBuddy(symbol_->Edit());
+    widgets::NameAfterLabel(*symbol_->Edit(), label->text());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(symbol_);
     layout->addWidget(buttons_);
+    // The notes line wraps, so the dialog is sized from its height for the width it has; a
+    // plain size hint leaves the bottom strip cut off.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     setMinimumWidth(360);
+    buttons_->button(QDialogButtonBox::Ok)->setDefault(true);
+    connect(wizard_, &QPushButton::clicked, this, [this] {
+        if (Chord())
+            done(kOpenInWizard);
+    });
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(symbol_, &calc::ChordSymbolEdit::ChordChanged, this, &ChordByNameDialog::UpdateOk);
@@ -38,6 +49,7 @@ const std::optional<theory::ReadChord>& ChordByNameDialog::Chord() const
 void ChordByNameDialog::UpdateOk()
 {
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(symbol_->Chord().has_value());
+    wizard_->setEnabled(symbol_->Chord().has_value());
 }
 
 }  // namespace guivarna

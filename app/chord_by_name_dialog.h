@@ -7,6 +7,7 @@
 #include <optional>
 
 class QDialogButtonBox;
+class QPushButton;
 
 namespace guivarna {
 
@@ -20,10 +21,14 @@ class ChordByNameDialog : public QDialog {
     Q_OBJECT
 
 public:
+    // The result code of "Open in chord wizard", which accepts the chord as OK does.
+    static constexpr int kOpenInWizard = 2;
+
     ChordByNameDialog(int maxNotes, QWidget* parent = nullptr);
 
     calc::ChordSymbolEdit* SymbolEdit() const { return symbol_; }
     QDialogButtonBox* Buttons() const { return buttons_; }
+    QPushButton* WizardButton() const { return wizard_; }
     // The chord OK accepted (or would accept now).
     const std::optional<theory::ReadChord>& Chord() const;
 
@@ -32,6 +37,7 @@ private:
 
     calc::ChordSymbolEdit* symbol_;
     QDialogButtonBox* buttons_;
+    QPushButton* wizard_;
 };
 
 }  // namespace guivarna

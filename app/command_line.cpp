@@ -12,8 +12,8 @@ void SetUpCommandLine(QCommandLineParser& parser)
     parser.setApplicationDescription(Text(strings::kAboutLine1));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(
-        QStringLiteral("file"), Text(strings::kCommandLineFile), QStringLiteral("[file]"));
+    parser.addPositionalArgument(QStringLiteral("file"), Text(strings::kCommandLineFile),
+        Text(strings::kCommandLineFileSyntax));
 }
 
 bool AsksForTextOnly(int argc, const char* const* argv)

@@ -3,6 +3,7 @@
 #include "resources/strings.h"
 #include "resources/text.h"
 #include "theory/notes/instrument_limits.h"
+#include "widgets/accessible_name.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -43,6 +44,7 @@ InstrumentDialog::InstrumentDialog(const theory::Instrument& current, QWidget* p
         presets_->addItem(QString::fromUtf8(preset.name.data(), qsizetype(preset.name.size())));
     auto* presetLabel = new QLabel(Text(strings::kInstrumentPresets), this);
     presetLabel->setBuddy(presets_);
+    widgets::NameAfterLabel(*presets_, presetLabel->text());
 
     strings_ = new QTableWidget(0, 1, this);
     strings_->setObjectName(QStringLiteral("stringTable"));
@@ -50,10 +52,13 @@ InstrumentDialog::InstrumentDialog(const theory::Instrument& current, QWidget* p
     strings_->horizontalHeader()->setStretchLastSection(true);
     strings_->setSelectionBehavior(QAbstractItemView::SelectRows);
     strings_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab leaves the table for the next control; the arrow keys move between the strings.
+    strings_->setTabKeyNavigation(false);
     strings_->verticalHeader()->setDefaultSectionSize(strings_->fontMetrics().height() + 6);
     strings_->setMinimumHeight(strings_->verticalHeader()->defaultSectionSize() * 10);
     auto* stringsLabel = new QLabel(Text(strings::kInstrumentStrings), this);
     stringsLabel->setBuddy(strings_);
+    widgets::NameAfterLabel(*strings_, stringsLabel->text());
 
     add_ = new QPushButton(Text(strings::kInstrumentAddString), this);
     add_->setObjectName(QStringLiteral("addString"));

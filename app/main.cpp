@@ -11,7 +11,6 @@
 #include <QCommandLineParser>
 #include <QIcon>
 #include <QStringList>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -75,9 +74,9 @@ int main(int argc, char** argv)
         frame.OpenDocument(files.first());
 
     frame.show();
-    // On a first start, once the window has its size, zoom so that the boards and the panels
-    // are all in view.
+    // On a first start, zoom so that the boards and the panels are all in view, and again as
+    // the window manager maximises the window, until the user takes over.
     if (!frame.View()->ZoomStored())
-        QTimer::singleShot(0, &frame, [&frame] { frame.View()->FitContentForFirstStart(); });
+        frame.View()->FitContentUntilUserActs();
     return QApplication::exec();
 }

@@ -114,6 +114,8 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
         ChordSearchReady();
         UpdateCommands();
     });
+    connect(byName_, &ByNameCommands::ChordWizardWanted, this,
+        [this](const std::vector<theory::Note>& notes) { wizardCommands_->RunChordWizard(notes); });
     scalePositions_ = new ScalePositionCommands(objects_, *view_, *sheet_, this);
     connect(
         byName_, &ByNameCommands::ScaleShown, scalePositions_, &ScalePositionCommands::SetScale);
@@ -134,6 +136,11 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
     action(CommandId::ZoomIn)
         ->setShortcuts(
             {QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))});
+    // A floating calculations window is a window of its own: the frame's shortcuts reach it
+    // too, so they work whichever widget has the focus. (The chord sheet keeps its own keys.)
+    for (QAction* command : actions())
+        if (!command->shortcut().isEmpty())
+            calculations_->addAction(command);
     RestorePlacement();
     view_->InitialUpdate();
     UpdateCommands();
@@ -273,6 +280,10 @@ void MainFrame::ArpeggioOff()
 {
     action(CommandId::ShowArpeggio)->setChecked(false);
     objects_.boards.ShowArpeggio(false, objects_.theory);
+    // The ScaleBoard is empty now, so the scale information panel has no scale to describe.
+    objects_.engine.Scales().ClearNamedScale();
+    objects_.engine.Scales().SetCurrent(-1);
+    view_->viewport()->update();
 }
 
 QString MainFrame::ManualPath()

@@ -7,6 +7,7 @@
 #include "output/audio_player.h"
 #include "resources/strings.h"
 #include "resources/text.h"
+#include "settings/view_keys.h"
 #include "synth/note_sequence.h"
 #include "theory/notes/marked_chord.h"
 #include "theory/notes/music_theory.h"
@@ -33,6 +34,7 @@ MarkedNotesCommands::MarkedNotesCommands(
     : QObject(dialogParent), objects_(objects), view_(view), dialogParent_(dialogParent),
       player_(new output::AudioPlayer(this))
 {
+    connect(&view_, &KovaView::BoardClicked, this, &MarkedNotesCommands::OnBoardClicked);
 }
 
 MarkedNotesCommands::~MarkedNotesCommands() = default;
@@ -42,6 +44,9 @@ std::vector<Command> MarkedNotesCommands::Commands()
     return {
         {CommandId::NameMarkedChord, MenuId::ChordBoard, strings::kCmdNameMarkedChord,
             "Ctrl+Shift+N", [this] { NameMarkedChord(); }},
+        {CommandId::NameAsYouMark, MenuId::ChordBoard, strings::kCmdNameAsYouMark, "",
+            [this] { SetNameAsYouMark(!NameAsYouMark()); }, {}, true,
+            [this] { return NameAsYouMark(); }},
         {CommandId::PlayChordBoard, MenuId::ChordBoard, strings::kCmdPlayChordBoard, "Ctrl+Shift+P",
             [this] { PlayChordBoard(); }},
         {CommandId::PlayScaleBoard, MenuId::ScaleBoard, strings::kCmdPlayScaleBoard, "Ctrl+Alt+P",
@@ -73,6 +78,36 @@ void MarkedNotesCommands::NameMarkedChord()
         return;
     }
     namedChord_ = notes;
+    view_.viewport()->update();
+    emit ChordChanged();
+}
+
+bool MarkedNotesCommands::NameAsYouMark() const
+{
+    return settings::Read(objects_.store, settings::view_keys::kNameAsYouMark);
+}
+
+void MarkedNotesCommands::SetNameAsYouMark(bool on)
+{
+    settings::Write(objects_.store, settings::view_keys::kNameAsYouMark, on);
+}
+
+void MarkedNotesCommands::OnBoardClicked(int board)
+{
+    if (board != BoardCollection::kChordBoard || !NameAsYouMark())
+        return;
+    std::vector<theory::Note> pitches;
+    for (const int pitch : MarkedPitches(BoardCollection::kChordBoard)) {
+        if (pitch >= 0)
+            pitches.push_back(static_cast<theory::Note>(pitch));
+    }
+    const std::vector<theory::Note> notes = theory::ChordNotesFromPitches(pitches);
+    if (notes.empty() || !MakeCurrentChord(objects_, notes)) {
+        objects_.theory.ClearSelection();
+        namedChord_.clear();
+    } else {
+        namedChord_ = notes;
+    }
     view_.viewport()->update();
     emit ChordChanged();
 }

@@ -32,6 +32,12 @@ public:
     // the chord wizard loads one, lowest sounding note first and as the root, and the chord the
     // search looks for. Without marks a hint says so and nothing changes.
     void NameMarkedChord();
+    // "Name chords as you mark" (on by default, kept in the settings): every click on the
+    // ChordBoard names its marks as NameMarkedChord does, without the hint; a ChordBoard left
+    // without marks takes the current chord away, so the panels never describe gone marks.
+    bool NameAsYouMark() const;
+    void SetNameAsYouMark(bool on);
+    void OnBoardClicked(int board);
     // "Play ChordBoard": a strum of the marked pitches, lowest first.
     void PlayChordBoard();
     // "Play ScaleBoard": each marked pitch once, ascending.

@@ -3,6 +3,7 @@
 #include "resources/strings.h"
 #include "resources/text.h"
 #include "theory/notes/instrument_limits.h"
+#include "widgets/accessible_name.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -75,6 +76,8 @@ ScaleByNameDialog::ScaleByNameDialog(QWidget* parent)
     form->addRow(Text(strings::kScaleRootLabel), root_);
     form->addRow(Text(strings::kScaleFilterLabel), filter_);
     form->addRow(Text(strings::kScaleListLabel), scales_);
+    widgets::NameAfterLabel(*scales_, Text(strings::kScaleListLabel));
+    widgets::NameAfterLabel(*positions_, Text(strings::kScalePositions));
     auto* positionsBox = new QGroupBox(Text(strings::kScalePositions), this);
     auto* positionsForm = new QFormLayout(positionsBox);
     positionsForm->addRow(Text(strings::kScaleSystemLabel), system_);

@@ -24,13 +24,15 @@ std::vector<Command> WizardCommands::Commands()
     };
 }
 
-int WizardCommands::RunChordWizard()
+int WizardCommands::RunChordWizard(const std::vector<theory::Note>& notes)
 {
     calc::ChordWizard wizard(
         objects_.theory, objects_.engine, objects_.boards, objects_.store, dialogParent_);
     connect(&wizard, &calc::ChordWizard::ChordSearchReady, this, &WizardCommands::ChordSearchReady);
     connect(&wizard, &calc::ChordWizard::ChordSearchGo, this, &WizardCommands::ChordSearchGo);
-    if (chordAtStart_)
+    if (!notes.empty())
+        wizard.NotesPage()->ChooseNotes(notes);
+    else if (chordAtStart_)
         wizard.NotesPage()->ChooseNotes(chordAtStart_());
     return wizard.exec();
 }

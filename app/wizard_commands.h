@@ -27,7 +27,9 @@ public:
 
     // "&Chord wizard": runs the chord wizard; returns its result (QDialog::Accepted or
     // Rejected).
-    int RunChordWizard();
+    // Opens with the given notes chosen (root first), or else with the chord the chord source
+    // gives.
+    int RunChordWizard(const std::vector<theory::Note>& notes = {});
     // "&Scale wizard": runs the scale wizard; returns its result. Ending it with OK also sends
     // ArpeggioOff, before the wizard closes and so before a started search shows its first scale.
     int RunScaleWizard();

@@ -139,6 +139,48 @@ int BoardCollection::Click(const DeviceMapping& mapping, QPoint devicePoint, QPo
     return 0;
 }
 
+int BoardCollection::ClickCell(int board, int row, int fret)
+{
+    FretBoard& target = Board(board);
+    if (row < 0 || row >= target.StringCount() || target.Row(row).Orientation() == kFretNumberRow)
+        throw std::out_of_range("no string row");
+    FretCell& cell = target.Row(row).Cell(fret);
+    lastClickedNote_ = cell.Note();
+    const int result = cell.OnClick(DeviceMapping(), QPoint());
+    if (selectAllOnClick_)
+        SelectAllOccurrences(lastClickedNote_, result != 0);
+    return result;
+}
+
+bool BoardCollection::CellAt(const DeviceMapping& mapping, QPoint devicePoint, QPoint sheetOrigin,
+    int& board, int& row, int& fret) const
+{
+    for (int b = 0; b < BoardCount(); ++b) {
+        const FretBoard& candidate = boards_[static_cast<std::size_t>(b)];
+        const QPoint offset = sheetOrigin + candidate.Home() - candidate.Position();
+        if (!candidate.HitTest(mapping, devicePoint, offset))
+            continue;
+        for (int r = 0; r < candidate.RowCount(); ++r) {
+            const StringRow& string = candidate.Row(r);
+            if (!string.HitTest(mapping, devicePoint, offset))
+                continue;
+            if (string.Orientation() == kFretNumberRow)
+                return false;
+            for (int f = 0; f < string.CellCount(); ++f) {
+                if (string.Cell(f).HitTest(mapping, devicePoint, offset)) {
+                    board = b;
+                    row = r;
+                    fret = f;
+                    return true;
+                }
+            }
+            return false;
+        }
+        return false;
+    }
+    return false;
+}
+
 int BoardCollection::InvalidateAll()
 {
     for (FretBoard& board : boards_)

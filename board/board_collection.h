@@ -90,6 +90,13 @@ public:
     // spreads to the last clicked pitch class on the ScaleBoard, whichever board was hit. Returns
     // the clicked position's new mark, 0 when nothing took the click.
     int Click(const DeviceMapping& mapping, QPoint devicePoint, QPoint sheetOrigin = {});
+    // The keyboard's click: what a click on the cell (board, string row, fret) does, spreading
+    // included. A row that is not a string, or a fret the row does not have, throws out_of_range.
+    int ClickCell(int board, int row, int fret);
+    // The string cell under a device point, as Click finds it; false (and nothing written) when
+    // the point is on no cell of a string.
+    bool CellAt(const DeviceMapping& mapping, QPoint devicePoint, QPoint sheetOrigin, int& board,
+        int& row, int& fret) const;
     int LastClickedNote() const { return lastClickedNote_; }
     bool SelectAllOnClick() const { return selectAllOnClick_; }
     void SetSelectAllOnClick(bool on) { selectAllOnClick_ = on; }

@@ -46,6 +46,9 @@ CalcWindow::CalcWindow(theory::SearchEngine& engine, const theory::MusicTheory& 
         QDockWidget::DockWidgetFloatable);
     tabs_->addTab(chordPage_, Text(strings::kChordFormulas));
     tabs_->addTab(scalePage_, Text(strings::kScaleFormulas));
+    // Screen readers name each result list after its page.
+    chordPage_->List().setAccessibleName(Text(strings::kChordFormulas));
+    scalePage_->List().setAccessibleName(Text(strings::kScaleFormulas));
     tabs_->setMinimumSize(kDockedSize);
     setWidget(tabs_);
     connect(this, &QDockWidget::topLevelChanged, this, [this](bool floating) {

@@ -3,9 +3,13 @@
 #include "resources/strings.h"
 #include "resources/text.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QStringListModel>
 #include <QVBoxLayout>
 
@@ -40,6 +44,10 @@ ChordSymbolEdit::ChordSymbolEdit(int maxNotes, QWidget* parent)
     completer_->setCompletionMode(QCompleter::PopupCompletion);
     completer_->setMaxVisibleItems(12);
     edit_->setCompleter(completer_);
+    // The completer filters its list's clicks itself; a filter on the application sees them
+    // before any filter on the list does.
+    popup_ = completer_->popup();
+    qApp->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -49,6 +57,28 @@ ChordSymbolEdit::ChordSymbolEdit(int maxNotes, QWidget* parent)
     connect(edit_, &QLineEdit::textEdited, this, &ChordSymbolEdit::OfferCompletions);
     connect(edit_, &QLineEdit::textChanged, this, &ChordSymbolEdit::Read);
     Read({});
+}
+
+bool ChordSymbolEdit::eventFilter(QObject* watched, QEvent* event)
+{
+    QAbstractItemView* popup = popup_;
+    if (watched == popup && popup != nullptr && event->type() == QEvent::MouseButtonPress &&
+        popup->isVisible()) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        const QPoint global = press->globalPosition().toPoint();
+        if (!popup->rect().contains(popup->mapFromGlobal(global))) {
+            popup->hide();
+            for (QAbstractButton* button : window()->findChildren<QAbstractButton*>()) {
+                if (button->isVisible() && button->isEnabled() &&
+                    button->rect().contains(button->mapFromGlobal(global))) {
+                    button->click();
+                    break;
+                }
+            }
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ChordSymbolEdit::SetText(const QString& text)

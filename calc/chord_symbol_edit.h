@@ -6,6 +6,7 @@
 
 #include <optional>
 
+class QAbstractItemView;
 class QCompleter;
 class QLabel;
 class QLineEdit;
@@ -34,6 +35,11 @@ signals:
     // The text was read again; Chord() tells the outcome.
     void ChordChanged();
 
+protected:
+    // A click outside the open completion list closes the list and still reaches the button
+    // it was aimed at, so OK takes the first click.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Read(const QString& text);
     void OfferCompletions(const QString& text);
@@ -42,6 +48,8 @@ private:
     QLineEdit* edit_;
     QLabel* status_;
     QCompleter* completer_;
+    // The completer's list, made once here: the application filter must not create it.
+    QAbstractItemView* popup_ = nullptr;
     QStringListModel* completions_;
     std::optional<theory::ReadChord> chord_;
 };

@@ -24,6 +24,9 @@ ChordWizard::ChordWizard(theory::MusicTheory& theory, theory::SearchEngine& engi
       permutations_(new PermutationPage(theory))
 {
     setObjectName(QStringLiteral("chordWizard"));
+    notes_->setAccessibleName(Text(strings::kPageNotes));
+    strings_->setAccessibleName(Text(strings::kPageStringsAndFrets));
+    permutations_->setAccessibleName(Text(strings::kPageNoteOrder));
     AddPage(notes_);
     AddPage(strings_);
     AddPage(permutations_);

@@ -1,5 +1,7 @@
 #include "calc/note_select_page.h"
 
+#include "widgets/accessible_name.h"
+
 #include "board/board_collection.h"
 #include "calc/chord_symbol_edit.h"
 #include "calc/note_picker.h"
@@ -64,6 +66,8 @@ void NoteSelectPage::CreateControls()
     useSymbol_->setAutoDefault(false);
     auto* symbolLabel = new QLabel(Text(strings::kChordSymbolLabel), this);
     symbolLabel->setBuddy(symbol_->Edit());
+    widgets::NameAfterLabel(*symbol_->Edit(), symbolLabel->text());
+    widgets::NameAfterLabel(*rootDisplay_, Text(strings::kScaleRootLabel));
     auto* symbolRow = new QHBoxLayout;
     symbolRow->addWidget(symbolLabel, 0, Qt::AlignTop);
     symbolRow->addWidget(symbol_, 1);

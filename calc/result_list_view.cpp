@@ -1,5 +1,7 @@
 #include "calc/result_list_view.h"
 
+#include "calc/result_list_accessible.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -15,6 +17,7 @@ namespace guivarna::calc {
 
 ResultListView::ResultListView(QWidget* parent) : QAbstractScrollArea(parent)
 {
+    InstallResultListAccessibility();
     header_ = new QHeaderView(Qt::Horizontal, this);
     header_->setSectionsClickable(false);
     header_->setHighlightSections(false);

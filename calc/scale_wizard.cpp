@@ -15,6 +15,8 @@ ScaleWizard::ScaleWizard(const theory::MusicTheory& theory, theory::SearchEngine
       notes_(new ScaleNotesPage(theory)), tones_(new ScaleTonesPage)
 {
     setObjectName(QStringLiteral("scaleWizard"));
+    notes_->setAccessibleName(Text(strings::kPageNotes));
+    tones_->setAccessibleName(Text(strings::kPageTones));
     AddPage(notes_);
     AddPage(tones_);
     Start();

@@ -1,5 +1,7 @@
 #include "calc/wizard_list.h"
 
+#include "widgets/accessible_name.h"
+
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
@@ -21,6 +23,7 @@ QTableWidget* MakeWizardList(const QStringList& headers, QWidget* parent)
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setTabKeyNavigation(false);
+    widgets::NameAfterLabel(*list, headers.join(QStringLiteral(", ")));
     return list;
 }
 

@@ -82,6 +82,11 @@ void PageScene::Paint(
     QPainter& painter, const board::DeviceMapping& mapping, const QRectF& area) const
 {
     painter.fillRect(area, QColor::fromRgba(kBackground));
+    PaintOnBackground(painter, mapping);
+}
+
+void PageScene::PaintOnBackground(QPainter& painter, const board::DeviceMapping& mapping) const
+{
     DrawPaper(painter, mapping, paper_, paper_.Position());
     DrawAllItems(painter, mapping, SheetOrigin());
 }

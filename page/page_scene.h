@@ -66,6 +66,8 @@ public:
     // The grey background over `area`, the paper, the boards and the panels, in scene
     // coordinates converted by the mapping (the painter carries any scroll offset).
     void Paint(QPainter& painter, const board::DeviceMapping& mapping, const QRectF& area) const;
+    // The same without the background: the paper, the boards and the panels alone.
+    void PaintOnBackground(QPainter& painter, const board::DeviceMapping& mapping) const;
     // The boards in collection order, then the chord information, chord names and scale
     // information panels, with the sheet's printable area at sheetOrigin.
     void DrawAllItems(

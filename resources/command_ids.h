@@ -32,6 +32,7 @@ enum class CommandId : int {
     ClearBoard = 172,
     PlayScaleBoard = 192,
     ScaleByName = 194,
+    NameAsYouMark = 211,
     NextPosition = 206,
     PreviousPosition = 207,
     PlayPosition = 208,

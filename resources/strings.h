@@ -111,12 +111,12 @@ inline constexpr std::string_view kCalculations =
     QT_TRANSLATE_NOOP("Guivarna", "Calculations");  // 160
 
 // Wizard frame.
-inline constexpr std::string_view kWizardBack = QT_TRANSLATE_NOOP("Guivarna", "Back");
-inline constexpr std::string_view kWizardNext = QT_TRANSLATE_NOOP("Guivarna", "Next");
+inline constexpr std::string_view kWizardBack = QT_TRANSLATE_NOOP("Guivarna", "&Back");
+inline constexpr std::string_view kWizardNext = QT_TRANSLATE_NOOP("Guivarna", "&Next");
 inline constexpr std::string_view kWizardCancel = QT_TRANSLATE_NOOP("Guivarna", "Cancel");
-inline constexpr std::string_view kWizardFinish = QT_TRANSLATE_NOOP("Guivarna", "Finish");
+inline constexpr std::string_view kWizardFinish = QT_TRANSLATE_NOOP("Guivarna", "&Finish");
 inline constexpr std::string_view kCalculateRightAway =
-    QT_TRANSLATE_NOOP("Guivarna", "Calculate right away");
+    QT_TRANSLATE_NOOP("Guivarna", "Calculate right a&way");
 inline constexpr std::string_view kChordWizardCaption =
     QT_TRANSLATE_NOOP("Guivarna", "Guivarna Chordwizard");  // 156
 inline constexpr std::string_view kScaleWizardCaption =
@@ -369,6 +369,8 @@ inline constexpr std::string_view kInstrumentBadNote = QT_TRANSLATE_NOOP("Guivar
 // Command line of the window program.
 inline constexpr std::string_view kCommandLineFile =
     QT_TRANSLATE_NOOP("Guivarna", "A Guivarna document (.gva) to open.");
+// How the file argument is written in the usage line of --help.
+inline constexpr std::string_view kCommandLineFileSyntax = QT_TRANSLATE_NOOP("Guivarna", "[file]");
 inline constexpr std::string_view kCommandLineOneFile =
     QT_TRANSLATE_NOOP("Guivarna", "Only one document can be opened; name at most one file.");
 
@@ -499,5 +501,29 @@ inline constexpr std::string_view kSheetSaveShorter = QT_TRANSLATE_NOOP("Guivarn
     "loses the other %4. Save anyway?");
 inline constexpr std::string_view kSheetSaveFailed =
     QT_TRANSLATE_NOOP("Guivarna", "The chord sheet could not be kept for the next start: %1");
+
+inline constexpr std::string_view kCmdNameAsYouMark =
+    QT_TRANSLATE_NOOP("Guivarna", "Name chords as you mark");
+// The boards' names on screen and for screen readers, and how a cell is announced.
+inline constexpr std::string_view kScaleBoardName = QT_TRANSLATE_NOOP("Guivarna", "ScaleBoard");
+inline constexpr std::string_view kChordBoardName = QT_TRANSLATE_NOOP("Guivarna", "ChordBoard");
+inline constexpr std::string_view kBoardsName = QT_TRANSLATE_NOOP("Guivarna", "Boards");
+inline constexpr std::string_view kBoardsDescription = QT_TRANSLATE_NOOP("Guivarna",
+    "Tab moves between the boards; the arrow keys, Home and End move the cursor; Space marks");
+inline constexpr std::string_view kCellName =
+    QT_TRANSLATE_NOOP("Guivarna", "String %1, fret %2, %3, %4");
+inline constexpr std::string_view kCellMarked = QT_TRANSLATE_NOOP("Guivarna", "marked");
+inline constexpr std::string_view kCellNotMarked = QT_TRANSLATE_NOOP("Guivarna", "not marked");
+// The wizards' pages as screen readers name them.
+inline constexpr std::string_view kPageNotes = QT_TRANSLATE_NOOP("Guivarna", "Notes");
+inline constexpr std::string_view kPageStringsAndFrets =
+    QT_TRANSLATE_NOOP("Guivarna", "Strings and frets");
+inline constexpr std::string_view kPageNoteOrder = QT_TRANSLATE_NOOP("Guivarna", "Note order");
+inline constexpr std::string_view kPageTones = QT_TRANSLATE_NOOP("Guivarna", "Tones");
+// "Chord by name…" hands the typed chord to the chord wizard.
+inline constexpr std::string_view kOpenInChordWizard =
+    QT_TRANSLATE_NOOP("Guivarna", "Open in chord &wizard");
+inline constexpr std::string_view kStringHeader = QT_TRANSLATE_NOOP("Guivarna", "String %1");
+inline constexpr std::string_view kFretHeader = QT_TRANSLATE_NOOP("Guivarna", "Fret %1");
 
 }  // namespace guivarna::strings

@@ -11,4 +11,7 @@ inline constexpr int kMaxZoomPercent = 400;
 
 inline constexpr IntSetting kZoomPercent{u"\\View\\Zoom", 100, kMinZoomPercent, kMaxZoomPercent};
 
+// Whether a click on the ChordBoard names its marks at once ("Name chords as you mark").
+inline constexpr FlagSetting kNameAsYouMark{u"\\View\\NameAsYouMark", true};
+
 }  // namespace guivarna::settings::view_keys

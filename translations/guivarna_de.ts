@@ -207,24 +207,24 @@
         <translation>Berechnungen</translation>
     </message>
     <message>
-        <source>Back</source>
-        <translation>Zurück</translation>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
-        <source>Next</source>
-        <translation>Weiter</translation>
+        <source>&amp;Next</source>
+        <translation>&amp;Weiter</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>Finish</source>
-        <translation>Fertigstellen</translation>
+        <source>&amp;Finish</source>
+        <translation>&amp;Fertigstellen</translation>
     </message>
     <message>
-        <source>Calculate right away</source>
-        <translation>Sofort berechnen</translation>
+        <source>Calculate right a&amp;way</source>
+        <translation>Sofort &amp;berechnen</translation>
     </message>
     <message>
         <source>Guivarna Chordwizard</source>
@@ -795,10 +795,6 @@
         <translation>Der Link konnte nicht geöffnet werden: %1</translation>
     </message>
     <message>
-        <source>&amp;Back</source>
-        <translation>&amp;Zurück</translation>
-    </message>
-    <message>
         <source>&amp;Forward</source>
         <translation>&amp;Vor</translation>
     </message>
@@ -1053,6 +1049,66 @@
     <message>
         <source>Search threads</source>
         <translation>Such-Threads</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[Datei]</translation>
+    </message>
+    <message>
+        <source>Name chords as you mark</source>
+        <translation>Akkorde beim Markieren benennen</translation>
+    </message>
+    <message>
+        <source>ScaleBoard</source>
+        <translation>ScaleBoard</translation>
+    </message>
+    <message>
+        <source>ChordBoard</source>
+        <translation>ChordBoard</translation>
+    </message>
+    <message>
+        <source>Boards</source>
+        <translation>Griffbretter</translation>
+    </message>
+    <message>
+        <source>Tab moves between the boards; the arrow keys, Home and End move the cursor; Space marks</source>
+        <translation>Tab wechselt zwischen den Griffbrettern; die Pfeiltasten, Pos1 und Ende bewegen den Cursor; Leertaste markiert</translation>
+    </message>
+    <message>
+        <source>String %1, fret %2, %3, %4</source>
+        <translation>Saite %1, Bund %2, %3, %4</translation>
+    </message>
+    <message>
+        <source>marked</source>
+        <translation>markiert</translation>
+    </message>
+    <message>
+        <source>not marked</source>
+        <translation>nicht markiert</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Töne</translation>
+    </message>
+    <message>
+        <source>Strings and frets</source>
+        <translation>Saiten und Bünde</translation>
+    </message>
+    <message>
+        <source>Note order</source>
+        <translation>Tonfolge</translation>
+    </message>
+    <message>
+        <source>Tones</source>
+        <translation>Tonanzahl</translation>
+    </message>
+    <message>
+        <source>Open in chord &amp;wizard</source>
+        <translation>Im Akkord-&amp;Assistenten öffnen</translation>
+    </message>
+    <message>
+        <source>Fret %1</source>
+        <translation>Bund %1</translation>
     </message>
 </context>
 <context>

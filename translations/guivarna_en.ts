@@ -207,23 +207,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Back</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Next</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Finish</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Calculate right away</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1046,6 +1030,78 @@
     </message>
     <message>
         <source>Search threads</source>
+        <translation></translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name chords as you mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ScaleBoard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ChordBoard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab moves between the boards; the arrow keys, Home and End move the cursor; Space marks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>String %1, fret %2, %3, %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>marked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not marked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strings and frets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tones</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open in chord &amp;wizard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fret %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Finish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculate right a&amp;way</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

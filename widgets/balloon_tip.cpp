@@ -1,5 +1,6 @@
 #include "widgets/balloon_tip.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFontMetrics>
@@ -217,6 +218,11 @@ void BalloonTip::Show()
         fade_->start();
     }
     show();
+    // Screen readers announce the balloon as an alert: its title, then what it says.
+    setAccessibleName(Title());
+    setAccessibleDescription(Content());
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
     // Only a visible widget can grab the mouse. A grab or popup that is there already (a
     // button held down, an open menu) keeps it.
     if ((options_ & kGrabBits) && QWidget::mouseGrabber() == nullptr &&

@@ -162,6 +162,7 @@ ChordSheetWindow::ChordSheetWindow(settings::SettingsStore& store, QWidget* pare
     column->addWidget(across_);
 
     view_ = new ChordSheetView(sheet_, body);
+    view_->setAccessibleName(Text(strings::kChordSheet).remove(QLatin1Char('&')));
     column->addWidget(view_, 1);
     setWidget(body);
     BuildActions(*menus);

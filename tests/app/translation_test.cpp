@@ -1,7 +1,9 @@
+#include "app/command_line.h"
 #include "app/list_export_commands.h"
 #include "app/translations.h"
 #include "tests/app/app_test_fixture.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
 #include <QMenu>
@@ -43,6 +45,18 @@ TEST(Translations, AreChosenByTheLocalesLanguage)
             c.installed);
         RemoveTranslations();
     }
+}
+
+TEST(Translations, GermanHelpNamesTheFileArgumentInGerman)
+{
+    ASSERT_TRUE(InstallTranslations(
+        *QCoreApplication::instance(), QLocale(QLocale::German, QLocale::Germany), kTranslations));
+    QCommandLineParser parser;
+    SetUpCommandLine(parser);
+    const QString help = parser.helpText();
+    RemoveTranslations();
+    EXPECT_TRUE(help.contains(QStringLiteral("[Datei]"))) << help.toStdString();
+    EXPECT_FALSE(help.contains(QStringLiteral("[file]"))) << help.toStdString();
 }
 
 class GermanTest : public test::AppTest {
