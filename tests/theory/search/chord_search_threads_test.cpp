@@ -173,6 +173,7 @@ TEST(ChordSearchThreads, PauseResumeAndStopAtRandomPoints)
     Prepare(search, Cases()[1]);
     const std::vector<ChordFingering> reference = OneThreadRun(search).rows;
     std::mt19937 random(20261210);
+    int heldRuns = 0;
     for (const int threads : {2, 3, 8}) {
         for (int round = 0; round < 3; ++round) {
             const bool stopAtEnd = round != 0;
@@ -187,6 +188,7 @@ TEST(ChordSearchThreads, PauseResumeAndStopAtRandomPoints)
                 while (!control->Holding() && list->Count() < reference.size())
                     std::this_thread::yield();
                 if (control->Holding()) {
+                    ++heldRuns;
                     const std::size_t held = list->Count();
                     std::this_thread::sleep_for(std::chrono::milliseconds(2));
                     EXPECT_EQ(list->Count(), held) << "a held run went on";
@@ -207,6 +209,8 @@ TEST(ChordSearchThreads, PauseResumeAndStopAtRandomPoints)
             }
         }
     }
+    // Every thread of a paused run came to wait.
+    EXPECT_GT(heldRuns, 0);
 }
 
 }  // namespace
