@@ -49,6 +49,21 @@ int PitchClassesOf(int intervals, PitchClass root)
     return pitchClasses;
 }
 
+// What a fret pattern sounds: the strings played and where they lie, the frets, the pitch
+// classes and the bass.
+struct Sound {
+    int strings = 0;  // sounding
+    int first = -1;  // the first and last sounding string (from 0)
+    int last = -1;
+    int lowestFret = 0;  // fretted; 0 when nothing is
+    int highestFret = 0;
+    int classes = 0;  // bit p: pitch class p sounds
+    int bass = -1;  // the lowest note's pitch class
+
+    // Strings not played between sounding ones.
+    int Damped() const { return strings == 0 ? 0 : last - first + 1 - strings; }
+};
+
 struct Search {
     const VoicingRequest& request;
     std::span<const Note> tuning;
@@ -64,82 +79,57 @@ struct Search {
     std::vector<std::vector<int>> Choices(int low) const;
     // Every voicing whose lowest fretted fret is low (with open strings only when 0).
     void Window(int low, std::vector<Voicing>& out, const std::atomic<bool>* stop) const;
-    bool Keep(const std::vector<int>& frets, int low) const;
-    std::int64_t Rank(const std::vector<int>& frets, const Hand& hand) const;
+    Sound SoundOf(const std::vector<int>& frets) const;
+    // The voicing conditions besides playability, for a shape whose lowest fretted fret should
+    // be low.
+    bool Keep(const Sound& sound, int low) const;
+    std::int64_t Rank(const Sound& sound, int stringCount, const Hand& hand) const;
 };
 
-bool Search::Keep(const std::vector<int>& frets, int low) const
+Sound Search::SoundOf(const std::vector<int>& frets) const
 {
-    int sounding = 0;
-    int covered = 0;
-    int lowestFretted = 0;  // 0: nothing fretted
-    int first = -1;
-    int last = -1;
+    Sound sound;
     Note bassPitch = 0;
-    int bass = -1;
     for (std::size_t s = 0; s < frets.size(); ++s) {
         if (frets[s] == kNotPlayed)
             continue;
-        ++sounding;
+        ++sound.strings;
+        if (sound.first < 0)
+            sound.first = static_cast<int>(s);
+        sound.last = static_cast<int>(s);
+        if (frets[s] > 0 && (sound.lowestFret == 0 || frets[s] < sound.lowestFret))
+            sound.lowestFret = frets[s];
+        sound.highestFret = std::max(sound.highestFret, frets[s]);
         const Note pitch = tuning[s] + static_cast<Note>(frets[s]);
-        covered |= 1 << PitchClassOf(pitch);
-        if (frets[s] > 0 && (lowestFretted == 0 || frets[s] < lowestFretted))
-            lowestFretted = frets[s];
-        if (first < 0)
-            first = static_cast<int>(s);
-        last = static_cast<int>(s);
-        if (bass < 0 || pitch < bassPitch) {
+        sound.classes |= 1 << PitchClassOf(pitch);
+        if (sound.bass < 0 || pitch < bassPitch) {
             bassPitch = pitch;
-            bass = PitchClassOf(pitch);
+            sound.bass = PitchClassOf(pitch);
         }
     }
-    if (sounding < request.minStrings || lowestFretted != low)
-        return false;
-    if ((covered & requiredClasses) != requiredClasses)
-        return false;
-    if (bassClass >= 0 && bass != bassClass)
-        return false;
-    if (!request.mutedInside && last - first + 1 != sounding)
-        return false;
-    return true;
+    return sound;
 }
 
-std::int64_t Search::Rank(const std::vector<int>& frets, const Hand& hand) const
+bool Search::Keep(const Sound& sound, int low) const
 {
-    int first = -1;
-    int last = -1;
-    int sounding = 0;
-    int covered = 0;
-    int lowest = 0;  // fretted; 0 when nothing is
-    int highest = 0;
-    Note bassPitch = 0;
-    int bass = -1;
-    for (std::size_t s = 0; s < frets.size(); ++s) {
-        if (frets[s] == kNotPlayed)
-            continue;
-        ++sounding;
-        if (first < 0)
-            first = static_cast<int>(s);
-        last = static_cast<int>(s);
-        if (frets[s] > 0 && (lowest == 0 || frets[s] < lowest))
-            lowest = frets[s];
-        highest = std::max(highest, frets[s]);
-        const Note pitch = tuning[s] + static_cast<Note>(frets[s]);
-        covered |= 1 << PitchClassOf(pitch);
-        if (bass < 0 || pitch < bassPitch) {
-            bassPitch = pitch;
-            bass = PitchClassOf(pitch);
-        }
-    }
-    const int notPlayed = static_cast<int>(frets.size()) - sounding;
-    const int damped = last - first + 1 - sounding;
+    if (sound.strings < request.minStrings || sound.lowestFret != low)
+        return false;
+    if ((sound.classes & requiredClasses) != requiredClasses)
+        return false;
+    if (bassClass >= 0 && sound.bass != bassClass)
+        return false;
+    return request.mutedInside || sound.Damped() == 0;
+}
+
+std::int64_t Search::Rank(const Sound& sound, int stringCount, const Hand& hand) const
+{
     const int leftOut =
-        std::popcount(static_cast<unsigned>(chordClasses & ~covered & ~leftOutFree));
+        std::popcount(static_cast<unsigned>(chordClasses & ~sound.classes & ~leftOutFree));
     std::int64_t rank = hand.difficulty;
-    rank += kPerStringNotPlayed * notPlayed + kPerStringDamped * damped;
+    rank += kPerStringNotPlayed * (stringCount - sound.strings) + kPerStringDamped * sound.Damped();
     rank += kPerToneLeftOut * leftOut;
-    rank += kPerLowestFret * lowest + kPerHighestFret * highest;
-    if (request.bass == VoicingBass::Any && bass != rootClass && !reentrant)
+    rank += kPerLowestFret * sound.lowestFret + kPerHighestFret * sound.highestFret;
+    if (request.bass == VoicingBass::Any && sound.bass != rootClass && !reentrant)
         rank += kBassNotRoot;
     return rank;
 }
@@ -175,10 +165,12 @@ void Search::Window(int low, std::vector<Voicing>& out, const std::atomic<bool>*
             return;
         for (std::size_t s = 0; s < frets.size(); ++s)
             frets[s] = choices[s][at[s]];
-        if (Keep(frets, low)) {
+        if (const Sound sound = SoundOf(frets); Keep(sound, low)) {
             const Hand hand = AssignFingers(frets);
-            if (hand.playable)
-                out.push_back(Voicing{frets, hand, Rank(frets, hand)});
+            if (hand.playable) {
+                out.push_back(
+                    Voicing{frets, hand, Rank(sound, static_cast<int>(frets.size()), hand)});
+            }
         }
         std::size_t s = 0;
         while (s < at.size() && ++at[s] == choices[s].size())
