@@ -4,6 +4,7 @@
 #include "board/board_collection.h"
 #include "resources/strings.h"
 #include "resources/text.h"
+#include "widgets/accessible_cells.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -198,12 +199,6 @@ public:
         : BoardPart(std::move(view), board), pane_(pane)
     {
     }
-    ~BoardTable() override
-    {
-        for (const auto& [place, id] : cells_)
-            QAccessible::deleteAccessibleInterface(id);
-    }
-
     bool isValid() const override { return BoardValid(); }
     QAccessibleInterface* parent() const override { return pane_; }
     int childCount() const override { return rowCount() * columnCount(); }
@@ -265,16 +260,9 @@ public:
     QAccessibleInterface* summary() const override { return nullptr; }
     QAccessibleInterface* cellAt(int row, int column) const override
     {
-        if (row < 0 || column < 0 || row >= rowCount() || column >= columnCount())
-            return nullptr;
-        const std::pair<int, int> place(row, column);
-        if (const auto found = cells_.find(place); found != cells_.end()) {
-            if (QAccessibleInterface* cell = QAccessible::accessibleInterface(found->second))
-                return cell;
-        }
-        auto* cell = new BoardCell(const_cast<BoardTable*>(this), view_, board_, row, column);
-        cells_[place] = QAccessible::registerAccessibleInterface(cell);
-        return cell;
+        return cells_.At(row, column, rowCount(), columnCount(), [&] {
+            return new BoardCell(const_cast<BoardTable*>(this), view_, board_, row, column);
+        });
     }
     int columnCount() const override
     {
@@ -308,7 +296,7 @@ public:
 
 private:
     BoardsAccessible* pane_;
-    mutable std::map<std::pair<int, int>, QAccessible::Id> cells_;
+    widgets::AccessibleCells cells_;
 };
 
 QAccessibleInterface* BoardCell::parent() const

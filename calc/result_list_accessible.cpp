@@ -2,6 +2,7 @@
 
 #include "calc/result_list_view.h"
 #include "calc/row_selection.h"
+#include "widgets/accessible_cells.h"
 
 #include <QAbstractItemModel>
 #include <QAccessible>
@@ -9,9 +10,6 @@
 #include <QHeaderView>
 #include <QPointer>
 #include <QWindow>
-
-#include <map>
-#include <utility>
 
 namespace guivarna::calc {
 
@@ -104,12 +102,6 @@ public:
         : QAccessibleWidget(view, QAccessible::Table)
     {
     }
-    ~ResultListAccessible() override
-    {
-        for (const auto& [place, id] : cells_)
-            QAccessible::deleteAccessibleInterface(id);
-    }
-
     ResultListView* View() const { return static_cast<ResultListView*>(widget()); }
     int childCount() const override { return rowCount() * columnCount(); }
     QAccessibleInterface* child(int index) const override
@@ -137,16 +129,9 @@ public:
     QAccessibleInterface* summary() const override { return nullptr; }
     QAccessibleInterface* cellAt(int row, int column) const override
     {
-        if (row < 0 || column < 0 || row >= rowCount() || column >= columnCount())
-            return nullptr;
-        const std::pair<int, int> place(row, column);
-        if (const auto found = cells_.find(place); found != cells_.end()) {
-            if (QAccessibleInterface* cell = QAccessible::accessibleInterface(found->second))
-                return cell;
-        }
-        auto* cell = new ResultCell(const_cast<ResultListAccessible*>(this), View(), row, column);
-        cells_[place] = QAccessible::registerAccessibleInterface(cell);
-        return cell;
+        return cells_.At(row, column, rowCount(), columnCount(), [&] {
+            return new ResultCell(const_cast<ResultListAccessible*>(this), View(), row, column);
+        });
     }
     int columnCount() const override
     {
@@ -191,7 +176,7 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent* /*event*/) override { }
 
 private:
-    mutable std::map<std::pair<int, int>, QAccessible::Id> cells_;
+    widgets::AccessibleCells cells_;
 };
 
 QAccessibleInterface* ResultCell::parent() const
