@@ -57,10 +57,9 @@ std::uint64_t CountCandidates(const ChordCase& c)
     return count;
 }
 
-// A complete chord search with every filter at its default, as the result page runs it.
-void BM_ChordSearch(benchmark::State& state)
+// The engine's chord search set to the case's chord and tuning, every filter at its default.
+void SetUpChordSearch(const ChordCase& c, SearchEngine& engine)
 {
-    const ChordCase& c = kCases[state.range(0)];
     MusicTheory theory;
     theory.ClearSelection();
     theory.SetRootName(c.notes.front());
@@ -68,9 +67,16 @@ void BM_ChordSearch(benchmark::State& state)
         theory.AddNote(note);
     ChordSearchRequest request;
     guivarna::theory::TakeChord(request, theory);
-    SearchEngine engine;
     engine.Chords().SetTuning(c.tuning);
     engine.Chords().SetRequest(request);
+}
+
+// A complete chord search with every filter at its default, as the result page runs it.
+void BM_ChordSearch(benchmark::State& state)
+{
+    const ChordCase& c = kCases[state.range(0)];
+    SearchEngine engine;
+    SetUpChordSearch(c, engine);
 
     const std::uint64_t candidates = CountCandidates(c);
     std::size_t results = 0;
@@ -107,16 +113,8 @@ BENCHMARK(BM_ChordSearch)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 void BM_ChordSearchThreads(benchmark::State& state)
 {
     const ChordCase& c = kCases[3];
-    MusicTheory theory;
-    theory.ClearSelection();
-    theory.SetRootName(c.notes.front());
-    for (const std::string& note : c.notes)
-        theory.AddNote(note);
-    ChordSearchRequest request;
-    guivarna::theory::TakeChord(request, theory);
     SearchEngine engine;
-    engine.Chords().SetTuning(c.tuning);
-    engine.Chords().SetRequest(request);
+    SetUpChordSearch(c, engine);
     const int threads = static_cast<int>(state.range(0));
     std::size_t results = 0;
     for (auto _ : state) {
@@ -146,16 +144,8 @@ BENCHMARK(BM_ChordSearchThreads)
 void BM_ChordSearchStop(benchmark::State& state)
 {
     const ChordCase& c = kCases[3];
-    MusicTheory theory;
-    theory.ClearSelection();
-    theory.SetRootName(c.notes.front());
-    for (const std::string& note : c.notes)
-        theory.AddNote(note);
-    ChordSearchRequest request;
-    guivarna::theory::TakeChord(request, theory);
     SearchEngine engine;
-    engine.Chords().SetTuning(c.tuning);
-    engine.Chords().SetRequest(request);
+    SetUpChordSearch(c, engine);
     const int threads = static_cast<int>(state.range(0));
     double worstMs = 0;
     for (auto _ : state) {
