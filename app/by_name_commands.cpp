@@ -22,6 +22,9 @@ std::vector<Command> ByNameCommands::Commands()
     return {
         {CommandId::ChordByName, MenuId::ChordBoard, strings::kCmdChordByName, "Ctrl+Shift+K",
             [this] { RunChordByName(); }},
+        {CommandId::Voicings, MenuId::ChordBoard, strings::kVoicings, "Ctrl+Shift+V",
+            [this] { VoicingsOfCurrentChord(); },
+            [this] { return objects_.theory.HasSelection(); }},
         {CommandId::ScaleByName, MenuId::ScaleBoard, strings::kCmdScaleByName, "Ctrl+Alt+K",
             [this] { RunScaleByName(); }},
     };
@@ -32,9 +35,14 @@ int ByNameCommands::RunChordByName()
     ChordByNameDialog dialog(
         objects_.boards.StringCount(BoardCollection::kChordBoard), dialogParent_);
     const int result = dialog.exec();
-    if ((result == QDialog::Accepted || result == ChordByNameDialog::kOpenInWizard) &&
-        dialog.Chord() && LoadChord(*dialog.Chord()) && result == ChordByNameDialog::kOpenInWizard)
+    const bool loads = result == QDialog::Accepted || result == ChordByNameDialog::kOpenInWizard ||
+        result == ChordByNameDialog::kVoicings;
+    if (!loads || !dialog.Chord() || !LoadChord(*dialog.Chord()))
+        return result;
+    if (result == ChordByNameDialog::kOpenInWizard)
         emit ChordWizardWanted(dialog.Chord()->Notes());
+    else if (result == ChordByNameDialog::kVoicings)
+        VoicingsOfCurrentChord();
     return result;
 }
 
@@ -64,10 +72,23 @@ bool ByNameCommands::LoadChord(const theory::ReadChord& chord)
         return false;
     if (!MakeCurrentChord(objects_, notes))
         return false;
+    loaded_ = {objects_.theory.GetRootNumber(), objects_.theory.GetMask(), chord.bass};
     // The ChordBoard's old shape is not a voicing of the new chord.
     objects_.boards.Clear(BoardCollection::kChordBoard);
     view_.viewport()->update();
     emit ChordChanged();
+    return true;
+}
+
+bool ByNameCommands::VoicingsOfCurrentChord()
+{
+    const theory::MusicTheory& chord = objects_.theory;
+    if (!chord.HasSelection() || chord.GetRootNumber() < 0)
+        return false;
+    const bool byName =
+        loaded_.rootNumber == chord.GetRootNumber() && loaded_.mask == chord.GetMask();
+    emit VoicingsWanted(theory::PitchClassOf(static_cast<theory::Note>(chord.GetRootNumber())),
+        chord.GetMask(), byName ? loaded_.bass : theory::kNoPitchClass);
     return true;
 }
 

@@ -34,8 +34,14 @@ public:
     // nothing changed) and for a scale.
     bool LoadChord(const theory::ReadChord& chord);
     void ShowScale(const theory::NamedScale& scale);
+    // "Voicings": asks for the voicings of the current chord (with the slash bass it was loaded
+    // with by name, as long as it is still current); false without a current chord.
+    bool VoicingsOfCurrentChord();
 
 signals:
+    // The voicings of a chord are wanted: its root, intervals (bit k = k semitones up) and the
+    // bass its symbol named (kNoPitchClass: none).
+    void VoicingsWanted(theory::PitchClass root, int intervals, theory::PitchClass slashBass);
     // The current chord was replaced and the chord search is ready for it.
     void ChordChanged();
     // "Open in chord wizard" in "Chord by name…": the chord was loaded and the wizard should
@@ -46,7 +52,15 @@ signals:
     void ScaleShown(const theory::NamedScale& scale, theory::FingeringSystem system, int position);
 
 private:
+    // The chord last loaded by name, to know its slash bass while it is the current chord.
+    struct LoadedByName {
+        int rootNumber = -1;
+        int mask = 0;
+        theory::PitchClass bass = theory::kNoPitchClass;
+    };
+
     ProgramObjects& objects_;
+    LoadedByName loaded_;
     KovaView& view_;
     QWidget* dialogParent_;
 };

@@ -16,7 +16,8 @@ namespace guivarna {
 ChordByNameDialog::ChordByNameDialog(int maxNotes, QWidget* parent)
     : QDialog(parent), symbol_(new calc::ChordSymbolEdit(maxNotes, this)),
       buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)),
-      wizard_(buttons_->addButton(Text(strings::kOpenInChordWizard), QDialogButtonBox::ActionRole))
+      wizard_(buttons_->addButton(Text(strings::kOpenInChordWizard), QDialogButtonBox::ActionRole)),
+      voicings_(buttons_->addButton(Text(strings::kVoicingsButton), QDialogButtonBox::ActionRole))
 {
     setWindowTitle(Text(strings::kChordByNameTitle));
     auto* label = new QLabel(Text(strings::kChordSymbolLabel), this);
@@ -35,6 +36,11 @@ ChordByNameDialog::ChordByNameDialog(int maxNotes, QWidget* parent)
         if (Chord())
             done(kOpenInWizard);
     });
+    voicings_->setObjectName(QStringLiteral("voicings"));
+    connect(voicings_, &QPushButton::clicked, this, [this] {
+        if (Chord())
+            done(kVoicings);
+    });
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(symbol_, &calc::ChordSymbolEdit::ChordChanged, this, &ChordByNameDialog::UpdateOk);
@@ -50,6 +56,7 @@ void ChordByNameDialog::UpdateOk()
 {
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(symbol_->Chord().has_value());
     wizard_->setEnabled(symbol_->Chord().has_value());
+    voicings_->setEnabled(symbol_->Chord().has_value());
 }
 
 }  // namespace guivarna

@@ -23,12 +23,15 @@ class ChordByNameDialog : public QDialog {
 public:
     // The result code of "Open in chord wizard", which accepts the chord as OK does.
     static constexpr int kOpenInWizard = 2;
+    // The result code of "Voicings", which accepts the chord and lists its voicings.
+    static constexpr int kVoicings = 3;
 
     ChordByNameDialog(int maxNotes, QWidget* parent = nullptr);
 
     calc::ChordSymbolEdit* SymbolEdit() const { return symbol_; }
     QDialogButtonBox* Buttons() const { return buttons_; }
     QPushButton* WizardButton() const { return wizard_; }
+    QPushButton* VoicingsButton() const { return voicings_; }
     // The chord OK accepted (or would accept now).
     const std::optional<theory::ReadChord>& Chord() const;
 
@@ -38,6 +41,7 @@ private:
     calc::ChordSymbolEdit* symbol_;
     QDialogButtonBox* buttons_;
     QPushButton* wizard_;
+    QPushButton* voicings_;
 };
 
 }  // namespace guivarna

@@ -114,6 +114,12 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
         ChordSearchReady();
         UpdateCommands();
     });
+    connect(byName_, &ByNameCommands::VoicingsWanted, this,
+        [this](theory::PitchClass root, int intervals, theory::PitchClass bass) {
+            if (!calculations_->isVisible())
+                ToggleCalculations();
+            calculations_->VoicingsGo(root, intervals, bass);
+        });
     connect(byName_, &ByNameCommands::ChordWizardWanted, this,
         [this](const std::vector<theory::Note>& notes) { wizardCommands_->RunChordWizard(notes); });
     scalePositions_ = new ScalePositionCommands(objects_, *view_, *sheet_, this);

@@ -105,7 +105,14 @@ void CalcPage::SetRunner(CalcRunner* runner)
 
 void CalcPage::AddBelowList(QWidget* widget)
 {
-    static_cast<QVBoxLayout*>(layout())->insertWidget(1, widget);
+    auto* column = static_cast<QVBoxLayout*>(layout());
+    column->insertWidget(column->indexOf(list_) + 1, widget);
+}
+
+void CalcPage::AddAboveList(QWidget* widget)
+{
+    auto* column = static_cast<QVBoxLayout*>(layout());
+    column->insertWidget(column->indexOf(list_), widget);
 }
 
 void CalcPage::UpdateButtons()

@@ -59,6 +59,8 @@ protected:
     void SetRunner(CalcRunner* runner);
     // Puts widget between the list and the buttons.
     void AddBelowList(QWidget* widget);
+    // Puts widget above the list (an options row).
+    void AddAboveList(QWidget* widget);
     // Shows result row on the page's board (never the notice row); -1 = no row selected.
     virtual void ShowRow(int row) = 0;
     // The status line below the list: why a run or a sort ended early ("" hides it).

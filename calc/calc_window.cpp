@@ -3,6 +3,8 @@
 #include "calc/calc_page.h"
 #include "calc/calc_runner.h"
 #include "calc/result_list_view.h"
+#include "calc/voicing_options_bar.h"
+#include "calc/voicing_page.h"
 #include "resources/strings.h"
 #include "resources/text.h"
 #include "settings/setting.h"
@@ -38,7 +40,7 @@ CalcWindow::CalcWindow(theory::SearchEngine& engine, const theory::MusicTheory& 
     board::BoardCollection& boards, QWidget* parent)
     : QDockWidget(Text(strings::kCalculations), parent), tabs_(new QTabWidget(this)),
       chordPage_(new ChordResultPage(engine, theory, boards)),
-      scalePage_(new ScaleResultPage(engine, boards))
+      scalePage_(new ScaleResultPage(engine, boards)), voicingPage_(new VoicingResultPage(boards))
 {
     setObjectName(QStringLiteral("CalcWindow"));
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
@@ -46,9 +48,13 @@ CalcWindow::CalcWindow(theory::SearchEngine& engine, const theory::MusicTheory& 
         QDockWidget::DockWidgetFloatable);
     tabs_->addTab(chordPage_, Text(strings::kChordFormulas));
     tabs_->addTab(scalePage_, Text(strings::kScaleFormulas));
+    tabs_->addTab(voicingPage_, Text(strings::kVoicings));
+    // Voicings run on as many threads as the chord search.
+    voicingPage_->SetSearchThreads([this] { return chordPage_->SearchThreads(); });
     // Screen readers name each result list after its page.
     chordPage_->List().setAccessibleName(Text(strings::kChordFormulas));
     scalePage_->List().setAccessibleName(Text(strings::kScaleFormulas));
+    voicingPage_->List().setAccessibleName(Text(strings::kVoicings));
     tabs_->setMinimumSize(kDockedSize);
     setWidget(tabs_);
     connect(this, &QDockWidget::topLevelChanged, this, [this](bool floating) {
@@ -63,37 +69,49 @@ CalcWindow::CalcWindow(theory::SearchEngine& engine, const theory::MusicTheory& 
             });
         }
     });
-    for (CalcPage* page : {static_cast<CalcPage*>(chordPage_), static_cast<CalcPage*>(scalePage_)})
+    for (CalcPage* page : {static_cast<CalcPage*>(chordPage_), static_cast<CalcPage*>(scalePage_),
+             static_cast<CalcPage*>(voicingPage_)})
         connect(page, &CalcPage::SceneChanged, this, &CalcWindow::SceneChanged);
-    connect(&chordPage_->List(), &ResultListView::SelectionChanged, this,
-        &CalcWindow::ChordSelectionChanged);
-    connect(&chordPage_->AddToSheetAction(), &QAction::triggered, this,
-        &CalcWindow::AddSelectionToChordSheet);
+    for (CalcPage* page :
+        {static_cast<CalcPage*>(chordPage_), static_cast<CalcPage*>(voicingPage_)}) {
+        connect(&page->List(), &ResultListView::SelectionChanged, this,
+            &CalcWindow::ChordSelectionChanged);
+    }
+    connect(tabs_, &QTabWidget::currentChanged, this, &CalcWindow::ChordSelectionChanged);
+    for (QAction* add : {&chordPage_->AddToSheetAction(), &voicingPage_->AddToSheetAction()})
+        connect(add, &QAction::triggered, this, &CalcWindow::AddSelectionToChordSheet);
+}
+
+bool CalcWindow::VoicingsShown() const
+{
+    return tabs_->currentWidget() == voicingPage_;
 }
 
 bool CalcWindow::CanAddToChordSheet() const
 {
-    return chordPage_->SelectedCount() > 0;
+    return SelectedChordCount() > 0;
 }
 
 int CalcWindow::SelectedChordCount() const
 {
-    return chordPage_->SelectedCount();
+    return VoicingsShown() ? voicingPage_->SelectedCount() : chordPage_->SelectedCount();
 }
 
 theory::PitchClass CalcWindow::ChordListRoot() const
 {
-    return chordPage_->ListRoot();
+    return VoicingsShown() ? voicingPage_->ListRoot() : chordPage_->ListRoot();
 }
 
 std::vector<theory::Note> CalcWindow::ChordListTuning() const
 {
-    return chordPage_->ListTuning();
+    return VoicingsShown() ? voicingPage_->ListTuning() : chordPage_->ListTuning();
 }
 
 void CalcWindow::AddSelectionToChordSheet()
 {
-    std::vector<theory::ChordFingering> fingerings = chordPage_->SelectedFingerings(kMaxSheetAdd);
+    std::vector<theory::ChordFingering> fingerings = VoicingsShown()
+        ? voicingPage_->SelectedFingerings(kMaxSheetAdd)
+        : chordPage_->SelectedFingerings(kMaxSheetAdd);
     if (!fingerings.empty())
         emit AddToChordSheetRequested(fingerings);
 }
@@ -120,24 +138,36 @@ void CalcWindow::ScaleSearchGo()
     scalePage_->Runner().Go();
 }
 
+void CalcWindow::VoicingsGo(theory::PitchClass root, int intervals, theory::PitchClass slashBass)
+{
+    voicingPage_->SetChord(root, intervals, slashBass);
+    tabs_->setCurrentWidget(voicingPage_);
+    voicingPage_->Runner().Go();
+}
+
 void CalcWindow::StopAll()
 {
-    chordPage_->Runner().StopAndWait();
-    scalePage_->Runner().StopAndWait();
+    for (CalcPage* page : Pages())
+        page->Runner().StopAndWait();
 }
 
 void CalcWindow::SetPauseDelay(int milliseconds)
 {
-    chordPage_->Runner().SetDelay(milliseconds);
-    scalePage_->Runner().SetDelay(milliseconds);
+    for (CalcPage* page : Pages())
+        page->Runner().SetDelay(milliseconds);
+}
+
+std::array<CalcPage*, 3> CalcWindow::Pages() const
+{
+    return {chordPage_, scalePage_, voicingPage_};
 }
 
 void CalcWindow::ClearResults(theory::SearchEngine& engine)
 {
     engine.Chords().ClearResults();
     engine.Scales().ClearResults();
-    chordPage_->ShowLatestResults();
-    scalePage_->ShowLatestResults();
+    for (CalcPage* page : Pages())
+        page->ShowLatestResults();
 }
 
 void CalcWindow::SavePlacement(settings::SettingsStore& store) const
@@ -145,6 +175,7 @@ void CalcWindow::SavePlacement(settings::SettingsStore& store) const
     if (const auto* window = qobject_cast<const QMainWindow*>(parentWidget()))
         widgets::SaveDockPlacement(*window, *this, store, kPlacementBase);
     settings::Write(store, kSearchThreads, chordPage_->SearchThreads(), kPlacementBase);
+    voicingPage_->OptionsBar().Options().Write(store, kPlacementBase);
 }
 
 void CalcWindow::Place(QMainWindow& window, const settings::SettingsStore& store)
@@ -157,6 +188,7 @@ void CalcWindow::Place(QMainWindow& window, const settings::SettingsStore& store
     if (const std::optional<std::int32_t> threads =
             settings::ReadIfValid(store, kSearchThreads, kPlacementBase))
         chordPage_->SetSearchThreads(*threads);
+    voicingPage_->OptionsBar().SetOptions(VoicingOptions::Read(store, kPlacementBase));
 }
 
 }  // namespace guivarna::calc

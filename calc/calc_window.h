@@ -6,6 +6,7 @@
 
 #include <QDockWidget>
 
+#include <array>
 #include <cstddef>
 #include <vector>
 
@@ -21,11 +22,13 @@ class SearchEngine;
 
 namespace guivarna::calc {
 
+class CalcPage;
 class ChordResultPage;
 class ScaleResultPage;
+class VoicingResultPage;
 
-// The dockable "Calculations" window: the "Chord formulas" and "Scale formulas" pages on two
-// tabs. It takes the wizards' requests to the right page.
+// The dockable "Calculations" window: the "Chord formulas", "Scale formulas" and "Voicings"
+// pages on three tabs. It takes the wizards' requests to the right page.
 class CalcWindow : public QDockWidget {
     Q_OBJECT
 
@@ -39,6 +42,7 @@ public:
 
     ChordResultPage& ChordPage() const { return *chordPage_; }
     ScaleResultPage& ScalePage() const { return *scalePage_; }
+    VoicingResultPage& VoicingPage() const { return *voicingPage_; }
     QTabWidget& Tabs() const { return *tabs_; }
 
     // A chord request was set: the chord page updates its buttons and its tab is shown.
@@ -47,6 +51,9 @@ public:
     void ChordSearchGo();
     void ScaleSearchReady();
     void ScaleSearchGo();
+    // Voices the chord (root, intervals with bit k = k semitones up, the slash bass or
+    // kNoPitchClass) now, on the "Voicings" tab, which is shown.
+    void VoicingsGo(theory::PitchClass root, int intervals, theory::PitchClass slashBass);
     // Stops both runs and waits for their workers.
     void StopAll();
     // Empties both searches' results and both lists (after the instrument changed, say).
@@ -54,13 +61,15 @@ public:
     // The delay of "pauze" and "resume" on both pages.
     void SetPauseDelay(int milliseconds);
 
-    // "Add to chord sheet": true while the chord list has a selected row with a fingering.
+    // "Add to chord sheet" takes the selection of the list shown: the voicing list while its tab
+    // is shown, the chord list otherwise.
+    // True while that list has a selected row with a fingering.
     bool CanAddToChordSheet() const;
-    // How many chord rows with a fingering are selected (may exceed kMaxSheetAdd).
+    // How many of its rows with a fingering are selected (may exceed kMaxSheetAdd).
     int SelectedChordCount() const;
-    // The root of the chord the chord list plays (kNoPitchClass before the first search).
+    // The root of the chord the list plays (kNoPitchClass before the first search).
     theory::PitchClass ChordListRoot() const;
-    // The instrument the chord list was searched on (open notes, string 1 first).
+    // The instrument the list was searched on (open notes, string 1 first).
     std::vector<theory::Note> ChordListTuning() const;
     // Emits AddToChordSheetRequested with the first kMaxSheetAdd selected fingerings, in list
     // order; does nothing without a selection.
@@ -79,11 +88,15 @@ signals:
     void AddToChordSheetRequested(const std::vector<theory::ChordFingering>& fingerings);
 
 private:
+    bool VoicingsShown() const;
+    std::array<CalcPage*, 3> Pages() const;
+
     QTabWidget* tabs_;
     // Set once the window has floated: only the first undock takes the first floating size.
     bool floatedBefore_ = false;
     ChordResultPage* chordPage_;
     ScaleResultPage* scalePage_;
+    VoicingResultPage* voicingPage_;
 };
 
 }  // namespace guivarna::calc

@@ -5,6 +5,7 @@
 #include "theory/hand/finger_assignment.h"
 #include "theory/notes/scale_catalogue.h"
 #include "theory/search/result_texts.h"
+#include "theory/search/voicing_results.h"
 
 #include <algorithm>
 #include <climits>
@@ -17,6 +18,16 @@ namespace {
 int ClampedRows(std::size_t count)
 {
     return static_cast<int>(std::min<std::size_t>(count, INT_MAX));
+}
+
+// The fingers of a playable hand, string 1 first, with the frets of its barres after them.
+QString FingersCell(const theory::Hand& hand)
+{
+    QString text = QString::fromStdString(theory::FingerText(hand, " - "));
+    for (int i = 0; i < hand.barreCount; ++i)
+        text += (i == 0 ? Text(strings::kBarreAt) : QStringLiteral(", ")) +
+            QString::number(hand.barres[static_cast<std::size_t>(i)].fret);
+    return text;
 }
 
 }  // namespace
@@ -136,11 +147,45 @@ QString ChordResultModel::Cell(std::size_t row, int column) const
         return column == kFingersColumn ? Text(strings::kUnplayable) : QString();
     if (column == kDifficultyColumn)
         return QString::number(shape.difficulty);
-    QString text = QString::fromStdString(theory::FingerText(shape, " - "));
-    for (int i = 0; i < shape.barreCount; ++i)
-        text += (i == 0 ? Text(strings::kBarreAt) : QStringLiteral(", ")) +
-            QString::number(shape.barres[static_cast<std::size_t>(i)].fret);
-    return text;
+    return FingersCell(shape);
+}
+
+// --- VoicingResultModel ------------------------------------------------------------------------
+
+VoicingResultModel::VoicingResultModel(QObject* parent)
+    : SearchResultModel({Text(strings::kColumnFrets), Text(strings::kColumnFingers),
+                            Text(strings::kColumnDifficulty), Text(strings::kColumnName)},
+          parent)
+{
+}
+
+void VoicingResultModel::SetList(std::shared_ptr<const theory::VoicingResultList> list)
+{
+    order_ = {};
+    SearchResultModel::SetList(std::move(list));
+}
+
+void VoicingResultModel::SetOrder(theory::RowOrder order)
+{
+    order_ = std::move(order);
+    if (PublishedCount() > 0)
+        emit dataChanged(index(0, 0), index(PublishedCount() - 1, columnCount() - 1));
+}
+
+QString VoicingResultModel::Cell(std::size_t row, int column) const
+{
+    const theory::VoicingResultList& list = *List();
+    const theory::Voicing voicing = list.Get(ListIndex(static_cast<int>(row)));
+    switch (column) {
+    case kFretsColumn:
+        return QString::fromStdString(theory::VoicingFretsText(voicing.frets, " - "));
+    case kFingersColumn:
+        return FingersCell(voicing.hand);
+    case kDifficultyColumn:
+        return QString::number(voicing.hand.difficulty);
+    default:
+        return QString::fromStdString(theory::VoicingName(voicing, list.Request(), list.Tuning()));
+    }
 }
 
 // --- ScaleResultModel --------------------------------------------------------------------------

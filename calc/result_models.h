@@ -2,6 +2,7 @@
 
 #include "theory/search/chord_search.h"
 #include "theory/search/scale_search.h"
+#include "theory/search/voicing_results.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
@@ -107,6 +108,37 @@ private:
 
     theory::RowOrder order_;
     int stringCount_ = 0;
+};
+
+// The voicings of a voicing search: "Frets", "Fingers", "Difficulty" and "Name". The rows come
+// in as the search finds them and are shown in the ranked order once it has ended, or in the
+// order of a column (see SetOrder).
+class VoicingResultModel : public SearchResultModel<theory::VoicingResultList> {
+public:
+    static constexpr int kFretsColumn = 0;
+    static constexpr int kFingersColumn = 1;
+    static constexpr int kDifficultyColumn = 2;
+    static constexpr int kNameColumn = 3;
+
+    explicit VoicingResultModel(QObject* parent = nullptr);
+
+    // Shows list from now on, in the order its rows were found.
+    void SetList(std::shared_ptr<const theory::VoicingResultList> list);
+    // The rows show the voicings in order from now on; the rows views know of stay the same.
+    void SetOrder(theory::RowOrder order);
+    const theory::RowOrder& Order() const { return order_; }
+    std::size_t ListIndex(int row) const
+    {
+        return order_.StoredIndex(static_cast<std::size_t>(row));
+    }
+
+protected:
+    QString Cell(std::size_t row, int column) const override;
+
+private:
+    using SearchResultModel::SetList;
+
+    theory::RowOrder order_;
 };
 
 // The scales of the scale search: "Scales" and "Names", the catalogue names of its notes.

@@ -33,6 +33,7 @@ enum class CommandId : int {
     PlayScaleBoard = 192,
     ScaleByName = 194,
     NameAsYouMark = 211,
+    Voicings = 212,
     NextPosition = 206,
     PreviousPosition = 207,
     PlayPosition = 208,

@@ -61,6 +61,31 @@ inline constexpr std::string_view kCmdChordByName = QT_TRANSLATE_NOOP("Guivarna"
 inline constexpr std::string_view kCmdAddToChordSheet =
     QT_TRANSLATE_NOOP("Guivarna", "Add to chord sheet");
 inline constexpr std::string_view kSearchThreads = QT_TRANSLATE_NOOP("Guivarna", "Search threads");
+// The voicing list: its tab and command, the status line after a run and the options row.
+inline constexpr std::string_view kVoicings = QT_TRANSLATE_NOOP("Guivarna", "Voicings");
+inline constexpr std::string_view kVoicingsButton = QT_TRANSLATE_NOOP("Guivarna", "&Voicings");
+inline constexpr std::string_view kVoicingsFound = QT_TRANSLATE_NOOP("Guivarna", "%1 voicings");
+inline constexpr std::string_view kVoicingsNoChord = QT_TRANSLATE_NOOP("Guivarna",
+    "There is no chord to voice: load one by name or with the chord wizard, or mark its notes.");
+inline constexpr std::string_view kVoicingBass = QT_TRANSLATE_NOOP("Guivarna", "&Bass");
+inline constexpr std::string_view kVoicingBassAsBooks =
+    QT_TRANSLATE_NOOP("Guivarna", "As chord books do");
+inline constexpr std::string_view kVoicingBassRoot = QT_TRANSLATE_NOOP("Guivarna", "Root");
+inline constexpr std::string_view kVoicingBassAny = QT_TRANSLATE_NOOP("Guivarna", "Any");
+inline constexpr std::string_view kVoicingOmitAsBooks =
+    QT_TRANSLATE_NOOP("Guivarna", "Leave &out tones as chord books do");
+inline constexpr std::string_view kVoicingOmitRoot = QT_TRANSLATE_NOOP("Guivarna", "root");
+inline constexpr std::string_view kVoicingOmitFifth = QT_TRANSLATE_NOOP("Guivarna", "5th");
+inline constexpr std::string_view kVoicingOmitNinth = QT_TRANSLATE_NOOP("Guivarna", "9th");
+inline constexpr std::string_view kVoicingOmitEleventh = QT_TRANSLATE_NOOP("Guivarna", "11th");
+inline constexpr std::string_view kVoicingOmitThirteenth = QT_TRANSLATE_NOOP("Guivarna", "13th");
+inline constexpr std::string_view kVoicingMinStrings =
+    QT_TRANSLATE_NOOP("Guivarna", "Fewest &strings");
+inline constexpr std::string_view kVoicingMutedInside =
+    QT_TRANSLATE_NOOP("Guivarna", "&Muted strings inside");
+inline constexpr std::string_view kVoicingLowestFret = QT_TRANSLATE_NOOP("Guivarna", "&Frets");
+inline constexpr std::string_view kVoicingHighestFret = QT_TRANSLATE_NOOP("Guivarna", "&to");
+inline constexpr std::string_view kVoicingSpan = QT_TRANSLATE_NOOP("Guivarna", "S&pan");
 inline constexpr std::string_view kCmdScaleByName = QT_TRANSLATE_NOOP("Guivarna", "Scale by name…");
 inline constexpr std::string_view kCmdPlayChordBoard =
     QT_TRANSLATE_NOOP("Guivarna", "Play ChordBoard");
@@ -235,6 +260,8 @@ inline constexpr std::string_view kColumnScales = QT_TRANSLATE_NOOP("Guivarna", 
 inline constexpr std::string_view kColumnScaleNames = QT_TRANSLATE_NOOP("Guivarna", "Names");
 inline constexpr std::string_view kColumnFingers = QT_TRANSLATE_NOOP("Guivarna", "Fingers");
 inline constexpr std::string_view kColumnDifficulty = QT_TRANSLATE_NOOP("Guivarna", "Difficulty");
+inline constexpr std::string_view kColumnFrets = QT_TRANSLATE_NOOP("Guivarna", "Frets");
+inline constexpr std::string_view kColumnName = QT_TRANSLATE_NOOP("Guivarna", "Name");
 // The fingers of a shape four fingers cannot hold, and what precedes the barre frets.
 inline constexpr std::string_view kUnplayable = QT_TRANSLATE_NOOP("Guivarna", "unplayable");
 inline constexpr std::string_view kBarreAt = QT_TRANSLATE_NOOP("Guivarna", "  barre ");

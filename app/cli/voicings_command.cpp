@@ -6,6 +6,7 @@
 #include "app/cli/options.h"
 #include "app/cli/search_commands.h"
 #include "theory/notes/instrument_limits.h"
+#include "theory/search/voicing_results.h"
 #include "theory/search/voicing_search.h"
 
 #include <algorithm>
@@ -47,21 +48,10 @@ unsigned parseOmit(const std::string& text, unsigned fallback)
     return degrees;
 }
 
-std::string fretsText(const std::vector<int>& frets)
-{
-    std::string text;
-    for (std::size_t s = 0; s < frets.size(); ++s) {
-        if (s > 0)
-            text += ',';
-        text += frets[s] == theory::kNotPlayed ? "x" : std::to_string(frets[s]);
-    }
-    return text;
-}
-
 std::string voicingLine(const theory::Voicing& voicing)
 {
-    return fretsText(voicing.frets) + " fingers=" + theory::FingerText(voicing.hand) +
-        barreAndDifficulty(voicing.hand);
+    return theory::VoicingFretsText(voicing.frets, ",") +
+        " fingers=" + theory::FingerText(voicing.hand) + barreAndDifficulty(voicing.hand);
 }
 
 }  // namespace

@@ -81,7 +81,7 @@ TEST_F(MainFrameTest, EveryMenuCarriesItsCommandsInOrder)
                 {"E&xit", "", false}}},
         {MenuId::ChordBoard,
             {{"&Chord wizard", "Ctrl+Shift+W", false},
-                {"Chord by name\u2026", "Ctrl+Shift+K", false},
+                {"Chord by name\u2026", "Ctrl+Shift+K", false}, {"Voicings", "Ctrl+Shift+V", false},
                 {"Copy ChordBoard", "Ctrl+Shift+C", false},
                 {"Save ChordBoard", "Ctrl+Shift+S", false}, {"Save list to textfile", "", false},
                 {"Save as HTML", "", false}, {"Save all chords as images", "", false},

@@ -1,10 +1,12 @@
 #include "theory/search/voicing_search.h"
 
 #include "theory/notes/instrument_limits.h"
+#include "theory/search/run_control.h"
 
 #include <algorithm>
 #include <bit>
 #include <exception>
+#include <iterator>
 #include <limits>
 #include <mutex>
 #include <thread>
@@ -78,7 +80,9 @@ struct Search {
     // fret range starts at the nut, then each fret of the window; only tones of the chord.
     std::vector<std::vector<int>> Choices(int low) const;
     // Every voicing whose lowest fretted fret is low (with open strings only when 0).
-    void Window(int low, std::vector<Voicing>& out, const std::atomic<bool>* stop) const;
+    // It returns early, with what it found, when control stops the run, and waits while control
+    // pauses it.
+    void Window(int low, std::vector<Voicing>& out, RunControl* control) const;
     Sound SoundOf(const std::vector<int>& frets) const;
     // The voicing conditions besides playability, for a shape whose lowest fretted fret should
     // be low.
@@ -154,14 +158,14 @@ std::vector<std::vector<int>> Search::Choices(int low) const
     return choices;
 }
 
-void Search::Window(int low, std::vector<Voicing>& out, const std::atomic<bool>* stop) const
+void Search::Window(int low, std::vector<Voicing>& out, RunControl* control) const
 {
     const std::vector<std::vector<int>> choices = Choices(low);
     // Every combination of the choices, as an odometer over the strings.
     std::vector<std::size_t> at(tuning.size(), 0);
     std::vector<int> frets(tuning.size(), kNotPlayed);
     for (std::uint64_t step = 0;; ++step) {
-        if ((step & 0xFFF) == 0 && stop != nullptr && stop->load(std::memory_order_relaxed))
+        if ((step & 0xFFF) == 0 && control != nullptr && !control->Continue())
             return;
         for (std::size_t s = 0; s < frets.size(); ++s)
             frets[s] = choices[s][at[s]];
@@ -180,14 +184,14 @@ void Search::Window(int low, std::vector<Voicing>& out, const std::atomic<bool>*
     }
 }
 
+}  // namespace
+
 bool RankedBefore(const Voicing& a, const Voicing& b)
 {
     if (a.rank != b.rank)
         return a.rank < b.rank;
     return a.frets < b.frets;
 }
-
-}  // namespace
 
 int DegreeIntervals(unsigned degrees, int intervals)
 {
@@ -305,76 +309,113 @@ std::uint64_t CountVoicingCandidates(const VoicingRequest& request, std::span<co
     return total;
 }
 
-std::vector<Voicing> FindVoicings(const VoicingRequest& request, std::span<const Note> tuning,
-    int threads, const std::atomic<bool>* stop)
+void StreamVoicings(const VoicingRequest& request, std::span<const Note> tuning, int threads,
+    RunControl* control, const VoicingPieceSink& sink)
 {
     Search search{request, tuning};
     if (!Prepare(request, tuning, search))
-        return {};
+        return;
     const int highest = std::min(request.highestFret, static_cast<int>(kMaxFret));
-    // One piece per window of frets, by its lowest fretted fret (0: only open strings); the
-    // pieces are shared out among the threads and put together in window order before the
-    // ranking, so the result does not depend on how many threads there were.
+    // One piece per window of frets, by its lowest fretted fret (0: only open strings). The
+    // threads take the windows in turn; a finished piece waits until those before it are handed
+    // on, so the sink sees window order whatever the number of threads.
     const int lowest = request.lowestFret;
     const int windows = highest - lowest + 1;
-    std::vector<std::vector<Voicing>> found(static_cast<std::size_t>(windows));
+    std::vector<std::vector<Voicing>> done(static_cast<std::size_t>(windows));
+    std::vector<bool> ready(static_cast<std::size_t>(windows), false);
+    std::size_t handedOn = 0;
+    std::mutex handOver;
     std::atomic<int> next{0};
     std::atomic<bool> failed{false};
     std::exception_ptr failure;
-    std::mutex failureLock;
+    const auto stopped = [&] { return control != nullptr && control->StopRequested(); };
     const auto work = [&] {
         try {
-            for (int w = next++; w < windows && !failed; w = next++) {
-                if (stop != nullptr && stop->load(std::memory_order_relaxed))
-                    return;
-                std::vector<Voicing>& piece = found[static_cast<std::size_t>(w)];
-                search.Window(lowest + w, piece, stop);
+            for (int w = next++; w < windows && !failed && !stopped(); w = next++) {
+                std::vector<Voicing> piece;
+                search.Window(lowest + w, piece, control);
+                if (stopped())
+                    break;
                 std::sort(piece.begin(), piece.end(), RankedBefore);
+                const std::lock_guard lock(handOver);
+                done[static_cast<std::size_t>(w)] = std::move(piece);
+                ready[static_cast<std::size_t>(w)] = true;
+                for (; handedOn < ready.size() && ready[handedOn] && !failed; ++handedOn)
+                    sink(std::move(done[handedOn]));
             }
         } catch (...) {
-            // Out of memory on a helper thread: the caller hears of it, not std::terminate.
-            const std::lock_guard lock(failureLock);
+            // Out of memory on a helper thread, or in the sink: the caller hears of it, not
+            // std::terminate.
+            const std::lock_guard lock(handOver);
             if (!failure)
                 failure = std::current_exception();
             failed = true;
         }
+        if (control != nullptr)
+            control->WorkerEnded();
     };
     const int helpers = std::clamp(threads, 1, windows) - 1;
-    std::vector<std::jthread> pool;
-    pool.reserve(static_cast<std::size_t>(helpers));
-    for (int t = 0; t < helpers; ++t)
-        pool.emplace_back(work);
-    work();
-    pool.clear();
+    if (control != nullptr)
+        control->SetWorkers(helpers + 1);
+    {
+        std::vector<std::jthread> pool;
+        pool.reserve(static_cast<std::size_t>(helpers));
+        for (int t = 0; t < helpers; ++t)
+            pool.emplace_back(work);
+        work();
+    }
     if (failure)
         std::rethrow_exception(failure);
+}
 
-    // Each piece was ranked on its thread; one k-way merge keeps the order the ranking defines
-    // and moves every row once.
+std::vector<std::size_t> RankedMerge(std::span<const std::vector<Voicing>> pieces)
+{
+    // Each piece is ranked already; one k-way merge keeps the order the ranking defines.
     std::size_t total = 0;
-    for (const auto& piece : found)
-        total += piece.size();
-    std::vector<Voicing> voicings;
-    voicings.reserve(total);
-    std::vector<std::size_t> taken(found.size(), 0);
+    std::vector<std::size_t> start(pieces.size(), 0);
+    for (std::size_t p = 0; p < pieces.size(); ++p) {
+        start[p] = total;
+        total += pieces[p].size();
+    }
+    std::vector<std::size_t> order;
+    order.reserve(total);
+    std::vector<std::size_t> taken(pieces.size(), 0);
     const auto later = [&](std::size_t a, std::size_t b) {
-        return RankedBefore(found[b][taken[b]], found[a][taken[a]]);
+        return RankedBefore(pieces[b][taken[b]], pieces[a][taken[a]]);
     };
     std::vector<std::size_t> heads;
-    for (std::size_t p = 0; p < found.size(); ++p) {
-        if (!found[p].empty())
+    for (std::size_t p = 0; p < pieces.size(); ++p) {
+        if (!pieces[p].empty())
             heads.push_back(p);
     }
     std::make_heap(heads.begin(), heads.end(), later);
     while (!heads.empty()) {
         std::pop_heap(heads.begin(), heads.end(), later);
         const std::size_t p = heads.back();
-        voicings.push_back(std::move(found[p][taken[p]++]));
-        if (taken[p] < found[p].size())
+        order.push_back(start[p] + taken[p]++);
+        if (taken[p] < pieces[p].size())
             std::push_heap(heads.begin(), heads.end(), later);
         else
             heads.pop_back();
     }
+    return order;
+}
+
+std::vector<Voicing> FindVoicings(
+    const VoicingRequest& request, std::span<const Note> tuning, int threads, RunControl* control)
+{
+    std::vector<std::vector<Voicing>> pieces;
+    StreamVoicings(request, tuning, threads, control,
+        [&pieces](std::vector<Voicing>&& piece) { pieces.push_back(std::move(piece)); });
+    const std::vector<std::size_t> order = RankedMerge(pieces);
+    std::vector<Voicing> all;
+    all.reserve(order.size());
+    for (auto& piece : pieces)
+        std::move(piece.begin(), piece.end(), std::back_inserter(all));
+    std::vector<Voicing> voicings;
+    voicings.reserve(all.size());
+    for (const std::size_t index : order)
+        voicings.push_back(std::move(all[index]));
     return voicings;
 }
 

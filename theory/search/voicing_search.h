@@ -3,12 +3,14 @@
 #include "theory/hand/finger_assignment.h"
 #include "theory/notes/notes.h"
 
-#include <atomic>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
 namespace guivarna::theory {
+
+class RunControl;
 
 // Which note a voicing has lowest.
 enum class VoicingBass {
@@ -75,18 +77,34 @@ bool IsReentrant(std::span<const Note> tuning);
 // The bass books ask for on this tuning: the root, or any tone on a re-entrant tuning.
 VoicingBass DefaultBass(std::span<const Note> tuning);
 
+// How many fret patterns the search tries for the request (saturating): the work it does, which
+// grows with the strings, frets and span, known before it starts.
+std::uint64_t CountVoicingCandidates(const VoicingRequest& request, std::span<const Note> tuning);
+
+// The ranked order: lower rank first, ties by the frets, so the order is the same on every run.
+bool RankedBefore(const Voicing& a, const Voicing& b);
+
+// Receives the voicings of one window of frets, ranked within it.
+using VoicingPieceSink = std::function<void(std::vector<Voicing>&& piece)>;
+
 // Every voicing of the request on strings tuned to tuning (string 1 first): every fret pattern
 // within the fret range and span whose sounding strings all play tones of the chord, which
 // sounds every tone that may not be left out, has the bass asked for and at least minStrings
-// sounding strings, and which four fingers can hold. Ranked best first (see the weights in
-// voicing_search.cpp); ties go by the frets, so the order is the same on every run whatever
-// threads (1 or more) is. When stop becomes true the search ends early with what it found. An
-// exception on any thread (std::bad_alloc) ends the search and reaches the caller.
-// How many fret patterns FindVoicings tries for the request (saturating): the work it does,
-// which grows with the strings, frets and span, known before it starts.
-std::uint64_t CountVoicingCandidates(const VoicingRequest& request, std::span<const Note> tuning);
+// sounding strings, and which four fingers can hold. They reach sink in pieces, one per lowest
+// fretted fret from the bottom of the range up, each ranked within itself (see the weights in
+// voicing_search.cpp), in that order whatever threads (1 or more) is; sink is called on the
+// search's threads, one call at a time. control (may be null) pauses the search at its
+// checkpoints and stops it, ending it early with the pieces handed on so far. An exception on
+// any thread (std::bad_alloc, or one from sink) ends the search and reaches the caller.
+void StreamVoicings(const VoicingRequest& request, std::span<const Note> tuning, int threads,
+    RunControl* control, const VoicingPieceSink& sink);
 
+// The ranked order of the voicings of pieces that are each ranked within themselves: indices
+// into the pieces laid end to end.
+std::vector<std::size_t> RankedMerge(std::span<const std::vector<Voicing>> pieces);
+
+// Every voicing of the request, as StreamVoicings finds them, ranked best first.
 std::vector<Voicing> FindVoicings(const VoicingRequest& request, std::span<const Note> tuning,
-    int threads = 1, const std::atomic<bool>* stop = nullptr);
+    int threads = 1, RunControl* control = nullptr);
 
 }  // namespace guivarna::theory
