@@ -6,11 +6,14 @@
 #include "app/wizard_commands.h"
 #include "board/board_collection.h"
 #include "calc/calc_page.h"
+#include "calc/calc_runner.h"
 #include "calc/calc_window.h"
 #include "calc/chord_symbol_edit.h"
 #include "calc/chord_wizard.h"
 #include "calc/note_picker.h"
 #include "calc/note_select_page.h"
+#include "calc/result_models.h"
+#include "calc/voicing_page.h"
 #include "page/text_panel.h"
 #include "tests/app/app_test_fixture.h"
 #include "tests/support/widget_steps.h"
@@ -155,10 +158,49 @@ TEST_F(ByNameTest, ScaleByNameFiltersAndShowsTheScaleWithItsRootsOnTheScaleBoard
     EXPECT_EQ(board.RootPitchClass(), -1);
 }
 
+// "Voicings" in "Chord by name…" loads the chord and lists its voicings with the slash bass of
+// the symbol; the ChordBoard's "Voicings" does the same for the current chord, and is disabled
+// without one.
+TEST_F(ByNameTest, VoicingsListsTheTypedChordAndTheCurrentOne)
+{
+    MainFrame& frame = MakeFrame();
+    calc::CalcWindow& calculations = *frame.Calculations();
+    calc::VoicingResultPage& page = calculations.VoicingPage();
+    frame.UpdateCommands();
+    EXPECT_FALSE(frame.action(CommandId::Voicings)->isEnabled());
+    test::WhenModalOpens<ChordByNameDialog>([&](ChordByNameDialog& dialog) {
+        EXPECT_FALSE(dialog.VoicingsButton()->isEnabled());
+        QTest::keyClicks(dialog.SymbolEdit()->Edit(), QStringLiteral("C/E"));
+        QTest::mouseClick(dialog.VoicingsButton(), Qt::LeftButton);
+    });
+    QTest::keyClick(&frame, Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(objects_->theory.GetRootName(), "C");
+    EXPECT_EQ(calculations.Tabs().currentWidget(), &page);
+    const auto name = [&](int row) {
+        return page.Model().index(row, calc::VoicingResultModel::kNameColumn).data().toString();
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !page.Runner().HasWorker(); }, 20000));
+    QCoreApplication::processEvents();
+    ASSERT_GT(page.Model().rowCount(), 0);
+    EXPECT_EQ(name(0), QStringLiteral("C/E"));
+
+    frame.UpdateCommands();
+    ASSERT_TRUE(frame.action(CommandId::Voicings)->isEnabled());
+    objects_->theory.LoadChord("A", std::vector<std::string>{"A", "C", "E"});
+    frame.action(CommandId::Voicings)->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !page.Runner().HasWorker(); }, 20000));
+    QCoreApplication::processEvents();
+    ASSERT_GT(page.Model().rowCount(), 0);
+    EXPECT_EQ(name(0), QStringLiteral("A-"));
+    EXPECT_EQ(page.Model().index(0, calc::VoicingResultModel::kFretsColumn).data().toString(),
+        QStringLiteral("0 - 1 - 2 - 2 - 0 - x"));
+}
+
 TEST_F(ByNameTest, TheNewShortcutsClashWithNoStandardKey)
 {
     MainFrame& frame = MakeFrame();
-    for (const CommandId id : {CommandId::ChordByName, CommandId::ScaleByName}) {
+    for (const CommandId id :
+        {CommandId::ChordByName, CommandId::ScaleByName, CommandId::Voicings}) {
         const QKeySequence shortcut = frame.action(id)->shortcut();
         ASSERT_FALSE(shortcut.isEmpty());
         for (int key = QKeySequence::UnknownKey + 1; key <= QKeySequence::Cancel; ++key) {

@@ -1,6 +1,7 @@
 #include "tests/theory/book_shapes.h"
 #include "theory/formats/chord_symbol.h"
 #include "theory/notes/instrument_limits.h"
+#include "theory/search/run_control.h"
 #include "theory/search/voicing_search.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <cstdio>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace guivarna::theory {
@@ -259,6 +261,75 @@ TEST(VoicingSearch, DefaultsFollowTheInstrument)
     }
     EXPECT_EQ(DefaultBass(kGuitar), VoicingBass::Root);
     EXPECT_EQ(DefaultBass(kUkulele), VoicingBass::Any);
+}
+
+// The lowest fretted fret of a voicing (0 when only open strings sound).
+int LowestFretted(const Voicing& voicing)
+{
+    int lowest = 0;
+    for (const int fret : voicing.frets) {
+        if (fret > 0 && (lowest == 0 || fret < lowest))
+            lowest = fret;
+    }
+    return lowest;
+}
+
+std::vector<std::vector<Voicing>> Pieces(
+    const VoicingRequest& request, int threads, RunControl* control = nullptr)
+{
+    std::vector<std::vector<Voicing>> pieces;
+    StreamVoicings(request, kGuitar, threads, control,
+        [&](std::vector<Voicing>&& piece) { pieces.push_back(std::move(piece)); });
+    return pieces;
+}
+
+// The pieces come window by window up the neck whatever the threads, each ranked (empty for a
+// window without voicings), and their
+// merge is the ranked list; a stopped run hands on nothing, a paused one holds every thread
+// and, resumed, finds everything.
+TEST(VoicingSearch, StreamsWindowsUpTheNeckAndHonoursPauseAndStop)
+{
+    VoicingRequest request = RequestFor("C7", kGuitar);
+    request.bass = VoicingBass::Any;
+    const auto one = Pieces(request, 1);
+    ASSERT_GT(one.size(), 5u);
+    int window = -1;
+    for (const auto& piece : one) {
+        if (piece.empty())
+            continue;  // a window without voicings
+        const int low = LowestFretted(piece.front());
+        EXPECT_GT(low, window);
+        window = low;
+        for (const Voicing& v : piece)
+            EXPECT_EQ(LowestFretted(v), low);
+        EXPECT_TRUE(std::is_sorted(piece.begin(), piece.end(), RankedBefore));
+    }
+    const auto three = Pieces(request, 3);
+    ASSERT_EQ(three.size(), one.size());
+    for (std::size_t p = 0; p < one.size(); ++p)
+        EXPECT_EQ(three[p], one[p]) << p;
+    std::vector<std::string> merged;
+    std::vector<const Voicing*> flat;
+    for (const auto& piece : one)
+        for (const Voicing& v : piece)
+            flat.push_back(&v);
+    for (const std::size_t index : RankedMerge(one))
+        merged.push_back(FretsText(flat[index]->frets));
+    EXPECT_EQ(merged, Ranked(request, kGuitar));
+
+    RunControl stopped;
+    stopped.Stop();
+    EXPECT_TRUE(Pieces(request, 2, &stopped).empty());
+
+    RunControl paused;
+    paused.Pause();
+    std::vector<std::vector<Voicing>> found;
+    std::thread run([&] { found = Pieces(request, 2, &paused); });
+    while (!paused.Holding())
+        std::this_thread::yield();
+    paused.Resume();
+    run.join();
+    EXPECT_EQ(found.size(), one.size());
 }
 
 }  // namespace
