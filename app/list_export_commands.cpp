@@ -80,6 +80,10 @@ ListExportCommands::ListExportCommands(
 
 std::unique_ptr<output::ChordResults> ListExportCommands::ChordList() const
 {
+    if (chordListSource_) {
+        if (std::unique_ptr<output::ChordResults> list = chordListSource_())
+            return list;
+    }
     const theory::ChordSearch& search = objects_.engine.Chords();
     return std::make_unique<output::OrderedChordResults>(search.Results(), search.ShownOrder());
 }
@@ -91,7 +95,7 @@ std::unique_ptr<output::ScaleResults> ListExportCommands::ScaleList() const
 
 bool ListExportCommands::HasChordResults() const
 {
-    return objects_.engine.Chords().Results()->Count() > 0;
+    return ChordList()->Count() > 0;
 }
 
 bool ListExportCommands::HasScaleResults() const

@@ -36,6 +36,11 @@ public:
     // export is running).
     std::vector<Command> Commands();
 
+    // Where the chord list commands take their rows from when it gives a list (the voicing list
+    // while it is shown); the chord search's list otherwise.
+    using ChordListSource = std::function<std::unique_ptr<output::ChordResults>()>;
+    void SetChordListSource(ChordListSource source) { chordListSource_ = std::move(source); }
+
     // Replaces the save dialog (tests answer it without a modal dialog).
     void SetPathChooser(SavePathChooser chooser) { choosePath_ = std::move(chooser); }
     // When the picture export shows its progress dialog, and how often it lets the window
@@ -63,6 +68,7 @@ public:
     void SaveAllChordsHtmlAndImages() { SaveAllChords(true); }
 
 private:
+    ChordListSource chordListSource_;
     std::unique_ptr<output::ChordResults> ChordList() const;
     std::unique_ptr<output::ScaleResults> ScaleList() const;
     void SaveList(const SaveRequest& request, const std::function<bool(QIODevice&)>& write);

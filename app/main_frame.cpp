@@ -19,6 +19,9 @@
 #include "calc/calc_page.h"
 #include "calc/calc_window.h"
 #include "calc/interval_stacker.h"
+#include "calc/result_models.h"
+#include "calc/voicing_page.h"
+#include "output/lists/search_results.h"
 #include "page/paper.h"
 #include "resources/strings.h"
 #include "resources/text.h"
@@ -37,6 +40,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
+#include <QTabWidget>
 #include <QUrl>
 
 #include <array>
@@ -85,6 +89,13 @@ MainFrame::MainFrame(ProgramObjects& objects, QWidget* parent)
     outputCommands_ = new OutputCommands(objects_, *view_, this);
     listExport_ = new ListExportCommands(objects_, *view_, this);
     calculations_ = new calc::CalcWindow(objects_.engine, objects_.theory, objects_.boards, this);
+    listExport_->SetChordListSource([this]() -> std::unique_ptr<output::ChordResults> {
+        const calc::VoicingResultPage& voicings = calculations_->VoicingPage();
+        if (calculations_->Tabs().currentWidget() != &voicings)
+            return nullptr;
+        const auto& model = static_cast<const calc::VoicingResultModel&>(voicings.Model());
+        return std::make_unique<output::VoicingChordResults>(model.List(), model.Order());
+    });
     connect(calculations_, &calc::CalcWindow::SceneChanged, view_->viewport(),
         qOverload<>(&QWidget::update));
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);

@@ -3,6 +3,7 @@
 #include "output/lists/result_lists.h"
 #include "theory/search/chord_search.h"
 #include "theory/search/scale_search.h"
+#include "theory/search/voicing_results.h"
 
 #include <memory>
 #include <stdexcept>
@@ -45,6 +46,28 @@ public:
 
 private:
     SearchChordResults list_;
+    theory::RowOrder order_;
+};
+
+// The voicings of a voicing search as chord results, in the order they are shown, held like the
+// above.
+class VoicingChordResults : public ChordResults {
+public:
+    VoicingChordResults(
+        std::shared_ptr<const theory::VoicingResultList> list, theory::RowOrder order)
+        : list_(std::move(list)), order_(std::move(order))
+    {
+    }
+    std::size_t Count() const override { return list_ ? list_->Count() : 0; }
+    theory::ChordFingering Get(std::size_t index) const override
+    {
+        if (!list_)
+            throw std::out_of_range("no voicings");
+        return theory::FingeringOfVoicing(list_->Get(order_.StoredIndex(index)), list_->Tuning());
+    }
+
+private:
+    std::shared_ptr<const theory::VoicingResultList> list_;
     theory::RowOrder order_;
 };
 

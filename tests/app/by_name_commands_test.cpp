@@ -1,6 +1,7 @@
 #include "app/by_name_commands.h"
 
 #include "app/chord_by_name_dialog.h"
+#include "app/list_export_commands.h"
 #include "app/main_frame.h"
 #include "app/scale_by_name_dialog.h"
 #include "app/wizard_commands.h"
@@ -22,11 +23,13 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStringListModel>
+#include <QTemporaryDir>
 
 #include <set>
 
@@ -194,6 +197,17 @@ TEST_F(ByNameTest, VoicingsListsTheTypedChordAndTheCurrentOne)
     EXPECT_EQ(name(0), QStringLiteral("A-"));
     EXPECT_EQ(page.Model().index(0, calc::VoicingResultModel::kFretsColumn).data().toString(),
         QStringLiteral("0 - 1 - 2 - 2 - 0 - x"));
+    // While the voicing list is shown, "Save list to textfile" writes its rows in their order.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("voicings.txt"));
+    frame.ListExport()->SetPathChooser([&](const SaveRequest&) { return path; });
+    frame.ListExport()->SaveChordList();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    EXPECT_EQ(lines.size(), page.Model().rowCount() + 1);
+    EXPECT_TRUE(lines.front().startsWith(QStringLiteral("1 - 2 - 3 - 4 - 5\t\t0 - 1 - 2 - 2 - 0")))
+        << lines.front().toStdString();
 }
 
 TEST_F(ByNameTest, TheNewShortcutsClashWithNoStandardKey)
