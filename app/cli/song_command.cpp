@@ -5,17 +5,21 @@
 #include "output/files/save_file.h"
 #include "sheet/sheet_export.h"
 #include "sheet/sheet_file.h"
+#include "sheet/song_page.h"
 #include "theory/song/song_reader.h"
 #include "theory/song/song_text.h"
 #include "theory/song/song_transpose.h"
 #include "theory/song/song_writer.h"
 
 #include <QByteArray>
+#include <QGuiApplication>
 #include <QIODevice>
 #include <QString>
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <ostream>
 #include <stdexcept>
 
@@ -63,6 +67,29 @@ std::string Printable(std::string message)
     return message;
 }
 
+// Drawing text needs a GUI application: the offscreen platform, whatever the desktop is, with
+// Qt's own notes kept off stderr as the other drawing commands keep them. Lives for one command.
+std::unique_ptr<QGuiApplication> GuiForDrawing()
+{
+    if (QCoreApplication::instance() != nullptr)
+        return nullptr;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fputs((message + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
+    });
+    static int argc = 1;
+    static char name[] = "guivarna-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+void ThrowIfFailed(const QString& error)
+{
+    if (!error.isEmpty())
+        throw std::runtime_error(error.toStdString());
+}
+
 void RequireFileName(const Options& options, const std::string& name)
 {
     if (options.has(name) && options.value(name).empty())
@@ -85,8 +112,9 @@ int RunSongCommand(const std::vector<std::string>& args, std::ostream& out, std:
         throw UsageError("give --text, --chordpro OUT, --pdf OUT or --png OUT");
     if (options.has("dpi") && !options.has("png"))
         throw UsageError("--dpi goes with --png only");
-    if (options.has("dpi"))
-        parseInteger("dpi", options.value("dpi"), sheet::kMinPngDpi, sheet::kMaxPngDpi);
+    const int dpi = options.has("dpi") ? static_cast<int>(parseInteger("dpi", options.value("dpi"),
+                                             sheet::kMinPngDpi, sheet::kMaxPngDpi))
+                                       : 300;
     const int transpose = options.has("transpose")
         ? static_cast<int>(parseInteger("transpose", options.value("transpose"),
               -theory::kMaxSongTranspose, theory::kMaxSongTranspose))
@@ -99,8 +127,6 @@ int RunSongCommand(const std::vector<std::string>& args, std::ostream& out, std:
         : -1;
     if (options.has("tuning"))
         parseTuning(options.value("tuning"));
-    if (options.has("pdf") || options.has("png"))
-        throw UsageError("song --pdf and --png are not built yet (use --text or --chordpro)");
 
     theory::Song song = theory::ReadSong(ReadSongFile(path));
     for (const theory::ChordProError& error : song.errors)
@@ -110,6 +136,17 @@ int RunSongCommand(const std::vector<std::string>& args, std::ostream& out, std:
         theory::SetSongCapo(song, capo);
     if (options.has("chordpro"))
         SaveSong(options.value("chordpro"), theory::WriteSong(song));
+    if (options.has("pdf") || options.has("png")) {
+        // The diagrams are the song's own defines until the voicings are chosen for it.
+        const auto gui = GuiForDrawing();
+        const std::vector<sheet::SongDiagram> diagrams = sheet::DiagramsFromDefines(song);
+        if (options.has("pdf"))
+            ThrowIfFailed(sheet::ExportSongPdf(
+                QString::fromStdString(options.value("pdf")), song, diagrams, sheet::SheetPaper()));
+        if (options.has("png"))
+            ThrowIfFailed(sheet::ExportSongPng(QString::fromStdString(options.value("png")), song,
+                diagrams, sheet::SheetPaper(), dpi));
+    }
     if (options.has("text"))
         out << theory::SongAsText(song);
     return song.errors.empty() ? 0 : 1;

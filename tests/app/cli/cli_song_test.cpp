@@ -99,8 +99,7 @@ TEST_F(CliSong, RefusesBadCommandLines)
         {{"song", song, "--text", "--transpose", "49"}, "transpose"},
         {{"song", song, "--text", "--capo", "25"}, "capo"},
         {{"song", song, "--text", "--capo", "best"}, "not built yet"},
-        {{"song", song, "--pdf", Path("out.pdf")}, "not built yet"},
-        {{"song", song, "--png", Path("out.png"), "--dpi", "100"}, "not built yet"},
+        {{"song", song, "--png", Path("out.png"), "--dpi", "5"}, "dpi"},
         {{"song", song, "--text", "--dpi", "100"}, "--dpi"},
         {{"song", song, "--text", "--tuning", "1000"}, "tuning"},
         {{"song", song, "--chordpro", ""}, "file name"},
@@ -110,7 +109,24 @@ TEST_F(CliSong, RefusesBadCommandLines)
         SCOPED_TRACE(args.size() > 2 ? args[2] : args.back());
         ExpectRefused(args, mentions);
     }
-    EXPECT_FALSE(fs::exists(Path("out.pdf")));
+    EXPECT_FALSE(fs::exists(Path("out.png")));
+}
+
+TEST_F(CliSong, WritesTheSongbookPageAsPdfAndPng)
+{
+    const CliRun run = runCli({"song", Path("song.cho"), "--transpose", "1", "--pdf",
+        Path("song.pdf"), "--png", Path("song.png"), "--dpi", "60"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(ReadFile(Path("song.pdf")).rfind("%PDF-", 0), 0u);
+    EXPECT_EQ(ReadFile(Path("song.png")).rfind("\x89PNG", 0), 0u);
+
+    // A file that cannot be written is named, with status 1.
+    const CliRun refused =
+        runCli({"song", Path("song.cho"), "--pdf", Path("no-such-folder/song.pdf")});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("no-such-folder"), std::string::npos) << refused.err;
 }
 
 }  // namespace
