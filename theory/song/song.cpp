@@ -1,6 +1,7 @@
 #include "theory/song/song.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace guivarna::theory {
 
@@ -29,8 +30,9 @@ std::vector<std::string> SongChordSequence(const Song& song)
 std::vector<std::string> SongChordsInOrderOfFirstUse(const Song& song)
 {
     std::vector<std::string> chords;
+    std::unordered_set<std::string> seen;
     for (std::string& symbol : SongChordSequence(song)) {
-        if (std::find(chords.begin(), chords.end(), symbol) == chords.end())
+        if (seen.insert(symbol).second)
             chords.push_back(std::move(symbol));
     }
     return chords;

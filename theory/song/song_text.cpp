@@ -55,23 +55,29 @@ ChordsOverLyrics SetChordsOverLyrics(const SongLine& line)
     ChordsOverLyrics set;
     const std::string& lyrics = line.lyrics;
     std::size_t at = 0;
+    // The widths in columns so far, kept as the lines grow so that a long line stays linear.
+    std::size_t lyricsWidth = 0;
+    std::size_t chordsWidth = 0;
     for (const SongChord& chord : line.chords) {
         // A position inside a character's bytes counts from the character's start.
         std::size_t position = std::clamp(chord.position, at, lyrics.size());
         while (position > at && position < lyrics.size() && IsContinuationByte(lyrics[position]))
             --position;
-        set.lyrics.append(lyrics, at, position - at);
+        const std::string_view piece = std::string_view(lyrics).substr(at, position - at);
+        set.lyrics += piece;
+        lyricsWidth += Columns(piece);
         at = position;
-        const std::size_t column = Columns(set.lyrics);
-        const std::size_t chordsWidth = Columns(set.chords);
         const std::size_t needed = chordsWidth == 0 ? 0 : chordsWidth + 1;
-        if (needed > column) {
+        if (needed > lyricsWidth) {
             const bool inWord = !set.lyrics.empty() && !IsSpace(set.lyrics.back()) &&
                 at < lyrics.size() && !IsSpace(lyrics[at]);
-            set.lyrics.append(needed - column, inWord ? '-' : ' ');
+            set.lyrics.append(needed - lyricsWidth, inWord ? '-' : ' ');
+            lyricsWidth = needed;
         }
-        set.chords.append(Columns(set.lyrics) - chordsWidth, ' ');
-        set.chords += TrimmedSymbol(chord.symbol);
+        set.chords.append(lyricsWidth - chordsWidth, ' ');
+        const std::string_view symbol = TrimmedSymbol(chord.symbol);
+        set.chords += symbol;
+        chordsWidth = lyricsWidth + Columns(symbol);
     }
     set.lyrics.append(lyrics, at);
     TrimEnd(set.lyrics);
