@@ -99,8 +99,10 @@ SongRow LyricsRow(const theory::SongLine& line)
         SongRow::Piece piece;
         piece.x = x;
         piece.lyrics = Utf8(std::string_view(lyrics).substr(starts[i], end - starts[i]));
-        if (i > 0)
+        if (i > 0) {
             piece.chord = Utf8(theory::TrimmedSymbol(line.chords[i - 1].symbol));
+            piece.chordIndex = static_cast<int>(i - 1);
+        }
         if (piece.chord.isEmpty() && piece.lyrics.isEmpty())
             continue;
         const double chordWidth =
@@ -177,7 +179,8 @@ void SongPageLayout::AddRows(const theory::Song& song)
 {
     using Kind = theory::SongLineKind;
     const QFont lyricsFont = PageFont(kLyricsFont);
-    for (const theory::SongLine& line : song.lines) {
+    for (std::size_t index = 0; index < song.lines.size(); ++index) {
+        const theory::SongLine& line = song.lines[index];
         SongRow row;
         switch (line.kind) {
         case Kind::Blank:
@@ -209,6 +212,7 @@ void SongPageLayout::AddRows(const theory::Song& song)
             break;
         }
         row.chorus = line.section == theory::SongSection::Chorus && row.kind != SongRow::Kind::Gap;
+        row.line = row.kind == SongRow::Kind::Gap ? -1 : static_cast<int>(index);
         rows_.push_back(std::move(row));
     }
     while (!rows_.empty() && rows_.back().kind == SongRow::Kind::Gap)

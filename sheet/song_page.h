@@ -35,6 +35,7 @@ struct SongRow {
         double x = 0.0;
         QString chord;  // set above the start of lyrics
         QString lyrics;
+        int chordIndex = -1;  // the chord's index in its song line's chords, -1 for none
     };
     Kind kind = Kind::Gap;
     bool chorus = false;  // set apart: indented, with a bar beside it
@@ -42,6 +43,7 @@ struct SongRow {
     bool hasLyrics = false;
     std::vector<Piece> pieces;  // Label, Comment and Verbatim rows: one piece, its lyrics
     int height = 0;
+    int line = -1;  // the index of the song line it shows (-1 for a gap)
 };
 
 // The pages a song body takes: the header (title, subtitle, artist, key and capo, diagrams) on

@@ -45,6 +45,8 @@ TEST(SongPage, ChordsStandOverTheirSyllablesAndTheChorusIsSetApart)
     EXPECT_EQ(verse.pieces[0].lyrics, QStringLiteral("Walking "));
     EXPECT_EQ(verse.pieces[1].chord, QStringLiteral("Cmaj7"));
     EXPECT_EQ(verse.pieces[1].lyrics, QStringLiteral("down the "));
+    EXPECT_EQ(verse.line, 7);
+    EXPECT_EQ(verse.pieces[1].chordIndex, 1);
     EXPECT_LT(verse.pieces[0].x, verse.pieces[1].x);
     EXPECT_LT(verse.pieces[1].x, verse.pieces[2].x);
     EXPECT_FALSE(verse.chorus);

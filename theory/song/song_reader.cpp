@@ -371,12 +371,10 @@ Song ReadSong(std::string_view text)
             line.text = text;
             text = {};
         } else {
-            line.text = text.substr(0, end);
-            line.ending = "\n";
-            if (!line.text.empty() && line.text.back() == '\r') {
-                line.text.pop_back();
-                line.ending = "\r\n";
-            }
+            const bool crlf = end > 0 && text[end - 1] == '\r';
+            line.text = text.substr(0, crlf ? end - 1 : end);
+            // Built whole: GCC 12 warns (-Wrestrict) on assigning a literal here.
+            line.ending = std::string(crlf ? "\r\n" : "\n");
             text.remove_prefix(end + 1);
         }
         reader.Read(std::move(line));
