@@ -203,6 +203,11 @@ void SongPageLayout::AddRows(const theory::Song& song)
             if (line.directive.kind == theory::SongDirectiveKind::Comment)
                 row = TextRow(SongRow::Kind::Comment, Utf8(line.directive.value),
                     PageFont(kLyricsFont, false, true));
+            else if (theory::IsChorusRecall(line.directive))
+                row = TextRow(SongRow::Kind::Label,
+                    line.directive.value.empty() ? QCoreApplication::translate("SongPage", "Chorus")
+                                                 : Utf8(line.directive.value),
+                    PageFont(kLyricsFont, true));
             else if (line.directive.kind == theory::SongDirectiveKind::SectionStart &&
                 !SectionTitle(line).isEmpty())
                 row =

@@ -50,6 +50,11 @@ std::string SectionName(const SongLine& line)
 
 }  // namespace
 
+bool IsChorusRecall(const SongDirective& directive)
+{
+    return directive.kind == SongDirectiveKind::Other && directive.name == "chorus";
+}
+
 ChordsOverLyrics SetChordsOverLyrics(const SongLine& line)
 {
     ChordsOverLyrics set;
@@ -136,6 +141,8 @@ std::string SongAsText(const Song& song)
         case SongLineKind::Directive:
             if (line.directive.kind == SongDirectiveKind::Comment)
                 add("(" + line.directive.value + ")");
+            else if (IsChorusRecall(line.directive))
+                add("(" + (line.directive.value.empty() ? "Chorus" : line.directive.value) + ")");
             else if (line.directive.kind == SongDirectiveKind::SectionStart &&
                 !SectionName(line).empty())
                 add(SectionName(line) + ":");

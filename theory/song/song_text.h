@@ -17,10 +17,14 @@ struct ChordsOverLyrics {
 };
 ChordsOverLyrics SetChordsOverLyrics(const SongLine& line);
 
+// {chorus}: the chorus sung again here, shown as a note ("Chorus" or the directive's value).
+bool IsChorusRecall(const SongDirective& directive);
+
 // The song as plain text, '\n' line ends: the title, subtitle and artist, then key, capo and
 // tempo on one line, then the lines of the song. Each chorus is indented by two spaces and its
 // first line reads "Chorus:", like the other sections with their names or labels; comments
-// directives appear in parentheses; '#' comments, defines and unknown directives do not show.
+// directives and {chorus} appear in parentheses; '#' comments, defines and unknown directives do
+// not show.
 std::string SongAsText(const Song& song);
 
 }  // namespace guivarna::theory

@@ -37,10 +37,10 @@ TEST(SongText, SectionsAndCommentsShowReadably)
     const Song song = ReadSong("# not shown\n{t: Title}\n{st: Sub}\n{capo: 2}\n{key: Am}\n"
                                "{define: Am base-fret 1 frets x 0 2 2 1 0}\n{x_unknown: hidden}\n"
                                "\n[Am]One\n\n{start_of_chorus}\n[C]Two\n{end_of_chorus}\n"
-                               "{sop: Outro}\n[G]\n{eop}\n{comment: fade}\n\n");
+                               "{chorus}\n{sop: Outro}\n[G]\n{eop}\n{comment: fade}\n\n");
     EXPECT_EQ(SongAsText(song),
         "Title\nSub\nKey: Am   Capo: 2\n\n"
-        "Am\nOne\n\n  Chorus:\n  C\n  Two\nOutro:\nG\n(fade)\n");
+        "Am\nOne\n\n  Chorus:\n  C\n  Two\n(Chorus)\nOutro:\nG\n(fade)\n");
 }
 
 }  // namespace
