@@ -1178,4 +1178,31 @@
         <translation>Zeile %1: %2</translation>
     </message>
 </context>
+<context>
+    <name>SongPage</name>
+    <message>
+        <source>Chorus</source>
+        <translation>Refrain</translation>
+    </message>
+    <message>
+        <source>Verse</source>
+        <translation>Strophe</translation>
+    </message>
+    <message>
+        <source>Bridge</source>
+        <translation>Bridge</translation>
+    </message>
+    <message>
+        <source>Key: %1</source>
+        <translation>Tonart: %1</translation>
+    </message>
+    <message>
+        <source>Capo: %1</source>
+        <translation>Kapodaster: %1</translation>
+    </message>
+    <message>
+        <source>Tempo: %1</source>
+        <translation>Tempo: %1</translation>
+    </message>
+</context>
 </TS>

@@ -1172,4 +1172,31 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>SongPage</name>
+    <message>
+        <source>Chorus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bridge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capo: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tempo: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

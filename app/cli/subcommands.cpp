@@ -8,6 +8,7 @@
 #include "app/cli/options.h"
 #include "app/cli/scale_positions_command.h"
 #include "app/cli/search_commands.h"
+#include "app/cli/song_command.h"
 #include "app/cli/stack_command.h"
 #include "app/cli/tunings_command.h"
 #include "app/cli/voicings_command.h"
@@ -122,6 +123,10 @@ std::span<const Subcommand> subcommands()
             "FILE | --png FILE [--dpi N] | --pdf FILE | --chordpro)",
             RunDiagramCommand},
         {"sheet", "sheet --chordpro FILE (--svg | --pdf | --png) OUT [--dpi N]", RunSheetCommand},
+        {"song",
+            "song FILE [--transpose N] [--capo N|best] [--tuning 64,59,55,50,45,40] [--text] "
+            "[--pdf OUT] [--png OUT --dpi N] [--chordpro OUT]",
+            RunSongCommand},
     };
     return all;
 }
