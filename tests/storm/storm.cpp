@@ -18,6 +18,7 @@
 #include "calc/result_list_view.h"
 #include "calc/result_models.h"
 #include "calc/string_fret_page.h"
+#include "calc/voicing_page.h"
 #include "calc/wizard_frame.h"
 #include "output/audio_player.h"
 #include "resources/strings.h"
@@ -230,6 +231,18 @@ private:
     {
         if (step_.size() < 600)
             step_ += " " + text;
+    }
+
+    // The rows the chord list commands write: the voicing list's while its tab is shown.
+    std::size_t ChordListRows() const
+    {
+        calc::CalcWindow& w = *frame_->Calculations();
+        if (w.Tabs().currentWidget() == &w.VoicingPage()) {
+            const auto& model =
+                static_cast<const calc::VoicingResultModel&>(w.VoicingPage().Model());
+            return model.List() ? model.List()->Count() : 0;
+        }
+        return objects_->engine.Chords().Results()->Count();
     }
 
     calc::CalcPage& Page(int index) const
@@ -595,7 +608,7 @@ void Storm::StepCommand(bool byShortcut)
     // Writing a list of millions of rows takes minutes; the storm leaves that to the benchmarks.
     const std::set<CommandId> listWriters{CommandId::SaveChordList, CommandId::SaveChordListHtml,
         CommandId::SaveAllChordImages, CommandId::SaveAllChordsHtmlAndImages};
-    if (listWriters.count(row.id) != 0 && objects_->engine.Chords().Results()->Count() > 20000) {
+    if (listWriters.count(row.id) != 0 && ChordListRows() > 20000) {
         Note("(list too long for the storm)");
         return;
     }
@@ -1292,7 +1305,8 @@ void Storm::CheckCommands()
         emit frame_->menu(id)->aboutToShow();
     // While a search runs its result count grows under the check: the list commands are
     // checked once the workers are gone.
-    const bool searching = Page(0).Runner().HasWorker() || Page(1).Runner().HasWorker();
+    const bool searching = Page(0).Runner().HasWorker() || Page(1).Runner().HasWorker() ||
+        frame_->Calculations()->VoicingPage().Runner().HasWorker();
     const std::set<CommandId> listCommands{CommandId::SaveChordList, CommandId::SaveChordListHtml,
         CommandId::SaveAllChordImages, CommandId::SaveAllChordsHtmlAndImages,
         CommandId::SaveScaleList};
@@ -1307,7 +1321,7 @@ void Storm::CheckCommands()
             Fail("the check mark of " + Str(action->text()) + " is against its rule");
     }
     // The rules themselves, from what the user sees.
-    const bool chords = objects_->engine.Chords().Results()->Count() > 0;
+    const bool chords = ChordListRows() > 0;
     const bool scales = objects_->engine.Scales().Results()->Count() > 0;
     const bool busy = frame_->ListExport()->Busy();
     const std::vector<std::pair<CommandId, bool>> expected{
