@@ -79,14 +79,14 @@ struct Search {
     std::vector<std::vector<int>> Choices(int low) const;
     // Every voicing whose lowest fretted fret is low (with open strings only when 0).
     void Window(int low, std::vector<Voicing>& out, const std::atomic<bool>* stop) const;
-    Sound SoundOf(const std::vector<int>& frets) const;
+    Sound SoundOf(std::span<const int> frets) const;
     // The voicing conditions besides playability, for a shape whose lowest fretted fret should
     // be low.
     bool Keep(const Sound& sound, int low) const;
     std::int64_t Rank(const Sound& sound, int stringCount, const Hand& hand) const;
 };
 
-Sound Search::SoundOf(const std::vector<int>& frets) const
+Sound Search::SoundOf(std::span<const int> frets) const
 {
     Sound sound;
     Note bassPitch = 0;
@@ -376,6 +376,15 @@ std::vector<Voicing> FindVoicings(const VoicingRequest& request, std::span<const
             heads.pop_back();
     }
     return voicings;
+}
+
+std::int64_t RankVoicing(const VoicingRequest& request, std::span<const Note> tuning,
+    std::span<const int> frets, const Hand& hand)
+{
+    Search search{request, tuning};
+    if (frets.size() != tuning.size() || !Prepare(request, tuning, search))
+        return hand.difficulty;
+    return search.Rank(search.SoundOf(frets), static_cast<int>(frets.size()), hand);
 }
 
 }  // namespace guivarna::theory

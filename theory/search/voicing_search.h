@@ -75,6 +75,10 @@ bool IsReentrant(std::span<const Note> tuning);
 // The bass books ask for on this tuning: the root, or any tone on a re-entrant tuning.
 VoicingBass DefaultBass(std::span<const Note> tuning);
 
+// How many fret patterns FindVoicings tries for the request (saturating): the work it does,
+// which grows with the strings, frets and span, known before it starts.
+std::uint64_t CountVoicingCandidates(const VoicingRequest& request, std::span<const Note> tuning);
+
 // Every voicing of the request on strings tuned to tuning (string 1 first): every fret pattern
 // within the fret range and span whose sounding strings all play tones of the chord, which
 // sounds every tone that may not be left out, has the bass asked for and at least minStrings
@@ -82,11 +86,12 @@ VoicingBass DefaultBass(std::span<const Note> tuning);
 // voicing_search.cpp); ties go by the frets, so the order is the same on every run whatever
 // threads (1 or more) is. When stop becomes true the search ends early with what it found. An
 // exception on any thread (std::bad_alloc) ends the search and reaches the caller.
-// How many fret patterns FindVoicings tries for the request (saturating): the work it does,
-// which grows with the strings, frets and span, known before it starts.
-std::uint64_t CountVoicingCandidates(const VoicingRequest& request, std::span<const Note> tuning);
-
 std::vector<Voicing> FindVoicings(const VoicingRequest& request, std::span<const Note> tuning,
     int threads = 1, const std::atomic<bool>* stop = nullptr);
+
+// The rank FindVoicings gives a fret pattern (string 1 first) held by hand, for a shape chosen
+// elsewhere, such as a player's own; the hand's difficulty when the request can find nothing.
+std::int64_t RankVoicing(const VoicingRequest& request, std::span<const Note> tuning,
+    std::span<const int> frets, const Hand& hand);
 
 }  // namespace guivarna::theory
