@@ -146,9 +146,14 @@ private:
             from, to)[static_cast<std::size_t>(v) * Count(from) + static_cast<std::size_t>(u)];
     }
 
+    // Per position, per candidate (kInfinity where not open): a bound from below on the cost from
+    // there to the end.
+    using ToGo = std::vector<std::vector<std::int64_t>>;
+
     // The programme over the open candidates: the cost of the cheapest path, which path holds
-    // (candidate indices per position).
-    std::int64_t Forward(const Open& open, std::vector<int>& path);
+    // (candidate indices per position). With toGo, it gives up as soon as no path can cost less
+    // than best_, and returns kInfinity.
+    std::int64_t Forward(const Open& open, std::vector<int>& path, const ToGo* toGo = nullptr);
     // The cheapest cost from each open candidate of each position to the end (after Forward).
     void Backward(const Open& open);
     bool Consistent(const std::vector<int>& path) const;
@@ -157,7 +162,7 @@ private:
     std::int64_t Contribution(int chord, int candidate, const std::vector<int>& voicing) const;
     void Improve(const Open& open, std::vector<int>& voicing) const;
     std::vector<int> Expand(const std::vector<int>& voicing) const;
-    void Branch(const Open& open);
+    void Branch(Open open, const ToGo* toGo = nullptr);
 
     std::span<const std::vector<Voicing>> candidates_;
     std::span<const int> sequence_;
@@ -225,7 +230,7 @@ Leader::Leader(std::span<const std::vector<Voicing>> candidates, std::span<const
     from_.resize(sequence.size());
 }
 
-std::int64_t Leader::Forward(const Open& open, std::vector<int>& path)
+std::int64_t Leader::Forward(const Open& open, std::vector<int>& path, const ToGo* toGo)
 {
     const std::size_t positions = sequence_.size();
     for (std::size_t p = 0; p < positions; ++p) {
@@ -260,6 +265,14 @@ std::int64_t Leader::Forward(const Open& open, std::vector<int>& path)
             from[j] = arg;
         }
         work_ += here.size() * before.size();
+        if (toGo != nullptr) {
+            const std::vector<std::int64_t>& rest = (*toGo)[p];
+            std::int64_t least = kInfinity;
+            for (std::size_t j = 0; j < here.size(); ++j)
+                least = std::min(least, cost[j] + rest[static_cast<std::size_t>(here[j])]);
+            if (least >= best_)
+                return kInfinity;
+        }
     }
     const std::vector<std::int64_t>& last = forward_[positions - 1];
     const auto end = std::min_element(last.begin(), last.end());
@@ -369,32 +382,35 @@ std::vector<int> Leader::Expand(const std::vector<int>& voicing) const
     return path;
 }
 
-void Leader::Branch(const Open& open)
+void Leader::Branch(Open open, const ToGo* toGo)
 {
-    if (work_ > budget_) {
-        exhausted_ = true;
-        return;
-    }
     std::vector<int> path;
-    const std::int64_t bound = Forward(open, path);
-    if (bound >= best_)
-        return;
-    if (Consistent(path)) {
-        best_ = bound;
-        bestPath_ = path;
-        return;
-    }
-    Backward(open);
-    // Each open voicing's bound: the cheapest path through it at any of its chord's positions.
     std::vector<std::vector<std::int64_t>> least(static_cast<std::size_t>(chords_));
-    for (int c = 0; c < chords_; ++c)
-        least[static_cast<std::size_t>(c)].assign(open[static_cast<std::size_t>(c)].size(), 0);
-    for (std::size_t p = 0; p < sequence_.size(); ++p) {
-        std::vector<std::int64_t>& bounds = least[static_cast<std::size_t>(sequence_[p])];
-        for (std::size_t j = 0; j < bounds.size(); ++j)
-            bounds[j] = std::max(bounds[j], forward_[p][j] + backward_[p][j]);
-    }
-    if (bestPath_.empty()) {
+    // Narrows the node's voicings until the bound they give no longer drops any.
+    for (bool narrowing = true; narrowing;) {
+        if (work_ > budget_) {
+            exhausted_ = true;
+            return;
+        }
+        const std::int64_t bound = Forward(open, path, toGo);
+        if (bound >= best_)
+            return;
+        if (Consistent(path)) {
+            best_ = bound;
+            bestPath_ = path;
+            return;
+        }
+        Backward(open);
+        // Each open voicing's bound: the cheapest path through it at any of its chord's
+        // positions, as a solution gives it all of them.
+        for (int c = 0; c < chords_; ++c)
+            least[static_cast<std::size_t>(c)].assign(open[static_cast<std::size_t>(c)].size(), 0);
+        for (std::size_t p = 0; p < sequence_.size(); ++p) {
+            std::vector<std::int64_t>& bounds = least[static_cast<std::size_t>(sequence_[p])];
+            for (std::size_t j = 0; j < bounds.size(); ++j)
+                bounds[j] = std::max(bounds[j], forward_[p][j] + backward_[p][j]);
+        }
+        // A solution within the node: each chord's voicing of the least bound, improved.
         std::vector<int> voicing(static_cast<std::size_t>(chords_), 0);
         for (int c = 0; c < chords_; ++c) {
             const auto& bounds = least[static_cast<std::size_t>(c)];
@@ -405,48 +421,68 @@ void Leader::Branch(const Open& open)
             }
         }
         Improve(open, voicing);
-        best_ = Cost(voicing);
-        bestPath_ = Expand(voicing);
+        if (const std::int64_t cost = Cost(voicing); cost < best_) {
+            best_ = cost;
+            bestPath_ = Expand(voicing);
+        }
+        narrowing = false;
+        for (int c = 0; c < chords_; ++c) {
+            if (plays_[static_cast<std::size_t>(c)] == 0)
+                continue;
+            auto& candidates = open[static_cast<std::size_t>(c)];
+            auto& bounds = least[static_cast<std::size_t>(c)];
+            std::size_t kept = 0;
+            for (std::size_t j = 0; j < candidates.size(); ++j) {
+                if (bounds[j] < best_) {
+                    candidates[kept] = candidates[j];
+                    bounds[kept++] = bounds[j];
+                }
+            }
+            if (kept == 0)
+                return;
+            narrowing = narrowing || kept < candidates.size();
+            candidates.resize(kept);
+            bounds.resize(kept);
+        }
     }
-    // The chord to branch on: played with more than one voicing, the most often played.
+    // The chord to branch on: one the path plays with two voicings, with the fewest voicings
+    // open (the fewest branches), then the most often played.
     std::vector<int> seen(static_cast<std::size_t>(chords_), -1);
-    int split = -1;
+    std::vector<bool> split(static_cast<std::size_t>(chords_), false);
     for (std::size_t p = 0; p < path.size(); ++p) {
-        const int c = sequence_[p];
-        int& chosen = seen[static_cast<std::size_t>(c)];
-        if (chosen >= 0 && chosen != path[p] &&
-            (split < 0 ||
-                plays_[static_cast<std::size_t>(c)] > plays_[static_cast<std::size_t>(split)] ||
-                (plays_[static_cast<std::size_t>(c)] == plays_[static_cast<std::size_t>(split)] &&
-                    c < split)))
-            split = c;
+        int& chosen = seen[static_cast<std::size_t>(sequence_[p])];
+        if (chosen >= 0 && chosen != path[p])
+            split[static_cast<std::size_t>(sequence_[p])] = true;
         chosen = path[p];
     }
-    Open narrowed(open.size());
+    int on = -1;
     for (int c = 0; c < chords_; ++c) {
-        const auto& candidates = open[static_cast<std::size_t>(c)];
-        const auto& bounds = least[static_cast<std::size_t>(c)];
-        for (std::size_t j = 0; j < candidates.size(); ++j) {
-            if (bounds[j] < best_ || plays_[static_cast<std::size_t>(c)] == 0)
-                narrowed[static_cast<std::size_t>(c)].push_back(candidates[j]);
-        }
-        if (narrowed[static_cast<std::size_t>(c)].empty())
-            return;
+        if (!split[static_cast<std::size_t>(c)])
+            continue;
+        const auto size = [&](int chord) { return open[static_cast<std::size_t>(chord)].size(); };
+        const auto plays = [&](int chord) { return plays_[static_cast<std::size_t>(chord)]; };
+        if (on < 0 || size(c) < size(on) || (size(c) == size(on) && plays(c) > plays(on)))
+            on = c;
+    }
+    // A child's paths are among this node's: its cost to go is at least this node's.
+    ToGo rest(sequence_.size());
+    for (std::size_t p = 0; p < sequence_.size(); ++p) {
+        const auto c = static_cast<std::size_t>(sequence_[p]);
+        rest[p].assign(candidates_[c].size(), kInfinity);
+        for (std::size_t j = 0; j < open[c].size(); ++j)
+            rest[p][static_cast<std::size_t>(open[c][j])] = backward_[p][j];
     }
     std::vector<std::pair<std::int64_t, int>> order;
-    const auto& candidates = open[static_cast<std::size_t>(split)];
-    const auto& bounds = least[static_cast<std::size_t>(split)];
-    for (std::size_t j = 0; j < candidates.size(); ++j) {
-        if (bounds[j] < best_)
-            order.emplace_back(bounds[j], candidates[j]);
-    }
+    for (std::size_t j = 0; j < open[static_cast<std::size_t>(on)].size(); ++j)
+        order.emplace_back(
+            least[static_cast<std::size_t>(on)][j], open[static_cast<std::size_t>(on)][j]);
     std::sort(order.begin(), order.end());
     for (const auto& [atLeast, candidate] : order) {
         if (atLeast >= best_ || exhausted_)
             break;
-        Open child = narrowed;
-        child[static_cast<std::size_t>(split)] = {candidate};
-        Branch(child);
+        Open child = open;
+        child[static_cast<std::size_t>(on)] = {candidate};
+        Branch(std::move(child), &rest);
     }
 }
 
