@@ -30,6 +30,8 @@ constexpr std::int64_t kPerHighestFret = 3;
 // - a bass other than the root, where any bass was asked for, except on a re-entrant tuning,
 //   whose books do not ask for the root below.
 constexpr std::int64_t kBassNotRoot = 40;
+// The voice leading weighs the hand's movement between chords on the same scale: its weights are
+// listed in theory/song/voice_leading.cpp.
 
 constexpr int kIntervalMask = (1 << kPitchClassCount) - 1;
 

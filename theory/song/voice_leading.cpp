@@ -12,26 +12,30 @@ namespace guivarna::theory {
 
 namespace {
 
-// The movement cost between neighbouring voicings, on the scale of the voicing rank (see the
-// weights in voicing_search.cpp: 5 for each fret a shape lies up the neck, 3 for its highest
-// fret, 8 for a string not played, 0..254 of difficulty). Only fingers count: open and muted
-// strings need no hand. Each of the four fingers is compared between the two shapes:
-// - a finger that moves pays for being lifted and set down again, and for each fret it travels
-//   along the neck and each string it crosses; a fret costs as much as one fret higher on the
-//   neck costs a shape, a string less, as crossing strings is a shorter reach than shifting;
-constexpr std::int64_t kPerFretTravelled = 2;
-constexpr std::int64_t kPerStringCrossed = 1;
+// The movement cost between neighbouring voicings, on the scale of the voicing rank (its weights
+// are in voicing_search.cpp: 5 for each fret a shape lies up the neck and 3 for its highest fret,
+// 8 for a string not played, 15 for a tone left out, the difficulty's 0..254). The top shapes of
+// a chord lie 5 to 15 apart in rank, and a change of chord should weigh as much as that, not
+// more: a smoother change may win over a better shape only when it saves a real move. Only
+// fingers count, as open and muted strings need no hand. Each of the four fingers is compared
+// between the two shapes (string 1 first, frets counted from the capo in both):
 // - a finger let go costs little; one set down where none was must find its place;
 constexpr std::int64_t kPerFingerLifted = 1;
 constexpr std::int64_t kPerFingerPlaced = 2;
-// - a finger that stays on a string at its fret (the same sounding note: a common tone held)
-//   earns a credit worth more than a moved finger's lifting and setting down, so that a shape
-//   keeping its fingers wins over one that needs fewer of them. A barre that stays on one of its
-//   strings stays; it pays only for the strings its ends move across.
+// - a finger that moves is lifted and set down again, and pays for each fret it travels along
+//   the neck and each string it crosses (a barre: the farther its ends move); a shift along the
+//   neck is the longer reach;
+constexpr std::int64_t kPerFretTravelled = 2;
+constexpr std::int64_t kPerStringCrossed = 1;
+// - a finger that stays on a string at its fret (the same string and fret: the same sounding
+//   note, a common tone held) earns a credit, worth more than the 3 of lifting and setting it
+//   down, so that a shape that keeps its fingers wins over one that merely needs fewer. A barre
+//   that stays on one of its strings stays, and pays for the strings its ends move across. A
+//   change that keeps most fingers can therefore cost less than 0.
 constexpr std::int64_t kPerFingerKept = 4;
-// With these, x32010 to x02210 (C to Am, low string first) keeps two fingers and moves one a
-// fret and two strings: 12 - 12 = 0 less than the 11 of moving it alone. Moving a three-finger
-// shape up five frets costs about 3 * (5 + 15) = 60, more than the 40 its rank rises by.
+// With these, x32010 to x02210 (C to Am, low string first) keeps the index on B 1 and the middle
+// finger on D 2 (-8) and moves the ring finger a fret and two strings (3 + 2 + 2): -1. Moving a
+// three-finger shape five frets up the neck costs 3 * (3 + 10) = 39, about the 40 its rank rises.
 
 constexpr int kFingers = 4;
 constexpr std::int64_t kInfinity = std::numeric_limits<std::int64_t>::max() / 4;
@@ -105,19 +109,23 @@ std::int64_t GripMove(const Grip& from, const Grip& to)
 // The exact leading over candidates. Without repeats held, the lowest total is a shortest path
 // through the sequence: a dynamic programme over every voicing of every position. Holding a
 // repeated chord to one voicing couples positions far apart, so the programme only bounds the
-// cost from below; branch and bound closes the gap:
-// - a node restricts some chords to one voicing and runs the programme on the voicings still
-//   open; its cost bounds every solution below the node;
+// cost from below (it lets each position of a chord choose for itself); branch and bound closes
+// the gap:
+// - a node restricts some chords to one voicing and runs the programme forward and backward on
+//   the voicings still open: the cheapest path through a voicing at one position (its
+//   min-marginal), taken at the worst of its chord's positions, bounds every solution giving the
+//   chord that voicing; voicings whose bound cannot beat the best solution are dropped, and the
+//   programme runs again until none is;
 // - when the programme's path gives every chord one voicing, it is the node's optimum;
-// - otherwise the chord played most often with two voicings is fixed to each of its voicings in
-//   turn, those whose paths cost least first;
-// - the min-marginals (the cheapest path through a voicing at a position, from a forward and a
-//   backward pass) bound each voicing of a chord from below: those that cannot beat the best
-//   solution found are dropped before branching;
-// - the first solution to beat comes from the programme's best voicing per chord, improved one
-//   chord at a time until no change helps.
-// The cost matrix of each ordered pair of neighbouring chords is computed once, so a long song
-// of few chords costs little more than one pass of the programme.
+// - each node also makes a solution of its own (each chord's voicing of the least bound,
+//   improved one chord at a time until no change helps) to beat;
+// - otherwise a chord the path plays with two voicings, the one with the fewest left, is fixed to
+//   each of its voicings in turn, those of the lowest bound first; a child gives up as soon as
+//   its path so far plus the parent's cost to go cannot beat the best solution.
+// The search ends with the best solution found when its work (cells of the programme) passes the
+// budget; the plan then says it is not proven optimal. The cost matrix of each ordered pair of
+// neighbouring chords is computed once, so a long song of few chords costs little more than a
+// few passes of the programme.
 class Leader {
 public:
     Leader(std::span<const std::vector<Voicing>> candidates, std::span<const int> sequence);
