@@ -37,6 +37,11 @@ constexpr std::int64_t kPerFingerKept = 4;
 // finger on D 2 (-8) and moves the ring finger a fret and two strings (3 + 2 + 2): -1. Moving a
 // three-finger shape five frets up the neck costs 3 * (3 + 10) = 39, about the 40 its rank rises.
 
+// The most voicings of one chord the leading considers, best ranked first: enough for every shape
+// of a chord on the default options (a few hundred), while the cost matrix of two chords stays
+// small (600 * 600 cells) when the options allow thousands.
+constexpr std::size_t kMostCandidates = 600;
+
 constexpr int kFingers = 4;
 constexpr std::int64_t kInfinity = std::numeric_limits<std::int64_t>::max() / 4;
 
@@ -560,7 +565,9 @@ LeadResult LeadVoicings(
     for (Note& open : capoed)
         open += static_cast<Note>(capo);
 
-    // One set of candidates per distinct chord, in order of first use.
+    // One set of candidates per distinct chord, in order of first use; the best ranked ones only
+    // when a chord has very many (wide options such as any bass over 24 frets).
+    bool cut = false;
     std::vector<std::pair<const LeadChord*, std::vector<Voicing>>> distinct;
     std::vector<int> chordOf(chords.size(), -1);
     for (std::size_t i = 0; i < chords.size(); ++i) {
@@ -587,6 +594,10 @@ LeadResult LeadVoicings(
             VoicingRequest request = *chord.request;
             request.highestFret = std::min(request.highestFret, static_cast<int>(kMaxFret) - capo);
             candidates = FindVoicings(request, capoed, options.threads);
+            if (candidates.size() > kMostCandidates) {
+                candidates.resize(kMostCandidates);
+                cut = true;
+            }
         }
         chordOf[i] = static_cast<int>(distinct.size());
         distinct.emplace_back(&chord, std::move(candidates));
@@ -616,7 +627,7 @@ LeadResult LeadVoicings(
     const LeadPlan plan =
         PlanLeading(candidates, sequence, options.varyRepeats, options.workBudget);
     result.total = plan.total;
-    result.optimal = plan.optimal;
+    result.optimal = plan.optimal && !cut;
     for (std::size_t p = 0; p < voiced.size(); ++p) {
         LeadStep& step = result.steps[voiced[p]];
         step.status = LeadStatus::Voiced;

@@ -50,7 +50,9 @@ struct LeadStep {
 struct LeadResult {
     std::vector<LeadStep> steps;  // one per chord, in order
     std::int64_t total = 0;  // the ranks of the voicings and the moves between them
-    bool optimal = true;  // false when the work budget ran out before the optimum was proven
+    // False when the work budget ran out before the optimum was proven, or when a chord had so
+    // many voicings that only the best ranked 600 were considered.
+    bool optimal = true;
     int capo = 0;
 };
 
