@@ -1104,6 +1104,90 @@
         <source>Calculate right a&amp;way</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Voicings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Voicings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 voicings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no chord to voice: load one by name or with the chord wizard, or mark its notes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As chord books do</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Root</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave &amp;out tones as chord books do</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>root</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5th</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>9th</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>11th</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>13th</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fewest &amp;strings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Muted strings inside</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Frets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;pan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PrintOnePage</name>

@@ -6,6 +6,7 @@
 #include "app/cli/name_commands.h"
 #include "app/cli/names_command.h"
 #include "app/cli/options.h"
+#include "app/cli/progression_command.h"
 #include "app/cli/scale_positions_command.h"
 #include "app/cli/search_commands.h"
 #include "app/cli/song_command.h"
@@ -109,6 +110,11 @@ std::span<const Subcommand> subcommands()
             "[--frets 0-12] [--span 4] [--bass root|any|NOTE] [--omit default|none|1,5,9,11,13] "
             "[--min-strings 3] [--limit N]",
             RunVoicingsCommand},
+        {"progression",
+            "progression SYMBOL... [--tuning 64,59,55,50,45,40] [--frets 0-12] [--span 4] "
+            "[--bass root|any|NOTE] [--omit default|none|1,5,9,11,13] [--min-strings 3] "
+            "[--vary-repeats] [--capo N|best]",
+            RunProgressionCommand},
         {"chord", "chord --symbol Cmaj7", RunChordCommand},
         {"scale", "scale --name dorian [--root D] | scale --list", RunScaleCommand},
         {"scale-names", "scale-names --notes C,D,E,F,G,A,B | --chord Am7", RunScaleNamesCommand},

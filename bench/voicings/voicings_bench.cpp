@@ -1,13 +1,16 @@
 // Times the voicing search, all rows found, fingered and ranked: one line per case with the rows,
 // the threads, the median of several runs at that many threads and at one thread.
-//   voicings_bench [case...]     cases: guitarC guitar13 eight13 worst
+//   voicings_bench [case...]     cases: guitarC guitar13 eight13 worst song200
 // The worst case, every note on an 8-string, also prints first_row_ms, how long the first piece
 // of rows takes to come out of the streaming search, and stop_ms: how long the search takes to
-// return once told to stop, 20 ms after it started.
+// return once told to stop, 20 ms after it started. song200 leads the voicings of a song of 200
+// chords (six distinct ones, repeats held) on the guitar, frets 0-12: the voicing searches and
+// the exact leading together.
 #include "theory/formats/chord_symbol.h"
 #include "theory/notes/instrument_limits.h"
 #include "theory/search/run_control.h"
 #include "theory/search/voicing_search.h"
+#include "theory/song/voice_leading.h"
 
 #include <algorithm>
 #include <chrono>
@@ -41,6 +44,43 @@ double MedianMs(const VoicingRequest& request, const std::vector<Note>& tuning, 
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
+}
+
+double MedianSongMs(const std::vector<LeadChord>& chords, const std::vector<Note>& tuning,
+    int threads, bool& optimal)
+{
+    LeadOptions options;
+    options.threads = threads;
+    std::vector<double> times;
+    for (int run = 0; run < 5; ++run) {
+        const auto start = std::chrono::steady_clock::now();
+        optimal = LeadVoicings(chords, tuning, options).optimal;
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// A song's chords in its sections' order: intro, then verses, pre-choruses, choruses and a
+// bridge, until there are 200.
+std::vector<std::string> Song200()
+{
+    const std::vector<std::string> intro = {"G", "D", "Em", "C"};
+    const std::vector<std::string> verse = {"G", "D", "Em", "C", "G", "D", "C", "C"};
+    const std::vector<std::string> pre = {"Am", "C", "G", "D"};
+    const std::vector<std::string> chorus = {"C", "G", "D", "Em", "C", "G", "D", "D"};
+    const std::vector<std::string> bridge = {"Em", "Bm", "C", "D", "Em", "Bm", "C", "D"};
+    std::vector<std::string> song = intro;
+    const std::vector<const std::vector<std::string>*> form = {
+        &verse, &verse, &pre, &chorus, &chorus, &verse, &pre, &chorus, &bridge, &chorus};
+    while (song.size() < 200) {
+        for (const auto* section : form)
+            song.insert(song.end(), section->begin(), section->end());
+    }
+    song.resize(200);
+    return song;
 }
 
 }  // namespace
@@ -102,6 +142,15 @@ int main(int argc, char** argv)
                     .count());
         }
         std::printf("\n");
+    }
+    if (chosen.empty() || std::find(chosen.begin(), chosen.end(), "song200") != chosen.end()) {
+        const std::vector<std::string> song = Song200();
+        const std::vector<LeadChord> chords = LeadChordsOfSymbols(song, guitar, {});
+        bool optimal = false;
+        const double ms = MedianSongMs(chords, guitar, threads, optimal);
+        const double oneThread = MedianSongMs(chords, guitar, 1, optimal);
+        std::printf("song200 chords=%zu threads=%d ms=%.2f ms_1thread=%.2f optimal=%d\n",
+            song.size(), threads, ms, oneThread, optimal ? 1 : 0);
     }
     return 0;
 }

@@ -32,6 +32,8 @@ constexpr std::int64_t kPerHighestFret = 3;
 // - a bass other than the root, where any bass was asked for, except on a re-entrant tuning,
 //   whose books do not ask for the root below.
 constexpr std::int64_t kBassNotRoot = 40;
+// The voice leading weighs the hand's movement between chords on the same scale: its weights are
+// listed in theory/song/voice_leading.cpp.
 
 constexpr int kIntervalMask = (1 << kPitchClassCount) - 1;
 
@@ -83,14 +85,14 @@ struct Search {
     // It returns early, with what it found, when control stops the run, and waits while control
     // pauses it.
     void Window(int low, std::vector<Voicing>& out, RunControl* control) const;
-    Sound SoundOf(const std::vector<int>& frets) const;
+    Sound SoundOf(std::span<const int> frets) const;
     // The voicing conditions besides playability, for a shape whose lowest fretted fret should
     // be low.
     bool Keep(const Sound& sound, int low) const;
     std::int64_t Rank(const Sound& sound, int stringCount, const Hand& hand) const;
 };
 
-Sound Search::SoundOf(const std::vector<int>& frets) const
+Sound Search::SoundOf(std::span<const int> frets) const
 {
     Sound sound;
     Note bassPitch = 0;
@@ -417,6 +419,15 @@ std::vector<Voicing> FindVoicings(
     for (const std::size_t index : order)
         voicings.push_back(std::move(all[index]));
     return voicings;
+}
+
+std::int64_t RankVoicing(const VoicingRequest& request, std::span<const Note> tuning,
+    std::span<const int> frets, const Hand& hand)
+{
+    Search search{request, tuning};
+    if (frets.size() != tuning.size() || !Prepare(request, tuning, search))
+        return hand.difficulty;
+    return search.Rank(search.SoundOf(frets), static_cast<int>(frets.size()), hand);
 }
 
 }  // namespace guivarna::theory

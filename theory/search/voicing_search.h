@@ -107,4 +107,9 @@ std::vector<std::size_t> RankedMerge(std::span<const std::vector<Voicing>> piece
 std::vector<Voicing> FindVoicings(const VoicingRequest& request, std::span<const Note> tuning,
     int threads = 1, RunControl* control = nullptr);
 
+// The rank FindVoicings gives a fret pattern (string 1 first) held by hand, for a shape chosen
+// elsewhere, such as a player's own; the hand's difficulty when the request can find nothing.
+std::int64_t RankVoicing(const VoicingRequest& request, std::span<const Note> tuning,
+    std::span<const int> frets, const Hand& hand);
+
 }  // namespace guivarna::theory
