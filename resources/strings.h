@@ -73,7 +73,7 @@ inline constexpr std::string_view kVoicingBassAsBooks =
 inline constexpr std::string_view kVoicingBassRoot = QT_TRANSLATE_NOOP("Guivarna", "Root");
 inline constexpr std::string_view kVoicingBassAny = QT_TRANSLATE_NOOP("Guivarna", "Any");
 inline constexpr std::string_view kVoicingOmitAsBooks =
-    QT_TRANSLATE_NOOP("Guivarna", "Leave &out tones as chord books do");
+    QT_TRANSLATE_NOOP("Guivarna", "Leave &out as books do");
 inline constexpr std::string_view kVoicingOmitRoot = QT_TRANSLATE_NOOP("Guivarna", "root");
 inline constexpr std::string_view kVoicingOmitFifth = QT_TRANSLATE_NOOP("Guivarna", "5th");
 inline constexpr std::string_view kVoicingOmitNinth = QT_TRANSLATE_NOOP("Guivarna", "9th");

@@ -1137,10 +1137,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Leave &amp;out tones as chord books do</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>root</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1186,6 +1182,10 @@
     </message>
     <message>
         <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave &amp;out as books do</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
