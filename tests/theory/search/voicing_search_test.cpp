@@ -287,7 +287,7 @@ std::vector<std::vector<Voicing>> Pieces(
 // window without voicings), and their
 // merge is the ranked list; a stopped run hands on nothing, a paused one holds every thread
 // and, resumed, finds everything.
-TEST(VoicingSearch, StreamsWindowsUpTheNeckAndHonoursPauseAndStop)
+TEST(VoicingSearchThreads, StreamWindowsUpTheNeckAndHonourPauseAndStop)
 {
     VoicingRequest request = RequestFor("C7", kGuitar);
     request.bass = VoicingBass::Any;
