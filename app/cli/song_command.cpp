@@ -2,30 +2,96 @@
 
 #include "app/cli/note_arguments.h"
 #include "app/cli/options.h"
+#include "app/cli/voicings_command.h"
 #include "output/files/save_file.h"
 #include "sheet/sheet_export.h"
 #include "sheet/sheet_file.h"
 #include "sheet/song_page.h"
+#include "theory/hand/chord_shape.h"
+#include "theory/notes/instrument_limits.h"
 #include "theory/song/song_reader.h"
 #include "theory/song/song_text.h"
 #include "theory/song/song_transpose.h"
 #include "theory/song/song_writer.h"
+#include "theory/song/voice_leading.h"
 
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QIODevice>
 #include <QString>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <ostream>
+#include <set>
 #include <stdexcept>
+#include <thread>
 
 namespace guivarna::cli {
 
 namespace {
+
+// "--capo best" tries the capo on every fret from 0 up to this one.
+constexpr int kHighestBestCapo = 7;
+
+// The voicings chosen for a song's chords.
+struct LedSong {
+    int capo = 0;
+    // One shape per voiced chord symbol without a define of the user's own, named by the symbol,
+    // in order of first use; frets counted from the capo.
+    std::vector<theory::ChordShape> shapes;
+    // The readable chords nothing within the default options plays, in order of first use.
+    std::vector<std::string> unvoiced;
+};
+
+// Leads the song's chords on the tuning with the default voicing options, a chord the user
+// defined played as defined: with the capo at capo, or on the best fret up to kHighestBestCapo.
+LedSong LeadSong(
+    const theory::Song& song, const std::vector<theory::Note>& tuning, int capo, bool bestCapo)
+{
+    const std::vector<std::string> symbols = theory::SongChordSequence(song);
+    std::map<std::string, std::vector<int>> ownShapes;
+    for (const std::string& symbol : symbols) {
+        if (const theory::ChordShape* own = theory::UserDefine(song, symbol))
+            ownShapes.emplace(symbol, own->frets);
+    }
+    const std::vector<theory::LeadChord> chords =
+        theory::LeadChordsOfSymbols(symbols, tuning, theory::VoicingChoices{}, ownShapes);
+    std::set<std::string> checked;
+    for (const theory::LeadChord& chord : chords) {
+        if (chord.request && !chord.fixedFrets && checked.insert(chord.identity).second)
+            checkVoicingWork(*chord.request, tuning);
+    }
+
+    theory::LeadOptions options;
+    options.capo = capo;
+    options.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    const theory::LeadResult result = bestCapo
+        ? theory::LeadVoicingsBestCapo(chords, tuning, options, kHighestBestCapo)
+        : theory::LeadVoicings(chords, tuning, options);
+
+    LedSong led;
+    led.capo = bestCapo ? result.capo : capo;
+    // The open strings sound higher by the capo, so a shape's notes are those the song names.
+    std::vector<int> sounding;
+    for (const theory::Note open : tuning)
+        sounding.push_back(static_cast<int>(open) + led.capo);
+    std::set<std::string> seen;
+    for (std::size_t i = 0; i < symbols.size(); ++i) {
+        if (!seen.insert(symbols[i]).second || ownShapes.count(symbols[i]) != 0)
+            continue;
+        const theory::LeadStep& step = result.steps[i];
+        if (step.status == theory::LeadStatus::Voiced)
+            led.shapes.push_back(theory::ShapeFromFrets(step.voicing.frets, sounding, symbols[i]));
+        else
+            led.unvoiced.push_back(symbols[i]);
+    }
+    return led;
+}
 
 // The song file's bytes; a file that is missing, unreadable or too large is a mistake in the
 // command line.
@@ -119,25 +185,38 @@ int RunSongCommand(const std::vector<std::string>& args, std::ostream& out, std:
         ? static_cast<int>(parseInteger("transpose", options.value("transpose"),
               -theory::kMaxSongTranspose, theory::kMaxSongTranspose))
         : 0;
-    if (options.value("capo") == "best")
-        throw UsageError("--capo best is not built yet (give the capo's fret, 0 to " +
-            std::to_string(theory::kMaxSongCapo) + ")");
-    const int capo = options.has("capo")
+    const bool bestCapo = options.value("capo") == "best";
+    const int capo = options.has("capo") && !bestCapo
         ? static_cast<int>(parseInteger("capo", options.value("capo"), 0, theory::kMaxSongCapo))
         : -1;
-    if (options.has("tuning"))
-        parseTuning(options.value("tuning"));
+    const std::vector<theory::Note> tuning =
+        options.has("tuning") ? parseTuning(options.value("tuning")) : theory::StandardTuning();
 
     theory::Song song = theory::ReadSong(ReadSongFile(path));
-    for (const theory::ChordProError& error : song.errors)
-        err << "line " << error.line << ": " << Printable(error.message) << '\n';
+    // The bad lines by their numbers in the file as read, before lines are added or replaced.
+    const std::vector<theory::ChordProError> errors = song.errors;
     theory::TransposeSong(song, transpose);
-    if (capo >= 0)
-        theory::SetSongCapo(song, capo);
+    const bool voiced =
+        bestCapo || options.has("chordpro") || options.has("pdf") || options.has("png");
+    LedSong led;
+    if (voiced)
+        led = LeadSong(song, tuning, capo >= 0 ? capo : song.capo, bestCapo);
+    if (bestCapo)
+        err << "capo " << led.capo << '\n';
+    for (const theory::ChordProError& error : errors)
+        err << "line " << error.line << ": " << Printable(error.message) << '\n';
+    for (const std::string& symbol : led.unvoiced)
+        err << "no voicing of " << Printable(symbol) << " on this tuning; it has no diagram\n";
+
+    const int newCapo = bestCapo ? led.capo : capo;
+    if (newCapo >= 0 && newCapo != song.capo)
+        theory::SetSongCapo(song, newCapo);
+    if (voiced)
+        theory::SetChosenDefines(song, led.shapes);
     if (options.has("chordpro"))
         SaveSong(options.value("chordpro"), theory::WriteSong(song));
     if (options.has("pdf") || options.has("png")) {
-        // The diagrams are the song's own defines until the voicings are chosen for it.
+        // A user's own define wins; the other chords show the voicings chosen for them.
         const auto gui = GuiForDrawing();
         const std::vector<sheet::SongDiagram> diagrams = sheet::DiagramsFromDefines(song);
         if (options.has("pdf"))
@@ -149,7 +228,7 @@ int RunSongCommand(const std::vector<std::string>& args, std::ostream& out, std:
     }
     if (options.has("text"))
         out << theory::SongAsText(song);
-    return song.errors.empty() ? 0 : 1;
+    return errors.empty() ? 0 : 1;
 }
 
 }  // namespace guivarna::cli
