@@ -37,6 +37,12 @@ constexpr std::int64_t kPerFingerKept = 4;
 // finger on D 2 (-8) and moves the ring finger a fret and two strings (3 + 2 + 2): -1. Moving a
 // three-finger shape five frets up the neck costs 3 * (3 + 10) = 39, about the 40 its rank rises.
 
+// A capo costs each chord of the song this much per fret it sits up the neck: it shortens the
+// neck and raises the song's sound, and players put one on to make the shapes easier, not for a
+// small saving. A song in G, whose open shapes (G, Em, C, D) are easy already, then stays
+// without one, while one in Eb (barre chords everywhere) takes the capo at 3 for C, G, Am and F.
+constexpr std::int64_t kPerCapoFretPerChord = 2;
+
 // The most voicings of one chord the leading considers, best ranked first: enough for every shape
 // of a chord on the default options (a few hundred), while the cost matrix of two chords stays
 // small (600 * 600 cells) when the options allow thousands.
@@ -639,6 +645,11 @@ LeadResult LeadVoicings(
     return result;
 }
 
+std::int64_t CapoCost(int capo, std::size_t voiced)
+{
+    return kPerCapoFretPerChord * capo * static_cast<std::int64_t>(voiced);
+}
+
 LeadResult LeadVoicingsBestCapo(std::span<const LeadChord> chords, std::span<const Note> tuning,
     const LeadOptions& options, int highestCapo)
 {
@@ -652,8 +663,11 @@ LeadResult LeadVoicingsBestCapo(std::span<const LeadChord> chords, std::span<con
         LeadOptions withCapo = options;
         withCapo.capo = capo;
         LeadResult result = LeadVoicings(chords, tuning, withCapo);
+        const auto withCost = [&](const LeadResult& r) {
+            return r.total + CapoCost(r.capo, static_cast<std::size_t>(voicedCount(r)));
+        };
         if (!found || voicedCount(result) > voicedCount(best) ||
-            (voicedCount(result) == voicedCount(best) && result.total < best.total)) {
+            (voicedCount(result) == voicedCount(best) && withCost(result) < withCost(best))) {
             best = std::move(result);
             found = true;
         }

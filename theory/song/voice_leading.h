@@ -85,8 +85,12 @@ LeadPlan PlanLeading(std::span<const std::vector<Voicing>> candidates,
 LeadResult LeadVoicings(
     std::span<const LeadChord> chords, std::span<const Note> tuning, const LeadOptions& options);
 
+// What a capo at fret capo costs a song of voiced chords: a capo is worth putting on only when
+// it makes the playing easier by more than this (see the weight in voice_leading.cpp).
+std::int64_t CapoCost(int capo, std::size_t voiced);
+
 // LeadVoicings with the capo from 0 to highestCapo that voices the most chords at the lowest total
-// cost; ties go to the lowest capo. options.capo is not used.
+// cost plus CapoCost; ties go to the lowest capo. options.capo is not used.
 LeadResult LeadVoicingsBestCapo(std::span<const LeadChord> chords, std::span<const Note> tuning,
     const LeadOptions& options, int highestCapo = 7);
 

@@ -245,16 +245,22 @@ TEST(VoiceLeading, BestCapoTakesTheLowestTotalAndTheLowestCapoOfATie)
     const std::vector<LeadChord> chords =
         LeadChordsOfSymbols(std::vector<std::string>{"Eb", "Bb", "Cm", "Ab"}, kGuitar, {});
     const LeadResult best = LeadVoicingsBestCapo(chords, kGuitar, {});
+    const std::int64_t bestCost = best.total + CapoCost(best.capo, chords.size());
     for (int capo = 0; capo <= 7; ++capo) {
         LeadOptions options;
         options.capo = capo;
-        const std::int64_t total = LeadVoicings(chords, kGuitar, options).total;
-        EXPECT_LE(best.total, total);
+        const std::int64_t cost =
+            LeadVoicings(chords, kGuitar, options).total + CapoCost(capo, chords.size());
+        EXPECT_LE(bestCost, cost);
         if (capo < best.capo) {
-            EXPECT_LT(best.total, total);
+            EXPECT_LT(bestCost, cost);
         }
     }
     EXPECT_EQ(best.capo, 3);  // C G Am F shapes
+    // A song whose open shapes are easy already takes no capo.
+    const std::vector<LeadChord> inG = LeadChordsOfSymbols(
+        std::vector<std::string>{"G", "Em", "C", "D", "G", "Em", "Am", "D7"}, kGuitar, {});
+    EXPECT_EQ(LeadVoicingsBestCapo(inG, kGuitar, {}).capo, 0);
 }
 
 TEST(VoiceLeading, GapsOwnShapesAndRepeats)
