@@ -21,25 +21,6 @@ namespace guivarna::cli {
 
 namespace {
 
-// Drawing text needs a GUI application; the command line never shows a window, so it runs on
-// the offscreen platform whatever the desktop is. Lives for one command.
-std::unique_ptr<QGuiApplication> GuiForDrawing()
-{
-    if (QCoreApplication::instance() != nullptr)
-        return nullptr;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Qt's notes about the desktop (no runtime folder, say) are not the command's business:
-    // stderr carries only the command's own messages.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-        if (type == QtCriticalMsg || type == QtFatalMsg)
-            std::fputs((message + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
-    });
-    static int argc = 1;
-    static char name[] = "guivarna-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 // The one output option of a drawing command and its file; --dpi only with --png.
 struct Output {
     std::string kind;
@@ -95,6 +76,23 @@ void render(const Output& output, const sheet::SheetPrint& print)
 }
 
 }  // namespace
+
+std::unique_ptr<QGuiApplication> GuiForDrawing()
+{
+    if (QCoreApplication::instance() != nullptr)
+        return nullptr;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's notes about the desktop (no runtime folder, say) are not the command's business:
+    // stderr carries only the command's own messages.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fputs((message + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
+    });
+    static int argc = 1;
+    static char name[] = "guivarna-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
 
 namespace {
 

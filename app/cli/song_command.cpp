@@ -1,5 +1,6 @@
 #include "app/cli/song_command.h"
 
+#include "app/cli/diagram_commands.h"
 #include "app/cli/note_arguments.h"
 #include "app/cli/options.h"
 #include "app/cli/voicings_command.h"
@@ -131,23 +132,6 @@ std::string Printable(std::string message)
             c = '?';
     }
     return message;
-}
-
-// Drawing text needs a GUI application: the offscreen platform, whatever the desktop is, with
-// Qt's own notes kept off stderr as the other drawing commands keep them. Lives for one command.
-std::unique_ptr<QGuiApplication> GuiForDrawing()
-{
-    if (QCoreApplication::instance() != nullptr)
-        return nullptr;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-        if (type == QtCriticalMsg || type == QtFatalMsg)
-            std::fputs((message + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
-    });
-    static int argc = 1;
-    static char name[] = "guivarna-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 void ThrowIfFailed(const QString& error)
